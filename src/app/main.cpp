@@ -1,0 +1,52 @@
+#include "LWAppHost.h"
+#include "LWCheckHelper.h"
+#include "LWCrashHandler.h"
+#include "LWCrashReporting.h"
+#include "LWGuiApplication.h"
+#include "LWMainWindowController.h"
+#include "common/LWLanguage.h"
+#include "common/LWResources.h"
+#include "common/LWSettings.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QQmlApplicationEngine>
+#include <QQmlDebuggingEnabler>
+#include <QTranslator>
+#include <QtWebEngine>
+
+int main(int argc, char *argv[])
+{
+    QQmlDebuggingEnabler enabler(false);
+    LWSettings::applyIdentity();
+    // The web engine shares OpenGL contexts with the windows; it must be set
+    // up before the application object exists.
+    QtWebEngine::initialize();
+    LWGuiApplication app(argc, argv);
+    lwInitResources();
+
+    QFont font(QStringLiteral("Microsoft YaHei"));
+    QTranslator translator;
+    const QString translation = LWLanguage::instance()->translatorPath();
+    if (!translation.isEmpty() && translator.load(translation))
+        app.installTranslator(&translator);
+    QApplication::setFont(font);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/win_resource/AppIcon.ico")));
+
+    LWCheckHelper::startCheck();
+    const auto crashHandler = lwInstallCrashReporting();
+
+    LWAppHost::registerTypes();
+    LWAppHost::takeArguments(app.arguments());
+
+    QQmlApplicationEngine engine;
+    LWAppHost::publishServices(engine);
+    for (const QString &document : LWAppHost::windowDocuments())
+        engine.load(QUrl(document));
+    LWMainWindowController::instance()->attachEngine(&engine);
+    LWMainWindowController::instance()->showHomeWindow();
+
+    if (engine.rootObjects().isEmpty())
+        return -1;
+    return app.exec();
+}
