@@ -4,6 +4,7 @@
 #include "LWDataPaths.h"
 #include "LWJsonFile.h"
 
+#include <QFile>
 #include <QJsonDocument>
 
 namespace LWSettingFlags {
@@ -21,8 +22,27 @@ std::optional<bool> read(const QString &key)
     return value.toBool();
 }
 
+namespace {
+// A file we cannot read as an object is set aside rather than overwritten:
+// it may be an author's hand edit, and replacing it would lose it for good.
+void setAsideUnreadable(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+        return;
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll());
+    file.close();
+    if (doc.isObject())
+        return;
+    const QString aside = path + QStringLiteral(".unreadable");
+    QFile::remove(aside);
+    QFile::rename(path, aside);
+}
+} // namespace
+
 bool write(const QString &key, bool value)
 {
+    setAsideUnreadable(LWDataPaths::settingFlagsPath());
     QJsonObject flags = LWJsonFile::read(LWDataPaths::settingFlagsPath());
     flags.insert(key, value);
     const bool ok = LWJsonFile::write(LWDataPaths::settingFlagsPath(), flags);
