@@ -17,6 +17,10 @@ Window {
 
     LWTheme { id: theme }
 
+    // The other windows stay alive hidden for the whole run, so the last
+    // window closing is no signal here: closing home is leaving the program.
+    onClosing: Qt.quit()
+
     Column {
         anchors.centerIn: parent
         spacing: 14

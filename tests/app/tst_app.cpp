@@ -1,0 +1,312 @@
+#include "LWTestMain.h"
+#include "app/LWAppHost.h"
+#include "app/LWCheckHelper.h"
+#include "app/LWGuiApplication.h"
+#include "app/LWMainWindowController.h"
+#include "common/LWDataPaths.h"
+#include "common/LWJsonFile.h"
+#include "common/LWResources.h"
+#include "common/LWSettingFlags.h"
+#include "common/LWSettings.h"
+
+#include <QFileOpenEvent>
+#include <QProcess>
+#include <QQmlApplicationEngine>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QWindow>
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes, QFileDevice::Permissions extra = {})
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    if (extra)
+        file.setPermissions(file.permissions() | extra);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A one-shot HTTP endpoint that answers 200 and keeps the request.
+class TinyHttp : public QTcpServer
+{
+public:
+    QByteArray request;
+    TinyHttp()
+    {
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket *socket = nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                request += socket->readAll();
+                const int headerEnd = request.indexOf("\r\n\r\n");
+                if (headerEnd < 0)
+                    return;
+                const QByteArray lower = request.left(headerEnd).toLower();
+                const int at = lower.indexOf("content-length:");
+                const int length = at < 0 ? 0 : lower.mid(at + 15, lower.indexOf("\r\n", at) - at - 15).trimmed().toInt();
+                if (request.size() >= headerEnd + 4 + length) {
+                    socket->write("HTTP/1.1 200 OK\r\nContent-Length: 2\r\nConnection: close\r\n\r\nok");
+                    socket->disconnectFromHost();
+                }
+            });
+        });
+    }
+};
+
+void pointServicesAt(int port)
+{
+    LWJsonFile::write(LWDataPaths::dataFolder() + "/services.json",
+                      QJsonObject{{"crash", QStringLiteral("http://127.0.0.1:%1").arg(port)}});
+}
+
+} // namespace
+
+class TstApp : public QObject
+{
+    Q_OBJECT
+private slots:
+    void helperCheckDecides_data()
+    {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<int>("storedVersion");
+        QTest::addColumn<bool>("work");
+        QTest::newRow("present and current") << true << 1 << false;
+        QTest::newRow("present and newer") << true << 2 << false;
+        QTest::newRow("present but old") << true << 0 << true;
+        QTest::newRow("missing though recorded") << false << 1 << true;
+        QTest::newRow("first start") << false << 0 << true;
+    }
+    void helperCheckDecides()
+    {
+        QFETCH(bool, present);
+        QFETCH(int, storedVersion);
+        QFETCH(bool, work);
+        QFile::remove(LWDataPaths::helperPath());
+        if (present)
+            writeFile(LWDataPaths::helperPath(), "old helper");
+        LWSettings::instance()->setLwhelperVersion(storedVersion);
+        QCOMPARE(LWCheckHelper().needsWork(), work);
+    }
+
+    void helperInstallOnWorkerThread()
+    {
+        writeFile(LWDataPaths::helperPath(), "stale helper");
+        LWSettings::instance()->setLwhelperVersion(0);
+        QVERIFY(LWCheckHelper::startCheck());
+        QTRY_COMPARE(LWSettings::instance()->lwhelperVersion(), 1);
+        const QFileInfo installed(LWDataPaths::helperPath());
+        QVERIFY(installed.isExecutable());
+        QCOMPARE(readFile(installed.filePath()), readFile(":/LWHelper/LWHelper.exe"));
+        QVERIFY(!QFile::exists(installed.filePath() + ".part"));
+        // Nothing to do the second time.
+        QVERIFY(!LWCheckHelper::startCheck());
+    }
+
+    // The crash of a child process: a report named by its id, the helper
+    // started with "-updmp", the report path and "1.0.0", and the crash flag
+    // reported exactly once.
+    void crashLeavesReportAndFlag()
+    {
+        const QString argsFile = LWTest::homeFolder() + "/helper-args.txt";
+        QFile::remove(argsFile);
+        writeFile(LWDataPaths::helperPath(),
+                  "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + argsFile.toUtf8() + "'\n", QFileDevice::ExeOwner);
+        LWSettingFlags::write("tutorial", false);
+
+        QProcess child;
+        child.start(LW_CRASH_CHILD, QStringList());
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        const QString output = QString::fromUtf8(child.readAllStandardOutput());
+        const QString dumpId = output.section('\n', 0, 0).trimmed();
+        QVERIFY(!dumpId.isEmpty());
+        QVERIFY2(output.contains("start lwhelper sucss"), qPrintable(output));
+
+        const QString dump = LWDataPaths::crashFolder() + "/" + dumpId + ".dmp";
+        QVERIFY(QFile::exists(dump));
+        QVERIFY(readFile(dump).contains("signal: 11"));
+        QTRY_VERIFY(QFile::exists(argsFile));
+        QTRY_COMPARE(QString::fromUtf8(readFile(argsFile)), "-updmp\n" + dump + "\n1.0.0\n");
+
+        QVERIFY(LWSettingFlags::takeLastCrashed());
+        QVERIFY(!LWSettingFlags::takeLastCrashed());
+        // The flag written from the signal handler kept the other flags.
+        QCOMPARE(LWSettingFlags::read("tutorial"), std::optional<bool>(false));
+    }
+
+    void crashFlagSetEvenWithoutHelper()
+    {
+        QFile::remove(LWDataPaths::helperPath());
+        QProcess child;
+        child.start(LW_CRASH_CHILD, QStringList());
+        QVERIFY(child.waitForFinished(30000));
+        QVERIFY(child.readAllStandardOutput().contains("start lwhelper failed"));
+        QVERIFY(LWSettingFlags::takeLastCrashed());
+    }
+
+    void helperDeliversOrKeepsDump()
+    {
+        LWSettings::instance()->setLwhelperVersion(0);
+        QFile::remove(LWDataPaths::helperPath());
+        LWCheckHelper().process();
+        const QString dump = LWDataPaths::crashFolder() + "/deadbeef.dmp";
+        writeFile(dump, "Glowsmith crash report\nsignal: 11\n");
+
+        // Nobody listening: the dump stays for a later try.
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        const int closedPort = probe.serverPort();
+        probe.close();
+        pointServicesAt(closedPort);
+        QCOMPARE(QProcess::execute(LWDataPaths::helperPath(), {"-updmp", dump, "1.0.0"}), 1);
+        QVERIFY(QFile::exists(dump));
+
+        TinyHttp server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        pointServicesAt(server.serverPort());
+        QProcess helper;
+        helper.start(LWDataPaths::helperPath(), {"-updmp", dump, "1.0.0"});
+        QTRY_VERIFY_WITH_TIMEOUT(helper.state() == QProcess::NotRunning, 20000);
+        QCOMPARE(helper.exitCode(), 0);
+        QVERIFY(!QFile::exists(dump));
+        QVERIFY(server.request.startsWith("POST /api/crash/upload "));
+        QVERIFY(server.request.contains("name=\"version\"\r\n\r\n1.0.0"));
+        QVERIFY(server.request.contains("signal: 11"));
+        QFile::remove(LWDataPaths::dataFolder() + "/services.json");
+    }
+
+    void fileOpenAndCloseEvents()
+    {
+        auto *controller = LWMainWindowController::instance();
+        QFileOpenEvent open(QStringLiteral("/somewhere/proj.lwproj"));
+        QCoreApplication::sendEvent(qApp, &open);
+        QCOMPARE(controller->defaultProjPath(), QString("/somewhere/proj.lwproj"));
+        controller->setDefaultProjPath(QString());
+
+        QCloseEvent close;
+        QCoreApplication::sendEvent(qApp, &close);
+        QVERIFY(controller->forceClose());
+        controller->setForceClose(false);
+    }
+
+    void keyStateFollowsEvents()
+    {
+        auto *controller = LWMainWindowController::instance();
+        QWindow window;
+        window.show();
+        QTest::keyPress(&window, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(controller->hasKeyPressed());
+        QCOMPARE(controller->currentPressKey(), int(Qt::Key_Z));
+        QCOMPARE(controller->currentKeyPressEvent().modifiers(), Qt::ControlModifier);
+        QTest::keyRelease(&window, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!controller->hasKeyPressed());
+        QCOMPARE(controller->currentPressKey(), 0x01ffffff);
+        QCOMPARE(controller->currentKeyPressEvent().modifiers(), Qt::NoModifier);
+        QVERIFY(controller->currentKeyPressEvent().text().isEmpty());
+    }
+
+    void projectFileArgument()
+    {
+        auto *controller = LWMainWindowController::instance();
+        const QString project = LWTest::homeFolder() + "/Demo.lwproj";
+        writeFile(project, "{}");
+        LWAppHost::takeArguments({"glowsmith", project, "extra"});
+        QVERIFY(controller->defaultProjPath().isEmpty());
+        LWAppHost::takeArguments({"glowsmith", LWTest::homeFolder() + "/missing.lwproj"});
+        QVERIFY(controller->defaultProjPath().isEmpty());
+        LWAppHost::takeArguments({"glowsmith", project});
+        QCOMPARE(controller->defaultProjPath(), project);
+        controller->setDefaultProjPath(QString());
+    }
+
+    // The six window documents load, the home window is the one shown, and a
+    // project handed to the program opens the editor window instead.
+    void windowsLoadAndSwitch()
+    {
+        QQmlApplicationEngine engine;
+        LWAppHost::publishServices(engine);
+        for (const QString &document : LWAppHost::windowDocuments())
+            engine.load(QUrl(document));
+        QCOMPARE(engine.rootObjects().size(), 6);
+        auto *controller = LWMainWindowController::instance();
+        controller->attachEngine(&engine);
+
+        auto visibleNames = [&] {
+            QStringList names;
+            for (QObject *root : engine.rootObjects())
+                if (qobject_cast<QWindow *>(root)->isVisible())
+                    names << root->objectName();
+            return names;
+        };
+        controller->showHomeWindow();
+        QCOMPARE(visibleNames(), QStringList{"homeWinObj"});
+        controller->showUpdateWindow(true);
+        QCOMPARE(visibleNames(), (QStringList{"homeWinObj", "checkUpdateWindow"}));
+        controller->showUpdateWindow(false);
+
+        QSignalSpy opened(controller, &LWMainWindowController::openProjectRequested);
+        controller->setDefaultProjPath("/p/Demo.lwproj");
+        controller->showHomeWindow();
+        QCOMPARE(visibleNames(), QStringList{"mainStudioObj"});
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened.at(0).at(0).toString(), QString("/p/Demo.lwproj"));
+        QVERIFY(controller->defaultProjPath().isEmpty());
+
+        // Closing the only window shown ends the program.
+        controller->showHomeWindow();
+        QSignalSpy quit(&engine, &QQmlEngine::quit);
+        for (QObject *root : engine.rootObjects())
+            if (root->objectName() == "homeWinObj")
+                qobject_cast<QWindow *>(root)->close();
+        QCOMPARE(quit.size(), 1);
+        controller->attachEngine(nullptr);
+    }
+
+    void tutorialFlagPersists()
+    {
+        auto *controller = LWMainWindowController::instance();
+        controller->setNeedShowTutorial(false);
+        QCOMPARE(LWSettingFlags::read("tutorial"), std::optional<bool>(false));
+        controller->setNeedShowTutorial(true);
+        QCOMPARE(LWSettingFlags::read("tutorial"), std::optional<bool>(true));
+    }
+
+    void panelWidthsFollowLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("inspector");
+        QTest::addColumn<int>("homeTab");
+        QTest::newRow("English") << 1 << 340 << 140;
+        QTest::newRow("Chinese") << 2 << 320 << 120;
+        QTest::newRow("Japanese") << 3 << 380 << 180;
+        QTest::newRow("Korean") << 4 << 320 << 120;
+    }
+    void panelWidthsFollowLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(int, inspector);
+        QFETCH(int, homeTab);
+        auto *controller = LWMainWindowController::instance();
+        controller->setCurrentLanguageType(language);
+        QCOMPARE(controller->currentLanguageType(), language);
+        QCOMPARE(controller->getInspectorWidth(), inspector);
+        QCOMPARE(controller->getHomeTabWidth(), homeTab);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    LWTest::isolate();
+    LWGuiApplication app(argc, argv);
+    TstApp test;
+    return LWTest::run(argc, argv, &test);
+}
+#include "tst_app.moc"
