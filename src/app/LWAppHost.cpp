@@ -3,6 +3,13 @@
 #include "LWMainWindowController.h"
 #include "common/LWEffectCommon.h"
 #include "common/PostEventOffice.h"
+#include "features/LWMenuItemModel.h"
+#include "inspector/LWQmlViewModel.h"
+#include "navigation/LWNaviTreeModel.h"
+#include "navigation/LWNaviTreeSelModel.h"
+#include "scene/LWSceneViewModel.h"
+#include "workspace/LWEffectPackManager.h"
+#include "workspace/LWRecentProjects.h"
 
 #include <QFileInfo>
 #include <QQmlContext>
@@ -12,7 +19,13 @@ namespace LWAppHost {
 
 void registerTypes()
 {
+    qRegisterMetaType<LWNaviTreeModel *>("LWNaviTreeModel*");
+    qRegisterMetaType<LWNaviTreeSelModel *>("LWNaviTreeSelModel*");
+    qRegisterMetaType<LWQmlViewModel *>("LWQmlViewModel*");
+    qRegisterMetaType<LWSceneViewModel *>("LWSceneViewModel*");
+    qRegisterMetaType<LWMenuItemModel *>("LWMenuItemModel*");
     qRegisterMetaType<QObjectList>("QObjectList");
+    qRegisterMetaType<LWProjectInfo>("LWProjectInfo");
     qRegisterMetaType<LWEPEvent>("LWEPEvent");
     qRegisterMetaType<LWEffectCommon::LWFeatureType>("LWEffectCommon::LWFeatureType");
     qRegisterMetaType<LWEffectCommon::LWNaviTreeType>("LWEffectCommon::LWNaviTreeType");
@@ -22,6 +35,7 @@ void publishServices(QQmlEngine &engine)
 {
     QQmlContext *context = engine.rootContext();
     context->setContextProperty(QStringLiteral("mainWindowController"), LWMainWindowController::instance());
+    context->setContextProperty(QStringLiteral("effectPackManager"), LWEffectPackManager::instance());
 }
 
 QStringList windowDocuments()

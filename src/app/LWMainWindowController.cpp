@@ -1,17 +1,31 @@
 #include "LWMainWindowController.h"
 
+#include "CustomFileDialogAdapter.h"
+#include "CustomTutorialDialogAdapter.h"
 #include "common/LWLanguage.h"
 #include "common/LWSettingFlags.h"
+#include "inspector/LWQmlViewModel.h"
+#include "navigation/LWEffectNaviTreeModel.h"
+#include "navigation/LWNaviItemHub.h"
+#include "navigation/LWNaviTreeItem.h"
+#include "navigation/LWNaviTreeSelModel.h"
+#include "scene/LWSceneViewModel.h"
+#include "undo/LWUndoStack.h"
+#include "workspace/LWEffectPackManager.h"
 
 #include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
 #include <QMutex>
+#include <QProcess>
 #include <QQmlApplicationEngine>
+#include <QQmlPropertyMap>
 #include <QWindow>
 
 namespace {
-QKeyEvent blankKeyEvent()
+std::unique_ptr<QKeyEvent> blankKeyEvent()
 {
-    return QKeyEvent(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString());
+    return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString());
 }
 } // namespace
 
@@ -27,14 +41,60 @@ LWMainWindowController *LWMainWindowController::instance()
 
 LWMainWindowController::LWMainWindowController()
     : QObject(QCoreApplication::instance())
-    , m_currentKeyEvent(std::make_unique<QKeyEvent>(blankKeyEvent()))
+    , m_fileDialog(new CustomFileDialogAdapter(this))
+    , m_tutorialDialog(new CustomTutorialDialogAdapter(this))
+    , m_customPropertyMap(new QQmlPropertyMap(this))
+    , m_currentKeyEvent(blankKeyEvent())
 {
+    m_customPropertyMap->insert(QStringLiteral("optState"), QStringLiteral("null"));
     m_needShowTutorial = LWSettingFlags::read(QStringLiteral("tutorial")).value_or(true);
+
+    auto *manager = LWEffectPackManager::instance();
+    connect(manager, &LWEffectPackManager::effectInWorkspaceChanged, this,
+            &LWMainWindowController::onEffectInWorkspaceChanged);
+    connect(manager, &LWEffectPackManager::resourceInWorkspaceChanged, this,
+            &LWMainWindowController::onResourceInWorkspaceChanged);
+    connect(manager, &LWEffectPackManager::selectFirstItemRequested, this,
+            &LWMainWindowController::defaultSelIndexChanged);
+    connect(LWUndoStack::instance(), &LWUndoStack::pushOccured, manager, &LWEffectPackManager::pushHappend);
+    connect(LWNaviItemHub::instance(), &LWNaviItemHub::effectItemInserted, this,
+            qOverload<LWNaviTreeItem *, bool>(&LWMainWindowController::onEffectNaviTreeItemInserted));
+    connect(LWNaviItemHub::instance(), &LWNaviItemHub::effectItemRemoved, this,
+            &LWMainWindowController::onEffectNaviTreeItemRemoved);
 }
+
+LWMainWindowController::~LWMainWindowController() = default;
 
 void LWMainWindowController::attachEngine(QQmlApplicationEngine *engine)
 {
     m_engine = engine;
+}
+
+LWNaviTreeModel *LWMainWindowController::effectNaviTreeModel() const
+{
+    return m_effectTreeModel.get();
+}
+
+QObject *LWMainWindowController::customFileDialogAdapter() const
+{
+    return m_fileDialog;
+}
+
+QObject *LWMainWindowController::customTutorialDialogAdapter() const
+{
+    return m_tutorialDialog;
+}
+
+QObject *LWMainWindowController::lwCustomPropertyMap() const
+{
+    return m_customPropertyMap;
+}
+
+QModelIndex LWMainWindowController::defaultSelIndex() const
+{
+    if (!m_effectTreeModel)
+        return QModelIndex();
+    return m_effectTreeModel->index(0, 0);
 }
 
 void LWMainWindowController::setNeedShowTutorial(bool show)
@@ -61,66 +121,286 @@ void LWMainWindowController::setCurrentKeyEvent(const QKeyEvent &event)
 
 void LWMainWindowController::resetCurrentKeyEvent()
 {
-    m_currentKeyEvent = std::make_unique<QKeyEvent>(blankKeyEvent());
+    m_currentKeyEvent = blankKeyEvent();
 }
 
-QWindow *LWMainWindowController::window(const QString &objectName) const
+// --- trees, selection, inspector, scene -------------------------------------
+
+void LWMainWindowController::setInspector(std::shared_ptr<LWQmlViewModel> inspector)
 {
-    if (!m_engine)
-        return nullptr;
-    const auto roots = m_engine->rootObjects();
-    for (QObject *root : roots) {
-        if (root->objectName() == objectName)
-            return qobject_cast<QWindow *>(root);
+    m_inspector = std::move(inspector);
+    emit inspectorViewModelChanged();
+}
+
+void LWMainWindowController::setScene(LWSceneViewModel *scene)
+{
+    m_scene = scene;
+    emit sceneViewModelChanged();
+}
+
+void LWMainWindowController::clearUndoAndMarkChanged()
+{
+    LWUndoStack::instance()->clear();
+    LWUndoStack::instance()->markChanged();
+}
+
+void LWMainWindowController::onEffectInWorkspaceChanged(LWNaviTreeItem *effect)
+{
+    // The selection model refers to the tree model: let it go first.
+    std::shared_ptr<LWNaviTreeSelModel> oldSelection = std::move(m_effectSelModel);
+    std::unique_ptr<LWEffectNaviTreeModel> oldModel = std::move(m_effectTreeModel);
+    clearUndoAndMarkChanged();
+    setInspector(nullptr);
+    if (effect) {
+        m_effectTreeModel = std::make_unique<LWEffectNaviTreeModel>(effect);
+        m_effectSelModel = std::make_shared<LWNaviTreeSelModel>(m_effectTreeModel.get(),
+                                                                LWEffectCommon::LWNaviTreeTypeEffect);
+        connect(m_effectSelModel.get(), &LWNaviTreeSelModel::naviTreeSelChanged, this,
+                qOverload<LWNaviTreeItem *, LWEffectCommon::LWNaviTreeType>(&LWMainWindowController::onNaviTreeSelChanged));
+    } else {
+        setScene(nullptr);
+        m_selectedEffectItem = nullptr;
     }
-    return nullptr;
+    emit effectNaviTreeModelChanged();
+    emit effectNaviTreeSelModelChanged();
+    if (oldSelection)
+        oldSelection->disconnect(this);
 }
 
-void LWMainWindowController::showOnly(const QString &objectName)
+void LWMainWindowController::onResourceInWorkspaceChanged(LWNaviTreeItem *resource)
 {
-    if (!m_engine)
+    std::shared_ptr<LWNaviTreeSelModel> oldSelection = std::move(m_resourceSelModel);
+    std::shared_ptr<LWNaviTreeModel> oldModel = std::move(m_resourceTreeModel);
+    m_selectedResourceItem = nullptr;
+    if (resource) {
+        m_resourceTreeModel = std::make_shared<LWNaviTreeModel>(resource);
+        m_resourceSelModel = std::make_shared<LWNaviTreeSelModel>(m_resourceTreeModel.get(),
+                                                                  LWEffectCommon::LWNaviTreeTypeResource);
+        connect(m_resourceSelModel.get(), &LWNaviTreeSelModel::naviTreeSelChanged, this,
+                qOverload<LWNaviTreeItem *, LWEffectCommon::LWNaviTreeType>(&LWMainWindowController::onNaviTreeSelChanged));
+    }
+    emit resourceNaviTreeModelChanged();
+    emit resourceNaviTreeSelModelChanged();
+    if (oldSelection)
+        oldSelection->disconnect(this);
+}
+
+void LWMainWindowController::onNaviTreeSelChanged(LWNaviTreeItem *treeItem)
+{
+    onNaviTreeSelChanged(treeItem, LWEffectCommon::LWNaviTreeTypeEffect);
+}
+
+void LWMainWindowController::onNaviTreeSelChanged(LWNaviTreeItem *item, LWEffectCommon::LWNaviTreeType p_type)
+{
+    if (p_type == LWEffectCommon::LWNaviTreeTypeResource) {
+        m_selectedResourceItem = item;
+        if (!item) {
+            setInspector(nullptr);
+            return;
+        }
+        if (m_effectSelModel)
+            m_effectSelModel->clearWithoutNotice();
+        std::shared_ptr<LWQmlViewModel> inspector = item->inspectorViewModel();
+        if (inspector != m_inspector) {
+            m_inspector = inspector;
+            emit resourceModelDataChanged(LWEffectCommon::LWResourceTypeAll);
+            emit inspectorViewModelChanged();
+        }
         return;
-    QWindow *target = window(objectName);
-    const auto roots = m_engine->rootObjects();
-    // Show first, then hide the others: hiding the last visible window first
-    // would end the program.
-    if (target) {
-        target->show();
-        target->raise();
-        target->requestActivate();
     }
-    for (QObject *root : roots) {
-        if (auto *w = qobject_cast<QWindow *>(root); w && w != target)
-            w->hide();
-    }
-}
 
-void LWMainWindowController::showMainWindow()
-{
-    showOnly(QStringLiteral("mainStudioObj"));
-}
-
-void LWMainWindowController::showHomeWindow()
-{
-    if (!m_defaultProjPath.isEmpty()) {
-        const QString path = m_defaultProjPath;
-        showMainWindow();
-        m_defaultProjPath.clear();
-        emit openProjectRequested(path);
+    m_selectedEffectItem = item;
+    if (!item) {
+        setInspector(nullptr);
+        setScene(nullptr);
         return;
     }
-    showOnly(QStringLiteral("homeWinObj"));
+    if (m_resourceSelModel)
+        m_resourceSelModel->clearWithoutNotice();
+    m_selectedResourceItem = nullptr;
+    std::shared_ptr<LWQmlViewModel> inspector = item->inspectorViewModel();
+    if (inspector != m_inspector)
+        setInspector(inspector);
+    LWSceneViewModel *scene = item->sceneViewModel();
+    if (scene != m_scene)
+        setScene(scene);
+    if (m_scene)
+        m_scene->focusItem(item);
+    const int filter = item->resourceFilter();
+    if (filter != m_resourceFilter) {
+        m_resourceFilter = filter;
+        emit resourceModelDataChanged(filter);
+    }
 }
 
-void LWMainWindowController::showUpdateWindow(bool visible)
+void LWMainWindowController::onEffectNaviTreeItemInserted(LWNaviTreeItem *treeItem)
 {
-    if (QWindow *w = window(QStringLiteral("checkUpdateWindow")))
-        w->setVisible(visible);
+    onEffectNaviTreeItemInserted(treeItem, false);
 }
 
-void LWMainWindowController::setWindowStyle(const QString &)
+void LWMainWindowController::onEffectNaviTreeItemInserted(LWNaviTreeItem *treeItem, bool toRoot)
+{
+    if (!m_effectTreeModel || !treeItem)
+        return;
+    LWNaviTreeItem *parent = toRoot ? m_effectTreeModel->rootItem() : treeItem->parentItem();
+    m_effectTreeModel->announceInsertedRow(parent, 0);
+}
+
+void LWMainWindowController::onEffectNaviTreeItemRemoved(LWNaviTreeItem *treeItem)
+{
+    if (!m_effectTreeModel || !treeItem)
+        return;
+    m_effectTreeModel->removeItemRow(treeItem);
+    if (m_effectSelModel)
+        m_effectSelModel->resetAndClearNavitreeItem(false);
+    // The inspector and the scene of the removed item must go too.
+    onNaviTreeSelChanged(nullptr, LWEffectCommon::LWNaviTreeTypeEffect);
+}
+
+void LWMainWindowController::onResourceNaviTreeItemInserted(LWNaviTreeItem *treeItem, bool toRoot)
+{
+    if (!m_resourceTreeModel || !treeItem)
+        return;
+    LWNaviTreeItem *parent = toRoot ? m_resourceTreeModel->rootItem() : treeItem->parentItem();
+    m_resourceTreeModel->announceInsertedRow(parent, qMax(0, treeItem->row()));
+}
+
+void LWMainWindowController::onResourceNaviTreeItemRemoved(LWNaviTreeItem *treeItem)
+{
+    if (!m_resourceTreeModel || !treeItem)
+        return;
+    m_resourceTreeModel->removeItemRow(treeItem);
+    if (treeItem == m_selectedResourceItem)
+        onNaviTreeSelChanged(nullptr, LWEffectCommon::LWNaviTreeTypeResource);
+}
+
+void LWMainWindowController::onInspectorDataChanged()
+{
+    if (m_selectedEffectItem)
+        m_selectedEffectItem->naviTreeItemInspectorDataChanged();
+    if (m_selectedResourceItem)
+        m_selectedResourceItem->naviTreeItemInspectorDataChanged();
+}
+
+void LWMainWindowController::onSceneViewDataChanged(QJsonValue val, QString string)
+{
+    if (m_selectedEffectItem && m_scene)
+        emit sceneViewDataChanged(val, string);
+}
+
+void LWMainWindowController::selectEffectItem(LWNaviTreeItem *item, bool withUndo)
+{
+    if (!m_effectTreeModel || !m_effectSelModel)
+        return;
+    const QModelIndex index = m_effectTreeModel->indexOfItem(item);
+    if (!index.isValid())
+        return;
+    if (withUndo)
+        m_effectSelModel->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    else
+        m_effectSelModel->applyCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+}
+
+void LWMainWindowController::onEditorEvent(LWEditorEventType event, const LWEditorEventData *data)
+{
+    LWNaviTreeItem *item = data ? data->item : nullptr;
+    switch (event) {
+    case LWEditorEventEffectItemRemoved:
+        onEffectNaviTreeItemRemoved(item);
+        break;
+    case LWEditorEventEffectItemInserted:
+        if (m_effectTreeModel && data)
+            m_effectTreeModel->announceInsertedRow(item ? item : m_effectTreeModel->rootItem(), data->row);
+        break;
+    case LWEditorEventEffectItemSelect:
+        selectEffectItem(item, data && data->withUndo);
+        break;
+    case LWEditorEventEffectItemExpand:
+        if (m_effectTreeModel)
+            m_effectTreeModel->requestExpand(item);
+        break;
+    case LWEditorEventResourceItemInserted:
+        if (m_resourceTreeModel && data)
+            m_resourceTreeModel->announceInsertedRow(item ? item : m_resourceTreeModel->rootItem(), data->row);
+        break;
+    case LWEditorEventResourceItemRemoved:
+        onResourceNaviTreeItemRemoved(item);
+        break;
+    case LWEditorEventSaveProject:
+        LWEffectPackManager::instance()->saveProj();
+        break;
+    case LWEditorEventFeatureCountsChanged:
+        emit checkFeatureCountsModelChanged();
+        break;
+    }
+}
+
+void LWMainWindowController::onPostedEvent(LWEPEvent event, const QVariant &value)
+{
+    if (!m_effectTreeModel)
+        return;
+    const QModelIndex index = m_effectTreeModel->indexOfItemId(value.toULongLong());
+    if (!index.isValid())
+        return;
+    LWNaviTreeItem *item = LWNaviTreeModel::itemFromIndex(index);
+    if (event == ToSelectEffectNaviItem) {
+        if (item != m_selectedEffectItem && m_effectSelModel)
+            m_effectSelModel->applyCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    } else if (event == ToExpandEffectNaviItem) {
+        emit m_effectTreeModel->expandRequest(index);
+    }
+}
+
+// --- project, undo, panels ---------------------------------------------------
+
+void LWMainWindowController::clearProjOnWorkspace()
+{
+    LWEffectPackManager::instance()->clearWorkspace();
+}
+
+void LWMainWindowController::refreshPreview()
+{
+    LWUndoStack::instance()->markChanged();
+}
+
+void LWMainWindowController::openPanel()
+{
+    emit panelOpened();
+}
+
+void LWMainWindowController::onClosingMainWindow()
+{
+    clearUndoAndMarkChanged();
+}
+
+void LWMainWindowController::onResponseContextMenu(QString p_itemId)
+{
+    if (m_selectedEffectItem)
+        m_selectedEffectItem->onResponseContextMenu(p_itemId);
+    qDebug() << "response context menu string:" << p_itemId;
+}
+
+void LWMainWindowController::setWindowStyle(QString)
 {
     // Window decoration styles only exist on the original desktop platform.
+}
+
+void LWMainWindowController::onActionUndo()
+{
+    auto *stack = LWUndoStack::instance();
+    if (!stack->canUndo())
+        return;
+    LWEffectPackManager::instance()->setSaved(false);
+    stack->undo();
+}
+
+void LWMainWindowController::onActionRedo()
+{
+    auto *stack = LWUndoStack::instance();
+    if (!stack->canRedo())
+        return;
+    LWEffectPackManager::instance()->setSaved(false);
+    stack->redo();
 }
 
 int LWMainWindowController::getInspectorWidth() const
@@ -141,12 +421,65 @@ int LWMainWindowController::getHomeTabWidth() const
     }
 }
 
-void LWMainWindowController::onEditorEvent(LWEditorEventType, const LWEditorEventData *)
+void LWMainWindowController::restart()
 {
-    // The tree models that these events update arrive with the navigation
-    // subsystem.
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    QCoreApplication::quit();
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments, QDir::currentPath());
 }
 
-void LWMainWindowController::onPostedEvent(LWEPEvent, const QVariant &)
+// --- windows -----------------------------------------------------------------
+
+QWindow *LWMainWindowController::window(const QString &objectName) const
 {
+    if (!m_engine)
+        return nullptr;
+    const auto roots = m_engine->rootObjects();
+    for (QObject *root : roots) {
+        if (root->objectName() == objectName)
+            return qobject_cast<QWindow *>(root);
+    }
+    return nullptr;
+}
+
+void LWMainWindowController::showOnly(const QString &objectName)
+{
+    if (!m_engine)
+        return;
+    QWindow *target = window(objectName);
+    // Show first, then hide the others: hiding the last visible window first
+    // would end the program.
+    if (target) {
+        target->show();
+        target->raise();
+        target->requestActivate();
+    }
+    const auto roots = m_engine->rootObjects();
+    for (QObject *root : roots) {
+        if (auto *w = qobject_cast<QWindow *>(root); w && w != target)
+            w->hide();
+    }
+}
+
+void LWMainWindowController::showMainWindow()
+{
+    showOnly(QStringLiteral("mainStudioObj"));
+}
+
+void LWMainWindowController::showHomeWindow()
+{
+    if (!m_defaultProjPath.isEmpty()) {
+        const QString path = m_defaultProjPath;
+        showMainWindow();
+        LWEffectPackManager::instance()->openProj(path);
+        m_defaultProjPath.clear();
+        return;
+    }
+    showOnly(QStringLiteral("homeWinObj"));
+}
+
+void LWMainWindowController::showUpdateWindow(bool visible)
+{
+    if (QWindow *w = window(QStringLiteral("checkUpdateWindow")))
+        w->setVisible(visible);
 }

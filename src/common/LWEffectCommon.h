@@ -112,12 +112,12 @@ struct ImportResourceParam
 // What the effect hands every feature when saving or exporting.
 struct SaveParam
 {
-    QString path;
-    bool saveToProj = false;
+    QString path;              // target folder; empty means the effect folder
+    bool bSaveProject = false; // project save (true) or package export (false)
 };
 
 // What the effect hands every feature when creating it from stored data.
 struct LoadParam
 {
-    bool loadFromProj = false;
+    bool bLoadFromProject = false; // rebuilt from a project record, not a package folder
 };

@@ -8,6 +8,7 @@
 #include "common/LWResources.h"
 #include "common/LWSettingFlags.h"
 #include "common/LWSettings.h"
+#include "workspace/LWEffectPackManager.h"
 
 #include <QFileOpenEvent>
 #include <QProcess>
@@ -252,12 +253,14 @@ private slots:
         QCOMPARE(visibleNames(), (QStringList{"homeWinObj", "checkUpdateWindow"}));
         controller->showUpdateWindow(false);
 
-        QSignalSpy opened(controller, &LWMainWindowController::openProjectRequested);
-        controller->setDefaultProjPath("/p/Demo.lwproj");
+        const QString project = LWTest::homeFolder() + "/Handed/Handed.lwproj";
+        QDir().mkpath(LWTest::homeFolder() + "/Handed");
+        writeFile(project, "{}");
+        controller->setDefaultProjPath(project);
         controller->showHomeWindow();
         QCOMPARE(visibleNames(), QStringList{"mainStudioObj"});
-        QCOMPARE(opened.size(), 1);
-        QCOMPARE(opened.at(0).at(0).toString(), QString("/p/Demo.lwproj"));
+        QCOMPARE(LWEffectPackManager::instance()->projName(), QString("Handed"));
+        LWEffectPackManager::instance()->clearWorkspace();
         QVERIFY(controller->defaultProjPath().isEmpty());
 
         // Closing the only window shown ends the program.

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "common/LWEffectCommon.h"
+
+#include <QJsonObject>
+#include <QString>
+
+class LWFeatureContainer;
+class LWFeatureModel;
+
+// Builds the feature object for a type. One table for the whole program,
+// filled by the feature kinds that have a class; every other type builds
+// nothing.
+namespace LWFeatureFactory {
+
+struct Request
+{
+    LWFeatureContainer *effect = nullptr;
+    int zOrder = 5000;
+    QString path;              // folder name with a trailing "/"
+    QJsonObject data;          // default data or the project / package record
+    LoadParam loadParam;
+    QString makeupChoice;      // the pending choice of the add menu
+};
+
+using Creator = LWFeatureModel *(*)(const Request &request);
+
+// Null for a type without a feature class.
+LWFeatureModel *create(LWEffectCommon::LWFeatureType type, const Request &request);
+
+// Registers (or replaces) the creator of a type. The built-in kinds are
+// registered on first use; tests may add their own.
+void setCreator(LWEffectCommon::LWFeatureType type, Creator creator);
+
+} // namespace LWFeatureFactory

@@ -1,0 +1,384 @@
+#include "LWEffectModel.h"
+
+#include "LWFeatureAddUndoCommand.h"
+#include "LWPackageConfig.h"
+#include "common/LWFolderUtil.h"
+#include "common/LWJsonFile.h"
+#include "common/LWUsageEvents.h"
+#include "common/PostEventOffice.h"
+#include "features/LWFeatureFactory.h"
+#include "undo/LWUndoStack.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace {
+
+const QString kEffectFile = QStringLiteral("effect.json");
+
+LWEffectModel::MusicImporter &musicImporter()
+{
+    static LWEffectModel::MusicImporter importer;
+    return importer;
+}
+
+bool isSingleInstanceKind(LWEffectCommon::LWFeatureType type)
+{
+    return type == LWEffectCommon::LWFeatureTypeFilter || type == LWEffectCommon::LWFeatureTypeLegDistortion;
+}
+
+void postFeatureCountsChanged()
+{
+    PostEventOffice::instance()->sendEvent(LWEditorEventFeatureCountsChanged, LWEditorEventData{});
+}
+
+} // namespace
+
+LWEffectModel::LWEffectModel(const QString &folder, QObject *parent)
+    : LWNaviTreeItem(parent)
+    , m_folder(folder)
+{
+    setNaviItemIcon(QStringLiteral("qrc:/LWViewCommon/images/effectIcon.png"));
+}
+
+LWEffectModel::~LWEffectModel()
+{
+    // Features are our QObject children, listed or held by an undo command.
+    // Cut them loose from the list before it goes away, then delete them
+    // while this object is still whole.
+    const QObjectList kids = children();
+    QList<QObject *> features;
+    for (QObject *child : kids) {
+        if (auto *feature = dynamic_cast<LWFeatureModel *>(child)) {
+            feature->setContainer(nullptr);
+            features.append(child);
+        }
+    }
+    m_models.clear();
+    qDeleteAll(features);
+}
+
+void LWEffectModel::setMusicImporter(MusicImporter importer)
+{
+    musicImporter() = std::move(importer);
+}
+
+LWEffectModel *LWEffectModel::load(const QString &folder, QObject *parent)
+{
+    auto *effect = new LWEffectModel(folder, parent);
+    const QFileInfo file(folder + QLatin1Char('/') + kEffectFile);
+    effect->loadDocument(file.isFile() ? LWJsonFile::read(file.filePath()) : QJsonObject());
+    return effect;
+}
+
+void LWEffectModel::loadDocument(const QJsonObject &document)
+{
+    m_document = document;
+    if (document.value(QStringLiteral("name")).isString()) {
+        m_name = document.value(QStringLiteral("name")).toString();
+        setTitle(m_name);
+        emit nameChanged(m_name);
+    }
+    if (document.value(QStringLiteral("version")).isString())
+        m_version = document.value(QStringLiteral("version")).toString();
+
+    const QJsonObject effect = document.value(QStringLiteral("effect")).toObject();
+    QList<QJsonObject> links;
+    const QJsonArray linkArray = effect.value(QStringLiteral("Link")).toArray();
+    for (const QJsonValue &value : linkArray) {
+        if (value.isObject())
+            links.append(value.toObject());
+    }
+    std::stable_sort(links.begin(), links.end(), [](const QJsonObject &a, const QJsonObject &b) {
+        return a.value(QStringLiteral("zorder")).toInt() < b.value(QStringLiteral("zorder")).toInt();
+    });
+    for (const QJsonObject &link : links)
+        createFeatureFromLink(link, m_folder, true);
+
+    const QJsonValue bgm = effect.value(QStringLiteral("bgm"));
+    if (bgm.isObject())
+        loadBackgroundMusic(bgm.toObject());
+}
+
+void LWEffectModel::loadBackgroundMusic(QJsonObject bgm)
+{
+    bgm.insert(QStringLiteral("type"), QStringLiteral("BGM"));
+    const QString musicPath = bgm.value(QStringLiteral("music_path")).toString();
+    if (!musicPath.isEmpty() && musicImporter()) {
+        const QString id = musicImporter()(m_folder + QLatin1Char('/') + musicPath);
+        if (!id.isEmpty())
+            bgm.insert(QStringLiteral("resId"), id);
+    }
+    LoadParam param;
+    param.bLoadFromProject = bgm.contains(QStringLiteral("resId")) || bgm.contains(QStringLiteral("checked"));
+    LWFeatureModel *feature = buildFeature(LWEffectCommon::LWFeatureTypeBGM, 5000, QString(), bgm, param);
+    if (feature)
+        feature->loadFeatureData(bgm, param);
+}
+
+LWNaviTreeItem *LWEffectModel::child(int row) const
+{
+    LWFeatureModel *feature = modelAt(row);
+    return feature ? feature->asNaviTreeItem() : nullptr;
+}
+
+QVariant LWEffectModel::data(int column) const
+{
+    return column == 0 ? QVariant(title()) : QVariant();
+}
+
+void LWEffectModel::removeChildren(int row, int count)
+{
+    for (int i = 0; i < count; ++i)
+        removeModelAt(row);
+}
+
+bool LWEffectModel::naviTreeItemAcceptChild(LWNaviTreeItem *item) const
+{
+    // Features may be reordered among themselves; nothing else lands here.
+    auto *feature = dynamic_cast<LWFeatureModel *>(item);
+    return feature && feature->container() == this;
+}
+
+void LWEffectModel::naviTreeItemInsertChild(int row, LWNaviTreeItem *item)
+{
+    if (auto *feature = dynamic_cast<LWFeatureModel *>(item))
+        insertModel(row, feature);
+}
+
+LWNaviTreeItem *LWEffectModel::naviTreeItemTakeChild(int row)
+{
+    LWFeatureModel *feature = removeModelAt(row);
+    return feature ? feature->asNaviTreeItem() : nullptr;
+}
+
+void LWEffectModel::naviTreeItemMoveChild(int from, int to)
+{
+    moveModel(from, to);
+}
+
+QString LWEffectModel::uniqueFolderName(const QString &name) const
+{
+    QStringList taken;
+    for (LWFeatureModel *feature : m_models)
+        taken.append(feature->name());
+    QString candidate = name;
+    if (taken.contains(candidate)) {
+        QString stem = name;
+        int number = 1;
+        const QRegularExpressionMatch numbered = QRegularExpression(QStringLiteral("^(.*)_(\\d+)$")).match(name);
+        if (numbered.hasMatch()) {
+            stem = numbered.captured(1);
+            number = numbered.captured(2).toInt() + 1;
+        }
+        do {
+            candidate = stem + QLatin1Char('_') + QString::number(number++);
+        } while (taken.contains(candidate));
+    }
+    return candidate + QLatin1Char('/');
+}
+
+int LWEffectModel::usageEventValue(LWEffectCommon::LWFeatureType type)
+{
+    using C = LWEffectCommon;
+    switch (type) {
+    case C::LWFeatureTypeModel:
+    case C::LWFeatureTypeParticle:
+    case C::LWFeatureTypeLight:
+    case C::LWFeatureTypeCamera:
+    case C::LWFeatureTypePostEffect: return 1504;
+    case C::LWFeatureTypeFilter: return 1502;
+    case C::LWFeatureTypeFaceMakeupV2: return 1503;
+    case C::LWFeatureTypeFaceDistortionV2: return 1505;
+    case C::LWFeatureTypeBodyDistortion: return 1509;
+    case C::LWFeatureTypeLegDistortion: return 1508;
+    case C::LWFeatureType2DSticker: return 1501;
+    case C::LWFeatureType2DStickerV2: return 1506;
+    case C::LWFeatureTypeMultiViewer: return 1507;
+    case C::LWFeatureTypeHairColor: return 1510;
+    case C::LWFeatureTypeMatting: return 1513;
+    case C::LWFeatureTypeBGM: return 1511;
+    case C::LWFeatureTypeFaceStretch: return 1512;
+    default: return 0;
+    }
+}
+
+LWFeatureModel *LWEffectModel::createFeature(LWEffectCommon::LWFeatureType type, const QJsonObject &defaultData,
+                                             bool undoable)
+{
+    if (!undoable)
+        return createFeatureNow(type, defaultData);
+    auto *command = new LWFeatureAddUndoCommand(this, type, defaultData);
+    LWUndoStack::instance()->push(command, true);
+    return command->feature();
+}
+
+LWFeatureModel *LWEffectModel::createFeatureNow(LWEffectCommon::LWFeatureType type, const QJsonObject &defaultData)
+{
+    const QString path = uniqueFolderName(LWEffectCommon::featurePackageName(type));
+    if (isSingleInstanceKind(type)) {
+        const bool present = std::any_of(m_models.cbegin(), m_models.cend(),
+                                         [type](LWFeatureModel *f) { return f->featureType() == type; });
+        if (present)
+            postFeatureCountsChanged();
+    }
+    if (const int usage = usageEventValue(type))
+        LWUsageEvents::report(usage);
+
+    LoadParam param;
+    LWFeatureModel *feature = buildFeature(type, 5000, path, defaultData, param);
+    if (!feature)
+        return nullptr;
+    if (type == LWEffectCommon::LWFeatureTypeBGM)
+        feature->loadFeatureData(defaultData, param);
+    if (LWNaviTreeItem *item = feature->asNaviTreeItem())
+        emit item->itemInserted(item, true);
+    return feature;
+}
+
+LWFeatureModel *LWEffectModel::buildFeature(LWEffectCommon::LWFeatureType type, int zOrder, const QString &path,
+                                            const QJsonObject &data, const LoadParam &loadParam)
+{
+    LWFeatureFactory::Request request;
+    request.effect = this;
+    request.zOrder = zOrder;
+    request.path = path;
+    request.data = data;
+    request.loadParam = loadParam;
+    request.makeupChoice = m_pendingMakeupChoice;
+    return LWFeatureFactory::create(type, request);
+}
+
+LWFeatureModel *LWEffectModel::createFeatureFromLink(const QJsonObject &link, const QString &sourceFolder,
+                                                     bool fromProject)
+{
+    QString type = link.value(QStringLiteral("type")).toString();
+    QString path = link.value(QStringLiteral("path")).toString();
+    if (type == QLatin1String("multi_view"))
+        type = QStringLiteral("MultiViewer");
+    const int value = LWEffectCommon::featureTypeFromPackageName(type);
+    if (value < 0)
+        return nullptr;
+
+    QString copied;
+    const QString source = QDir::cleanPath(sourceFolder);
+    if (source != QDir::cleanPath(m_folder)) {
+        const QString folderName = path.section(QLatin1Char('/'), 0, 0);
+        // A package entry must name a folder inside its package.
+        if (folderName.isEmpty() || folderName == QLatin1String("..") || folderName == QLatin1String("."))
+            return nullptr;
+        const QString unique = uniqueFolderName(folderName);
+        copied = m_folder + QLatin1Char('/') + unique;
+        LWFolderUtil::copyFolder(source + QLatin1Char('/') + folderName, copied);
+        path = unique;
+    }
+
+    LoadParam param;
+    param.bLoadFromProject = fromProject;
+    const int zOrder = link.value(QStringLiteral("zorder")).toInt(5000);
+    LWFeatureModel *feature = buildFeature(LWEffectCommon::LWFeatureType(value), zOrder, path, link, param);
+    if (!feature && !copied.isEmpty())
+        LWFolderUtil::removeFolder(copied);
+    return feature;
+}
+
+bool LWEffectModel::checkEffect()
+{
+    int filters = 0;
+    int legs = 0;
+    for (LWFeatureModel *feature : m_models) {
+        if (feature->featureType() == LWEffectCommon::LWFeatureTypeFilter)
+            ++filters;
+        else if (feature->featureType() == LWEffectCommon::LWFeatureTypeLegDistortion)
+            ++legs;
+        if (filters > 1 || legs > 1) {
+            postFeatureCountsChanged();
+            return false;
+        }
+    }
+    return true;
+}
+
+int LWEffectModel::checkedFeatureCount() const
+{
+    int count = 0;
+    for (LWFeatureModel *feature : m_models) {
+        if (LWNaviTreeItem *item = feature->asNaviTreeItem(); item && item->checked())
+            ++count;
+    }
+    return count;
+}
+
+void LWEffectModel::setMultiViewerRowsAndCols(int rows, int cols, int uvTag)
+{
+    if (uvTag == 1) {
+        m_multiViewerRows = 1;
+        m_multiViewerCols = 2;
+        m_multiViewerTextureTag = 1;
+    } else {
+        m_multiViewerRows = rows + 1;
+        m_multiViewerCols = cols + 1;
+        m_multiViewerTextureTag = 0;
+    }
+}
+
+bool LWEffectModel::save(const SaveParam &param)
+{
+    const QString target = param.path.isEmpty() ? m_folder : param.path;
+    return param.bSaveProject ? writeProjectDocument(target) : writePackage(target);
+}
+
+bool LWEffectModel::writeProjectDocument(const QString &target)
+{
+    QJsonArray links;
+    QJsonObject bgm;
+    SaveParam param;
+    param.path = target;
+    param.bSaveProject = true;
+    for (LWFeatureModel *feature : m_models) {
+        const QJsonValue record = feature->saveFeature(param);
+        if (feature->featureType() == LWEffectCommon::LWFeatureTypeBGM)
+            bgm = record.toObject();
+        else if (record.isObject())
+            links.append(record);
+    }
+    QJsonObject effect{{QStringLiteral("Link"), links}};
+    if (!bgm.isEmpty())
+        effect.insert(QStringLiteral("bgm"), bgm);
+    QJsonObject document = m_document;
+    document.insert(QStringLiteral("effect"), effect);
+    document.insert(QStringLiteral("name"), m_name);
+    document.insert(QStringLiteral("version"), m_version);
+    QDir().mkpath(target);
+    return LWJsonFile::write(target + QLatin1Char('/') + kEffectFile, document);
+}
+
+bool LWEffectModel::writePackage(const QString &target)
+{
+    QJsonArray links;
+    QJsonObject bgm;
+    QStringList versions;
+    SaveParam param;
+    param.path = target;
+    param.bSaveProject = false;
+    QDir().mkpath(target);
+    for (LWFeatureModel *feature : m_models) {
+        LWNaviTreeItem *item = feature->asNaviTreeItem();
+        if ((item && !item->checked()) || !feature->shouldExport())
+            continue;
+        const QJsonValue result = feature->saveFeature(param);
+        if (feature->featureType() == LWEffectCommon::LWFeatureTypeBGM) {
+            bgm = result.toObject();
+            continue;
+        }
+        const QJsonValue link = feature->toConfigLinkValue();
+        if (link.isObject())
+            links.append(link);
+        versions.append(feature->sdkVersion());
+    }
+    const QJsonObject config = LWPackageConfig::build(m_name, versions, links, bgm);
+    return LWJsonFile::write(target + QStringLiteral("/config.json"), config);
+}

@@ -1,0 +1,299 @@
+#include "LWEffectPackManager.h"
+
+#include "LWBackupLock.h"
+#include "LWEffectModel.h"
+#include "LWProjectModel.h"
+#include "LWRecentProjects.h"
+#include "common/LWDataPaths.h"
+#include "common/LWFolderUtil.h"
+#include "common/LWSettingFlags.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
+#include <QUrl>
+
+namespace {
+LWEffectPackManager::TemplateImporter &templateImporter()
+{
+    static LWEffectPackManager::TemplateImporter importer;
+    return importer;
+}
+} // namespace
+
+LWEffectPackManager *LWEffectPackManager::instance()
+{
+    static QMutex mutex;
+    QMutexLocker lock(&mutex);
+    static LWEffectPackManager *manager = nullptr;
+    if (!manager)
+        manager = new LWEffectPackManager;
+    return manager;
+}
+
+LWEffectPackManager::LWEffectPackManager()
+    : QObject(QCoreApplication::instance())
+{
+}
+
+void LWEffectPackManager::setTemplateImporter(TemplateImporter importer)
+{
+    templateImporter() = std::move(importer);
+}
+
+QString LWEffectPackManager::localPath(const QString &pathOrUrl)
+{
+    if (pathOrUrl.startsWith(QLatin1String("file:")))
+        return QUrl(pathOrUrl).toLocalFile();
+    return pathOrUrl;
+}
+
+QString LWEffectPackManager::workspaceEffectName() const
+{
+    return m_effect ? m_effect->name() : QString();
+}
+
+QString LWEffectPackManager::projName() const
+{
+    return m_project ? m_project->name() : QString();
+}
+
+bool LWEffectPackManager::isTmpProj() const
+{
+    return m_project && m_project->isTemporary();
+}
+
+void LWEffectPackManager::setSaved(bool saved)
+{
+    if (m_saved == saved)
+        return;
+    m_saved = saved;
+    emit saveChanged();
+}
+
+void LWEffectPackManager::pushHappend()
+{
+    setSaved(false);
+}
+
+bool LWEffectPackManager::lastCrashFlag()
+{
+    if (!LWSettingFlags::takeLastCrashed())
+        return false;
+    return QFileInfo::exists(LWDataPaths::backupFolder() + QStringLiteral("/curprojbk/backup.lwproj"));
+}
+
+void LWEffectPackManager::setEffect(LWEffectModel *effect)
+{
+    m_effect = effect;
+    emit effectInWorkspaceChanged(effect);
+    emit workspaceEffectNameChanged(workspaceEffectName());
+}
+
+void LWEffectPackManager::setProject(LWProjectModel *project)
+{
+    LWProjectModel *old = m_project;
+    LWEffectModel *standalone = (m_effect && m_effect->parent() == this) ? m_effect.data() : nullptr;
+    m_project = project;
+    if (project)
+        project->setParent(this);
+    setEffect(project ? project->effect() : nullptr);
+    // The views have let go of the old trees now.
+    if (old)
+        old->deleteLater();
+    if (standalone)
+        standalone->deleteLater();
+    emit isTmpProjChanged();
+}
+
+void LWEffectPackManager::clearWorkspace()
+{
+    setProject(nullptr);
+    emit resourceInWorkspaceChanged(nullptr);
+}
+
+void LWEffectPackManager::createProj()
+{
+    setProject(LWProjectModel::createTemporary());
+    setSaved(false);
+    emit projNameChanged();
+}
+
+void LWEffectPackManager::createProjFromTemp(QString path)
+{
+    createProj();
+    if (templateImporter())
+        templateImporter()(path);
+    emit selectFirstItemRequested();
+}
+
+QVariantList LWEffectPackManager::recentProjs() const
+{
+    QVariantList list;
+    const auto infos = LWRecentProjects::read();
+    for (const LWProjectInfo &info : infos)
+        list.append(QVariant::fromValue(info));
+    return list;
+}
+
+void LWEffectPackManager::openProj(QString path)
+{
+    const QString local = localPath(path);
+    if (local.isEmpty() || !local.endsWith(QLatin1String("lwproj")))
+        return;
+    if (!QFileInfo(local).isFile()) {
+        qWarning() << "open project: no such file" << local;
+        return;
+    }
+    setProject(LWProjectModel::open(local));
+    emit projNameChanged();
+    // Opening is not an edit: whatever the load itself touched, the project
+    // on screen is the one on disk.
+    m_saved = false;
+    setSaved(true);
+}
+
+bool LWEffectPackManager::projExist(QString path) const
+{
+    return QFileInfo(localPath(path)).isFile();
+}
+
+void LWEffectPackManager::saveProj()
+{
+    if (!m_project)
+        return;
+    const bool ok = m_project->save();
+    LWRecentProjects::record(m_project->folder());
+    if (ok)
+        setSaved(true);
+    else
+        qWarning() << "save project: some files could not be written" << m_project->folder();
+}
+
+void LWEffectPackManager::saveProjAs(QString newDir)
+{
+    if (!m_project)
+        return;
+    const QString oldFolder = m_project->folder();
+    const QString target = localPath(newDir);
+    if (target.isEmpty())
+        return;
+    const bool wasTemporary = m_project->isTemporary();
+    const bool ok = m_project->saveAs(target);
+    if (m_project->folder() != oldFolder || ok)
+        LWRecentProjects::record(m_project->folder(), oldFolder);
+    if (ok)
+        setSaved(true);
+    else
+        qWarning() << "save project as: the project could not be saved into" << target;
+    if (wasTemporary != m_project->isTemporary())
+        emit isTmpProjChanged();
+    emit projNameChanged();
+}
+
+void LWEffectPackManager::openBackupProj()
+{
+    const QString backup = LWDataPaths::backupFolder() + QStringLiteral("/curprojbk");
+    if (!QFileInfo::exists(backup + QStringLiteral("/backup.lwproj")))
+        return;
+    const QString scratch = LWFolderUtil::makeScratchFolder(LWDataPaths::subFolder(QStringLiteral("projTemp")));
+    {
+        QMutexLocker lock(&lwBackupLock());
+        LWFolderUtil::copyFolder(backup, scratch);
+    }
+    openProj(scratch + QStringLiteral("/backup.lwproj"));
+}
+
+void LWEffectPackManager::readyToAutoBackupProj()
+{
+    // The backup thread arrives with the auto-backup; the once-only rule
+    // is kept here already.
+    if (m_backupStarted)
+        return;
+    m_backupStarted = true;
+}
+
+void LWEffectPackManager::createEffect()
+{
+    const QString folder = LWFolderUtil::makeScratchFolder(LWDataPaths::subFolder(QStringLiteral("tmp")));
+    QFile::copy(QStringLiteral(":/FeatureTemplates/Effect/effect.json"), folder + QStringLiteral("/effect.json"));
+    QFile::setPermissions(folder + QStringLiteral("/effect.json"), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                                       | QFileDevice::ReadUser | QFileDevice::WriteUser);
+    LWEffectModel *old = (m_effect && m_effect->parent() == this) ? m_effect.data() : nullptr;
+    setEffect(LWEffectModel::load(folder, this));
+    if (old)
+        old->deleteLater();
+}
+
+void LWEffectPackManager::ensureEffect()
+{
+    if (!m_effect)
+        createEffect();
+}
+
+void LWEffectPackManager::createFeature(const QString &featureType, const QJsonObject &defaultData)
+{
+    const int type = LWEffectCommon::featureTypeFromKey(featureType);
+    if (type < 0) {
+        qWarning() << "create feature: unknown type" << featureType;
+        return;
+    }
+    m_effect->createFeature(LWEffectCommon::LWFeatureType(type), defaultData);
+}
+
+void LWEffectPackManager::createFeatureToWorkSpaceEffect(QString featureType, QJsonObject defaultData)
+{
+    ensureEffect();
+    m_effect->checkEffect();
+    createFeature(featureType, defaultData);
+}
+
+void LWEffectPackManager::createFeatureToWorkSpaceEffect(QString featureType)
+{
+    createFeatureToWorkSpaceEffect(featureType, QJsonObject());
+}
+
+void LWEffectPackManager::createFeatureToWorkSpaceEffectWithChoice(QString featureType, QString p_strChoise)
+{
+    ensureEffect();
+    m_effect->checkEffect();
+    m_effect->setPendingMakeupChoice(p_strChoise);
+    createFeature(featureType, QJsonObject());
+}
+
+void LWEffectPackManager::createFeatureUsingExamplesHelper(QString featureType, QString exampleId)
+{
+    // Examples are accepted but not offered yet: nothing is created.
+    Q_UNUSED(exampleId);
+    LWEffectCommon::featureTypeFromKey(featureType);
+}
+
+void LWEffectPackManager::setFirstMakeupItem(int indexId)
+{
+    ensureEffect();
+    m_effect->setFirstMakeupItem(indexId);
+}
+
+void LWEffectPackManager::setFirstFaceDistortionV2Item(int indexId)
+{
+    ensureEffect();
+    m_effect->setFirstFaceDistortionV2Item(indexId);
+}
+
+void LWEffectPackManager::setMultiViewerRowsAndCols(int nRows, int nCols, int uvTag)
+{
+    ensureEffect();
+    m_effect->setMultiViewerRowsAndCols(nRows, nCols, uvTag);
+}
+
+int LWEffectPackManager::getFeatureCount() const
+{
+    return m_effect ? m_effect->checkedFeatureCount() : 0;
+}
+
+bool LWEffectPackManager::checkCurrentEffect()
+{
+    return m_effect ? m_effect->checkEffect() : true;
+}

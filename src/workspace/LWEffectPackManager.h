@@ -1,0 +1,98 @@
+#pragma once
+
+#include "LWEffectModel.h"
+#include "common/LWEffectCommon.h"
+
+#include <QJsonObject>
+#include <QObject>
+#include <QPointer>
+#include <QVariantList>
+
+class LWEffectModel;
+class LWNaviTreeItem;
+class LWProjectModel;
+
+// The workspace: the open project and its effect, and the project lifecycle
+// offered to the interface (create, open, save, save as, recent list, crash
+// backup restore) plus the feature requests that reach the effect.
+class LWEffectPackManager : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString workspaceEffectName READ workspaceEffectName NOTIFY workspaceEffectNameChanged)
+    Q_PROPERTY(QString projName READ projName NOTIFY projNameChanged)
+    Q_PROPERTY(bool isTmpProj READ isTmpProj NOTIFY isTmpProjChanged)
+    Q_PROPERTY(bool lastCrashFlag READ lastCrashFlag NOTIFY lastCrashFlagChanged)
+    Q_PROPERTY(bool isSaved READ isSaved NOTIFY saveChanged)
+
+public:
+    static LWEffectPackManager *instance();
+
+    QString workspaceEffectName() const;
+    QString projName() const;
+    bool isTmpProj() const;
+    bool lastCrashFlag();
+    bool isSaved() const { return m_saved; }
+    void setSaved(bool saved);
+
+    LWProjectModel *project() const { return m_project; }
+    LWEffectModel *effect() const { return m_effect; }
+
+    Q_INVOKABLE bool hasProjInWorkSpace() const { return m_project != nullptr; }
+    Q_INVOKABLE void createProj();
+    Q_INVOKABLE void createProjFromTemp(QString path);
+    Q_INVOKABLE QVariantList recentProjs() const;
+    Q_INVOKABLE void openProj(QString path);
+    Q_INVOKABLE bool projExist(QString path) const;
+    Q_INVOKABLE void saveProj();
+    Q_INVOKABLE void saveProjAs(QString newDir);
+    Q_INVOKABLE void openBackupProj();
+    Q_INVOKABLE void readyToAutoBackupProj();
+
+    Q_INVOKABLE void createEffect();
+    Q_INVOKABLE void createFeatureToWorkSpaceEffect(QString featureType, QJsonObject defaultData);
+    Q_INVOKABLE void createFeatureToWorkSpaceEffect(QString featureType);
+    Q_INVOKABLE void createFeatureToWorkSpaceEffectWithChoice(QString featureType, QString p_strChoise);
+    Q_INVOKABLE void createFeatureUsingExamplesHelper(QString featureType, QString exampleId);
+    Q_INVOKABLE void setFirstMakeupItem(int indexId);
+    Q_INVOKABLE void setFirstFaceDistortionV2Item(int indexId);
+    Q_INVOKABLE void setMultiViewerRowsAndCols(int nRows, int nCols, int uvTag);
+    Q_INVOKABLE int getFeatureCount() const;
+    Q_INVOKABLE bool checkCurrentEffect();
+
+    // Drops the open project and effect and tells the trees.
+    void clearWorkspace();
+
+    // Local path of a "file:///" URL; other text as it is.
+    static QString localPath(const QString &pathOrUrl);
+
+    // Runs after a template project is set up; the package import joins
+    // here. Returns whether anything was imported.
+    using TemplateImporter = std::function<bool(const QString &templatePath)>;
+    static void setTemplateImporter(TemplateImporter importer);
+
+public slots:
+    void pushHappend();
+
+signals:
+    void effectInWorkspaceChanged(LWNaviTreeItem *effectModel);
+    void resourceInWorkspaceChanged(LWNaviTreeItem *resourceModel);
+    void workspaceEffectNameChanged(QString);
+    void projNameChanged();
+    void isTmpProjChanged();
+    void lastCrashFlagChanged();
+    void saveChanged();
+    // The interface should select the first tree item (new template project).
+    void selectFirstItemRequested();
+
+private:
+    LWEffectPackManager();
+    void setProject(LWProjectModel *project);
+    void setEffect(LWEffectModel *effect);
+    void ensureEffect();
+    void createFeature(const QString &featureType, const QJsonObject &defaultData);
+
+    LWProjectModel *m_project = nullptr;  // owned
+    QPointer<LWEffectModel> m_effect;     // owned by the project, or by us when stand-alone
+    bool m_saved = false;
+    bool m_backupStarted = false;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class LWEffectModel;
+
+// The open project: a folder with its project file, its effect and its
+// resource library.
+class LWProjectModel : public QObject
+{
+    Q_OBJECT
+public:
+    // Opens the project file; missing or broken values take their defaults.
+    static LWProjectModel *open(const QString &projectFilePath, QObject *parent = nullptr);
+    // A new "Untitled" project in a fresh scratch folder, from the templates.
+    static LWProjectModel *createTemporary(QObject *parent = nullptr);
+
+    LWEffectModel *effect() const { return m_effect; }
+    QString name() const { return m_name; }
+    QString folder() const { return m_folder; }
+    QString effectFolderName() const { return m_effectFolderName; }
+    QString effectFolder() const { return m_folder + QLatin1Char('/') + m_effectFolderName; }
+    QString projectFilePath() const;
+    bool isTemporary() const { return m_temporary; }
+
+    // Writes the project file, effect.json and the resource manifest.
+    // Returns false when any of them could not be written (the others are
+    // still written: a partial save beats none).
+    bool save();
+    // Copies the project into newFolder and continues there; the name
+    // follows the folder. Same folder: a plain save.
+    bool saveAs(const QString &newFolder);
+
+private:
+    explicit LWProjectModel(QObject *parent);
+    void loadEffect();
+
+    LWEffectModel *m_effect = nullptr; // owned (QObject child)
+    QString m_name;
+    QString m_folder;
+    QString m_effectFolderName = QStringLiteral("effect");
+    bool m_temporary = false;
+};
