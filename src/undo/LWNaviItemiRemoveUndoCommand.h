@@ -1,0 +1,95 @@
+#pragma once
+
+#include "LWNaviTreeEvents.h"
+#include "LWUndoCommand.h"
+#include "common/LWEffectCommon.h"
+#include "navigation/LWNaviTreeItem.h"
+
+#include <QDebug>
+#include <QPointer>
+#include <type_traits>
+
+// Base of the commands that remove a tree item.
+//
+// Redo: editor event 0 (5 for the resource tree) while the item is still in
+// the tree, then beforeRemove() and afterRemove(), which detach the item
+// from its owner without destroying it. Undo: beforeInsert(), putBack(),
+// event 1 (4) with the item's parent and row, for the effect tree event 2
+// (select the restored item, no undo step), then afterInsert().
+//
+// The item is held weakly: with no item, redo writes "remove redo command,
+// using nullptr" to the diagnostic log and does nothing. A concrete command
+// names its owner through targetAlive() and targetGoneMessage().
+template <typename T>
+class LWNaviItemiRemoveUndoCommand : public LWUndoCommand
+{
+    static_assert(std::is_base_of<LWNaviTreeItem, T>::value, "tree commands hold navigation tree items");
+
+public:
+    explicit LWNaviItemiRemoveUndoCommand(
+        T *item, LWEffectCommon::LWNaviTreeType treeType = LWEffectCommon::LWNaviTreeTypeEffect)
+        : m_item(item)
+        , m_treeType(treeType)
+    {
+    }
+
+    void redo() override
+    {
+        if (!m_item) {
+            logUndoFailure("remove redo command, using nullptr\n");
+            return;
+        }
+        if (!targetAlive()) {
+            logUndoFailure(targetGoneMessage());
+            return;
+        }
+        LWNaviTreeEvents::sendRemoved(m_treeType, m_item.data());
+        beforeRemove();
+        afterRemove();
+        m_detached = true;
+    }
+
+    void undo() override
+    {
+        if (!m_item || !m_detached) {
+            qDebug("remove undo command: no item to put back");
+            return;
+        }
+        if (!targetAlive()) {
+            logUndoFailure(targetGoneMessage());
+            return;
+        }
+        beforeInsert();
+        putBack();
+        LWNaviTreeEvents::sendInserted(m_treeType, m_item.data());
+        if (m_treeType == LWEffectCommon::LWNaviTreeTypeEffect)
+            LWNaviTreeEvents::sendSelect(m_item.data(), false);
+        afterInsert();
+        m_detached = false;
+    }
+
+    T *item() const { return m_item.data(); }
+    LWEffectCommon::LWNaviTreeType treeType() const { return m_treeType; }
+    // Whether the item is out of its owner because of this command.
+    bool isItemDetached() const { return m_detached; }
+
+protected:
+    // The same six hook slots as the add base (createItem is not used here).
+    virtual void beforeInsert() {}
+    virtual void beforeRemove() {}
+    virtual void afterInsert() {}
+    // Detaches the item; must tolerate an item that the tree model already
+    // detached while handling event 0 (removeChildren).
+    virtual void afterRemove() {}
+    virtual T *createItem() { return nullptr; }
+    // Puts the item back into its owner, where it was.
+    virtual void putBack() {}
+
+    virtual bool targetAlive() const { return true; }
+    virtual const char *targetGoneMessage() const { return nullptr; }
+
+private:
+    QPointer<T> m_item;
+    LWEffectCommon::LWNaviTreeType m_treeType;
+    bool m_detached = false;
+};

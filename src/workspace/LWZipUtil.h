@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QtGlobal>
+
+class QString;
+
+// The program's own zip archives: effect packages going out and packages or
+// templates coming in. Archives written here hold relative "/" names in
+// UTF-8 (flagged as such), a "name/" entry for every folder, deflated data
+// and no time stamps, so the same folder always gives the same bytes.
+namespace LWZipUtil {
+
+// Longest entry name, in bytes, that is written or extracted.
+constexpr int kMaxEntryNameBytes = 511;
+
+// An archive may expand to this many bytes at most; a package is a few
+// megabytes, so anything near this size is a decompression bomb.
+constexpr qint64 kDefaultMaxExtractedBytes = qint64(512) * 1024 * 1024;
+
+// Archives the content of sourceFolder (hidden files and empty folders
+// included) at the root of a new archive at zipPath, replacing any file
+// there. Returns whether the archive could be created; a file that cannot
+// be read is stored empty and logged. On failure nothing is left at zipPath.
+bool zipFolder(const QString &sourceFolder, const QString &zipPath);
+
+// Replaces targetFolder with the content of the archive at zipPath. Entries
+// under "__MACOSX" are skipped. Returns true only when every other entry was
+// extracted; entries that would land outside targetFolder, links, encrypted
+// and over-long names are refused and make the result false. Nothing is ever
+// written outside targetFolder.
+bool unzip(const QString &zipPath, const QString &targetFolder,
+           qint64 maxExtractedBytes = kDefaultMaxExtractedBytes);
+
+} // namespace LWZipUtil
