@@ -298,7 +298,7 @@ void LWMainWindowController::selectEffectItem(LWNaviTreeItem *item, bool withUnd
     if (withUndo)
         m_effectSelModel->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     else
-        m_effectSelModel->applyCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        m_effectSelModel->applyCurrentIndex(index, QItemSelectionModel::SelectCurrent);
 }
 
 void LWMainWindowController::onEditorEvent(LWEditorEventType event, const LWEditorEventData *data)
@@ -390,7 +390,9 @@ void LWMainWindowController::onActionUndo()
     auto *stack = LWUndoStack::instance();
     if (!stack->canUndo())
         return;
-    LWEffectPackManager::instance()->setSaved(false);
+    // Taking back a selection alone changes nothing worth saving.
+    if (stack->undoMarksChange())
+        LWEffectPackManager::instance()->setSaved(false);
     stack->undo();
 }
 
@@ -399,7 +401,8 @@ void LWMainWindowController::onActionRedo()
     auto *stack = LWUndoStack::instance();
     if (!stack->canRedo())
         return;
-    LWEffectPackManager::instance()->setSaved(false);
+    if (stack->redoMarksChange())
+        LWEffectPackManager::instance()->setSaved(false);
     stack->redo();
 }
 
