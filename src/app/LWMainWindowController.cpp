@@ -12,6 +12,7 @@
 #include "scene/LWSceneViewModel.h"
 #include "undo/LWUndoStack.h"
 #include "workspace/LWEffectPackManager.h"
+#include "workspace/LWPhonePreviewSender.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -44,6 +45,7 @@ LWMainWindowController::LWMainWindowController()
     , m_fileDialog(new CustomFileDialogAdapter(this))
     , m_tutorialDialog(new CustomTutorialDialogAdapter(this))
     , m_customPropertyMap(new QQmlPropertyMap(this))
+    , m_phoneSender(new LWPhonePreviewSender(this))
     , m_currentKeyEvent(blankKeyEvent())
 {
     m_customPropertyMap->insert(QStringLiteral("optState"), QStringLiteral("null"));
@@ -356,6 +358,12 @@ void LWMainWindowController::onPostedEvent(LWEPEvent event, const QVariant &valu
 void LWMainWindowController::clearProjOnWorkspace()
 {
     LWEffectPackManager::instance()->clearWorkspace();
+}
+
+bool LWMainWindowController::sendEffectPackage()
+{
+    const QString package = LWEffectPackManager::instance()->buildPackage();
+    return !package.isEmpty() && m_phoneSender->send(package, m_mobileIP);
 }
 
 void LWMainWindowController::refreshPreview()

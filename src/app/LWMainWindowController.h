@@ -20,6 +20,7 @@ class LWEffectNaviTreeModel;
 class LWNaviTreeItem;
 class LWNaviTreeModel;
 class LWNaviTreeSelModel;
+class LWPhonePreviewSender;
 class LWQmlViewModel;
 class LWSceneViewModel;
 class QQmlApplicationEngine;
@@ -106,6 +107,9 @@ public:
     Q_INVOKABLE int currentPressKey() const { return m_currentKeyEvent->key(); }
 
     Q_INVOKABLE void clearProjOnWorkspace();
+    // Builds the package and uploads it to the phone at mobileIP.
+    Q_INVOKABLE bool sendEffectPackage();
+    LWPhonePreviewSender *phoneSender() const { return m_phoneSender; }
     Q_INVOKABLE void refreshPreview();
     Q_INVOKABLE void openPanel();
     Q_INVOKABLE void onClosingMainWindow();
@@ -194,6 +198,7 @@ private:
     CustomFileDialogAdapter *m_fileDialog;         // owned (QObject child)
     CustomTutorialDialogAdapter *m_tutorialDialog; // owned (QObject child)
     QQmlPropertyMap *m_customPropertyMap;          // owned (QObject child)
+    LWPhonePreviewSender *m_phoneSender;           // owned (QObject child)
     QString m_defaultProjPath;
     bool m_keyPressed = false;
     bool m_needShowTutorial = true;

@@ -85,38 +85,61 @@ void LWEffectModel::loadDocument(const QJsonObject &document)
     if (document.value(QStringLiteral("version")).isString())
         m_version = document.value(QStringLiteral("version")).toString();
 
-    const QJsonObject effect = document.value(QStringLiteral("effect")).toObject();
+    loadFeatures(document.value(QStringLiteral("effect")).toObject(), m_folder, true);
+}
+
+void LWEffectModel::importDocument(const QJsonObject &config, const QString &packageFolder)
+{
+    loadFeatures(config.value(QStringLiteral("effect")).toObject(), packageFolder, false);
+}
+
+void LWEffectModel::loadFeatures(const QJsonObject &effect, const QString &sourceFolder, bool fromProject)
+{
     QList<QJsonObject> links;
     const QJsonArray linkArray = effect.value(QStringLiteral("Link")).toArray();
     for (const QJsonValue &value : linkArray) {
         if (value.isObject())
             links.append(value.toObject());
     }
+    // Entries are written in list order, newest first, and every feature is
+    // built at the front: among equal z-orders the last entry must be built
+    // first, or the order would flip on every save and reopen.
+    std::reverse(links.begin(), links.end());
     std::stable_sort(links.begin(), links.end(), [](const QJsonObject &a, const QJsonObject &b) {
         return a.value(QStringLiteral("zorder")).toInt() < b.value(QStringLiteral("zorder")).toInt();
     });
-    for (const QJsonObject &link : links)
-        createFeatureFromLink(link, m_folder, true);
-
+    for (const QJsonObject &link : links) {
+        LWFeatureModel *feature = createFeatureFromLink(link, sourceFolder, fromProject);
+        // Imported features appear in the tree as they come.
+        if (feature && !fromProject) {
+            if (LWNaviTreeItem *item = feature->asNaviTreeItem())
+                emit item->itemInserted(item, true);
+        }
+    }
     const QJsonValue bgm = effect.value(QStringLiteral("bgm"));
     if (bgm.isObject())
-        loadBackgroundMusic(bgm.toObject());
+        loadBackgroundMusic(bgm.toObject(), sourceFolder, fromProject);
 }
 
-void LWEffectModel::loadBackgroundMusic(QJsonObject bgm)
+void LWEffectModel::loadBackgroundMusic(QJsonObject bgm, const QString &sourceFolder, bool fromProject)
 {
     bgm.insert(QStringLiteral("type"), QStringLiteral("BGM"));
     const QString musicPath = bgm.value(QStringLiteral("music_path")).toString();
     if (!musicPath.isEmpty() && musicImporter()) {
-        const QString id = musicImporter()(m_folder + QLatin1Char('/') + musicPath);
+        const QString id = musicImporter()(sourceFolder + QLatin1Char('/') + musicPath);
         if (!id.isEmpty())
             bgm.insert(QStringLiteral("resId"), id);
     }
     LoadParam param;
-    param.bLoadFromProject = bgm.contains(QStringLiteral("resId")) || bgm.contains(QStringLiteral("checked"));
+    param.bLoadFromProject = fromProject;
     LWFeatureModel *feature = buildFeature(LWEffectCommon::LWFeatureTypeBGM, 5000, QString(), bgm, param);
-    if (feature)
-        feature->loadFeatureData(bgm, param);
+    if (!feature)
+        return;
+    feature->loadFeatureData(bgm, param);
+    if (!fromProject) {
+        if (LWNaviTreeItem *item = feature->asNaviTreeItem())
+            emit item->itemInserted(item, true);
+    }
 }
 
 LWNaviTreeItem *LWEffectModel::child(int row) const
@@ -218,7 +241,10 @@ LWFeatureModel *LWEffectModel::createFeature(LWEffectCommon::LWFeatureType type,
 
 LWFeatureModel *LWEffectModel::createFeatureNow(LWEffectCommon::LWFeatureType type, const QJsonObject &defaultData)
 {
-    const QString path = uniqueFolderName(LWEffectCommon::featurePackageName(type));
+    // Background music has no folder of its own: it lives in the effect file.
+    const QString path = type == LWEffectCommon::LWFeatureTypeBGM
+                             ? QString()
+                             : uniqueFolderName(LWEffectCommon::featurePackageName(type));
     if (isSingleInstanceKind(type)) {
         const bool present = std::any_of(m_models.cbegin(), m_models.cend(),
                                          [type](LWFeatureModel *f) { return f->featureType() == type; });

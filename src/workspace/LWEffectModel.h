@@ -59,6 +59,10 @@ public:
     LWFeatureModel *createFeatureFromLink(const QJsonObject &link, const QString &sourceFolder,
                                           bool fromProject);
 
+    // Adds the features of a package's config.json whose folders are in
+    // packageFolder (copied in under unique names) and its music.
+    void importDocument(const QJsonObject &config, const QString &packageFolder);
+
     // Saves the features and writes effect.json (project save) or the
     // package's config.json (export) into the target folder, or into the
     // effect folder when it is empty. Returns whether the document was
@@ -100,7 +104,8 @@ signals:
 
 private:
     void loadDocument(const QJsonObject &document);
-    void loadBackgroundMusic(QJsonObject bgm);
+    void loadFeatures(const QJsonObject &effect, const QString &sourceFolder, bool fromProject);
+    void loadBackgroundMusic(QJsonObject bgm, const QString &sourceFolder, bool fromProject);
     LWFeatureModel *buildFeature(LWEffectCommon::LWFeatureType type, int zOrder, const QString &path,
                                  const QJsonObject &data, const LoadParam &loadParam);
     bool writeProjectDocument(const QString &target);

@@ -4,6 +4,9 @@
 #include "LWEffectModel.h"
 #include "LWProjectModel.h"
 #include "LWRecentProjects.h"
+#include "LWZipUtil.h"
+#include "common/LWJsonFile.h"
+#include "undo/LWUndoStack.h"
 #include "common/LWDataPaths.h"
 #include "common/LWFolderUtil.h"
 #include "common/LWSettingFlags.h"
@@ -16,11 +19,15 @@
 #include <QUrl>
 
 namespace {
-LWEffectPackManager::TemplateImporter &templateImporter()
+
+// "qrc:/x" names the resource ":/x"; "file:" URLs name local files.
+QString packagePath(const QString &pathOrUrl)
 {
-    static LWEffectPackManager::TemplateImporter importer;
-    return importer;
+    if (pathOrUrl.startsWith(QLatin1String("qrc:")))
+        return QLatin1Char(':') + QUrl(pathOrUrl).path();
+    return LWEffectPackManager::localPath(pathOrUrl);
 }
+
 } // namespace
 
 LWEffectPackManager *LWEffectPackManager::instance()
@@ -36,11 +43,6 @@ LWEffectPackManager *LWEffectPackManager::instance()
 LWEffectPackManager::LWEffectPackManager()
     : QObject(QCoreApplication::instance())
 {
-}
-
-void LWEffectPackManager::setTemplateImporter(TemplateImporter importer)
-{
-    templateImporter() = std::move(importer);
 }
 
 QString LWEffectPackManager::localPath(const QString &pathOrUrl)
@@ -124,8 +126,7 @@ void LWEffectPackManager::createProj()
 void LWEffectPackManager::createProjFromTemp(QString path)
 {
     createProj();
-    if (templateImporter())
-        templateImporter()(path);
+    importEffectZipPack(path);
     emit selectFirstItemRequested();
 }
 
@@ -296,4 +297,106 @@ int LWEffectPackManager::getFeatureCount() const
 bool LWEffectPackManager::checkCurrentEffect()
 {
     return m_effect ? m_effect->checkEffect() : true;
+}
+
+// --- packages ------------------------------------------------------------------
+
+void LWEffectPackManager::reportProblem(const QString &message)
+{
+    qWarning().noquote() << message;
+    emit packageProblem(message);
+}
+
+QString LWEffectPackManager::buildPackage()
+{
+    const QString syncFolder = LWDataPaths::subFolder(QStringLiteral("tmpSync"));
+    const QString scratch = LWFolderUtil::makeScratchFolder(syncFolder);
+    bool ok = true;
+    if (m_effect) {
+        SaveParam param;
+        param.path = scratch;
+        param.bSaveProject = false;
+        ok = m_effect->save(param);
+    }
+    const QString zip = syncFolder + QStringLiteral("/lw.zip");
+    ok = ok && LWZipUtil::zipFolder(scratch, zip);
+    LWFolderUtil::removeFolder(scratch);
+    if (!ok) {
+        reportProblem(tr("The effect package could not be built."));
+        return QString();
+    }
+    return zip;
+}
+
+bool LWEffectPackManager::exportEffect(QString path)
+{
+    QString target = localPath(path);
+    if (target.isEmpty())
+        return false;
+    if (!target.toLower().endsWith(QLatin1String(".zip")))
+        target += QStringLiteral(".zip");
+    const QString package = buildPackage();
+    if (package.isEmpty())
+        return false;
+    // Copy beside the target and rename, so a failed copy never leaves the
+    // author with half a package where the old one was.
+    const QString partial = target + QStringLiteral(".part");
+    QFile::remove(partial);
+    if (!QFile::copy(package, partial)) {
+        reportProblem(tr("The package could not be written to %1.").arg(target));
+        return false;
+    }
+    QFile::remove(target);
+    if (!QFile::rename(partial, target)) {
+        QFile::remove(partial);
+        reportProblem(tr("The package could not be written to %1.").arg(target));
+        return false;
+    }
+    return true;
+}
+
+bool LWEffectPackManager::importEffect(QString path)
+{
+    return importPackageFolder(localPath(path));
+}
+
+bool LWEffectPackManager::importPackageFolder(const QString &folder)
+{
+    const QJsonObject config = LWJsonFile::read(folder + QStringLiteral("/config.json"));
+    if (config.isEmpty()) {
+        reportProblem(tr("%1 holds no effect package (no config.json).").arg(folder));
+        return false;
+    }
+    ensureEffect();
+    // An import cannot be taken back: the steps before it would refer to a
+    // feature list that is no longer there.
+    LWUndoStack::instance()->clear();
+    LWUndoStack::instance()->markChanged();
+    m_effect->importDocument(config, folder);
+    return true;
+}
+
+bool LWEffectPackManager::importEffectZipPack(QString path)
+{
+    const QString source = packagePath(path);
+    const QFileInfo info(source);
+    if (info.suffix() != QLatin1String("zip"))
+        return false;
+    const QString unzipRoot = LWDataPaths::subFolder(QStringLiteral("unzipTmp"));
+    const QString scratch = LWFolderUtil::makeScratchFolder(unzipRoot);
+    const QString copy = unzipRoot + QLatin1Char('/') + info.fileName();
+    QFile::remove(copy);
+    bool ok = QFile::copy(source, copy);
+    if (!ok)
+        reportProblem(tr("The package %1 could not be read.").arg(source));
+    else if (!LWZipUtil::unzip(copy, scratch)) {
+        // A package with refused or damaged entries is not taken in part.
+        reportProblem(tr("The package %1 is damaged or unsafe and was not imported.").arg(info.fileName()));
+        ok = false;
+    }
+    if (ok)
+        ok = importPackageFolder(scratch);
+    LWFolderUtil::removeFolder(scratch);
+    QFile::remove(copy);
+    return ok;
 }

@@ -59,16 +59,18 @@ public:
     Q_INVOKABLE int getFeatureCount() const;
     Q_INVOKABLE bool checkCurrentEffect();
 
+    // Packages. buildPackage returns the path of "<data>/tmpSync/lw.zip",
+    // empty when it could not be built.
+    QString buildPackage();
+    Q_INVOKABLE bool exportEffect(QString path);
+    Q_INVOKABLE bool importEffect(QString path);
+    Q_INVOKABLE bool importEffectZipPack(QString path);
+
     // Drops the open project and effect and tells the trees.
     void clearWorkspace();
 
     // Local path of a "file:///" URL; other text as it is.
     static QString localPath(const QString &pathOrUrl);
-
-    // Runs after a template project is set up; the package import joins
-    // here. Returns whether anything was imported.
-    using TemplateImporter = std::function<bool(const QString &templatePath)>;
-    static void setTemplateImporter(TemplateImporter importer);
 
 public slots:
     void pushHappend();
@@ -83,6 +85,8 @@ signals:
     void saveChanged();
     // The interface should select the first tree item (new template project).
     void selectFirstItemRequested();
+    // A package could not be imported or exported; the text says why.
+    void packageProblem(QString message);
 
 private:
     LWEffectPackManager();
@@ -90,6 +94,8 @@ private:
     void setEffect(LWEffectModel *effect);
     void ensureEffect();
     void createFeature(const QString &featureType, const QJsonObject &defaultData);
+    bool importPackageFolder(const QString &folder);
+    void reportProblem(const QString &message);
 
     LWProjectModel *m_project = nullptr;  // owned
     QPointer<LWEffectModel> m_effect;     // owned by the project, or by us when stand-alone

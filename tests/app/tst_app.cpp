@@ -1,4 +1,5 @@
 #include "LWTestMain.h"
+#include "LWTinyHttp.h"
 #include "app/LWAppHost.h"
 #include "app/LWCheckHelper.h"
 #include "app/LWGuiApplication.h"
@@ -35,32 +36,6 @@ QByteArray readFile(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// A one-shot HTTP endpoint that answers 200 and keeps the request.
-class TinyHttp : public QTcpServer
-{
-public:
-    QByteArray request;
-    TinyHttp()
-    {
-        connect(this, &QTcpServer::newConnection, this, [this] {
-            QTcpSocket *socket = nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                request += socket->readAll();
-                const int headerEnd = request.indexOf("\r\n\r\n");
-                if (headerEnd < 0)
-                    return;
-                const QByteArray lower = request.left(headerEnd).toLower();
-                const int at = lower.indexOf("content-length:");
-                const int length = at < 0 ? 0 : lower.mid(at + 15, lower.indexOf("\r\n", at) - at - 15).trimmed().toInt();
-                if (request.size() >= headerEnd + 4 + length) {
-                    socket->write("HTTP/1.1 200 OK\r\nContent-Length: 2\r\nConnection: close\r\n\r\nok");
-                    socket->disconnectFromHost();
-                }
-            });
-        });
-    }
-};
 
 void pointServicesAt(int port)
 {
@@ -170,7 +145,7 @@ private slots:
         QCOMPARE(QProcess::execute(LWDataPaths::helperPath(), {"-updmp", dump, "1.0.0"}), 1);
         QVERIFY(QFile::exists(dump));
 
-        TinyHttp server;
+        LWTinyHttp server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
         pointServicesAt(server.serverPort());
         QProcess helper;

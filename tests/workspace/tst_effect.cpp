@@ -34,8 +34,10 @@ struct EventLog : LWEditorEventListener
 QStringList folderNames(const LWEffectModel &effect)
 {
     QStringList names;
-    for (LWFeatureModel *feature : effect.models())
-        names << feature->path();
+    for (LWFeatureModel *feature : effect.models()) {
+        if (!feature->path().isEmpty()) // music has no folder and no place
+            names << feature->path();
+    }
     return names;
 }
 
@@ -186,9 +188,15 @@ private slots:
         QVERIFY(links.at(0).toObject().value("contentFile").isObject());
         QCOMPARE(saved.value("effect").toObject().value("bgm").toObject().value("actiontype").toInt(), 0);
 
-        // And it loads back the same features, titles included.
+        // And it loads back the same features in the same order, titles
+        // included, however often it is saved and reopened.
+        const QStringList order = folderNames(*effect);
         std::unique_ptr<LWEffectModel> again(LWEffectModel::load(dir.path()));
         QCOMPARE(again->modelCount(), 3);
+        QCOMPARE(folderNames(*again), order);
+        again->save(param);
+        std::unique_ptr<LWEffectModel> third(LWEffectModel::load(dir.path()));
+        QCOMPARE(folderNames(*third), order);
         QStringList titles;
         for (LWFeatureModel *f : again->models())
             titles << f->asNaviTreeItem()->title();
