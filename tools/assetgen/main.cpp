@@ -1,68 +1,97 @@
 // assetgen <assets folder>: redraws every generated asset.
+// assetgen --overlay <folder>: writes point-layout check pictures instead.
 //
 // Drawing is deterministic (no randomness, no system fonts in shapes) so a
 // rerun reproduces the committed files.
-#include <QDir>
+#include "assetio.h"
+#include "catface.h"
+#include "humandraw.h"
+#include "humanface.h"
+#include "icons.h"
+#include "lut.h"
+#include "makeup.h"
+#include "overlay.h"
+#include "pictures.h"
+
 #include <QGuiApplication>
-#include <QImage>
-#include <QImageWriter>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
 #include <QTextStream>
 
 #include <functional>
 
 namespace {
 
-QString g_root;
-
-bool save(const QImage &image, const QString &relative, const char *format = nullptr)
-{
-    const QString path = g_root + QLatin1Char('/') + relative;
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QImageWriter writer(path, format);
-    if (!writer.write(image)) {
-        QTextStream(stderr) << "assetgen: cannot write " << path << ": " << writer.errorString() << "\n";
-        return false;
-    }
-    return true;
-}
-
-// The program icon: a glowing spark over a rounded tile.
-QImage drawAppIcon(int size)
-{
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal s = size;
-    QLinearGradient tile(0, 0, s, s);
-    tile.setColorAt(0, QColor("#ff9a5a"));
-    tile.setColorAt(1, QColor("#e0457b"));
-    p.setPen(Qt::NoPen);
-    p.setBrush(tile);
-    p.drawRoundedRect(QRectF(s * 0.04, s * 0.04, s * 0.92, s * 0.92), s * 0.22, s * 0.22);
-
-    QPainterPath spark;
-    const QPointF c(s * 0.5, s * 0.5);
-    const qreal r = s * 0.32, k = s * 0.07;
-    spark.moveTo(c.x(), c.y() - r);
-    spark.quadTo(c.x() + k, c.y() - k, c.x() + r, c.y());
-    spark.quadTo(c.x() + k, c.y() + k, c.x(), c.y() + r);
-    spark.quadTo(c.x() - k, c.y() + k, c.x() - r, c.y());
-    spark.quadTo(c.x() - k, c.y() - k, c.x(), c.y() - r);
-    p.setBrush(QColor("#fff6ec"));
-    p.drawPath(spark);
-    p.setBrush(QColor(255, 255, 255, 200));
-    p.drawEllipse(QPointF(s * 0.74, s * 0.27), s * 0.05, s * 0.05);
-    return image;
-}
+using AssetIO::saveImage;
+using AssetIO::saveText;
 
 bool generateAppIcon()
 {
-    return save(drawAppIcon(256), QStringLiteral("win_resource/AppIcon.ico"), "ico")
-        && save(drawAppIcon(256), QStringLiteral("win_resource/AppIcon.png"));
+    return AssetIO::saveImageAs(Pictures::appIcon(256), "win_resource/AppIcon.ico", "ico")
+        && AssetIO::saveImageAs(Pictures::appIcon(256), "win_resource/AppIcon.png", nullptr);
+}
+
+// The sticker's standard faces. Each table ends with the image's top-left
+// and top-right corners, the anchors of screen-fixed foregrounds.
+bool generateStickerFaces()
+{
+    QVector<QPointF> human = humanFace().keyPoints();
+    human << QPointF(0, 0) << QPointF(HumanFaceGeometry::width, 0);
+    return saveImage(drawHumanFace(stickerFaceStyle()), "LW2DSticker/imgStandardFaceHuman.png")
+        && saveText(AssetIO::pointLines(human), "LW2DSticker/facePointsHuman.txt")
+        && saveImage(drawCatFace(), "LW2DSticker/imgStandardFaceCat.jpg")
+        && saveText(AssetIO::pointLines(catFace().keyPoints()), "LW2DSticker/facePointsCat.txt");
+}
+
+bool generateMeanFace()
+{
+    // Texture coordinates are normalised to the makeup engine's square
+    // standard face, in which the mean face sits centred.
+    QVector<QPointF> normalised;
+    for (const QPointF &p : humanFace().densePoints())
+        normalised << QPointF((p.x() + Makeup::meanFaceOffsetX) / Makeup::faceSize, p.y() / Makeup::faceSize);
+    const QByteArray texcoord = QByteArray::number(normalised.size()) + '\n' + AssetIO::pointLines(normalised, 6);
+    return saveImage(drawHumanFace(meanFaceStyle()), "LWFaceMakeUpV2/res/meanface.png")
+        && saveText(texcoord, "FeatureTemplates/FaceMakeupV2/mask/texcoord.txt");
+}
+
+bool generateMakeupTextures()
+{
+    bool ok = saveImage(Makeup::blackMask(), "LWFaceMakeUpV2/res/blackmask.png")
+           && saveImage(Makeup::transparentPicture(), "LWFaceMakeUpV2/res/tranw-brow.png");
+    for (const Makeup::Texture &t : Makeup::defaultTextures())
+        ok = saveImage(t.image, "LWFaceMakeUpV2/res/" + t.name + '/' + t.name + "000.png") && ok;
+    return ok;
+}
+
+bool generateLookupTables()
+{
+    const QImage identity = Lut::identity();
+    return saveImage(identity, "LWViewCommon/images/default_lut.png")
+        && saveImage(identity, "FeatureTemplates/Filter/default.png");
+}
+
+bool generatePreviewPictures()
+{
+    HumanStyle cutOut = stickerFaceStyle();
+    cutOut.background = false;
+    return saveImage(drawHumanFace(cutOut), "LWFilter/imgStandardFace.png")
+        && saveImage(Pictures::sceneBackdrop(), "LWFilter/bg_facedistortion.png")
+        && saveImage(Pictures::hairColorTemplate(), "LWHairColor/template.png")
+        && saveImage(Pictures::stickerPlaceholder(), "LW2DSticker/res/2DStickerPlacehold/default2D.png")
+        && saveImage(Pictures::defaultEffectIcon(), "LWViewCommon/images/defaultFeature.png");
+}
+
+// Icons come at 32 px and at twice that for high-density screens (Qt
+// picks the "@2x" file by itself).
+bool generateIcons()
+{
+    bool ok = true;
+    for (const Icons::Icon &icon : Icons::all()) {
+        QString doubled = icon.file;
+        doubled.insert(doubled.lastIndexOf('.'), "@2x");
+        ok = saveImage(Icons::render(icon, 32), "LWViewCommon/images/" + icon.file) && ok;
+        ok = saveImage(Icons::render(icon, 64), "LWViewCommon/images/" + doubled) && ok;
+    }
+    return ok;
 }
 
 } // namespace
@@ -71,12 +100,18 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: assetgen <assets folder>\n";
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() == 2 && args.at(0) == "--overlay")
+        return writePointOverlays(args.at(1)) ? 0 : 1;
+    if (args.size() != 1) {
+        QTextStream(stderr) << "usage: assetgen <assets folder> | assetgen --overlay <folder>\n";
         return 64;
     }
-    g_root = QString::fromLocal8Bit(argv[1]);
-    const std::function<bool()> generators[] = {generateAppIcon};
+    AssetIO::setRoot(args.at(0));
+    const std::function<bool()> generators[] = {
+        generateAppIcon,        generateStickerFaces, generateMeanFace,        generateMakeupTextures,
+        generateLookupTables,   generatePreviewPictures, generateIcons,
+    };
     bool ok = true;
     for (const auto &generate : generators)
         ok = generate() && ok;
