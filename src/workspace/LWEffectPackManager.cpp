@@ -1,5 +1,6 @@
 #include "LWEffectPackManager.h"
 
+#include "LWAutoBackup.h"
 #include "LWBackupLock.h"
 #include "LWEffectModel.h"
 #include "LWProjectModel.h"
@@ -209,11 +210,15 @@ void LWEffectPackManager::openBackupProj()
 
 void LWEffectPackManager::readyToAutoBackupProj()
 {
-    // The backup thread arrives with the auto-backup; the once-only rule
-    // is kept here already.
-    if (m_backupStarted)
+    if (m_autoBackup)
         return;
-    m_backupStarted = true;
+    m_autoBackup = new LWAutoBackup(LWAutoBackup::kIntervalMs, this);
+    // A running thread must be stopped before the program tears down.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, m_autoBackup, [this] {
+        m_autoBackup->quit();
+        m_autoBackup->wait();
+    });
+    m_autoBackup->start(QThread::InheritPriority);
 }
 
 void LWEffectPackManager::createEffect()

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QVariantList>
 
+class LWAutoBackup;
 class LWEffectModel;
 class LWNaviTreeItem;
 class LWProjectModel;
@@ -35,6 +36,7 @@ public:
     void setSaved(bool saved);
 
     LWProjectModel *project() const { return m_project; }
+    LWAutoBackup *autoBackupThread() const { return m_autoBackup; }
     LWEffectModel *effect() const { return m_effect; }
 
     Q_INVOKABLE bool hasProjInWorkSpace() const { return m_project != nullptr; }
@@ -100,5 +102,5 @@ private:
     LWProjectModel *m_project = nullptr;  // owned
     QPointer<LWEffectModel> m_effect;     // owned by the project, or by us when stand-alone
     bool m_saved = false;
-    bool m_backupStarted = false;
+    LWAutoBackup *m_autoBackup = nullptr; // owned (QObject child); started once
 };

@@ -97,3 +97,11 @@ bool LWProjectModel::saveAs(const QString &newFolder)
     m_temporary = false;
     return ok;
 }
+
+bool LWProjectModel::saveLibraryInto(const QString &folder) const
+{
+    // The library is copied with the folder; its manifest is saved here
+    // once the library keeps one in memory.
+    Q_UNUSED(folder);
+    return true;
+}

@@ -29,6 +29,9 @@ public:
     // Returns false when any of them could not be written (the others are
     // still written: a partial save beats none).
     bool save();
+    // Writes the resource manifest into folder (the effect folder of a copy).
+    bool saveLibraryInto(const QString &folder) const;
+
     // Copies the project into newFolder and continues there; the name
     // follows the folder. Same folder: a plain save.
     bool saveAs(const QString &newFolder);
