@@ -1,0 +1,282 @@
+#include "HttpConnection.h"
+
+#include "Router.h"
+#include "online/LWServiceProtocol.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTcpSocket>
+
+#include <sys/socket.h>
+
+namespace {
+
+constexpr qint64 kChunk = 64 * 1024;
+constexpr qint64 kHighWater = 256 * 1024;
+constexpr int kDrainTimeoutMs = 5000;
+constexpr int kStallTimeoutMs = 120000;
+
+QByteArray hostForUrl(const QHostAddress &address)
+{
+    if (address.protocol() == QAbstractSocket::IPv6Protocol)
+        return "[" + address.toString().toLatin1() + "]";
+    return address.toString().toLatin1();
+}
+
+} // namespace
+
+HttpConnection::HttpConnection(QTcpSocket *socket, const Router *router, FaultInjector *faults, QObject *parent)
+    : QObject(parent)
+    , m_socket(socket)
+    , m_router(router)
+    , m_faults(faults)
+{
+    m_socket->setParent(this);
+    // Bounds what a client can queue up while a reply is being written.
+    m_socket->setReadBufferSize(kHighWater);
+    m_localBase = "http://" + hostForUrl(m_socket->localAddress()) + ":" + QByteArray::number(m_socket->localPort());
+    m_parser.setBodyLimitProvider([this](const HttpRequest &r) { return m_router->bodyLimit(r); });
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &HttpConnection::onTimeout);
+    connect(m_socket, &QTcpSocket::readyRead, this, &HttpConnection::onReadyRead);
+    connect(m_socket, &QTcpSocket::bytesWritten, this, &HttpConnection::onBytesWritten);
+    connect(m_socket, &QTcpSocket::disconnected, this, &QObject::deleteLater);
+    armTimer();
+    if (m_socket->bytesAvailable() > 0)
+        QTimer::singleShot(0, this, &HttpConnection::onReadyRead);
+}
+
+void HttpConnection::armTimer()
+{
+    if (m_draining)
+        m_timer.start(kDrainTimeoutMs);
+    else if (m_stall)
+        m_timer.start(kStallTimeoutMs);
+    else if (m_busy && m_source)
+        m_timer.start(kRequestTimeoutMs); // a client that stops reading is let go
+    else if (m_busy)
+        m_timer.stop();
+    else
+        m_timer.start(m_parser.hasPartialRequest() ? kRequestTimeoutMs : kIdleTimeoutMs);
+}
+
+void HttpConnection::onTimeout()
+{
+    if (m_busy && m_source)
+        qInfo("client stopped reading; connection closed");
+    if (!m_draining && !m_busy && m_parser.hasPartialRequest()) {
+        replyError(408, "request not completed in time");
+        return;
+    }
+    m_socket->abort();
+    deleteLater();
+}
+
+void HttpConnection::onReadyRead()
+{
+    if (m_draining) {
+        m_socket->readAll();
+        return;
+    }
+    if (m_busy)
+        return; // the bytes wait in the socket until this reply is out
+    m_parser.append(m_socket->readAll());
+    processBuffered();
+}
+
+void HttpConnection::processBuffered()
+{
+    while (!m_busy && !m_draining && m_socket->state() == QAbstractSocket::ConnectedState) {
+        const HttpParser::Result result = m_parser.advance();
+        if (m_parser.takeContinueRequest())
+            m_socket->write("HTTP/1.1 100 Continue\r\n\r\n");
+        if (result == HttpParser::Result::Failed) {
+            replyError(m_parser.errorStatus(), m_parser.errorMessage());
+            return;
+        }
+        if (result == HttpParser::Result::NeedMore) {
+            if (m_socket->bytesAvailable() > 0) {
+                m_parser.append(m_socket->readAll());
+                continue;
+            }
+            armTimer();
+            return;
+        }
+        HttpRequest request = m_parser.takeRequest();
+        m_parser.reset();
+        request.peer = m_socket->peerAddress();
+        request.localBase = QString::fromLatin1(m_localBase);
+        handle(request);
+    }
+}
+
+void HttpConnection::handle(const HttpRequest &request)
+{
+    m_busy = true;
+    armTimer();
+    QElapsedTimer clock;
+    clock.start();
+    HttpResponse response = m_router->dispatch(request);
+    const Fault fault = m_faults->faultFor(request.path);
+    qInfo("%s %s -> %d%s (%lld ms)", request.method.constData(), qUtf8Printable(request.path),
+          fault.status ? fault.status : response.status, fault.active ? " [fault]" : "",
+          static_cast<long long>(clock.elapsed()));
+    const bool keepAlive = request.keepAlive() && !response.close;
+    const bool headOnly = request.isHead();
+    if (fault.delayMs > 0) {
+        QTimer::singleShot(fault.delayMs, this, [this, response, headOnly, keepAlive, fault] {
+            send(response, headOnly, keepAlive, fault);
+        });
+        return;
+    }
+    send(response, headOnly, keepAlive, fault);
+}
+
+void HttpConnection::send(HttpResponse response, bool headOnly, bool keepAlive, const Fault &fault)
+{
+    if (fault.drop) {
+        m_socket->abort();
+        deleteLater();
+        return;
+    }
+    if (fault.active && (fault.corrupt || fault.replaceBody || fault.truncateAt >= 0 || fault.stallAfter >= 0)
+        && !response.filePath.isEmpty()) {
+        QFile file(response.filePath);
+        response.body = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        response.filePath.clear();
+    }
+    if (fault.status)
+        response.status = fault.status;
+    if (fault.replaceBody)
+        response.body = fault.body;
+    if (!fault.contentType.isEmpty())
+        response.setHeader("Content-Type", fault.contentType);
+    if (fault.corrupt && !response.body.isEmpty())
+        response.body[response.body.size() / 2] = char(response.body.at(response.body.size() / 2) ^ 0xff);
+
+    qint64 length = response.body.size();
+    if (!response.filePath.isEmpty()) {
+        auto *file = new QFile(response.filePath, this);
+        if (!file->open(QIODevice::ReadOnly)) {
+            delete file;
+            qWarning("cannot read %s", qUtf8Printable(response.filePath));
+            response = HttpResponse::failure(404, LWServiceProtocol::kStatusNotFound, QStringLiteral("not found"));
+            length = response.body.size();
+        } else {
+            m_source = file;
+            length = file->size();
+        }
+    }
+    if (!m_source) {
+        auto *buffer = new QBuffer(this);
+        buffer->setData(response.body);
+        buffer->open(QIODevice::ReadOnly);
+        m_source = buffer;
+    }
+
+    m_closeAfter = !keepAlive || fault.truncateAt >= 0;
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + " " + HttpResponse::reasonPhrase(response.status) + "\r\n";
+    for (const auto &h : response.headers)
+        head += h.first + ": " + h.second + "\r\n";
+    head += "Content-Length: " + QByteArray::number(length) + "\r\n";
+    head += "Server: lwservice\r\n";
+    head += m_closeAfter ? "Connection: close\r\n" : "Connection: keep-alive\r\n";
+    head += "\r\n";
+    m_socket->write(head);
+
+    m_sendLeft = headOnly ? 0 : length;
+    m_cutAfter = fault.truncateAt >= 0 ? fault.truncateAt : fault.stallAfter;
+    m_stall = fault.stallAfter >= 0 && fault.truncateAt < 0;
+    pump();
+}
+
+void HttpConnection::pump()
+{
+    while (m_source && m_sendLeft > 0 && m_socket->bytesToWrite() < kHighWater) {
+        qint64 want = qMin(kChunk, m_sendLeft);
+        if (m_cutAfter >= 0)
+            want = qMin(want, m_cutAfter);
+        if (want <= 0)
+            break;
+        const QByteArray chunk = m_source->read(want);
+        if (chunk.isEmpty()) {
+            // The file shrank under us; the announced length cannot be kept.
+            m_closeAfter = true;
+            m_sendLeft = 0;
+            break;
+        }
+        m_socket->write(chunk);
+        m_sendLeft -= chunk.size();
+        if (m_cutAfter >= 0)
+            m_cutAfter -= chunk.size();
+    }
+    if (m_cutAfter == 0 && m_sendLeft > 0) {
+        if (m_stall) {
+            armTimer(); // stays silent until the client gives up
+            return;
+        }
+        m_sendLeft = 0; // truncation: close below with the body incomplete
+    }
+    if (m_sendLeft == 0)
+        finishResponse();
+}
+
+void HttpConnection::onBytesWritten()
+{
+    if (m_draining) {
+        if (m_socket->bytesToWrite() == 0)
+            ::shutdown(int(m_socket->socketDescriptor()), SHUT_WR);
+        return;
+    }
+    if (m_busy && m_source) {
+        armTimer();
+        pump();
+    }
+}
+
+void HttpConnection::finishResponse()
+{
+    if (m_source) {
+        m_source->deleteLater();
+        m_source = nullptr;
+    }
+    m_cutAfter = -1;
+    m_stall = false;
+    if (m_closeAfter) {
+        m_socket->disconnectFromHost();
+        return;
+    }
+    m_busy = false;
+    armTimer();
+    QTimer::singleShot(0, this, [this] {
+        if (m_socket->bytesAvailable() > 0)
+            m_parser.append(m_socket->readAll());
+        processBuffered();
+    });
+}
+
+void HttpConnection::replyError(int status, const QByteArray &message)
+{
+    qInfo("rejected request: %d %s", status, message.constData());
+    HttpResponse r = HttpResponse::failure(status, status == 413 ? LWServiceProtocol::kStatusTooLarge : LWServiceProtocol::kStatusBadRequest, QString::fromLatin1(message));
+    m_busy = true;
+    const QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + " " + HttpResponse::reasonPhrase(r.status)
+        + "\r\nContent-Type: application/json; charset=utf-8\r\nContent-Length: " + QByteArray::number(r.body.size())
+        + "\r\nServer: lwservice\r\nConnection: close\r\n\r\n";
+    m_socket->write(head + r.body);
+    startDraining();
+}
+
+void HttpConnection::startDraining()
+{
+    // Closing at once while the client still sends would reset the
+    // connection and the client might never read the error. Half-close
+    // after the reply, swallow what still comes, then let go.
+    m_draining = true;
+    m_socket->readAll();
+    armTimer();
+    if (m_socket->bytesToWrite() == 0)
+        ::shutdown(int(m_socket->socketDescriptor()), SHUT_WR);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "HttpRequest.h"
+
+#include <QByteArray>
+
+#include <functional>
+
+// Incremental HTTP/1.x request parser. Bytes go in as they arrive; one
+// request comes out at a time, and bytes of a following (pipelined) request
+// stay buffered for the next round. Anything malformed or over a limit ends
+// in Failed with the status to answer.
+class HttpParser
+{
+public:
+    enum class Result { NeedMore, Complete, Failed };
+
+    struct Limits
+    {
+        int maxRequestLine = 8192;
+        int maxHeaderBytes = 32768; // request line, headers and trailers together
+        int maxHeaderCount = 100;
+        int maxChunkLine = 1024;
+    };
+
+    HttpParser();
+    explicit HttpParser(const Limits &limits);
+
+    // Asked once the headers of a request are in: how many body bytes that
+    // request may carry.
+    void setBodyLimitProvider(std::function<qint64(const HttpRequest &)> provider);
+
+    void append(const QByteArray &bytes);
+    Result advance();
+
+    // True once per request whose client waits for "100 Continue".
+    bool takeContinueRequest();
+
+    HttpRequest takeRequest();
+    int errorStatus() const { return m_errorStatus; }
+    QByteArray errorMessage() const { return m_errorMessage; }
+
+    // Starts the next request; keeps the bytes already buffered for it.
+    void reset();
+    bool hasPartialRequest() const;
+
+private:
+    enum class State { RequestLine, Headers, Body, ChunkSize, ChunkData, ChunkDataEnd, Trailers, Complete, Failed };
+
+    Result fail(int status, const QByteArray &message);
+    bool takeLine(QByteArray *line, int maxLength, bool *tooLong);
+    Result parseRequestLine(const QByteArray &line);
+    Result parseHeaderLine(const QByteArray &line);
+    Result headersDone();
+    Result parseChunkSize(const QByteArray &line);
+    void compact();
+    qint64 available() const { return m_buffer.size() - m_pos; }
+
+    Limits m_limits;
+    std::function<qint64(const HttpRequest &)> m_bodyLimitProvider;
+    QByteArray m_buffer;
+    int m_pos = 0;
+    State m_state = State::RequestLine;
+    HttpRequest m_request;
+    int m_headerBytes = 0;
+    qint64 m_bodyLimit = 0;
+    qint64 m_remaining = 0; // of the current Content-Length body or chunk
+    bool m_continueWanted = false;
+    int m_errorStatus = 0;
+    QByteArray m_errorMessage;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QHostAddress>
+#include <QObject>
+
+class FaultInjector;
+class QTcpServer;
+class Router;
+
+// Accepts connections and gives each its own HttpConnection. Refuses new
+// connections beyond a fixed number so a flood cannot exhaust the process.
+class HttpServer : public QObject
+{
+    Q_OBJECT
+public:
+    HttpServer(const Router *router, FaultInjector *faults, QObject *parent = nullptr);
+
+    bool listen(const QHostAddress &address, quint16 port);
+    QString errorString() const;
+    QHostAddress address() const;
+    quint16 port() const;
+
+    static constexpr int kMaxConnections = 64;
+
+private slots:
+    void onNewConnection();
+
+private:
+    QTcpServer *m_server;    // owned through the QObject tree
+    const Router *m_router;  // not owned
+    FaultInjector *m_faults; // not owned
+    int m_open = 0;
+};

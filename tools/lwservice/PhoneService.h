@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ServiceContext.h"
+
+#include <QtGlobal>
+
+class HttpRequest;
+class HttpResponse;
+class Router;
+
+// The phone preview receiver: takes the packages the editor's "sync to
+// phone" sends to "/upload", keeps them and lists them on the "/upload"
+// page, where they can be downloaded again.
+class PhoneService
+{
+public:
+    explicit PhoneService(const ServiceContext &context);
+    void registerRoutes(Router &router);
+
+    static constexpr qint64 kUploadLimit = 64 * 1024 * 1024;
+
+private:
+    HttpResponse receive(const HttpRequest &request);
+    HttpResponse list(const HttpRequest &request);
+    HttpResponse download(const HttpRequest &request);
+
+    ServiceContext m_context;
+};

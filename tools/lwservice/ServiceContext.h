@@ -1,0 +1,15 @@
+#pragma once
+
+class AccountStore;
+class Database;
+class FileStore;
+class ServerConfig;
+
+// What every service area works with; all owned by the application.
+struct ServiceContext
+{
+    Database *db = nullptr;          // not owned
+    FileStore *files = nullptr;      // not owned
+    AccountStore *accounts = nullptr; // not owned
+    ServerConfig *config = nullptr;  // not owned
+};
