@@ -1,9 +1,17 @@
 #include "LWAppHost.h"
 
+#include "CustomFileDialogAdapter.h"
+#include "CustomTutorialDialogAdapter.h"
 #include "LWMainWindowController.h"
 #include "common/LWEffectCommon.h"
 #include "common/PostEventOffice.h"
 #include "features/LWMenuItemModel.h"
+#include "inspector/LWInspectorDialogs.h"
+#include "inspector/LWInspectorHub.h"
+#include "inspector/LWListViewListModel.h"
+#include "inspector/LWListViewModel.h"
+#include "inspector/LWPropColorStopModel.h"
+#include "inspector/LWPropOptionItemModel.h"
 #include "inspector/LWQmlViewModel.h"
 #include "navigation/LWNaviTreeModel.h"
 #include "navigation/LWNaviTreeSelModel.h"
@@ -15,6 +23,66 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 
+namespace {
+
+// The inspector's dialogs, shown through the controller's adapters. A
+// tutorial hint the author switched off is skipped.
+class AdapterDialogs : public LWInspectorDialogs
+{
+public:
+    void openFile(const LWInspectorFileRequest &request, FilesPicked done) override
+    {
+        CustomFileDialogParam param;
+        param.title = request.title;
+        param.filter = request.filter;
+        param.selectFolder = request.selectFolder;
+        param.selectMultiple = request.selectMultiple;
+        LWMainWindowController::instance()->fileDialogAdapter()->open(param, [done](const CustomFileDialogResult &result) {
+            QList<QUrl> urls = result.fileUrls;
+            if (urls.isEmpty() && !result.fileUrl.isEmpty())
+                urls << result.fileUrl;
+            if (urls.isEmpty() && !result.folder.isEmpty())
+                urls << result.folder;
+            done(urls);
+        });
+    }
+
+    void showTutorial(const LWInspectorTutorial &tutorial, HintClosed done) override
+    {
+        auto *controller = LWMainWindowController::instance();
+        if (!controller->needShowTutorial()) {
+            done(true);
+            return;
+        }
+        const CustomTutorialDialogParam param{tutorial.title, tutorial.content, tutorial.urlTutorial,
+                                              tutorial.urlDownload};
+        controller->tutorialDialogAdapter()->open(param, [controller, done](const CustomTutorialDialogResult &result) {
+            if (result.neverShow)
+                controller->setNeedShowTutorial(false);
+            done(result.accepted);
+        });
+    }
+};
+
+// Edits in the inspector reach the controller, and the controller's
+// broadcasts reach the inspector, through the inspector's hub.
+void wireInspector()
+{
+    auto *hub = LWInspectorHub::instance();
+    auto *controller = LWMainWindowController::instance();
+    QObject::connect(hub, &LWInspectorHub::inspectorDataChanged, controller,
+                     &LWMainWindowController::onInspectorDataChanged, Qt::UniqueConnection);
+    QObject::connect(controller, &LWMainWindowController::sceneViewDataChanged, hub,
+                     &LWInspectorHub::sceneViewDataChanged, Qt::UniqueConnection);
+    QObject::connect(controller, &LWMainWindowController::resourceModelDataChanged, hub,
+                     &LWInspectorHub::resourceModelDataChanged, Qt::UniqueConnection);
+    QObject::connect(controller, &LWMainWindowController::resLibDataChanged, hub,
+                     &LWInspectorHub::resLibDataChanged, Qt::UniqueConnection);
+    hub->setDialogs(std::make_unique<AdapterDialogs>());
+}
+
+} // namespace
+
 namespace LWAppHost {
 
 void registerTypes()
@@ -22,6 +90,11 @@ void registerTypes()
     qRegisterMetaType<LWNaviTreeModel *>("LWNaviTreeModel*");
     qRegisterMetaType<LWNaviTreeSelModel *>("LWNaviTreeSelModel*");
     qRegisterMetaType<LWQmlViewModel *>("LWQmlViewModel*");
+    qRegisterMetaType<LWListViewModel *>("LWListViewModel*");
+    qRegisterMetaType<LWListViewListModel *>("LWListViewListModel*");
+    qRegisterMetaType<LWPropColorStopModel *>("LWPropColorStopModel*");
+    qRegisterMetaType<LWPropOptionItemModel *>("LWPropOptionItemModel*");
+    qRegisterMetaType<QList<int>>("QList<int>");
     qRegisterMetaType<LWSceneViewModel *>("LWSceneViewModel*");
     qRegisterMetaType<LWMenuItemModel *>("LWMenuItemModel*");
     qRegisterMetaType<QObjectList>("QObjectList");
@@ -36,6 +109,7 @@ void publishServices(QQmlEngine &engine)
     QQmlContext *context = engine.rootContext();
     context->setContextProperty(QStringLiteral("mainWindowController"), LWMainWindowController::instance());
     context->setContextProperty(QStringLiteral("effectPackManager"), LWEffectPackManager::instance());
+    wireInspector();
 }
 
 QStringList windowDocuments()

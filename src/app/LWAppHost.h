@@ -12,7 +12,7 @@ namespace LWAppHost {
 void registerTypes();
 
 // Publishes the process-wide service objects on the engine, in order, and
-// adds the image providers.
+// adds the image providers; connects the inspector to the controller.
 void publishServices(QQmlEngine &engine);
 
 // The top-level window documents, in loading order.

@@ -1,3 +1,4 @@
+#include "LWInspectorShowcase.h"
 #include "LWTestMain.h"
 #include "app/LWAppHost.h"
 
@@ -24,6 +25,16 @@ bool webPass()
     return qEnvironmentVariableIsSet("LW_QML_WEB");
 }
 
+// The inspector's documents draw one view-model class each.
+bool isInspectorView(const QString &resourcePath)
+{
+    return resourcePath.startsWith(QLatin1String(":/LWViewCommon/LWSecView/"))
+           || resourcePath.startsWith(QLatin1String(":/LWViewCommon/LWPropView/"))
+           || resourcePath.startsWith(QLatin1String(":/LWViewCommon/LWSpecialView/"))
+           || resourcePath.startsWith(QLatin1String(":/LWViewCommon/LWPanelView/"))
+           || resourcePath == QLatin1String(":/LWViewCommon/LWListView.qml");
+}
+
 bool usesWebEngine(const QString &resourcePath)
 {
     QFile file(resourcePath);
@@ -35,16 +46,33 @@ bool usesWebEngine(const QString &resourcePath)
 class TstQmlSmoke : public QObject
 {
     Q_OBJECT
+
+    LWInspectorShowcase::Uniforms m_uniforms;
+    std::shared_ptr<LWInspectorViewModel> m_showcase; // owned for the run
+    QHash<QString, QObject *> m_viewModels;          // document -> a node it draws
+
+    void buildViewModels()
+    {
+        m_showcase = LWInspectorShowcase::build(QStringLiteral(LW_SHOWCASE_DIR), &m_uniforms);
+        for (LWQmlViewModel *node : LWInspectorShowcase::allNodes(m_showcase.get())) {
+            const QString path = node->qmlPath().mid(3); // "qrc:/x" -> ":/x"
+            if (!path.isEmpty() && !m_viewModels.contains(path))
+                m_viewModels.insert(path, node);
+        }
+    }
+
 private slots:
     void initTestCase()
     {
         LWAppHost::registerTypes();
         g_previous = qInstallMessageHandler(collect);
+        buildViewModels();
     }
 
     void documentLoadsCleanly_data()
     {
         QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("withViewModel");
         QDirIterator it(":/", {"*.qml"}, QDir::Files, QDirIterator::Subdirectories);
         QStringList paths;
         while (it.hasNext())
@@ -54,24 +82,32 @@ private slots:
         for (const QString &path : paths) {
             if (usesWebEngine(path) != webPass())
                 continue;
-            QTest::newRow(qPrintable(path)) << path;
+            QTest::newRow(qPrintable(path)) << path << false;
             ++rows;
+            if (isInspectorView(path)) {
+                QVERIFY2(m_viewModels.contains(path), qPrintable(path + " draws no node of the showcase profile"));
+                QTest::newRow(qPrintable(path + " with its view-model")) << path << true;
+            }
         }
         if (!webPass())
             QVERIFY2(rows >= 6, "the window documents are missing from the resources");
         if (rows == 0)
-            QTest::newRow("no web documents yet") << QString();
+            QTest::newRow("no web documents yet") << QString() << false;
     }
     void documentLoadsCleanly()
     {
         QFETCH(QString, path);
+        QFETCH(bool, withViewModel);
         if (path.isEmpty())
             return;
         g_messages.clear();
         QQmlEngine engine;
         LWAppHost::publishServices(engine);
         QQmlComponent component(&engine, QUrl("qrc" + path));
-        QScopedPointer<QObject> object(component.create());
+        QVariantMap properties;
+        if (withViewModel)
+            properties.insert(QStringLiteral("viewModel"), QVariant::fromValue(m_viewModels.value(path)));
+        QScopedPointer<QObject> object(component.createWithInitialProperties(properties));
         QVERIFY2(object, qPrintable(component.errorString()));
         QCoreApplication::processEvents();
         QVERIFY2(g_messages.isEmpty(), qPrintable(g_messages.join('\n')));

@@ -1,0 +1,111 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/LWViewCommon"
+
+// A drop-down over a list of entries with "title" and "iconPath" (the
+// option items of the view-models), with thumbnails for resource lists.
+ComboBox {
+    id: combo
+    property int selected: -1
+    property bool showThumbnail: false
+    property string shownText: ""
+    property int popupWidth: Math.max(width, 160)
+
+    implicitHeight: 22
+    font.pixelSize: 12
+    displayText: shownText
+    onSelectedChanged: currentIndex = selected
+    Component.onCompleted: currentIndex = selected
+    onModelChanged: currentIndex = selected
+
+    LWTheme { id: theme }
+
+    function iconOf(entry) { return entry && entry.iconPath ? entry.iconPath : "" }
+
+    background: Rectangle {
+        radius: 3
+        color: combo.enabled ? theme.field : theme.panel
+        border.color: combo.popup.visible ? theme.accent : (combo.hovered ? theme.fieldHover : theme.fieldBorder)
+    }
+    contentItem: Row {
+        leftPadding: 6
+        spacing: 6
+        Image {
+            anchors.verticalCenter: parent.verticalCenter
+            width: 16
+            height: 16
+            fillMode: Image.PreserveAspectFit
+            visible: combo.showThumbnail && source != ""
+            source: combo.showThumbnail && combo.model && combo.currentIndex >= 0 && combo.currentIndex < combo.count
+                    ? combo.iconOf(combo.model[combo.currentIndex]) : ""
+            asynchronous: true
+        }
+        Text {
+            anchors.verticalCenter: parent.verticalCenter
+            width: combo.width - 40
+            text: combo.displayText
+            color: combo.enabled ? theme.text : theme.textDim
+            font.pixelSize: 12
+            elide: Text.ElideRight
+        }
+    }
+    indicator: Canvas {
+        x: combo.width - width - 8
+        y: (combo.height - height) / 2
+        width: 8
+        height: 5
+        onPaint: {
+            var ctx = getContext("2d")
+            ctx.reset()
+            ctx.fillStyle = theme.textDim
+            ctx.beginPath()
+            ctx.moveTo(0, 0)
+            ctx.lineTo(width, 0)
+            ctx.lineTo(width / 2, height)
+            ctx.closePath()
+            ctx.fill()
+        }
+    }
+    delegate: ItemDelegate {
+        width: combo.popupWidth
+        height: combo.showThumbnail ? 36 : 24
+        highlighted: combo.highlightedIndex === index
+        contentItem: Row {
+            spacing: 8
+            Image {
+                anchors.verticalCenter: parent.verticalCenter
+                width: 28
+                height: 28
+                fillMode: Image.PreserveAspectFit
+                visible: combo.showThumbnail
+                source: combo.showThumbnail ? combo.iconOf(modelData) : ""
+                asynchronous: true
+            }
+            Text {
+                anchors.verticalCenter: parent.verticalCenter
+                text: modelData && modelData.title !== undefined ? modelData.title : ""
+                color: index === combo.currentIndex ? theme.accent : theme.text
+                font.pixelSize: 12
+            }
+        }
+        background: Rectangle { color: highlighted ? theme.fieldHover : "transparent" }
+    }
+    popup: Popup {
+        y: combo.height + 2
+        width: combo.popupWidth
+        implicitHeight: Math.min(contentItem.implicitHeight + 2, 300)
+        padding: 1
+        contentItem: ListView {
+            clip: true
+            implicitHeight: contentHeight
+            model: combo.popup.visible ? combo.delegateModel : null
+            currentIndex: combo.highlightedIndex
+            ScrollIndicator.vertical: ScrollIndicator {}
+        }
+        background: Rectangle {
+            color: theme.panelRaised
+            border.color: theme.line
+            radius: 3
+        }
+    }
+}

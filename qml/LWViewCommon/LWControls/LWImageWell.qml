@@ -1,0 +1,65 @@
+import QtQuick 2.15
+import "qrc:/LWViewCommon"
+
+// A framed image on a checkerboard that accepts dropped image files.
+Rectangle {
+    id: well
+    property string source: ""
+    property string placeholder: qsTr("Drop images here")
+    property bool acceptDrops: true
+    signal dropped(var urls)
+    signal clicked()
+
+    radius: 4
+    color: theme.field
+    border.color: drop.containsDrag ? theme.accent : theme.fieldBorder
+    clip: true
+
+    LWTheme { id: theme }
+
+    readonly property int checkerColumns: Math.max(1, Math.ceil(width / 12))
+    readonly property int checkerRows: Math.max(0, Math.ceil(height / 12))
+
+    Grid {
+        anchors.fill: parent
+        anchors.margins: 1
+        columns: well.checkerColumns
+        visible: image.status === Image.Ready
+        Repeater {
+            model: image.status === Image.Ready ? well.checkerColumns * well.checkerRows : 0
+            Rectangle {
+                width: 12
+                height: 12
+                color: (index % well.checkerColumns + Math.floor(index / well.checkerColumns)) % 2
+                       ? "#2a2c33" : "#23252b"
+            }
+        }
+    }
+    Image {
+        id: image
+        anchors.fill: parent
+        anchors.margins: 6
+        fillMode: Image.PreserveAspectFit
+        source: well.source
+        asynchronous: true
+        cache: false
+    }
+    Text {
+        anchors.centerIn: parent
+        visible: image.status !== Image.Ready
+        text: well.placeholder
+        color: theme.textDim
+        font.pixelSize: theme.smallSize
+    }
+    MouseArea {
+        anchors.fill: parent
+        cursorShape: Qt.PointingHandCursor
+        onClicked: well.clicked()
+    }
+    DropArea {
+        id: drop
+        anchors.fill: parent
+        enabled: well.acceptDrops
+        onDropped: if (drop.hasUrls) well.dropped(drop.urls)
+    }
+}

@@ -1,0 +1,34 @@
+import QtQuick 2.15
+import "qrc:/LWViewCommon"
+
+// One property row: the label column on the left, the control on the right.
+Item {
+    id: row
+    property string label: ""
+    property int labelWidth: 80
+    property alias labelItem: labelText
+    default property alias content: area.data
+
+    implicitHeight: 32
+    LWTheme { id: theme }
+
+    Text {
+        id: labelText
+        x: theme.rowMargin
+        width: Math.max(40, row.labelWidth)
+        anchors.verticalCenter: parent.verticalCenter
+        text: row.label
+        color: theme.textDim
+        font.pixelSize: theme.smallSize
+        elide: Text.ElideRight
+    }
+    Item {
+        id: area
+        anchors.left: labelText.right
+        anchors.leftMargin: 8
+        anchors.right: parent.right
+        anchors.rightMargin: theme.rowMargin
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+    }
+}

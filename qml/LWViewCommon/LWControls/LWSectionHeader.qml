@@ -1,0 +1,54 @@
+import QtQuick 2.15
+import "qrc:/LWViewCommon"
+
+// The header of a collapsible section: arrow, icon, title and optional
+// buttons on the right.
+Item {
+    id: header
+    property string title: ""
+    property string icon: ""
+    property bool expanded: true
+    property bool expandable: true
+    property int titleSize: 13
+    default property alias tools: toolRow.data
+    signal toggled()
+
+    implicitHeight: 44
+    LWTheme { id: theme }
+
+    MouseArea {
+        anchors.fill: parent
+        enabled: header.expandable
+        onClicked: header.toggled()
+    }
+    Row {
+        anchors.left: parent.left
+        anchors.leftMargin: 6
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 6
+        LWExpandArrow {
+            anchors.verticalCenter: parent.verticalCenter
+            visible: header.expandable
+            expanded: header.expanded
+            onClicked: header.toggled()
+        }
+        LWSectionIcon {
+            anchors.verticalCenter: parent.verticalCenter
+            name: header.icon
+        }
+        Text {
+            anchors.verticalCenter: parent.verticalCenter
+            text: header.title
+            color: theme.text
+            font.pixelSize: header.titleSize
+            font.bold: true
+        }
+    }
+    Row {
+        id: toolRow
+        anchors.right: parent.right
+        anchors.rightMargin: theme.rowMargin
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 6
+    }
+}

@@ -1,0 +1,46 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/LWViewCommon"
+
+// A thin slider: moving previews, releasing commits.
+Slider {
+    id: slider
+    signal previewed(real value)
+    signal released(real value)
+
+    implicitHeight: 22
+    padding: 0
+    live: true
+    onMoved: previewed(value)
+    onPressedChanged: if (!pressed) released(value)
+
+    LWTheme { id: theme }
+
+    background: Item {
+        x: slider.leftPadding
+        y: slider.topPadding + slider.availableHeight / 2 - 2
+        width: slider.availableWidth
+        height: 4
+        Rectangle {
+            anchors.fill: parent
+            radius: 2
+            color: theme.field
+            border.color: theme.fieldBorder
+        }
+        Rectangle {
+            width: slider.visualPosition * parent.width
+            height: parent.height
+            radius: 2
+            color: slider.enabled ? theme.accent : theme.textDim
+        }
+    }
+    handle: Rectangle {
+        x: slider.leftPadding + slider.visualPosition * (slider.availableWidth - width)
+        y: slider.topPadding + slider.availableHeight / 2 - height / 2
+        width: 12
+        height: 12
+        radius: 6
+        color: slider.pressed ? theme.accent : theme.text
+        border.color: theme.window
+    }
+}

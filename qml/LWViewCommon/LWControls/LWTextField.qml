@@ -1,0 +1,50 @@
+import QtQuick 2.15
+import "qrc:/LWViewCommon"
+
+// A single-line text box: typing previews, Return or leaving commits.
+Rectangle {
+    id: field
+    property string text: ""
+    property bool editable: true
+    property string placeholder: ""
+    signal edited(string text)
+    signal committed(string text)
+
+    implicitHeight: 22
+    radius: 3
+    color: field.editable ? theme.field : theme.panel
+    border.color: input.activeFocus ? theme.accent : (hover.hovered ? theme.fieldHover : theme.fieldBorder)
+
+    LWTheme { id: theme }
+    LWEditKeys { id: editKeys }
+    HoverHandler { id: hover }
+
+    onTextChanged: if (!input.activeFocus) input.text = field.text
+    Component.onCompleted: input.text = field.text
+
+    TextInput {
+        id: input
+        anchors.fill: parent
+        anchors.leftMargin: 6
+        anchors.rightMargin: 6
+        verticalAlignment: TextInput.AlignVCenter
+        color: theme.text
+        selectionColor: theme.accentDim
+        font.pixelSize: theme.smallSize
+        selectByMouse: true
+        clip: true
+        readOnly: !field.editable
+        onTextEdited: field.edited(text)
+        onEditingFinished: field.committed(text)
+        Keys.onPressed: editKeys.handle(event)
+    }
+    Text {
+        anchors.fill: input
+        verticalAlignment: Text.AlignVCenter
+        visible: input.text.length === 0 && !input.activeFocus
+        text: field.placeholder
+        color: theme.textDim
+        font.pixelSize: theme.smallSize
+        font.italic: true
+    }
+}

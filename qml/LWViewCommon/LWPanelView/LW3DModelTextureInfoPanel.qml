@@ -1,0 +1,49 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/LWViewCommon"
+
+// The images of a model animation's texture, side by side.
+Rectangle {
+    id: root
+    property QtObject viewModel: null
+
+    width: parent ? parent.width : 280
+    height: viewModel ? viewModel.height : 200
+    color: "transparent"
+
+    LWTheme { id: theme }
+
+    ListView {
+        anchors.fill: parent
+        orientation: ListView.Horizontal
+        spacing: 6
+        clip: true
+        model: root.viewModel ? root.viewModel.textures : []
+        ScrollBar.horizontal: ScrollBar {}
+        delegate: Column {
+            spacing: 4
+            Rectangle {
+                width: 66
+                height: 66
+                radius: 3
+                color: theme.field
+                border.color: theme.fieldBorder
+                Image {
+                    anchors.fill: parent
+                    anchors.margins: 3
+                    fillMode: Image.PreserveAspectFit
+                    source: modelData ? modelData.iconPath : ""
+                    asynchronous: true
+                }
+            }
+            Text {
+                width: 66
+                text: modelData ? modelData.title : ""
+                color: theme.textDim
+                font.pixelSize: 10
+                elide: Text.ElideRight
+                horizontalAlignment: Text.AlignHCenter
+            }
+        }
+    }
+}

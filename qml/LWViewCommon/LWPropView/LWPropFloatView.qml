@@ -1,0 +1,22 @@
+import QtQuick 2.15
+import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
+
+LWPropRow {
+    id: root
+    property QtObject viewModel: null
+
+    width: parent ? parent.width : 320
+    height: viewModel ? viewModel.height : 32
+    label: viewModel ? viewModel.name : ""
+    labelWidth: viewModel && viewModel.labelWidth > 0 ? viewModel.labelWidth : 80
+
+    LWNumberField {
+        anchors.left: parent.left
+        anchors.verticalCenter: parent.verticalCenter
+        width: Math.min(parent.width, 96)
+        value: root.viewModel ? root.viewModel.floatValue : 0
+        onEdited: root.viewModel.setTempValue(value)
+        onCommitted: root.viewModel.floatValue = value
+    }
+}

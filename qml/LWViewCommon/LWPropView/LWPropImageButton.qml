@@ -1,0 +1,77 @@
+import QtQuick 2.15
+import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
+
+// An image preview with its facts, a drop-down of the project's images and
+// an import button (the filter's lookup table).
+Item {
+    id: root
+    property QtObject viewModel: null
+
+    width: parent ? parent.width : 320
+    height: viewModel ? viewModel.height : 120
+
+    LWTheme { id: theme }
+
+    Text {
+        id: label
+        x: theme.rowMargin
+        y: 8
+        width: 80
+        text: root.viewModel ? root.viewModel.name : ""
+        color: theme.textDim
+        font.pixelSize: theme.smallSize
+        elide: Text.ElideRight
+    }
+    LWImageWell {
+        id: well
+        anchors.left: label.right
+        anchors.leftMargin: 8
+        y: 4
+        width: root.viewModel ? Math.min(root.viewModel.width, root.width / 3) : 96
+        height: root.height - 8
+        acceptDrops: false
+        placeholder: qsTr("No image")
+        source: root.viewModel && root.viewModel.optionIndex > 0 ? root.viewModel.imageUrls[root.viewModel.optionIndex] : ""
+        onClicked: root.viewModel.onClickButton()
+    }
+    Column {
+        anchors.left: well.right
+        anchors.leftMargin: 8
+        anchors.right: parent.right
+        anchors.rightMargin: theme.rowMargin
+        y: 4
+        spacing: 4
+        Row {
+            width: parent.width
+            spacing: 4
+            LWCombo {
+                width: parent.width - 26
+                enabled: root.viewModel ? root.viewModel.enabled : true
+                model: root.viewModel ? root.viewModel.options : []
+                selected: root.viewModel ? root.viewModel.optionIndex : -1
+                shownText: root.viewModel ? root.viewModel.comboDisplayText : ""
+                showThumbnail: true
+                popupWidth: Math.max(width, root.viewModel ? root.viewModel.fontWidth + 64 : 0)
+                onActivated: root.viewModel.optionIndex = index
+            }
+            LWButton {
+                width: 22
+                text: "+"
+                fontSize: 14
+                onClicked: root.viewModel.onClickButton()
+            }
+        }
+        Text { text: root.viewModel ? root.viewModel.imageResolution : ""; color: theme.textDim; font.pixelSize: 11 }
+        Text { text: root.viewModel ? root.viewModel.imageType : ""; color: theme.textDim; font.pixelSize: 11 }
+        Text { text: root.viewModel ? root.viewModel.imageSize : ""; color: theme.textDim; font.pixelSize: 11 }
+        Text { id: message; color: theme.danger; font.pixelSize: 11; width: parent.width; wrapMode: Text.WordWrap }
+    }
+    Connections {
+        target: root.viewModel
+        ignoreUnknownSignals: true
+        function onSignalTextureSizeNotFit(text) { message.text = text }
+        function onSignalunRecognizedImage(text) { message.text = text }
+        function onOptionIndexChanged() { message.text = "" }
+    }
+}

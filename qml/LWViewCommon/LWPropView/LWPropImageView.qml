@@ -1,0 +1,34 @@
+import QtQuick 2.15
+import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
+
+// A labelled image replaced by dropping a file on it.
+Item {
+    id: root
+    property QtObject viewModel: null
+
+    width: parent ? parent.width : 320
+    height: viewModel ? viewModel.height : 120
+
+    LWTheme { id: theme }
+
+    Text {
+        id: label
+        x: theme.rowMargin
+        y: 8
+        width: 80
+        text: root.viewModel ? root.viewModel.labelName : ""
+        color: theme.textDim
+        font.pixelSize: theme.smallSize
+        elide: Text.ElideRight
+    }
+    LWImageWell {
+        anchors.left: label.right
+        anchors.leftMargin: 8
+        y: 4
+        width: root.viewModel ? Math.min(root.viewModel.width, root.width - 100) : 120
+        height: root.height - 8
+        source: root.viewModel ? root.viewModel.imgPath : ""
+        onDropped: root.viewModel.changeImage(urls[0])
+    }
+}

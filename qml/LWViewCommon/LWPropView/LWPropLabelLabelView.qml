@@ -1,0 +1,26 @@
+import QtQuick 2.15
+import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
+
+LWPropRow {
+    id: root
+    property QtObject viewModel: null
+
+    width: parent ? parent.width : 320
+    height: viewModel ? viewModel.height : 32
+    label: viewModel ? viewModel.name : ""
+    labelWidth: viewModel && viewModel.labelWidth > 0 ? viewModel.labelWidth : 80
+
+    LWTheme { id: theme }
+    Text {
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.verticalCenter: parent.verticalCenter
+        text: root.viewModel ? root.viewModel.value : ""
+        color: theme.textDim
+        font.pixelSize: theme.smallSize
+        wrapMode: Text.WordWrap
+        maximumLineCount: 2
+        elide: Text.ElideRight
+    }
+}

@@ -1,0 +1,41 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
+
+// A button that opens the control's pop-up panel beside the row.
+LWPropRow {
+    id: root
+    property QtObject viewModel: null
+    readonly property QtObject panelModel: viewModel ? viewModel.contentItem : null
+
+    width: parent ? parent.width : 320
+    height: viewModel ? viewModel.height : 26
+    label: viewModel ? viewModel.name : ""
+
+    LWButton {
+        id: opener
+        anchors.left: parent.left
+        anchors.verticalCenter: parent.verticalCenter
+        height: 20
+        enabled: root.panelModel !== null
+        text: qsTr("Edit\u2026")
+        onClicked: popup.open()
+    }
+    Popup {
+        id: popup
+        y: root.height
+        width: root.width - 24
+        height: root.viewModel ? Math.min(root.viewModel.popupHeight + 16, 420) : 0
+        padding: 8
+        background: Rectangle {
+            color: root.panelModel ? root.panelModel.color : "transparent"
+            border.color: "#3a3d46"
+            radius: 4
+        }
+        contentItem: Loader {
+            active: popup.visible && root.panelModel !== null
+            onActiveChanged: if (active) setSource(root.panelModel.qmlPath, { "viewModel": root.panelModel })
+        }
+    }
+}

@@ -1,0 +1,50 @@
+import QtQuick 2.15
+import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
+
+// The large preview of a texture resource with its frame count and size;
+// dropping images of the same size replaces them.
+Item {
+    id: root
+    property QtObject viewModel: null
+
+    width: parent ? parent.width : 320
+    height: viewModel ? viewModel.height : 264
+
+    LWTheme { id: theme }
+
+    LWImageWell {
+        id: well
+        x: theme.rowMargin
+        width: Math.min(root.viewModel ? root.viewModel.itemWidth : 260, root.width - 2 * theme.rowMargin)
+        height: root.height - 40
+        source: root.viewModel ? root.viewModel.strTexurePath : ""
+        enabled: root.viewModel ? root.viewModel.enabled : true
+        opacity: enabled ? 1 : 0.5
+        onDropped: root.viewModel.changeTextures(urls)
+    }
+    Column {
+        anchors.top: well.bottom
+        anchors.topMargin: 6
+        x: theme.rowMargin
+        spacing: 2
+        Text {
+            text: (root.viewModel ? root.viewModel.imageCount : 0) + " " + qsTr("frame(s)") + "  \u00b7  "
+                  + (root.viewModel ? root.viewModel.textureSize : "0KB")
+            color: theme.textDim
+            font.pixelSize: 11
+        }
+        Text {
+            id: message
+            color: theme.danger
+            font.pixelSize: 11
+        }
+    }
+    Connections {
+        target: root.viewModel
+        ignoreUnknownSignals: true
+        function onSignalTextureSizeNotFit(text) { message.text = text }
+        function onSignalunRecognizedImage(text) { message.text = text }
+        function onStrTexurePathChanged() { message.text = "" }
+    }
+}

@@ -1,0 +1,30 @@
+import QtQuick 2.15
+import "qrc:/LWViewCommon"
+
+// A plain list of rows under an optional thin caption.
+Item {
+    id: root
+    property QtObject viewModel: null
+
+    width: parent ? parent.width : 320
+    height: viewModel ? viewModel.height : 0
+
+    LWTheme { id: theme }
+
+    Text {
+        id: caption
+        x: theme.rowMargin
+        height: visible ? 18 : 0
+        visible: root.viewModel ? root.viewModel.headerVisible : false
+        verticalAlignment: Text.AlignVCenter
+        text: root.viewModel ? root.viewModel.sectionTitle.toUpperCase() : ""
+        color: theme.textDim
+        font.pixelSize: 10
+        font.letterSpacing: 1
+    }
+    LWListView {
+        anchors.top: caption.bottom
+        width: parent.width
+        viewModel: root.viewModel ? root.viewModel.listView : null
+    }
+}

@@ -1,0 +1,43 @@
+import QtQuick 2.15
+import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
+
+// A collapsible panel: header with icon and title, then its rows.
+Rectangle {
+    id: root
+    property QtObject viewModel: null
+
+    width: parent ? parent.width : 320
+    height: viewModel ? viewModel.height : 44
+    color: viewModel ? viewModel.color : "transparent"
+    clip: true
+
+    LWTheme { id: theme }
+
+    LWSectionHeader {
+        id: header
+        width: parent.width
+        height: 44
+        title: root.viewModel ? root.viewModel.sectionTitle : ""
+        icon: root.viewModel ? root.viewModel.sectionIcon : ""
+        expanded: root.viewModel ? root.viewModel.isExpanded : true
+        onToggled: if (root.viewModel) root.viewModel.isExpanded = !root.viewModel.isExpanded
+        LWButton {
+            visible: root.viewModel ? !root.viewModel.hideRemoveButton : false
+            text: "\u2212"
+            fontSize: 14
+            onClicked: root.viewModel.removeButtonClicked()
+        }
+    }
+    LWListView {
+        anchors.top: header.bottom
+        width: parent.width
+        visible: root.viewModel ? root.viewModel.isExpanded : false
+        viewModel: root.viewModel ? root.viewModel.listView : null
+    }
+    LWSplitLine {
+        anchors.bottom: parent.bottom
+        width: parent.width
+        visible: root.viewModel ? root.viewModel.hasSplit : false
+    }
+}

@@ -1,0 +1,43 @@
+import QtQuick 2.15
+import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
+
+// A growable list under a split-line header with expand and add buttons.
+Rectangle {
+    id: root
+    property QtObject viewModel: null
+    property int headerHeight: 36
+
+    width: parent ? parent.width : 320
+    height: viewModel ? viewModel.height : headerHeight
+    color: viewModel ? viewModel.color : "transparent"
+    visible: viewModel ? viewModel.visible : true
+    clip: true
+
+    LWTheme { id: theme }
+
+    LWSplitLine { width: parent.width }
+    LWSectionHeader {
+        id: header
+        width: parent.width
+        height: root.headerHeight
+        titleSize: 12
+        title: root.viewModel ? root.viewModel.sectionTitle : ""
+        icon: root.viewModel ? root.viewModel.sectionIcon : ""
+        expandable: root.viewModel ? !root.viewModel.hideExpandButton : true
+        expanded: root.viewModel ? root.viewModel.isExpanded : true
+        onToggled: if (root.viewModel) root.viewModel.isExpanded = !root.viewModel.isExpanded
+        LWButton {
+            visible: root.viewModel ? !root.viewModel.hideAddButton : false
+            text: "+"
+            fontSize: 14
+            onClicked: root.viewModel.addButtonClicked()
+        }
+    }
+    LWListView {
+        anchors.top: header.bottom
+        width: parent.width
+        visible: root.viewModel ? root.viewModel.isExpanded : false
+        viewModel: root.viewModel ? root.viewModel.listView : null
+    }
+}

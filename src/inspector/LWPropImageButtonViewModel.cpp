@@ -1,0 +1,134 @@
+#include "LWPropImageButtonViewModel.h"
+
+#include "LWImageFileInfo.h"
+#include "LWInspectorDialogs.h"
+#include "LWInspectorHub.h"
+#include "LWInspectorResources.h"
+#include "common/LWEffectCommon.h"
+
+#include <QCoreApplication>
+#include <QJsonObject>
+
+LWPropImageButtonViewModel::LWPropImageButtonViewModel(const QString &id, const QJsonValue &component,
+                                                       const QJsonValue &value, LWQmlViewModel *parent)
+    : LWPropChoiceViewModel(id, component, value, parent, 0)
+{
+    m_width = componentValue("width").toInt(120);
+    m_height = componentValue("height").toInt(120);
+    const QJsonValue constraint = componentValue("resConstrainType");
+    if (constraint.isString())
+        m_sizeConstraint = LWEffectCommon::constraintTypeFromKey(constraint.toString());
+    else if (componentValue("checkSize").toBool(false))
+        m_sizeConstraint = LWEffectCommon::LWConstrainTypeTextureSizeFix512x512;
+    m_sizeConstraint = qMax(0, m_sizeConstraint);
+    m_selectedKey = value.isString() ? value.toString() : QString::fromLatin1(kNoneValue);
+    if (componentValue("dynamicResData").isString()) {
+        listResources(m_sizeConstraint);
+    } else {
+        m_resourceType = LWEffectCommon::LWResourceType2DTexture;
+        m_constraint = m_sizeConstraint;
+        connect(LWInspectorHub::instance(), &LWInspectorHub::resourceModelDataChanged, this,
+                &LWPropChoiceViewModel::onResourceModelDataChanged);
+        rebuildFromResources();
+    }
+    setImageInfo(m_optionIndex);
+}
+
+QString LWPropImageButtonViewModel::qmlPath() const
+{
+    return QStringLiteral("qrc:/LWViewCommon/LWPropView/LWPropImageButton.qml");
+}
+
+QStringList LWPropImageButtonViewModel::imageUrls() const
+{
+    QStringList urls;
+    for (const Entry &e : m_entries)
+        urls << e.iconPath;
+    return urls;
+}
+
+void LWPropImageButtonViewModel::setImageInfo(int index)
+{
+    const QString resourceId = keyOf(entry(index).value);
+    auto *resources = LWInspectorHub::instance()->resources();
+    const LWImageFileInfo info(resources->firstImage(resourceId));
+    bool exists = false;
+    const qint64 bytes = resources->sizeOnDisk(resourceId, &exists);
+    m_imageSize = exists ? LWImageFileInfo::byteText(bytes) : QString();
+    m_imageType = info.format();
+    m_imageResolution = info.readable()
+                            ? QStringLiteral("%1 x %2").arg(info.size().width()).arg(info.size().height())
+                            : QString();
+    emit imageInfoChanged();
+}
+
+bool LWPropImageButtonViewModel::meetsConstraint(const QString &resourceId)
+{
+    if (m_sizeConstraint == 0 || resourceId == QLatin1String(kNoneValue))
+        return true;
+    QString error;
+    if (LWInspectorHub::instance()->resources()->qualifies(resourceId, m_sizeConstraint, &error))
+        return true;
+    emit signalTextureSizeNotFit(error);
+    return false;
+}
+
+void LWPropImageButtonViewModel::commitIndex(int index)
+{
+    if (!meetsConstraint(keyOf(entry(index).value)))
+        return;
+    applyIndex(index, true);
+    setImageInfo(index);
+}
+
+void LWPropImageButtonViewModel::onClickButton()
+{
+    const QJsonObject tutorial = componentValue("tutorial").toObject();
+    if (tutorial.isEmpty()) {
+        pickFile();
+        return;
+    }
+    LWInspectorTutorial hint;
+    hint.title = componentValue("custom_title").toString(tutorial.value(QLatin1String("title")).toString());
+    hint.content = componentValue("custom_content").toString(tutorial.value(QLatin1String("content")).toString());
+    hint.urlTutorial = tutorial.value(QLatin1String("url_tutorial")).toString();
+    hint.urlDownload = tutorial.value(QLatin1String("url_download")).toString();
+    std::weak_ptr<LWQmlViewModel> weak = self();
+    LWInspectorHub::instance()->dialogs()->showTutorial(hint, [weak](bool accepted) {
+        auto node = std::static_pointer_cast<LWPropImageButtonViewModel>(weak.lock());
+        if (node && accepted)
+            node->pickFile();
+    });
+}
+
+void LWPropImageButtonViewModel::pickFile()
+{
+    LWInspectorFileRequest request;
+    request.title = QStringLiteral("Choose file");
+    request.filter = QStringList{QStringLiteral("Image files ( *.png)")};
+    std::weak_ptr<LWQmlViewModel> weak = self();
+    LWInspectorHub::instance()->dialogs()->openFile(request, [weak](const QList<QUrl> &urls) {
+        if (auto node = std::static_pointer_cast<LWPropImageButtonViewModel>(weak.lock()))
+            node->imported(urls);
+    });
+}
+
+void LWPropImageButtonViewModel::imported(const QList<QUrl> &urls)
+{
+    if (urls.isEmpty())
+        return;
+    if (!LWImageFileInfo(LWImageFileInfo::localPath(urls.first().toString())).readable()) {
+        emit signalunRecognizedImage(QCoreApplication::translate("LWPropImageButtonViewModel", "Image unable to parse"));
+        return;
+    }
+    const QString resourceId = LWInspectorHub::instance()->resources()->importPicked(m_resourceType, urls);
+    if (resourceId.isEmpty() || !meetsConstraint(resourceId))
+        return;
+    rebuildFromResources();
+    for (int i = 0; i < entryCount(); ++i) {
+        if (keyOf(entry(i).value) == resourceId) {
+            commitIndex(i);
+            break;
+        }
+    }
+}

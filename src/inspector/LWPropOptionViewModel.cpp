@@ -1,0 +1,143 @@
+#include "LWPropOptionViewModel.h"
+
+#include "LWInspectorDialogs.h"
+#include "LWInspectorHub.h"
+#include "LWInspectorResources.h"
+#include "LWPropEdit.h"
+#include "LWPropOptionUndoCommand.h"
+#include "common/LWEffectCommon.h"
+
+#include <QJsonArray>
+
+LWPropOptionViewModel::LWPropOptionViewModel(const QString &id, const QJsonValue &component, const QJsonValue &value,
+                                             LWQmlViewModel *parent)
+    : LWPropChoiceViewModel(id, component, value, parent, 32)
+{
+    m_showThumbnail = componentValue("showThumbnail").toBool(false);
+    m_showClickButton = componentValue("showClickButton").toBool(false);
+    useLanguageChange(80);
+    m_selectedKey = keyOf(boundOrDefault());
+    if (componentValue("dynamicResData").isString()) {
+        const int constraint = LWEffectCommon::constraintTypeFromKey(componentValue("resConstrainType").toString());
+        listResources(qMax(0, constraint));
+    } else {
+        setEntries(staticEntries());
+        m_selectedKey = keyOf(entry(m_optionIndex).value);
+    }
+}
+
+QString LWPropOptionViewModel::qmlPath() const
+{
+    return QStringLiteral("qrc:/LWViewCommon/LWPropView/LWPropOptionView.qml");
+}
+
+QList<LWPropChoiceViewModel::Entry> LWPropOptionViewModel::staticEntries() const
+{
+    QList<Entry> entries;
+    const QJsonArray values = componentValue("options").toArray();
+    const QJsonArray labels = componentValue("optionLabels").toArray();
+    for (int i = 0; i < values.size(); ++i) {
+        const QJsonValue label = labels.at(i);
+        entries.append({label.isUndefined() ? keyOf(values.at(i)) : label.toVariant().toString(), QString(),
+                        values.at(i)});
+    }
+    return entries;
+}
+
+QJsonValue LWPropOptionViewModel::value() const
+{
+    const QJsonValue bound = boundOrDefault();
+    const QString selected = m_selectedKey;
+    if (bound.isDouble())
+        return selected.toDouble();
+    if (bound.isString())
+        return selected;
+    if (bound.isArray())
+        return QJsonArray{selected};
+    if (bound.isObject()) {
+        QJsonObject object = bound.toObject();
+        if (object.contains(QLatin1String("material")))
+            object.insert(QStringLiteral("material"), selected);
+        else if (object.contains(QLatin1String("resId")))
+            object.insert(QStringLiteral("resId"), selected);
+        return object;
+    }
+    return bound;
+}
+
+void LWPropOptionViewModel::commitIndex(int index)
+{
+    LWPropEdit::push<LWPropOptionUndoCommand>(this, index);
+}
+
+void LWPropOptionViewModel::notifyChildren(int kinds, const QJsonValue &payload)
+{
+    LWPropChoiceViewModel::notifyChildren(kinds, payload);
+    if (kinds & 32) {
+        const QJsonValue index = payload[QLatin1String("indexChanged")];
+        if (index.isDouble())
+            applyIndex(index.toInt(), false);
+    }
+}
+
+void LWPropOptionViewModel::onClickButton()
+{
+    const QJsonObject tutorial = componentValue("tutorial").toObject();
+    if (tutorial.isEmpty()) {
+        pickAndImport();
+        return;
+    }
+    LWInspectorTutorial hint;
+    hint.title = componentValue("custom_title").toString(tutorial.value(QLatin1String("title")).toString());
+    hint.content = componentValue("custom_content").toString(tutorial.value(QLatin1String("content")).toString());
+    hint.urlTutorial = tutorial.value(QLatin1String("url_tutorial")).toString();
+    hint.urlDownload = tutorial.value(QLatin1String("url_download")).toString();
+    std::weak_ptr<LWQmlViewModel> weak = self();
+    LWInspectorHub::instance()->dialogs()->showTutorial(hint, [weak](bool accepted) {
+        auto node = std::static_pointer_cast<LWPropOptionViewModel>(weak.lock());
+        if (node && accepted)
+            node->pickAndImport();
+    });
+}
+
+void LWPropOptionViewModel::pickAndImport()
+{
+    LWInspectorFileRequest request;
+    switch (m_resourceType) {
+    case LWEffectCommon::LWResourceMusic:
+        request.title = QStringLiteral("choose music file");
+        request.filter = QStringList{QStringLiteral("music files ( *.mp3)")};
+        break;
+    case LWEffectCommon::LWResourceType2DTextureFrame:
+        request.title = QStringLiteral("choose texture folder");
+        request.filter = QStringList{QStringLiteral("Image files ( *.png)")};
+        request.selectFolder = true;
+        break;
+    default:
+        request.title = QStringLiteral("Choose file");
+        request.filter = QStringList{QStringLiteral("Image files ( *.png)")};
+        break;
+    }
+    std::weak_ptr<LWQmlViewModel> weak = self();
+    const int type = m_resourceType;
+    LWInspectorHub::instance()->dialogs()->openFile(request, [weak, type](const QList<QUrl> &urls) {
+        auto node = std::static_pointer_cast<LWPropOptionViewModel>(weak.lock());
+        if (!node)
+            return;
+        node->imported(urls.isEmpty() ? QString() : LWInspectorHub::instance()->resources()->importPicked(type, urls));
+    });
+}
+
+void LWPropOptionViewModel::imported(const QString &resourceId)
+{
+    if (!resourceId.isEmpty()) {
+        rebuildFromResources();
+        for (int i = 0; i < entryCount(); ++i) {
+            if (keyOf(entry(i).value) == resourceId) {
+                setOptionIndex(i);
+                break;
+            }
+        }
+    }
+    emit clickResult(resourceId);
+}

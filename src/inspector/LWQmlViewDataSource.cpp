@@ -1,0 +1,7 @@
+#include "LWQmlViewDataSource.h"
+
+LWQmlViewDataSource::~LWQmlViewDataSource() = default;
+
+void LWQmlViewDataSource::dataChanged(QString, QJsonValue, QJsonValue)
+{
+}
