@@ -21,6 +21,12 @@ ComboBox {
     LWTheme { id: theme }
 
     function iconOf(entry) { return entry && entry.iconPath ? entry.iconPath : "" }
+    // Entries are option items ({title, iconPath}) or plain texts.
+    function titleOf(entry) {
+        if (typeof entry === "string")
+            return entry
+        return entry && entry.title !== undefined ? entry.title : ""
+    }
 
     background: Rectangle {
         radius: 3
@@ -83,7 +89,7 @@ ComboBox {
             }
             Text {
                 anchors.verticalCenter: parent.verticalCenter
-                text: modelData && modelData.title !== undefined ? modelData.title : ""
+                text: combo.titleOf(modelData)
                 color: index === combo.currentIndex ? theme.accent : theme.text
                 font.pixelSize: 12
             }

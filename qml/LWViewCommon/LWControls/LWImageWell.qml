@@ -45,7 +45,11 @@ Rectangle {
         cache: false
     }
     Text {
-        anchors.centerIn: parent
+        anchors.fill: parent
+        anchors.margins: 6
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        wrapMode: Text.WordWrap
         visible: image.status !== Image.Ready
         text: well.placeholder
         color: theme.textDim

@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
 import "qrc:/LWViewCommon"
 import "qrc:/LWViewCommon/LWControls"
 
@@ -21,29 +20,16 @@ Rectangle {
         height: 32
         label: root.viewModel ? (root.viewModel.name.length > 0 ? root.viewModel.name : root.viewModel.sectionTitle) : ""
         labelWidth: root.viewModel ? root.viewModel.labelWidth : 80
-        ComboBox {
-            id: pages
+        LWCombo {
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.verticalCenter: parent.verticalCenter
-            height: 22
-            font.pixelSize: 12
             model: root.viewModel ? root.viewModel.options : []
-            currentIndex: root.viewModel ? root.viewModel.optionIndex : 0
+            selected: root.viewModel ? root.viewModel.optionIndex : -1
+            shownText: root.viewModel && root.viewModel.optionIndex >= 0
+                       && root.viewModel.optionIndex < root.viewModel.options.length
+                       ? root.viewModel.options[root.viewModel.optionIndex] : ""
             onActivated: root.viewModel.optionIndex = index
-            background: Rectangle {
-                radius: 3
-                color: theme.field
-                border.color: pages.hovered ? theme.fieldHover : theme.fieldBorder
-            }
-            contentItem: Text {
-                leftPadding: 6
-                verticalAlignment: Text.AlignVCenter
-                text: pages.displayText
-                color: theme.text
-                font.pixelSize: 12
-                elide: Text.ElideRight
-            }
         }
     }
     LWListView {
