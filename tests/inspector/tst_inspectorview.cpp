@@ -2,6 +2,7 @@
 #include "LWTestMain.h"
 
 #include "app/LWAppHost.h"
+#include "app/LWMainWindowController.h"
 #include "inspector/LWInspectorHub.h"
 #include "inspector/LWInspectorResources.h"
 #include "inspector/LWListViewModel.h"
@@ -202,6 +203,21 @@ private slots:
         QVERIFY(view.grabWindow().save(shotPath("inspector_collapsed.png")));
 
         QVERIFY2(g_messages.isEmpty(), qPrintable(g_messages.join('\n')));
+    }
+
+    void controllerBroadcastsReachTheTree()
+    {
+        QQmlEngine engine;
+        LWAppHost::publishServices(engine);
+        LWAppHost::publishServices(engine); // wiring twice connects once
+        auto root = std::make_shared<LWInspectorViewModel>(
+            QJsonObject{{"LWEntry", QJsonObject{{"components", QJsonArray{QJsonObject{{"type", "LWPropTypeFloatRange"},
+                                                                                          {"id", "ovalRadiusX"}}}}}}},
+            QJsonObject{{"ovalRadiusX", 0.1}});
+        QSignalSpy announced(LWInspectorHub::instance(), &LWInspectorHub::inspectorDataChanged);
+        emit LWMainWindowController::instance()->sceneViewDataChanged(0.4, "ovalRadiusX");
+        QCOMPARE(root->value().toObject().value("ovalRadiusX").toDouble(), 0.4);
+        QCOMPARE(announced.count(), 1);
     }
 
     void editThroughTheView()
