@@ -1,5 +1,7 @@
 #include "LWFeatureFactory.h"
 
+#include "LWBuiltinFeatures.h"
+
 #include <QHash>
 
 namespace LWFeatureFactory {
@@ -9,8 +11,15 @@ namespace {
 QHash<int, Creator> &table()
 {
     static QHash<int, Creator> creators = [] {
+        using C = LWEffectCommon;
         QHash<int, Creator> builtIn;
-        // The feature kinds register here as they are built.
+        builtIn.insert(C::LWFeatureType2DSticker, [](const Request &r) { return lwCreate2DStickerFeature(r, 1); });
+        builtIn.insert(C::LWFeatureType2DStickerV2, [](const Request &r) { return lwCreate2DStickerFeature(r, 0); });
+        builtIn.insert(C::LWFeatureTypeFaceMakeupV2, &lwCreateFaceMakeupFeature);
+        builtIn.insert(C::LWFeatureTypeFilter, &lwCreateFilterFeature);
+        builtIn.insert(C::LWFeatureTypeHairColor, &lwCreateHairColorFeature);
+        builtIn.insert(C::LWFeatureTypeMatting, &lwCreateMattingFeature);
+        builtIn.insert(C::LWFeatureTypeBGM, &lwCreateBGMFeature);
         return builtIn;
     }();
     return creators;

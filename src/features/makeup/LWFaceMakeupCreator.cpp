@@ -1,0 +1,7 @@
+#include "features/LWBuiltinFeatures.h"
+
+// Replaced by the feature kind's own construction when the kind is built.
+LWFeatureModel *lwCreateFaceMakeupFeature(const LWFeatureFactory::Request &)
+{
+    return nullptr;
+}
