@@ -8,6 +8,7 @@
 #include "features/LWMenuItemModel.h"
 #include "inspector/LWInspectorDialogs.h"
 #include "inspector/LWInspectorHub.h"
+#include "inspector/LWInspectorResources.h"
 #include "inspector/LWListViewListModel.h"
 #include "inspector/LWListViewModel.h"
 #include "inspector/LWPropColorStopModel.h"
@@ -15,6 +16,8 @@
 #include "inspector/LWQmlViewModel.h"
 #include "navigation/LWNaviTreeModel.h"
 #include "navigation/LWNaviTreeSelModel.h"
+#include "resources/LWResourceComponentView.h"
+#include "resources/LWResourceManager.h"
 #include "scene/LWSceneViewModel.h"
 #include "workspace/LWEffectPackManager.h"
 #include "workspace/LWRecentProjects.h"
@@ -64,6 +67,56 @@ public:
     }
 };
 
+// The project's resource library as the inspector's resource-backed
+// controls see it; what the author picks there is imported like a drop on
+// the resource navigator.
+class LibraryResources : public LWInspectorResources
+{
+public:
+    QList<LWInspectorResourceEntry> collectByType(int type, int constraint) const override
+    {
+        QList<LWInspectorResourceEntry> entries;
+        const auto items = library()->collectByType(type, constraint);
+        for (LWResourceViewBase *item : items) {
+            if (auto *component = qobject_cast<LWResourceComponentView *>(item)) {
+                const QString id = component->resourceId();
+                const bool image = type != LWEffectCommon::LWResourceMusic;
+                entries.append({id, component->title(), image ? library()->firstImage(id) : QString()});
+            }
+        }
+        return entries;
+    }
+    QString absolutePath(const QString &id) const override { return library()->absolutePath(id); }
+    QString firstImage(const QString &id) const override { return library()->firstImage(id); }
+    int frameCount(const QString &id) const override { return library()->frameCount(id); }
+    qint64 sizeOnDisk(const QString &id, bool *exists) const override { return library()->sizeOnDisk(id, exists); }
+    QString displayName(const QString &id) const override { return library()->displayName(id); }
+    int type(const QString &id) const override { return library()->type(id); }
+    bool qualifies(const QString &id, int constraint, QString *error) const override
+    {
+        return library()->checkConstraint(id, constraint, error);
+    }
+    QString importPicked(int type, const QList<QUrl> &urls) override
+    {
+        if (urls.isEmpty())
+            return QString();
+        QStringList texts;
+        for (const QUrl &url : urls)
+            texts << url.toString(QUrl::FullyEncoded);
+        ImportResourceParam param;
+        param.returnResourceId = true;
+        auto *packs = LWEffectPackManager::instance();
+        if (type != LWEffectCommon::LWResourceType2DTextureFrame)
+            return packs->importFileToWorkSpaceResource(texts.first(), param);
+        if (QFileInfo(LWEffectPackManager::resourcePathFromUrl(texts.first())).isDir())
+            return packs->importTextureFolderToWorkSpaceResource(texts.first(), param);
+        return packs->importMultiFilesAsTextureToWorkSpaceResource(texts, param);
+    }
+
+private:
+    static LWResourceManager *library() { return LWResourceManager::instance(); }
+};
+
 // Edits in the inspector reach the controller, and the controller's
 // broadcasts reach the inspector, through the inspector's hub.
 void wireInspector()
@@ -79,6 +132,7 @@ void wireInspector()
     QObject::connect(controller, &LWMainWindowController::resLibDataChanged, hub,
                      &LWInspectorHub::resLibDataChanged, Qt::UniqueConnection);
     hub->setDialogs(std::make_unique<AdapterDialogs>());
+    hub->setResources(std::make_unique<LibraryResources>());
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include "navigation/LWNaviItemHub.h"
 #include "navigation/LWNaviTreeItem.h"
 #include "navigation/LWNaviTreeSelModel.h"
+#include "resources/LWResourceManager.h"
+#include "resources/LWTemplateResourceReceiver.h"
 #include "scene/LWSceneViewModel.h"
 #include "undo/LWUndoStack.h"
 #include "workspace/LWEffectPackManager.h"
@@ -59,6 +61,10 @@ LWMainWindowController::LWMainWindowController()
     connect(manager, &LWEffectPackManager::selectFirstItemRequested, this,
             &LWMainWindowController::defaultSelIndexChanged);
     connect(LWUndoStack::instance(), &LWUndoStack::pushOccured, manager, &LWEffectPackManager::pushHappend);
+    auto *library = LWResourceManager::instance();
+    connect(library, &LWResourceManager::resourceModelDataChanged, this,
+            &LWMainWindowController::resourceModelDataChanged);
+    library->setSelectedItemProvider([this] { return m_selectedResourceItem.data(); });
     connect(LWNaviItemHub::instance(), &LWNaviItemHub::effectItemInserted, this,
             qOverload<LWNaviTreeItem *, bool>(&LWMainWindowController::onEffectNaviTreeItemInserted));
     connect(LWNaviItemHub::instance(), &LWNaviItemHub::effectItemRemoved, this,
@@ -358,6 +364,22 @@ void LWMainWindowController::onPostedEvent(LWEPEvent event, const QVariant &valu
 void LWMainWindowController::clearProjOnWorkspace()
 {
     LWEffectPackManager::instance()->clearWorkspace();
+}
+
+void LWMainWindowController::importTemplateResource(QString path)
+{
+    QObject *owner = m_selectedEffectItem ? m_selectedEffectItem->owner() : nullptr;
+    if (!owner)
+        return;
+    ImportResourceParam param;
+    param.returnResourceId = true;
+    const QString id = LWEffectPackManager::instance()->importUnknowFileToWorkSpaceResource(path, param);
+    if (id.isEmpty())
+        return;
+    if (auto *receiver = dynamic_cast<LWTemplateResourceReceiver *>(owner))
+        receiver->receiveTemplateResources({id});
+    else
+        qDebug() << "imported template resource" << id << "has no taker in" << owner;
 }
 
 bool LWMainWindowController::sendEffectPackage()

@@ -107,6 +107,10 @@ public:
     Q_INVOKABLE int currentPressKey() const { return m_currentKeyEvent->key(); }
 
     Q_INVOKABLE void clearProjOnWorkspace();
+    // Imports the file (or folder) into the project resources and hands the
+    // new resource ids to the owner of the selected effect item when it
+    // takes them (LWTemplateResourceReceiver).
+    Q_INVOKABLE void importTemplateResource(QString path);
     // Builds the package and uploads it to the phone at mobileIP.
     Q_INVOKABLE bool sendEffectPackage();
     LWPhonePreviewSender *phoneSender() const { return m_phoneSender; }

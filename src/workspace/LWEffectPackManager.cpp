@@ -11,6 +11,11 @@
 #include "common/LWDataPaths.h"
 #include "common/LWFolderUtil.h"
 #include "common/LWSettingFlags.h"
+#include "resources/LWPngCheckWindow.h"
+#include "resources/LWResouceTreeViewModel.h"
+#include "resources/LWResourceImageCheck.h"
+#include "resources/LWResourceImporter.h"
+#include "resources/LWResourceManager.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -44,6 +49,9 @@ LWEffectPackManager *LWEffectPackManager::instance()
 LWEffectPackManager::LWEffectPackManager()
     : QObject(QCoreApplication::instance())
 {
+    connect(LWResourceManager::instance(), &LWResourceManager::libraryLoaded, this,
+            &LWEffectPackManager::resourceInWorkspaceChanged);
+    LWEffectModel::setMusicImporter([this](const QString &filePath) { return importMusic(filePath); });
 }
 
 QString LWEffectPackManager::localPath(const QString &pathOrUrl)
@@ -114,6 +122,7 @@ void LWEffectPackManager::setProject(LWProjectModel *project)
 void LWEffectPackManager::clearWorkspace()
 {
     setProject(nullptr);
+    LWResourceManager::instance()->unload();
     emit resourceInWorkspaceChanged(nullptr);
 }
 
@@ -373,6 +382,8 @@ bool LWEffectPackManager::importPackageFolder(const QString &folder)
         return false;
     }
     ensureEffect();
+    // The package's music joins the library of the effect it goes into.
+    ensureResourceLibrary();
     // An import cannot be taken back: the steps before it would refer to a
     // feature list that is no longer there.
     LWUndoStack::instance()->clear();
@@ -404,4 +415,188 @@ bool LWEffectPackManager::importEffectZipPack(QString path)
     LWFolderUtil::removeFolder(scratch);
     QFile::remove(copy);
     return ok;
+}
+
+// --- resource imports ----------------------------------------------------------
+
+QString LWEffectPackManager::resourcePathFromUrl(const QString &url)
+{
+    if (url.startsWith(QLatin1String("qrc:")))
+        return QLatin1Char(':') + QUrl(url).path(QUrl::FullyDecoded);
+    // Only text that names a scheme is a URL: a plain path may hold "#",
+    // "?" or "%20" in its file names and means exactly those characters.
+    const QUrl parsed(url);
+    if (url.startsWith(QLatin1Char('/')) || url.startsWith(QLatin1Char(':')) || parsed.scheme().size() < 2)
+        return url;
+    const QString local = parsed.toLocalFile();
+    return local.isEmpty() ? parsed.path(QUrl::FullyDecoded) : local;
+}
+
+QStringList LWEffectPackManager::urlTexts(const QVariantList &urls)
+{
+    QStringList texts;
+    for (const QVariant &url : urls)
+        texts.append(url.userType() == QMetaType::QUrl ? url.toUrl().toString(QUrl::FullyEncoded) : url.toString());
+    return texts;
+}
+
+bool LWEffectPackManager::ensureResourceLibrary()
+{
+    ensureEffect();
+    if (!m_effect)
+        return false;
+    LWResourceManager *library = LWResourceManager::instance();
+    const QString folder = m_effect->folder();
+    if (library->isLoadedFor(folder))
+        return true;
+    const QString manifest = folder + QLatin1Char('/') + LWResourceManager::manifestFileName();
+    if (!QFileInfo::exists(manifest) && QFile::copy(QStringLiteral(":/ResourceTemplates/resourcemanager.json"), manifest))
+        QFile::setPermissions(manifest, QFile::permissions(manifest) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    return library->load(folder);
+}
+
+bool LWEffectPackManager::passesPngCheck(const QString &url)
+{
+    if (LWResourceImageCheck::passesEightBitCheck(resourcePathFromUrl(url)))
+        return true;
+    qDebug("png not ok");
+    LWPngCheckWindow::show();
+    return false;
+}
+
+QString LWEffectPackManager::importMusic(const QString &filePath)
+{
+    // Called while an effect loads, before it is the current one: only the
+    // library already loaded for it can take the music.
+    if (!LWResourceManager::instance()->isLoaded())
+        return QString();
+    ImportResourceParam param;
+    param.returnResourceId = true;
+    param.withUndo = false;
+    return LWResourceImporter(param, LWResourceManager::instance()->importParent()).importFile(filePath);
+}
+
+QString LWEffectPackManager::importFileToWorkSpaceResource(QString url)
+{
+    return importFileToWorkSpaceResource(url, ImportResourceParam());
+}
+
+QString LWEffectPackManager::importFileToWorkSpaceResource(const QString &url, ImportResourceParam param)
+{
+    if (!ensureResourceLibrary())
+        return QString();
+    const QString id = LWResourceImporter(param, LWResourceManager::instance()->importParent())
+                           .importFile(resourcePathFromUrl(url));
+    return param.returnResourceId ? id : QString();
+}
+
+QStringList LWEffectPackManager::importMultiFilesToWorkSpaceResource(QVariantList urls)
+{
+    return importMultiFilesToWorkSpaceResource(urlTexts(urls), ImportResourceParam());
+}
+
+QStringList LWEffectPackManager::importMultiFilesToWorkSpaceResource(const QStringList &urls, ImportResourceParam param)
+{
+    if (!ensureResourceLibrary() || urls.isEmpty() || !passesPngCheck(urls.first()))
+        return {};
+    QStringList ids;
+    for (const QString &url : urls) {
+        const QString id = importFileToWorkSpaceResource(url, param);
+        if (!id.isEmpty())
+            ids.append(id);
+    }
+    return ids;
+}
+
+QString LWEffectPackManager::importMultiFilesAsTextureToWorkSpaceResource(QVariantList urls)
+{
+    return importMultiFilesAsTextureToWorkSpaceResource(urlTexts(urls), ImportResourceParam());
+}
+
+QString LWEffectPackManager::importMultiFilesAsTextureToWorkSpaceResource(const QStringList &urls,
+                                                                          ImportResourceParam param)
+{
+    if (!ensureResourceLibrary() || urls.isEmpty() || !passesPngCheck(urls.first()))
+        return QString();
+    QStringList paths;
+    for (const QString &url : urls)
+        paths.append(resourcePathFromUrl(url));
+    const QString id = LWResourceImporter(param, LWResourceManager::instance()->importParent())
+                           .importFramesFromFiles(paths);
+    return param.returnResourceId ? id : QString();
+}
+
+QString LWEffectPackManager::importTextureFolderToWorkSpaceResource(QString url)
+{
+    return importTextureFolderToWorkSpaceResource(url, ImportResourceParam());
+}
+
+QString LWEffectPackManager::importTextureFolderToWorkSpaceResource(const QString &url, ImportResourceParam param)
+{
+    if (!ensureResourceLibrary())
+        return QString();
+    const QString id = LWResourceImporter(param, LWResourceManager::instance()->importParent())
+                           .importFramesFromFolder(resourcePathFromUrl(url));
+    return param.returnResourceId ? id : QString();
+}
+
+QString LWEffectPackManager::importTextureFolderAndReadChildFolderToWorkSpace(QString url)
+{
+    return importTextureFolderAndReadChildFolderToWorkSpace(url, ImportResourceParam());
+}
+
+QString LWEffectPackManager::importTextureFolderAndReadChildFolderToWorkSpace(const QString &url,
+                                                                              ImportResourceParam param)
+{
+    if (!ensureResourceLibrary())
+        return QString();
+    const QString id = LWResourceImporter(param, LWResourceManager::instance()->importParent())
+                           .importFolderAndChildren(resourcePathFromUrl(url));
+    return param.returnResourceId ? id : QString();
+}
+
+QStringList LWEffectPackManager::importGroupToWorkSpaceResource(QString url)
+{
+    return importGroupToWorkSpaceResource(url, ImportResourceParam());
+}
+
+QStringList LWEffectPackManager::importGroupToWorkSpaceResource(const QString &url, ImportResourceParam param)
+{
+    if (!ensureResourceLibrary())
+        return {};
+    const QStringList ids = LWResourceImporter(param, LWResourceManager::instance()->importParent())
+                                .importGroup(resourcePathFromUrl(url));
+    return param.returnResourceId ? ids : QStringList();
+}
+
+QString LWEffectPackManager::importUnknowFileToWorkSpaceResource(QString url)
+{
+    return importUnknowFileToWorkSpaceResource(url, ImportResourceParam());
+}
+
+QString LWEffectPackManager::importUnknowFileToWorkSpaceResource(const QString &url, ImportResourceParam param)
+{
+    if (QFileInfo(resourcePathFromUrl(url)).isDir())
+        return importTextureFolderAndReadChildFolderToWorkSpace(url, param);
+    return importFileToWorkSpaceResource(url, param);
+}
+
+void LWEffectPackManager::addEmptyGroup()
+{
+    addEmptyGroup(ImportResourceParam());
+}
+
+void LWEffectPackManager::addEmptyGroup(ImportResourceParam param)
+{
+    if (ensureResourceLibrary())
+        LWResourceImporter(param, LWResourceManager::instance()->treeRoot()).addEmptyGroup();
+}
+
+void LWEffectPackManager::createResourceUsingExampleHelper(QString resourceKind, QString exampleId)
+{
+    // Examples of materials are accepted but not offered yet.
+    if (!ensureResourceLibrary())
+        return;
+    if (resourceKind == QLatin1String("3DFeatureMtl"))
+        qDebug() << "resource example requested:" << resourceKind << exampleId;
 }

@@ -4,7 +4,9 @@
 #include "LWProjectFile.h"
 #include "common/LWDataPaths.h"
 #include "common/LWFolderUtil.h"
+#include "resources/LWResourceManager.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,6 +44,8 @@ LWProjectModel *LWProjectModel::open(const QString &projectFilePath, QObject *pa
     project->m_folder = file.absolutePath();
     project->m_name = data.name;
     project->m_effectFolderName = data.effectFolderName;
+    // The library first: the effect's music is imported into it.
+    project->loadResources();
     project->loadEffect();
     return project;
 }
@@ -57,7 +61,14 @@ LWProjectModel *LWProjectModel::createTemporary(QObject *parent)
     copyTemplate(QStringLiteral(":/ResourceTemplates/resourcemanager.json"), project->effectFolder(),
                  QStringLiteral("resourcemanager.json"));
     project->loadEffect();
+    project->loadResources();
     return project;
+}
+
+void LWProjectModel::loadResources()
+{
+    if (!LWResourceManager::instance()->load(effectFolder()))
+        qWarning() << "project: the resource library could not be loaded from" << effectFolder();
 }
 
 void LWProjectModel::loadEffect()
@@ -75,7 +86,7 @@ bool LWProjectModel::save()
     param.bSaveProject = true;
     if (m_effect)
         ok = m_effect->save(param) && ok;
-    return ok;
+    return saveLibraryInto(effectFolder()) && ok;
 }
 
 bool LWProjectModel::saveAs(const QString &newFolder)
@@ -89,10 +100,14 @@ bool LWProjectModel::saveAs(const QString &newFolder)
     if (!LWFolderUtil::copyFolder(m_folder, target))
         return false;
     QFile::remove(LWProjectFile::pathFor(target, m_name));
+    LWResourceManager *library = LWResourceManager::instance();
+    const bool libraryMoves = library->isLoadedFor(effectFolder());
     m_folder = target;
     m_name = QFileInfo(target).fileName();
     if (m_effect)
         m_effect->setFolder(effectFolder());
+    if (libraryMoves)
+        library->setWorkspaceFolder(effectFolder());
     const bool ok = save();
     m_temporary = false;
     return ok;
@@ -100,8 +115,10 @@ bool LWProjectModel::saveAs(const QString &newFolder)
 
 bool LWProjectModel::saveLibraryInto(const QString &folder) const
 {
-    // The library is copied with the folder; its manifest is saved here
-    // once the library keeps one in memory.
-    Q_UNUSED(folder);
-    return true;
+    // Only this project's own library may be written over its manifest: a
+    // library that failed to load leaves the file as it was.
+    LWResourceManager *library = LWResourceManager::instance();
+    if (!library->isLoadedFor(effectFolder()))
+        return true;
+    return library->save(folder);
 }

@@ -39,6 +39,8 @@ public:
 private:
     explicit LWProjectModel(QObject *parent);
     void loadEffect();
+    // Replaces the resource library with this project's.
+    void loadResources();
 
     LWEffectModel *m_effect = nullptr; // owned (QObject child)
     QString m_name;
