@@ -1,0 +1,134 @@
+#include "LWLoginBridgeModel.h"
+
+#include "LWLoginManager.h"
+#include "LWOnlineAddresses.h"
+#include "LWServiceProtocol.h"
+#include "LWUploadEffectFile.h"
+#include "LWUploadPackage.h"
+#include "LWWebBridge.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QWindow>
+#include <QtWebEngine/QQuickWebEngineProfile>
+
+constexpr char LWLoginBridgeModel::kWindowName[];
+
+LWLoginBridgeModel *LWLoginBridgeModel::instance()
+{
+    static QMutex mutex;
+    QMutexLocker lock(&mutex);
+    static LWLoginBridgeModel *object = nullptr;
+    if (!object)
+        object = new LWLoginBridgeModel();
+    return object;
+}
+
+LWLoginBridgeModel::LWLoginBridgeModel(QObject *parent)
+    : QObject(parent)
+    , m_bridge(new LWWebBridge(this))
+    , m_file(new LWUploadEffectFile(this))
+{
+}
+
+bool LWLoginBridgeModel::needsCompression(const QString &packagePath)
+{
+    const QFileInfo package(packagePath);
+    return !packagePath.isEmpty() && package.isFile() && package.size() > 0x500000;
+}
+
+QObject *LWLoginBridgeModel::webBridge() const
+{
+    return m_bridge;
+}
+
+QObject *LWLoginBridgeModel::webProfile()
+{
+    if (!m_profile) {
+        auto *profile = new QQuickWebEngineProfile(this);
+        profile->setStorageName(QStringLiteral("LWLogin"));
+        profile->setPersistentStoragePath(cookiePath());
+        profile->setCachePath(cookiePath() + QStringLiteral("/cache"));
+        profile->setPersistentCookiesPolicy(QQuickWebEngineProfile::ForcePersistentCookies);
+        m_profile = profile;
+    }
+    return m_profile;
+}
+
+QString LWLoginBridgeModel::cookiePath() const
+{
+    return LWLoginManager::cookieFolder();
+}
+
+void LWLoginBridgeModel::setI_nowUrl(const QString &url)
+{
+    if (m_nowUrl == url)
+        return;
+    m_nowUrl = url;
+    emit i_nowUrlChanged();
+}
+
+void LWLoginBridgeModel::setCloseWindowAfterOpenBrowser(bool close)
+{
+    if (m_closeAfterBrowser == close)
+        return;
+    m_closeAfterBrowser = close;
+    emit closeWindowAfterOpenBrowserChanged();
+}
+
+void LWLoginBridgeModel::bridgeChange()
+{
+    const QString path = LWUploadPackage::currentPath();
+    const qint64 size = QFileInfo(path).isFile() ? QFileInfo(path).size() : 0;
+    if (m_zipPath != path) {
+        m_zipPath = path;
+        emit i_zipPathChanged();
+    }
+    if (m_zipSize != size) {
+        m_zipSize = size;
+        emit i_zipSizeChanged();
+    }
+}
+
+void LWLoginBridgeModel::showWindow(QString p_window)
+{
+    const bool upload = p_window == QLatin1String("upload");
+    if (upload)
+        setI_nowUrl(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathSiteUpload).toString());
+    setCloseWindowAfterOpenBrowser(!upload);
+    const auto windows = QGuiApplication::topLevelWindows();
+    for (QWindow *window : windows) {
+        if (window->objectName() == QLatin1String(kWindowName)) {
+            window->show();
+            window->raise();
+            window->requestActivate();
+            return;
+        }
+    }
+}
+
+QJsonObject LWLoginBridgeModel::failure(const char *code)
+{
+    // The page compares these with text, not numbers.
+    return QJsonObject{{QStringLiteral("status_code"), QString::fromLatin1(code)}};
+}
+
+QJsonObject LWLoginBridgeModel::uploadLocalEffect()
+{
+    bridgeChange();
+    m_file->pageUpload(m_zipPath);
+    const QJsonObject reply = m_file->replyObject();
+    if (!reply.isEmpty())
+        return reply;
+    return failure(m_file->state() == LWUploadTimedOut ? "100" : "300");
+}
+
+QJsonObject LWLoginBridgeModel::getPackageInfo()
+{
+    bridgeChange();
+    return QJsonObject{{QStringLiteral("status_code"), 0},
+                       {QStringLiteral("message"), QStringLiteral("success")},
+                       {QStringLiteral("data"), QJsonObject{{QStringLiteral("size"), m_zipSize}}}};
+}

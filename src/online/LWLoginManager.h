@@ -1,0 +1,67 @@
+#pragma once
+
+#include "LWLoginBase.h"
+
+#include <QObject>
+#include <QPointer>
+
+class LWNormalLogin;
+class LWPublicPhoneLogin;
+class LWSSOLogin;
+class LWSSOLogout;
+class LWTimerCheckLoginThread;
+
+// The process's sign-in state and the request objects of the three ways to
+// sign in, each created when first needed, plus the periodic account check.
+class LWLoginManager : public QObject
+{
+    Q_OBJECT
+public:
+    static LWLoginManager *instance();
+
+    // The web views' persistent storage: "<home>/Lumeworks/LWCookie".
+    static QString cookieFolder();
+    static QString cookieDatabase(); // cookieFolder() + "/Cookies"
+
+    LWLoginResult normalLogin(const QString &userId, const QString &password);
+    LWLoginResult normalCheck();
+    LWLoginResult ssoCheck();
+    LWLoginResult publicCheck();
+    // Ends the sign-in of the given type: the enterprise session (type 1)
+    // and the web views' cookie store (types 1 and 2) go; signedOutByAuthor
+    // follows once nothing is left in flight.
+    void signOut(int loginType);
+    // The check that belongs to a stored login type: 0 normal, 1 single
+    // sign-on, anything else the public page.
+    LWLoginResult checkForLoginType(int loginType);
+
+    bool isLogout() const { return m_logout; }
+    void setSignedIn(bool signedIn);
+
+    // The periodic check of the stored login type.
+    LWTimerCheckLoginThread *checkThread();
+    void startPolling();
+    void stopPolling();
+
+signals:
+    void signedInChanged(bool signedIn);
+    // The periodic check found the account taken over by another client.
+    void accountOverDue();
+    // The author signed out; the web views' sessions end with a restart.
+    void signedOutByAuthor();
+
+private:
+    LWLoginManager();
+
+    LWNormalLogin *normal();
+    LWSSOLogin *sso();
+    LWSSOLogout *ssoLogoutRequest();
+    LWPublicPhoneLogin *publicLogin();
+
+    LWNormalLogin *m_normal = nullptr;            // owned (QObject child)
+    LWSSOLogin *m_sso = nullptr;                  // owned (QObject child)
+    LWSSOLogout *m_ssoLogout = nullptr;           // owned (QObject child)
+    LWPublicPhoneLogin *m_public = nullptr;       // owned (QObject child)
+    LWTimerCheckLoginThread *m_thread = nullptr;  // owned (QObject child)
+    bool m_logout = true;
+};

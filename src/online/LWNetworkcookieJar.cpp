@@ -1,0 +1,6 @@
+#include "LWNetworkcookieJar.h"
+
+LWNetworkcookieJar::LWNetworkcookieJar(QObject *parent)
+    : QNetworkCookieJar(parent)
+{
+}

@@ -1,0 +1,46 @@
+#include "LWOnlineAddresses.h"
+
+#include "LWServiceProtocol.h"
+#include "common/LWServiceConfig.h"
+
+namespace LWOnlineAddresses {
+
+namespace {
+
+QString underAccountPrefix(QString base)
+{
+    const QString prefix = QString::fromLatin1(LWServiceProtocol::kAccountPrefix); // "/effect/"
+    if (!base.endsWith(prefix.chopped(1)))
+        base += prefix.chopped(1);
+    return base + QLatin1Char('/');
+}
+
+} // namespace
+
+QString accountBase()
+{
+    return underAccountPrefix(LWServiceConfig::baseUrl(QStringLiteral("account")));
+}
+
+QString ssoBase()
+{
+    return underAccountPrefix(LWServiceConfig::baseUrl(QStringLiteral("sso")));
+}
+
+QString ssoHost()
+{
+    const QUrl url(LWServiceConfig::baseUrl(QStringLiteral("sso")));
+    return url.port() > 0 ? url.host() + QLatin1Char(':') + QString::number(url.port()) : url.host();
+}
+
+QString publishBase()
+{
+    return LWServiceConfig::baseUrl(QStringLiteral("publish"));
+}
+
+QUrl publishUrl(const char *path)
+{
+    return QUrl(publishBase() + QString::fromLatin1(path));
+}
+
+} // namespace LWOnlineAddresses

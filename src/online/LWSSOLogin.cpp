@@ -1,0 +1,22 @@
+#include "LWSSOLogin.h"
+
+#include "LWOnlineAddresses.h"
+#include "LWServiceProtocol.h"
+
+#include <QUrl>
+
+LWSSOLogin::LWSSOLogin(QObject *parent)
+    : LWLoginBase(parent)
+{
+}
+
+LWLoginResult LWSSOLogin::check(const QString &cookieDatabase)
+{
+    beginRequest();
+    loadBrowserCookies(cookieDatabase, false);
+    const QString query = joinParameters(clientParameters());
+    getSync(QUrl(LWOnlineAddresses::ssoBase() + QLatin1String(LWServiceProtocol::kPathUserInfo) + QLatin1Char('?')
+                 + query),
+            kTimeLimitMs);
+    return lastResult();
+}

@@ -1,0 +1,62 @@
+#include "LWUploadEffectFile.h"
+
+#include "LWOnlineAddresses.h"
+#include "LWServiceProtocol.h"
+#include "LWUploadForm.h"
+
+#include <QFile>
+
+LWUploadEffectFile::LWUploadEffectFile(QObject *parent)
+    : LWUploadEffectBase(parent)
+{
+}
+
+QString LWUploadEffectFile::identifierKey() const
+{
+    return QStringLiteral("id");
+}
+
+bool LWUploadEffectFile::readPackage(const QString &packagePath, QByteArray *bytes)
+{
+    QFile file(packagePath);
+    if (packagePath.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        refuse(LWUploadFileUnreadable);
+        return false;
+    }
+    // Read one byte past the limit: enough to know, without loading a
+    // package of any size into memory.
+    *bytes = file.read(LWServiceProtocol::kPackageLimit + 1);
+    if (bytes->size() > LWServiceProtocol::kPackageLimit) {
+        refuse(LWUploadFileUnreadable, tr("The effect package is larger than 5 MB."));
+        return false;
+    }
+    begin();
+    return true;
+}
+
+void LWUploadEffectFile::submit(const QString &packagePath, const LWUploadFields &fields, const QString &cookieDatabase)
+{
+    QByteArray bytes;
+    if (!readPackage(packagePath, &bytes))
+        return;
+    QHttpMultiPart *form = LWUploadForm::package(bytes, fields);
+    loadBrowserCookies(cookieDatabase, false);
+    postSync(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathSubmit), form, kTimeLimitMs);
+}
+
+void LWUploadEffectFile::preview(const QString &packagePath, const LWUploadFields &fields)
+{
+    QByteArray bytes;
+    if (!readPackage(packagePath, &bytes))
+        return;
+    postAsync(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathPreview), LWUploadForm::package(bytes, fields));
+}
+
+void LWUploadEffectFile::pageUpload(const QString &packagePath)
+{
+    QByteArray bytes;
+    if (!readPackage(packagePath, &bytes))
+        return;
+    postSync(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathPageUpload), LWUploadForm::packageOnly(bytes),
+             kTimeLimitMs);
+}
