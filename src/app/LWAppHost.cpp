@@ -15,6 +15,8 @@
 #include "inspector/LWPropOptionItemModel.h"
 #include "inspector/LWQmlViewModel.h"
 #include "navigation/LWNaviTreeModel.h"
+#include "online/LWLoginBridgeModel.h"
+#include "online/LWOnlineTypes.h"
 #include "navigation/LWNaviTreeSelModel.h"
 #include "resources/LWResourceComponentView.h"
 #include "resources/LWResourceManager.h"
@@ -156,6 +158,7 @@ void registerTypes()
     qRegisterMetaType<LWEPEvent>("LWEPEvent");
     qRegisterMetaType<LWEffectCommon::LWFeatureType>("LWEffectCommon::LWFeatureType");
     qRegisterMetaType<LWEffectCommon::LWNaviTreeType>("LWEffectCommon::LWNaviTreeType");
+    LWOnlineTypes::registerQmlTypes();
 }
 
 void publishServices(QQmlEngine &engine)
@@ -163,6 +166,7 @@ void publishServices(QQmlEngine &engine)
     QQmlContext *context = engine.rootContext();
     context->setContextProperty(QStringLiteral("mainWindowController"), LWMainWindowController::instance());
     context->setContextProperty(QStringLiteral("effectPackManager"), LWEffectPackManager::instance());
+    context->setContextProperty(QStringLiteral("lwLoginBridgeModel"), LWLoginBridgeModel::instance());
     wireInspector();
 }
 

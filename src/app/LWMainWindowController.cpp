@@ -9,6 +9,12 @@
 #include "navigation/LWNaviItemHub.h"
 #include "navigation/LWNaviTreeItem.h"
 #include "navigation/LWNaviTreeSelModel.h"
+#include "online/LWLoginBridgeModel.h"
+#include "online/LWLoginManager.h"
+#include "online/LWUploadDraftEffectModel.h"
+#include "online/LWUploadEffectChoiceModel.h"
+#include "online/LWUploadEffectModel.h"
+#include "online/LWUploadPackage.h"
 #include "resources/LWResourceManager.h"
 #include "resources/LWTemplateResourceReceiver.h"
 #include "scene/LWSceneViewModel.h"
@@ -51,6 +57,10 @@ LWMainWindowController::LWMainWindowController()
     , m_currentKeyEvent(blankKeyEvent())
 {
     m_customPropertyMap->insert(QStringLiteral("optState"), QStringLiteral("null"));
+    connect(LWLoginManager::instance(), &LWLoginManager::accountOverDue, this,
+            &LWMainWindowController::accountOverDueSignal);
+    // A sign-out ends the web views' sessions only with a fresh process.
+    connect(LWLoginManager::instance(), &LWLoginManager::signedOutByAuthor, this, &LWMainWindowController::restart);
     m_needShowTutorial = LWSettingFlags::read(QStringLiteral("tutorial")).value_or(true);
 
     auto *manager = LWEffectPackManager::instance();
@@ -400,7 +410,43 @@ void LWMainWindowController::openPanel()
 
 void LWMainWindowController::onClosingMainWindow()
 {
+    LWUploadEffectModel::instance()->cancleUpload();
+    LWUploadDraftEffectModel::instance()->cancleUpload();
     clearUndoAndMarkChanged();
+    LWLoginManager::instance()->stopPolling();
+}
+
+QObject *LWMainWindowController::uploadEffectModel() const
+{
+    return LWUploadEffectModel::instance();
+}
+
+QObject *LWMainWindowController::draftUploadEffectModel() const
+{
+    return LWUploadDraftEffectModel::instance();
+}
+
+QObject *LWMainWindowController::uploadEffectChoiceModel() const
+{
+    return LWUploadEffectChoiceModel::instance();
+}
+
+void LWMainWindowController::setCompressionWindowOpener(std::function<void(const QString &)> opener)
+{
+    m_openCompression = std::move(opener);
+}
+
+void LWMainWindowController::showLoginWindow(QString m_window)
+{
+    const QString package = LWUploadPackage::build();
+    if (LWLoginBridgeModel::needsCompression(package)) {
+        if (m_openCompression)
+            m_openCompression(package);
+        else
+            qWarning() << "the package is over the upload limit and no compression window is available";
+        return;
+    }
+    LWLoginBridgeModel::instance()->showWindow(m_window);
 }
 
 void LWMainWindowController::onResponseContextMenu(QString p_itemId)

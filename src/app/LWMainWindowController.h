@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class CustomFileDialogAdapter;
@@ -54,9 +55,9 @@ class LWMainWindowController : public QObject, public LWEditorEventListener
     Q_PROPERTY(QModelIndex defaultSelIndex READ defaultSelIndex NOTIFY defaultSelIndexChanged)
     // Served by the online, update, feedback, material and compression
     // models as they join; null until then.
-    Q_PROPERTY(QObject *lwUploadEffectModel READ servedModel NOTIFY lwUploadEffectModelChanged)
-    Q_PROPERTY(QObject *lwDraftUploadEffectModel READ servedModel NOTIFY lwDraftUploadEffectModelChanged)
-    Q_PROPERTY(QObject *lwUploadEffctChoiceModel READ servedModel NOTIFY lwUploadEffctChoiceModelChanged)
+    Q_PROPERTY(QObject *lwUploadEffectModel READ uploadEffectModel NOTIFY lwUploadEffectModelChanged)
+    Q_PROPERTY(QObject *lwDraftUploadEffectModel READ draftUploadEffectModel NOTIFY lwDraftUploadEffectModelChanged)
+    Q_PROPERTY(QObject *lwUploadEffctChoiceModel READ uploadEffectChoiceModel NOTIFY lwUploadEffctChoiceModelChanged)
     Q_PROPERTY(QObject *lwCheckUpdateModel READ servedModel NOTIFY lwCheckUpdateModelChanged)
     Q_PROPERTY(QObject *feedBackModel READ servedModel NOTIFY feedBackModelChanged)
     Q_PROPERTY(QObject *materialsModel READ servedModel NOTIFY materialsModelChanged)
@@ -81,6 +82,9 @@ public:
     CustomTutorialDialogAdapter *tutorialDialogAdapter() const { return m_tutorialDialog; }
     QObject *lwCustomPropertyMap() const;
     QObject *servedModel() const { return nullptr; }
+    QObject *uploadEffectModel() const;
+    QObject *draftUploadEffectModel() const;
+    QObject *uploadEffectChoiceModel() const;
     QModelIndex defaultSelIndex() const;
     LWNaviTreeItem *selectedEffectItem() const { return m_selectedEffectItem; }
     LWNaviTreeItem *selectedResourceItem() const { return m_selectedResourceItem; }
@@ -122,6 +126,13 @@ public:
     Q_INVOKABLE void showMainWindow();
     Q_INVOKABLE void showHomeWindow();
     Q_INVOKABLE void showUpdateWindow(bool visible);
+    // Entry to uploading: builds the package; one over the publishing limit
+    // goes to the texture compression first, otherwise the bridge window
+    // opens on m_window ("upload" for the upload page).
+    Q_INVOKABLE void showLoginWindow(QString m_window);
+    // The texture compression window joins later; until then an oversized
+    // package is only logged. Receives the package path.
+    void setCompressionWindowOpener(std::function<void(const QString &)> opener);
     Q_INVOKABLE void onActionUndo();
     Q_INVOKABLE void onActionRedo();
     Q_INVOKABLE int getInspectorWidth() const;
@@ -208,4 +219,5 @@ private:
     bool m_needShowTutorial = true;
     bool m_forceClose = false;
     std::unique_ptr<QKeyEvent> m_currentKeyEvent;
+    std::function<void(const QString &)> m_openCompression;
 };

@@ -1,6 +1,8 @@
 #include "LWUploadEffectModel.h"
 
 #include "LWExternalBrowser.h"
+#include "app/CustomFileDialogAdapter.h"
+#include "app/LWMainWindowController.h"
 #include "LWLoginManager.h"
 #include "LWOnlineAddresses.h"
 #include "LWServiceProtocol.h"
@@ -12,6 +14,7 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QPointer>
 
 LWUploadEffectModel *LWUploadEffectModel::instance()
 {
@@ -116,6 +119,18 @@ void LWUploadEffectModel::uploadIcon(QUrl p_strIconPath)
     else if (text.isEmpty())
         text = tr("The icon upload failed, please try again.");
     emit iconUploadResult(state, text);
+}
+
+void LWUploadEffectModel::chooseIcon()
+{
+    CustomFileDialogParam param;
+    param.title = tr("Choose an icon");
+    param.filter = QStringList{tr("PNG images (*.png)")};
+    QPointer<LWUploadEffectModel> self(this);
+    LWMainWindowController::instance()->fileDialogAdapter()->open(param, [self](const CustomFileDialogResult &result) {
+        if (self && !result.fileUrl.isEmpty())
+            self->uploadIcon(result.fileUrl);
+    });
 }
 
 void LWUploadEffectModel::uploadEffectFile()

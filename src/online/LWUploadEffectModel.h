@@ -43,6 +43,8 @@ public:
 
     Q_INVOKABLE void getAndCaculateEffectPack();
     Q_INVOKABLE void uploadIcon(QUrl p_strIconPath);
+    // Asks the interface's file dialog for a PNG and uploads it.
+    Q_INVOKABLE void chooseIcon();
     Q_INVOKABLE void uploadEffectFile();
     Q_INVOKABLE void uploadEffectFile(QString strUUID);
     Q_INVOKABLE void cancleUpload();

@@ -1,14 +1,75 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
+import QtWebEngine 1.10
+import QtWebChannel 1.15
 import "qrc:/LWViewCommon"
+import "qrc:/LWLogin/LWOnlineControls"
 
+// The publishing service's pages inside the editor (the upload page
+// first). The pages reach the editor through the web channel object
+// "gsBridge": the package's size, sending it, opening pages, closing.
 Window {
-    objectName: "loginBridgeWinObj"
-    width: 420
-    height: 560
+    id: bridgeWin
+    objectName: "gsLoginBridgeObj"
+    width: 960
+    height: 720
+    minimumWidth: 720
+    minimumHeight: 520
     visible: false
-    title: qsTr("Sign in") + " - Glowsmith"
+    title: qsTr("Upload effect") + " - Glowsmith"
     color: theme.window
 
     LWTheme { id: theme }
+
+    WebChannel {
+        id: channel
+        Component.onCompleted: channel.registerObject("gsBridge", lwLoginBridgeModel.webBridge)
+    }
+
+    Connections {
+        target: lwLoginBridgeModel
+        function onCloseWindowRequested() { bridgeWin.hide() }
+    }
+
+    // The web engine starts with the first showing, not with the program.
+    property bool used: false
+    onVisibleChanged: {
+        if (!visible)
+            return
+        used = true
+        lwLoginBridgeModel.bridgeChange()
+        if (viewLoader.item)
+            viewLoader.item.reload()
+    }
+
+    Loader {
+        id: viewLoader
+        anchors.fill: parent
+        active: bridgeWin.used
+        sourceComponent: Component {
+            WebEngineView {
+                id: view
+                objectName: "bridgeWebView"
+                profile: lwLoginBridgeModel.webProfile
+                webChannel: channel
+                url: lwLoginBridgeModel.i_nowUrl
+                userScripts: [
+                    WebEngineScript {
+                        name: "qwebchannel"
+                        sourceUrl: "qrc:///qtwebchannel/qwebchannel.js"
+                        injectionPoint: WebEngineScript.DocumentCreation
+                        worldId: WebEngineScript.MainWorld
+                    }
+                ]
+                onNewViewRequested: function(request) {
+                    // Pages that open a new window stay in this one.
+                    lwLoginBridgeModel.webBridge.openWebview(request.requestedUrl.toString())
+                }
+            }
+        }
+    }
+    LWWaitingCover {
+        anchors.fill: parent
+        visible: viewLoader.status !== Loader.Ready || viewLoader.item.loading
+    }
 }

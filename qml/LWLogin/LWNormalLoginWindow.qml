@@ -1,0 +1,155 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import QtQuick.Controls 2.15
+import Glowsmith.Online 1.0
+import "qrc:/LWViewCommon"
+import "qrc:/LWLogin/LWOnlineControls"
+
+// Sign-in with an account name and password of the account service.
+Window {
+    id: loginWin
+    objectName: "normalLoginWinObj"
+    width: 420
+    height: 500
+    minimumWidth: 380
+    minimumHeight: 460
+    visible: false
+    title: qsTr("Sign in") + " - Glowsmith"
+    color: theme.window
+
+    property bool busy: false
+
+    LWTheme { id: theme }
+    LWLoginModel { id: loginModel }
+
+    function signIn() {
+        if (busy)
+            return
+        busy = true
+        loginModel.userId = nameField.text.trim()
+        loginModel.password = passwordField.text
+        loginModel.flagRemeber = remember.checked
+        loginModel.loginRequest()
+    }
+
+    Connections {
+        target: loginModel
+        function onSigLoginResult(p_nResult, p_strRet) {
+            loginWin.busy = false
+            if (p_nResult === 0) {
+                loginWin.hide()
+                mainWindowController.showMainWindow()
+                return
+            }
+            failure.text = p_strRet.length > 0 ? p_strRet : qsTr("The sign-in did not succeed. Please try again.")
+            failure.open()
+        }
+    }
+
+    LWOnlineHeader {
+        id: header
+        width: parent.width
+        title: qsTr("Sign in to Glowsmith")
+        subtitle: qsTr("Use your publishing account to upload effects")
+    }
+
+    Column {
+        anchors.top: header.bottom
+        anchors.topMargin: 28
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: parent.width - 72
+        spacing: 18
+
+        LWOnlineField {
+            id: nameField
+            width: parent.width
+            label: qsTr("Account")
+            placeholder: qsTr("Account name")
+            text: loginModel.userId
+            maximumLength: 100
+            onAccepted: passwordField.input.forceActiveFocus()
+        }
+        LWOnlineField {
+            id: passwordField
+            width: parent.width
+            label: qsTr("Password")
+            placeholder: qsTr("Password")
+            echoMode: TextInput.Password
+            text: loginModel.password
+            onAccepted: loginWin.signIn()
+        }
+        Row {
+            spacing: 8
+            Rectangle {
+                id: remember
+                property bool checked: loginModel.flagRemeber
+                width: 18
+                height: 18
+                radius: 4
+                anchors.verticalCenter: parent.verticalCenter
+                color: checked ? theme.accent : "transparent"
+                border.width: checked ? 0 : 1
+                border.color: theme.line
+                Text {
+                    anchors.centerIn: parent
+                    text: "\u2713"
+                    visible: remember.checked
+                    color: "#1e1f24"
+                    font.pixelSize: 13
+                    font.bold: true
+                }
+                MouseArea {
+                    anchors.fill: parent
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: remember.checked = !remember.checked
+                }
+            }
+            Text {
+                anchors.verticalCenter: parent.verticalCenter
+                text: qsTr("Remember me on this computer")
+                color: theme.textDim
+                font.pixelSize: theme.fontSize
+            }
+        }
+        LWOnlineButton {
+            width: parent.width
+            text: loginWin.busy ? qsTr("Signing in...") : qsTr("Sign in")
+            enabled: !loginWin.busy && nameField.text.trim().length > 0 && passwordField.text.length > 0
+            onClicked: loginWin.signIn()
+        }
+    }
+
+    Text {
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 18
+        anchors.horizontalCenter: parent.horizontalCenter
+        text: qsTr("Your sign-in is checked again every few minutes.")
+        color: "#6d7080"
+        font.pixelSize: 12
+    }
+
+    Dialog {
+        id: failure
+        property alias text: failureText.text
+        title: "登陆失败"
+        modal: true
+        anchors.centerIn: parent
+        width: parent.width - 64
+        standardButtons: Dialog.Ok
+        background: Rectangle { color: theme.panelRaised; radius: 8; border.color: theme.line }
+        header: Text {
+            text: failure.title
+            color: theme.text
+            font.pixelSize: 15
+            font.bold: true
+            padding: 16
+        }
+        Text {
+            id: failureText
+            width: parent.width
+            wrapMode: Text.Wrap
+            color: theme.text
+            font.pixelSize: theme.fontSize
+        }
+    }
+}

@@ -1,0 +1,37 @@
+import QtQuick 2.15
+import "qrc:/LWViewCommon"
+
+// The sign-in and upload windows' button: filled accent for the main
+// action, outlined for the others.
+Rectangle {
+    id: button
+    property alias text: label.text
+    property bool primary: true
+    signal clicked()
+
+    implicitWidth: Math.max(112, label.implicitWidth + 36)
+    implicitHeight: 36
+    radius: 6
+    opacity: enabled ? 1.0 : 0.45
+    color: primary ? (area.pressed ? "#e5662f" : (area.containsMouse ? "#ff8c5c" : theme.accent))
+                   : (area.containsMouse ? theme.panelRaised : "transparent")
+    border.width: primary ? 0 : 1
+    border.color: theme.line
+
+    LWTheme { id: theme }
+
+    Text {
+        id: label
+        anchors.centerIn: parent
+        color: button.primary ? "#1e1f24" : theme.text
+        font.pixelSize: theme.fontSize
+        font.bold: button.primary
+    }
+    MouseArea {
+        id: area
+        anchors.fill: parent
+        hoverEnabled: true
+        cursorShape: Qt.PointingHandCursor
+        onClicked: button.clicked()
+    }
+}

@@ -1,0 +1,50 @@
+import QtQuick 2.15
+import "qrc:/LWViewCommon"
+
+// Covers a web view while its page is on the way.
+Rectangle {
+    id: cover
+    property alias text: caption.text
+    color: theme.window
+    LWTheme { id: theme }
+
+    // Swallow clicks meant for the half-loaded page below.
+    MouseArea { anchors.fill: parent; hoverEnabled: true }
+
+    Column {
+        anchors.centerIn: parent
+        spacing: 16
+        Item {
+            width: 40
+            height: 40
+            anchors.horizontalCenter: parent.horizontalCenter
+            Repeater {
+                model: 8
+                Rectangle {
+                    width: 6
+                    height: 6
+                    radius: 3
+                    color: theme.accent
+                    opacity: 0.25 + 0.75 * ((index + spinner.step) % 8) / 7
+                    x: 17 + 16 * Math.cos(index * Math.PI / 4)
+                    y: 17 + 16 * Math.sin(index * Math.PI / 4)
+                }
+            }
+        }
+        Text {
+            id: caption
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTr("Loading...")
+            color: theme.textDim
+            font.pixelSize: 13
+        }
+    }
+    Timer {
+        id: spinner
+        property int step: 0
+        interval: 90
+        repeat: true
+        running: cover.visible
+        onTriggered: step = (step + 1) % 8
+    }
+}

@@ -1,0 +1,41 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import QtWebEngine 1.10
+import Glowsmith.Online 1.0
+import "qrc:/LWViewCommon"
+import "qrc:/LWLogin/LWOnlineControls"
+
+// Single sign-on: the enterprise service's own pages in a web view. Its
+// signed-in page lies under "/effect" on the enterprise host; reaching it
+// is the sign-in.
+Window {
+    id: ssoWin
+    objectName: "ssoLoginWinObj"
+    width: 520
+    height: 640
+    visible: false
+    title: qsTr("Company sign-on") + " - Glowsmith"
+    color: theme.window
+
+    LWTheme { id: theme }
+    LWLoginModel { id: loginModel }
+
+    onVisibleChanged: if (visible) view.url = loginModel.ssoSiteUrl
+
+    WebEngineView {
+        id: view
+        objectName: "ssoWebView"
+        anchors.fill: parent
+        profile: lwLoginBridgeModel.webProfile
+        onLoadingChanged: {
+            if (loadRequest.status !== WebEngineView.LoadSucceededStatus)
+                return
+            if (loadRequest.url.toString().indexOf(loginModel.ssoHost + "/effect") >= 0)
+                loginModel.ssoLoginRecord()
+        }
+    }
+    LWWaitingCover {
+        anchors.fill: parent
+        visible: view.loading
+    }
+}

@@ -1,0 +1,63 @@
+import QtQuick 2.15
+import Glowsmith.Online 1.0
+import "qrc:/LWViewCommon"
+
+// The toolbar's compact draft preview: a line that opens into the QR code.
+Rectangle {
+    id: popup
+    property var model: mainWindowController ? mainWindowController.lwDraftUploadEffectModel : null
+    property bool expanded: false
+
+    width: 240
+    height: expanded ? 292 : 40
+    radius: 8
+    color: theme.panel
+    border.color: theme.line
+    clip: true
+    LWTheme { id: theme }
+
+    Behavior on height { NumberAnimation { duration: 160; easing.type: Easing.OutCubic } }
+
+    Text {
+        id: toggle
+        anchors.top: parent.top
+        anchors.horizontalCenter: parent.horizontalCenter
+        height: 40
+        verticalAlignment: Text.AlignVCenter
+        text: popup.expanded ? qsTr("Click to close the QR code") : qsTr("Click to expand QR code")
+        color: theme.accent
+        font.pixelSize: theme.fontSize
+        MouseArea {
+            anchors.fill: parent
+            cursorShape: Qt.PointingHandCursor
+            onClicked: popup.expanded = !popup.expanded
+        }
+    }
+    Rectangle {
+        anchors.top: toggle.bottom
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: 236
+        height: 236
+        radius: 8
+        color: "#ffffff"
+        visible: popup.expanded
+        LWQrCode {
+            id: code
+            anchors.fill: parent
+            anchors.margins: 8
+            text: popup.model ? popup.model.effectUUID : ""
+        }
+        Text {
+            anchors.centerIn: parent
+            visible: !code.valid
+            text: qsTr("Upload a draft first")
+            color: "#555866"
+            font.pixelSize: 12
+        }
+        Connections {
+            target: popup.model
+            ignoreUnknownSignals: true
+            function onEffectUUIDChanged(uuid) { code.text = uuid }
+        }
+    }
+}

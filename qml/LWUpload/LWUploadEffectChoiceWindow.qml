@@ -1,0 +1,158 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import QtQuick.Controls 2.15
+import "qrc:/LWViewCommon"
+import "qrc:/LWLogin/LWOnlineControls"
+
+// The author's earlier effects: pick one for the new package to replace, or
+// submit the package as a new effect.
+Window {
+    id: choiceWin
+    objectName: "uploadChoiceWinObj"
+    width: 560
+    height: 560
+    minimumWidth: 480
+    minimumHeight: 420
+    visible: false
+    title: qsTr("Replace an earlier effect") + " - Glowsmith"
+    color: theme.window
+
+    property var model: mainWindowController ? mainWindowController.lwUploadEffctChoiceModel : null
+    property int chosen: -1
+
+    LWTheme { id: theme }
+
+    onVisibleChanged: {
+        if (visible && model) {
+            chosen = -1
+            model.sendGetRequest()
+        }
+    }
+
+    LWOnlineHeader {
+        id: header
+        width: parent.width
+        title: qsTr("Your earlier effects")
+        subtitle: !choiceWin.model ? "" : (choiceWin.model.effectNums === 1 ? qsTr("1 effect")
+                                            : qsTr("%1 effects").arg(choiceWin.model.effectNums))
+    }
+
+    ListView {
+        id: list
+        anchors.top: header.bottom
+        anchors.bottom: footer.top
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.margins: 16
+        clip: true
+        spacing: 8
+        model: choiceWin.model ? choiceWin.model.effectNums : 0
+        ScrollBar.vertical: ScrollBar {}
+        delegate: Rectangle {
+            width: list.width
+            height: 72
+            radius: 8
+            color: choiceWin.chosen === index ? "#3a2a22" : (rowArea.containsMouse ? theme.panelRaised : theme.panel)
+            border.width: choiceWin.chosen === index ? 1 : 0
+            border.color: theme.accent
+            Rectangle {
+                id: iconFrame
+                width: 52
+                height: 52
+                radius: 6
+                anchors.left: parent.left
+                anchors.leftMargin: 10
+                anchors.verticalCenter: parent.verticalCenter
+                color: theme.window
+                Image {
+                    anchors.fill: parent
+                    anchors.margins: 2
+                    fillMode: Image.PreserveAspectFit
+                    source: choiceWin.model ? choiceWin.model.effectIcon[index] : ""
+                }
+            }
+            Column {
+                anchors.left: iconFrame.right
+                anchors.leftMargin: 14
+                anchors.right: state.left
+                anchors.rightMargin: 10
+                anchors.verticalCenter: parent.verticalCenter
+                spacing: 4
+                Text {
+                    width: parent.width
+                    elide: Text.ElideRight
+                    text: choiceWin.model ? choiceWin.model.effectName[index] : ""
+                    color: theme.text
+                    font.pixelSize: 14
+                    font.bold: true
+                }
+                Text {
+                    text: choiceWin.model ? choiceWin.model.effectTime[index] : ""
+                    color: theme.textDim
+                    font.pixelSize: 12
+                }
+            }
+            Rectangle {
+                id: state
+                anchors.right: parent.right
+                anchors.rightMargin: 14
+                anchors.verticalCenter: parent.verticalCenter
+                width: stateText.implicitWidth + 18
+                height: 24
+                radius: 12
+                color: theme.window
+                Text {
+                    id: stateText
+                    anchors.centerIn: parent
+                    text: choiceWin.model ? choiceWin.model.effectCode[index] : ""
+                    color: theme.accent
+                    font.pixelSize: 12
+                }
+            }
+            MouseArea {
+                id: rowArea
+                anchors.fill: parent
+                hoverEnabled: true
+                onClicked: choiceWin.chosen = index
+            }
+        }
+    }
+
+    Text {
+        anchors.centerIn: list
+        width: list.width - 40
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.Wrap
+        visible: list.count === 0
+        text: choiceWin.model && choiceWin.model.listProblem.length > 0
+              ? choiceWin.model.listProblem : qsTr("No earlier effects yet.")
+        color: theme.textDim
+        font.pixelSize: theme.fontSize
+    }
+
+    Rectangle {
+        id: footer
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: 68
+        color: theme.panel
+        Rectangle { width: parent.width; height: 1; color: theme.line }
+        Row {
+            anchors.right: parent.right
+            anchors.rightMargin: 24
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 12
+            LWOnlineButton {
+                primary: false
+                text: qsTr("Submit as new effect")
+                enabled: choiceWin.model !== null
+                onClicked: { choiceWin.hide(); choiceWin.model.uploadEffctFile(-1) }
+            }
+            LWOnlineButton {
+                text: qsTr("Replace selected")
+                enabled: choiceWin.model !== null && choiceWin.chosen >= 0
+                onClicked: { choiceWin.hide(); choiceWin.model.uploadEffctFile(choiceWin.chosen) }
+            }
+        }
+    }
+}

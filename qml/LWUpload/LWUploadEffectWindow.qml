@@ -1,0 +1,228 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import QtQuick.Controls 2.15
+import "qrc:/LWViewCommon"
+import "qrc:/LWLogin/LWOnlineControls"
+
+// Submitting the effect for review: name, introduction, the action hint the
+// camera shows, and an icon. Replacing an earlier effect goes through the
+// choice window.
+Window {
+    id: uploadWin
+    objectName: "uploadEffectWinObj"
+    width: 640
+    height: 600
+    minimumWidth: 560
+    minimumHeight: 560
+    visible: false
+    title: qsTr("Submit effect") + " - Glowsmith"
+    color: theme.window
+
+    property var model: mainWindowController ? mainWindowController.lwUploadEffectModel : null
+    property string notice: ""
+    property bool noticeIsError: false
+    signal chooseEarlierEffect()
+
+    readonly property var hints: [qsTr("No hint"), qsTr("Open your mouth"), qsTr("Blink your eyes"),
+        qsTr("Raise your eyebrows"), qsTr("Nod your head"), qsTr("Show your palm")]
+
+    LWTheme { id: theme }
+
+    onVisibleChanged: {
+        if (visible && model) {
+            notice = ""
+            model.getAndCaculateEffectPack()
+        }
+    }
+
+    function say(text, isError) {
+        notice = text
+        noticeIsError = isError
+    }
+
+    Connections {
+        target: uploadWin.model
+        ignoreUnknownSignals: true
+        function onFileUploadResult(p_type, p_retStr) { uploadWin.say(p_retStr, p_type !== 0) }
+        function onIconUploadResult(p_type, p_retStr) {
+            uploadWin.say(p_type === 0 ? qsTr("Icon uploaded.") : p_retStr, p_type !== 0)
+        }
+        function onCancleUploadSignal() { uploadWin.say(qsTr("Upload cancelled."), false) }
+    }
+
+    LWOnlineHeader {
+        id: header
+        width: parent.width
+        title: qsTr("Submit effect for review")
+        subtitle: uploadWin.model && uploadWin.model.uploadReady
+                  ? qsTr("Package ready: %1").arg(uploadWin.model.effectSize)
+                  : qsTr("Preparing the effect package...")
+    }
+
+    Row {
+        id: body
+        anchors.top: header.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.margins: 24
+        spacing: 24
+
+        Column {
+            spacing: 10
+            width: 170
+            Rectangle {
+                width: 170
+                height: 170
+                radius: 10
+                color: theme.panel
+                border.color: theme.line
+                Image {
+                    anchors.fill: parent
+                    anchors.margins: 4
+                    source: uploadWin.model ? uploadWin.model.iconPath : ""
+                    fillMode: Image.PreserveAspectFit
+                    smooth: true
+                }
+            }
+            LWOnlineButton {
+                width: 170
+                primary: false
+                text: qsTr("Change icon")
+                enabled: uploadWin.model !== null && !uploadWin.model.buploading
+                onClicked: uploadWin.model.chooseIcon()
+            }
+            Text {
+                width: 170
+                wrapMode: Text.Wrap
+                text: qsTr("PNG, 162 × 162 pixels, at most 40 kB")
+                color: theme.textDim
+                font.pixelSize: 12
+            }
+        }
+
+        Column {
+            width: body.width - 170 - body.spacing
+            spacing: 14
+            LWOnlineField {
+                id: nameField
+                width: parent.width
+                label: qsTr("Effect name")
+                placeholder: qsTr("What should the effect be called?")
+                maximumLength: 100
+                text: uploadWin.model ? uploadWin.model.effectName : ""
+                onEdited: if (uploadWin.model) uploadWin.model.effectName = text
+            }
+            Column {
+                width: parent.width
+                spacing: 6
+                Text { text: qsTr("Introduction"); color: theme.textDim; font.pixelSize: 12 }
+                Rectangle {
+                    width: parent.width
+                    height: 96
+                    radius: 6
+                    color: "#1a1b20"
+                    border.color: descArea.activeFocus ? theme.accent : theme.line
+                    TextArea {
+                        id: descArea
+                        anchors.fill: parent
+                        wrapMode: TextEdit.Wrap
+                        color: theme.text
+                        font.pixelSize: theme.fontSize
+                        placeholderText: qsTr("Tell people what the effect does")
+                        placeholderTextColor: "#6d7080"
+                        selectByMouse: true
+                        background: null
+                        text: uploadWin.model ? uploadWin.model.effectDesc : ""
+                        onTextChanged: if (uploadWin.model && activeFocus) uploadWin.model.effectDesc = text
+                    }
+                }
+            }
+            Column {
+                width: parent.width
+                spacing: 6
+                Text { text: qsTr("Hint shown to the person in front of the camera"); color: theme.textDim; font.pixelSize: 12 }
+                ComboBox {
+                    id: hintBox
+                    width: parent.width
+                    model: uploadWin.hints
+                    currentIndex: uploadWin.model ? uploadWin.model.currentIndex : 0
+                    onActivated: {
+                        if (!uploadWin.model)
+                            return
+                        uploadWin.model.currentIndex = index
+                        uploadWin.model.strDescription = index === 0 ? "" : uploadWin.hints[index]
+                    }
+                    contentItem: Text {
+                        leftPadding: 12
+                        text: hintBox.displayText
+                        color: theme.text
+                        font.pixelSize: theme.fontSize
+                        verticalAlignment: Text.AlignVCenter
+                    }
+                    background: Rectangle {
+                        implicitHeight: 36
+                        radius: 6
+                        color: "#1a1b20"
+                        border.color: theme.line
+                    }
+                }
+            }
+        }
+    }
+
+    Rectangle {
+        id: banner
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: footer.top
+        anchors.margins: 24
+        height: 40
+        radius: 6
+        visible: uploadWin.notice.length > 0
+        color: uploadWin.noticeIsError ? "#3a2226" : "#23332a"
+        border.color: uploadWin.noticeIsError ? "#e5534b" : "#3fb37f"
+        Text {
+            anchors.fill: parent
+            anchors.leftMargin: 12
+            verticalAlignment: Text.AlignVCenter
+            elide: Text.ElideRight
+            text: uploadWin.notice
+            color: theme.text
+            font.pixelSize: theme.fontSize
+        }
+    }
+
+    Rectangle {
+        id: footer
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: 68
+        color: theme.panel
+        Rectangle { width: parent.width; height: 1; color: theme.line }
+        Row {
+            anchors.right: parent.right
+            anchors.rightMargin: 24
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 12
+            LWOnlineButton {
+                primary: false
+                text: qsTr("Replace an earlier effect")
+                enabled: uploadWin.model !== null && uploadWin.model.uploadReady && !uploadWin.model.buploading
+                onClicked: uploadWin.chooseEarlierEffect()
+            }
+            LWOnlineButton {
+                property bool uploading: uploadWin.model !== null && uploadWin.model.buploading
+                text: uploading ? qsTr("Cancel upload") : qsTr("Submit for review")
+                enabled: uploading || (uploadWin.model !== null && uploadWin.model.uploadReady)
+                onClicked: {
+                    if (uploading) {
+                        uploadWin.model.cancleUpload()
+                        return
+                    }
+                    uploadWin.say(qsTr("Uploading..."), false)
+                    uploadWin.model.uploadEffectFile()
+                }
+            }
+        }
+    }
+}
