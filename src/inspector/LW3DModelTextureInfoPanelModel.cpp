@@ -20,8 +20,10 @@ LW3DModelTextureInfoPanelModel::LW3DModelTextureInfoPanelModel(const QString &id
     m_textureNum = qBound(0, value[QLatin1String("textureNum")].toInt(), 1000);
     for (int i = 0; i < m_textureNum; ++i) {
         const QString path = QString(m_pathFormat).replace(QLatin1String("%d"), QString::number(i));
-        m_textures << new LWPropOptionItemModel(QStringLiteral("%1 %2").arg(m_samplerName).arg(i),
-                                                QUrl::fromLocalFile(path).toString(), this);
+        // A texture that is not on disk gets no thumbnail rather than an
+        // image the view would fail to open.
+        const QString icon = QFileInfo::exists(path) ? QUrl::fromLocalFile(path).toString() : QString();
+        m_textures << new LWPropOptionItemModel(QStringLiteral("%1 %2").arg(m_samplerName).arg(i), icon, this);
     }
     m_listViewWidth = m_textureNum * kThumbnailWidth;
 }

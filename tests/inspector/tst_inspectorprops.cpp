@@ -652,9 +652,25 @@ private slots:
         QVERIFY(panel);
         QCOMPARE(panel->height(), 200);
         QCOMPARE(panel->textures().size(), 3);
-        QVERIFY(qobject_cast<LWPropOptionItemModel *>(panel->textures().at(2))->iconPath().endsWith("anim_2.png"));
+        // Textures that are not on disk show no thumbnail.
+        QVERIFY(qobject_cast<LWPropOptionItemModel *>(panel->textures().at(2))->iconPath().isEmpty());
         LW_COMPARE_JSON(root->value(),
                         json(R"({"tex":{"textureNum":3,"texturePathFormat":"model/resource/anim/anim_%d.png","textureSamplerName":"uTex"}})"));
+
+        QTemporaryDir dir;
+        QImage frame(4, 4, QImage::Format_ARGB32);
+        frame.fill(Qt::green);
+        QVERIFY(frame.save(dir.filePath("anim_1.png")));
+        const QString format = dir.filePath("anim_%d.png");
+        auto present = build(entryProfile({component("LWPropTypeOpenPanel", "tex",
+                                                     {{"panelType", "LWPopupPanelTypeModelAnimTextureInfo"}})}),
+                             QJsonObject{{"tex", QJsonObject{{"textureSamplerName", "uTex"}, {"textureNum", 2},
+                                                             {"texturePathFormat", format}}}});
+        auto *shown = qobject_cast<LW3DModelTextureInfoPanelModel *>(
+            qobject_cast<LWPropOpenPanelViewModel *>(present->children().first().get())->contentItem());
+        QVERIFY(qobject_cast<LWPropOptionItemModel *>(shown->textures().at(0))->iconPath().isEmpty());
+        QCOMPARE(qobject_cast<LWPropOptionItemModel *>(shown->textures().at(1))->iconPath(),
+                 QUrl::fromLocalFile(dir.filePath("anim_1.png")).toString());
     }
 };
 
