@@ -19,11 +19,14 @@
 #include "online/LWUploadEffectModel.h"
 #include "online/LWUploadPackage.h"
 
+#include <QNetworkCookie>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QtWebEngine>
+#include <QtWebEngine/QQuickWebEngineProfile>
+#include <QWebEngineCookieStore>
 
 using namespace LWOnlineTest;
 
@@ -115,6 +118,41 @@ private slots:
         QCOMPARE(view->property("url").toUrl(), QUrl(m_service.base + QStringLiteral("/site/studio/upload")));
         QTest::qWait(600);
         shoot(window, QStringLiteral("bridge-upload"));
+        window->hide();
+    }
+
+    // Signed in, the upload page finds "gsBridge" and shows the size of the
+    // editor's package, which it can only have learnt through the bridge.
+    void uploadPageTalksToTheBridge()
+    {
+        auto *profile = qobject_cast<QQuickWebEngineProfile *>(LWLoginBridgeModel::instance()->webProfile());
+        QVERIFY(profile);
+        QNetworkCookie session(LWServiceProtocol::kSessionCookie, signInAsDevice(m_service, kOtherDevice));
+        session.setDomain(QStringLiteral("127.0.0.1"));
+        session.setPath(QStringLiteral("/"));
+        profile->cookieStore()->setCookie(session, QUrl(m_service.base));
+        QQuickWindow *window = nullptr;
+        for (QObject *root : m_engine->rootObjects()) {
+            if (root->objectName() == QLatin1String("gsLoginBridgeObj"))
+                window = qobject_cast<QQuickWindow *>(root);
+        }
+        QVERIFY(window);
+        LWMainWindowController::instance()->showLoginWindow(QStringLiteral("upload"));
+        QObject *view = child(window, QStringLiteral("bridgeWebView"));
+        QVERIFY(view);
+        QVERIFY(pageLoaded(view, QStringLiteral("Upload - Glowsmith")));
+        QJSValue holder = m_engine->newObject();
+        const QJSValue keep = m_engine->evaluate(QStringLiteral("(function(holder) { return function(r) { holder.value = r; }; })"))
+                                  .call({holder});
+        QVERIFY(waitUntil([&] {
+            holder.deleteProperty(QStringLiteral("value"));
+            QMetaObject::invokeMethod(view, "runJavaScript", Q_ARG(QString, QStringLiteral("document.getElementById('package').textContent")),
+                                      Q_ARG(QJSValue, keep));
+            QTest::qWait(200);
+            return holder.property(QStringLiteral("value")).toString().contains(QStringLiteral("4.0 KB"));
+        }, 15000));
+        QTest::qWait(300);
+        shoot(window, QStringLiteral("bridge-upload-signed-in"));
         window->hide();
     }
 
