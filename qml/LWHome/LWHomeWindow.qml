@@ -1,49 +1,386 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import QtQuick.Controls 2.15
+import QtQuick.Dialogs 1.3 as Dialogs
 import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
 
-// The first window: where an author starts a project.
+// The first window: start a project, pick a template, reopen recent work.
 Window {
     id: homeWin
     objectName: "homeWinObj"
     width: 1080
     height: 680
-    minimumWidth: 800
-    minimumHeight: 520
+    minimumWidth: 860
+    minimumHeight: 560
     visible: false
     title: qsTr("Home") + " - Glowsmith"
     color: theme.window
 
     LWTheme { id: theme }
 
+    readonly property var ctrl: mainWindowController
+    readonly property var packs: effectPackManager
+    property int tab: 0
+    property var recent: []
+
+    // Only the templates this build ships are offered.
+    readonly property var templates: allTemplates.filter(function(t) { return ctrl.resourceExists(t.zip) })
+    readonly property var allTemplates: [
+        { title: qsTr("White Cat"), zip: "qrc:/LWHome/templates/temp2DSticker1.zip", picture: "qrc:/LWHome/templates/temp2DSticker1.png", event: 1601 },
+        { title: qsTr("FileMovie"), zip: "qrc:/LWHome/templates/temp2DSticker2.zip", picture: "qrc:/LWHome/templates/temp2DSticker2.png", event: 1602 },
+        { title: qsTr("I'm DJ"), zip: "qrc:/LWHome/templates/temp2DSticker3.zip", picture: "qrc:/LWHome/templates/temp2DSticker3.png", event: 1603 },
+        { title: qsTr("Cat And Bear"), zip: "qrc:/LWHome/templates/temp2DSticker4.zip", picture: "qrc:/LWHome/templates/temp2DSticker4.png", event: 1604 },
+        { title: qsTr("Orange eye shadow and tear mole"), zip: "qrc:/LWHome/templates/tempMakeup1.zip", picture: "qrc:/LWHome/templates/tempMakeup1.png", event: 1605 },
+        { title: qsTr("Ex Machina"), zip: "qrc:/LWHome/templates/tempMakeup2.zip", picture: "qrc:/LWHome/templates/tempMakeup2.png", event: 1606 },
+        { title: qsTr("Capsule"), zip: "qrc:/LWHome/templates/tempSegmentBody1.zip", picture: "qrc:/LWHome/templates/tempSegmentBody1.png", event: 1607 },
+        { title: qsTr("Sweet Filter"), zip: "qrc:/LWHome/templates/tempFilter1.zip", picture: "qrc:/LWHome/templates/tempFilter1.png", event: 1608 }
+    ]
+
     // The other windows stay alive hidden for the whole run, so the last
     // window closing is no signal here: closing home is leaving the program.
     onClosing: Qt.quit()
 
-    Column {
-        anchors.centerIn: parent
-        spacing: 14
+    onVisibleChanged: {
+        if (!visible)
+            return
+        ctrl.setWindowStyle(objectName)
+        recent = packs.recentProjs()
+    }
+
+    Component.onCompleted: {
+        if (packs.lastCrashFlag)
+            recovery.open()
+    }
+
+    function newProject() {
+        ctrl.showMainWindow()
+        ctrl.clearProjOnWorkspace()
+        packs.createProj()
+    }
+    function fromTemplate(zip) {
+        ctrl.showMainWindow()
+        ctrl.clearProjOnWorkspace()
+        packs.createProjFromTemp(zip)
+    }
+    function openProject(path) {
+        if (!packs.projExist(path)) {
+            missing.open()
+            return
+        }
+        ctrl.showMainWindow()
+        ctrl.clearProjOnWorkspace()
+        packs.openProj(path)
+    }
+
+    // --- left column ----------------------------------------------------------
+    Rectangle {
+        id: side
+        width: 240
+        height: parent.height
+        color: theme.panel
+
+        Column {
+            anchors.fill: parent
+            anchors.margins: 20
+            spacing: 14
+
+            Row {
+                spacing: 10
+                Image {
+                    width: 36
+                    height: 36
+                    source: "qrc:/win_resource/AppIcon.png"
+                    sourceSize.width: 72
+                    sourceSize.height: 72
+                }
+                Text {
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: "Glowsmith"
+                    color: theme.text
+                    font.pixelSize: 22
+                    font.bold: true
+                }
+            }
+            Item { width: 1; height: 10 }
+            LWButton {
+                width: parent.width
+                height: 40
+                highlighted: true
+                text: "+  " + qsTr("New project")
+                fontSize: 14
+                onClicked: homeWin.newProject()
+            }
+            LWButton {
+                width: parent.width
+                height: 34
+                text: qsTr("Open project…")
+                onClicked: openDialog.open()
+            }
+            Item { width: 1; height: 10 }
+            Repeater {
+                model: [qsTr("Templates"), qsTr("Recent projects")]
+                Rectangle {
+                    width: side.width - 40
+                    height: 34
+                    radius: 4
+                    color: homeWin.tab === index ? theme.panelRaised : "transparent"
+                    Rectangle {
+                        visible: homeWin.tab === index
+                        width: 3
+                        height: parent.height
+                        color: theme.accent
+                    }
+                    Text {
+                        anchors.left: parent.left
+                        anchors.leftMargin: 14
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: modelData
+                        color: homeWin.tab === index ? theme.text : theme.textDim
+                        font.pixelSize: theme.fontSize + 1
+                    }
+                    MouseArea {
+                        anchors.fill: parent
+                        onClicked: homeWin.tab = index
+                    }
+                }
+            }
+        }
+        Column {
+            anchors.bottom: parent.bottom
+            anchors.left: parent.left
+            anchors.margins: 20
+            spacing: 10
+            Text {
+                text: qsTr("Online tutorial")
+                color: theme.accent
+                font.pixelSize: theme.fontSize
+                MouseArea {
+                    anchors.fill: parent
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: Qt.openUrlExternally(homeWin.ctrl.tutorialUrl())
+                }
+            }
+            Text {
+                text: qsTr("My effects")
+                color: theme.accent
+                font.pixelSize: theme.fontSize
+                MouseArea {
+                    anchors.fill: parent
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: Qt.openUrlExternally(homeWin.ctrl.myEffectsUrl())
+                }
+            }
+        }
+    }
+
+    // --- content ----------------------------------------------------------------
+    Item {
+        anchors.left: side.right
+        anchors.right: parent.right
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        anchors.margins: 24
 
         Text {
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: "Glowsmith"
+            id: heading
+            text: homeWin.tab === 0 ? qsTr("Start from a template") : qsTr("Recent projects")
             color: theme.text
-            font.pixelSize: 40
+            font.pixelSize: theme.titleSize
             font.bold: true
         }
-        Rectangle {
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: 64
-            height: 3
-            radius: 1.5
-            color: theme.accent
-        }
+
         Text {
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: qsTr("Camera effects for faces, hair and backgrounds")
+            visible: homeWin.tab === 0 && homeWin.templates.length === 0
+            anchors.top: heading.bottom
+            anchors.topMargin: 18
+            text: qsTr("Start with a new project; templates arrive with the next update.")
             color: theme.textDim
-            font.pixelSize: theme.fontSize + 2
+            font.pixelSize: theme.fontSize
+        }
+        GridView {
+            id: templateGrid
+            visible: homeWin.tab === 0
+            anchors.top: heading.bottom
+            anchors.topMargin: 18
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            clip: true
+            cellWidth: 196
+            cellHeight: 250
+            model: homeWin.templates
+            delegate: Item {
+                width: 184
+                height: 238
+                Rectangle {
+                    id: card
+                    width: parent.width
+                    height: 200
+                    radius: 8
+                    color: theme.panel
+                    border.color: tileArea.containsMouse ? theme.accent : theme.line
+                    clip: true
+                    Image {
+                        id: picture
+                        anchors.fill: parent
+                        anchors.margins: 1
+                        fillMode: Image.PreserveAspectCrop
+                        source: homeWin.ctrl.resourceExists(modelData.picture) ? modelData.picture : ""
+                        asynchronous: false
+                        visible: status === Image.Ready
+                    }
+                    Text {
+                        anchors.centerIn: parent
+                        visible: !picture.visible
+                        text: "\u2728"
+                        color: theme.accent
+                        font.pixelSize: 40
+                    }
+                }
+                Text {
+                    anchors.top: card.bottom
+                    anchors.topMargin: 8
+                    width: parent.width
+                    text: modelData.title
+                    color: theme.text
+                    font.pixelSize: theme.fontSize
+                    elide: Text.ElideRight
+                }
+                MouseArea {
+                    id: tileArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: homeWin.fromTemplate(modelData.zip)
+                }
+            }
+        }
+
+        GridView {
+            visible: homeWin.tab === 1
+            anchors.top: heading.bottom
+            anchors.topMargin: 18
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            clip: true
+            cellWidth: 270
+            cellHeight: 96
+            model: homeWin.recent
+            delegate: Rectangle {
+                width: 258
+                height: 84
+                radius: 6
+                color: recentArea.containsMouse ? theme.panelRaised : theme.panel
+                border.color: theme.line
+                Column {
+                    anchors.left: parent.left
+                    anchors.leftMargin: 16
+                    anchors.verticalCenter: parent.verticalCenter
+                    spacing: 6
+                    Text {
+                        text: modelData.projName
+                        color: theme.text
+                        font.pixelSize: theme.fontSize + 1
+                        font.bold: true
+                        width: 220
+                        elide: Text.ElideRight
+                    }
+                    Text {
+                        text: modelData.projTime
+                        color: theme.textDim
+                        font.pixelSize: theme.smallSize
+                    }
+                }
+                MouseArea {
+                    id: recentArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: homeWin.openProject(modelData.projFilePath)
+                }
+            }
+            Text {
+                anchors.centerIn: parent
+                visible: parent.count === 0
+                text: qsTr("Projects you save appear here")
+                color: theme.textDim
+                font.pixelSize: theme.fontSize
+            }
+        }
+    }
+
+    Dialogs.FileDialog {
+        id: openDialog
+        title: qsTr("Open project")
+        nameFilters: [qsTr("Glowsmith project") + " (*.lwproj)"]
+        onAccepted: homeWin.openProject(fileUrl.toString())
+    }
+
+    Popup {
+        id: missing
+        anchors.centerIn: parent
+        modal: true
+        padding: 20
+        background: Rectangle { color: theme.panel; border.color: theme.line; radius: 6 }
+        contentItem: Column {
+            spacing: 14
+            Text {
+                width: 340
+                wrapMode: Text.WordWrap
+                text: qsTr("The Lumeworks project you want to open does not exist and may have been renamed or deleted.")
+                color: theme.text
+                font.pixelSize: theme.fontSize + 1
+            }
+            LWButton {
+                anchors.right: parent.right
+                text: qsTr("OK")
+                highlighted: true
+                width: 86
+                height: 28
+                onClicked: missing.close()
+            }
+        }
+    }
+
+    Popup {
+        id: recovery
+        anchors.centerIn: parent
+        modal: true
+        padding: 20
+        background: Rectangle { color: theme.panel; border.color: theme.line; radius: 6 }
+        contentItem: Column {
+            spacing: 14
+            Text {
+                text: qsTr("Resume last project?")
+                color: theme.text
+                font.pixelSize: theme.fontSize + 2
+            }
+            Row {
+                spacing: 10
+                LWButton {
+                    text: qsTr("Recover")
+                    highlighted: true
+                    width: 86
+                    height: 28
+                    onClicked: {
+                        recovery.close()
+                        homeWin.ctrl.showMainWindow()
+                        homeWin.packs.openBackupProj()
+                        homeWin.packs.readyToAutoBackupProj()
+                    }
+                }
+                LWButton {
+                    text: qsTr("Cancle")
+                    width: 86
+                    height: 28
+                    onClicked: {
+                        recovery.close()
+                        homeWin.packs.readyToAutoBackupProj()
+                    }
+                }
+            }
         }
     }
 }

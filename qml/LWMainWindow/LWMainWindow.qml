@@ -1,14 +1,319 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import QtQuick.Dialogs 1.3 as Dialogs
 import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
+import "qrc:/LWUpload"
+import "qrc:/LWLogin"
+import Glowsmith.Online 1.0
 
-Window {
+// The editor: effect and resource navigators, the scene, the inspector and
+// the preview pane, with the menus and the guard that asks before an
+// unsaved project is replaced or left.
+ApplicationWindow {
+    id: mainWin
     objectName: "mainStudioObj"
-    width: 1440
-    height: 900
+    x: 50
+    y: 60
+    width: Math.max(minimumWidth, Screen.width - 100)
+    height: Math.max(minimumHeight, Screen.height - 80)
+    minimumWidth: 1172
+    minimumHeight: 660
     visible: false
-    title: qsTr("Untitled") + " - Glowsmith"
+    title: (effectPackManager && effectPackManager.projName ? effectPackManager.projName : qsTr("Untitled")) + " - Glowsmith"
     color: theme.window
 
+    readonly property var ctrl: mainWindowController
+    readonly property var packs: effectPackManager
+    property bool shownOnce: false
+
     LWTheme { id: theme }
+
+    // --- the guard ------------------------------------------------------
+    LWSaveGuard {
+        id: guard
+        anchors.centerIn: parent
+        onPerform: mainWin.perform(code, param)
+        onSaveAsNeeded: saveAsDialog.open()
+    }
+
+    function perform(code, param) {
+        switch (code) {
+        case 0:
+            ctrl.forceClose = true
+            mainWin.close()
+            ctrl.forceClose = false
+            break
+        case 1:
+            ctrl.clearProjOnWorkspace()
+            packs.createProj()
+            break
+        case 2:
+            ctrl.clearProjOnWorkspace()
+            packs.createProjFromTemp(param)
+            break
+        case 3:
+            openDialog.open()
+            break
+        case 4:
+            openRecent(param)
+            break
+        case 5:
+            logoutQuestion.show(qsTr("Do you save the project before exiting?"))
+            break
+        }
+    }
+
+    function openRecent(path) {
+        if (packs.projExist(path)) {
+            ctrl.clearProjOnWorkspace()
+            packs.openProj(path)
+        } else {
+            message.show(qsTr("The Lumeworks project you want to open does not exist and may have been renamed or deleted."))
+        }
+    }
+
+    function saveProject() {
+        if (packs.isTmpProj)
+            saveAsDialog.open()
+        else if (packs.checkCurrentEffect())
+            packs.saveProj()
+    }
+
+    function syncToPhone() {
+        if (!packs.checkCurrentEffect())
+            return
+        if (packs.getFeatureCount() === 0) {
+            message.show(qsTr("Please add an effect first"))
+            return
+        }
+        draftWindow.show()
+        draftWindow.raise()
+    }
+
+    readonly property var templates: allTemplates.filter(function(t) { return ctrl.resourceExists(t.zip) })
+    readonly property var allTemplates: [
+        { group: qsTr("2D Sticker"), title: qsTr("White Cat"), zip: "qrc:/LWHome/templates/temp2DSticker1.zip" },
+        { group: qsTr("2D Sticker"), title: qsTr("FileMovie"), zip: "qrc:/LWHome/templates/temp2DSticker2.zip" },
+        { group: qsTr("2D Sticker"), title: qsTr("I'm DJ"), zip: "qrc:/LWHome/templates/temp2DSticker3.zip" },
+        { group: qsTr("2D Sticker"), title: qsTr("Cat And Bear"), zip: "qrc:/LWHome/templates/temp2DSticker4.zip" },
+        { group: qsTr("FaceMakeUp"), title: qsTr("Orange eye shadow and tear mole"), zip: "qrc:/LWHome/templates/tempMakeup1.zip" },
+        { group: qsTr("FaceMakeUp"), title: qsTr("Ex Machina"), zip: "qrc:/LWHome/templates/tempMakeup2.zip" },
+        { group: qsTr("Cut out human image"), title: qsTr("Capsule"), zip: "qrc:/LWHome/templates/tempSegmentBody1.zip" },
+        { group: qsTr("Filter"), title: qsTr("Sweet Filter"), zip: "qrc:/LWHome/templates/tempFilter1.zip" }
+    ]
+
+    menuBar: LWMainMenuBar {
+        window: mainWin
+        guard: guard
+    }
+
+    // --- shortcuts --------------------------------------------------------
+    Shortcut { sequence: "Ctrl+N"; onActivated: guard.request(1, "") }
+    Shortcut { sequence: "Ctrl+O"; onActivated: guard.request(3, "") }
+    Shortcut { sequence: "Ctrl+S"; onActivated: mainWin.saveProject() }
+    Shortcut { sequence: "Ctrl+Z"; onActivated: ctrl.onActionUndo() }
+    Shortcut { sequence: "Shift+Ctrl+Z"; onActivated: ctrl.onActionRedo() }
+
+    // --- layout -----------------------------------------------------------
+    header: LWMainToolbar {
+        id: toolbar
+        onUploadClicked: ctrl.showLoginWindow("upload")
+        onSyncClicked: mainWin.syncToPhone()
+        onAccountClicked: mainWin.showAccount()
+        signedIn: login.loginStatus
+        onZoomIn: scene.zoomIn()
+        onZoomOut: scene.zoomOut()
+        zoomPercent: scene.zoomPercent
+    }
+
+    SplitView {
+        anchors.fill: parent
+        orientation: Qt.Horizontal
+        handle: Rectangle {
+            implicitWidth: 1
+            color: theme.line
+        }
+
+        SplitView {
+            SplitView.preferredWidth: 260
+            SplitView.minimumWidth: 200
+            orientation: Qt.Vertical
+            handle: Rectangle {
+                implicitHeight: 1
+                color: theme.line
+            }
+            LWEffectNavigator {
+                SplitView.fillHeight: true
+                SplitView.minimumHeight: 160
+            }
+            LWResourceNavigator {
+                SplitView.preferredHeight: parent ? parent.height * 0.45 : 300
+                SplitView.minimumHeight: 140
+            }
+        }
+
+        LWSceneArea {
+            id: scene
+            SplitView.fillWidth: true
+            SplitView.minimumWidth: 320
+        }
+
+        LWInspectorPanel {
+            SplitView.preferredWidth: ctrl ? ctrl.getInspectorWidth() : 320
+            SplitView.minimumWidth: 260
+        }
+
+        LWPreviewPane {
+            SplitView.preferredWidth: collapsed ? 28 : 280
+            SplitView.minimumWidth: 28
+        }
+    }
+
+    // --- dialogs ------------------------------------------------------------
+    Dialogs.FileDialog {
+        id: openDialog
+        title: qsTr("Open project")
+        nameFilters: [qsTr("Glowsmith project") + " (*.lwproj)"]
+        onAccepted: {
+            ctrl.clearProjOnWorkspace()
+            packs.openProj(fileUrl.toString())
+        }
+    }
+    Dialogs.FileDialog {
+        id: saveAsDialog
+        title: qsTr("Save As")
+        selectFolder: true
+        selectExisting: false
+        onAccepted: {
+            packs.saveProjAs(fileUrl.toString())
+            guard.saveAsFinished(packs.isSaved)
+        }
+        onRejected: guard.saveAsFinished(false)
+    }
+    Dialogs.FileDialog {
+        id: exportDialog
+        title: qsTr("Export effect package")
+        selectExisting: false
+        nameFilters: [qsTr("Effect package") + " (*.zip)"]
+        onAccepted: {
+            if (packs.checkCurrentEffect())
+                packs.exportEffect(fileUrl.toString())
+        }
+    }
+    function exportPackage() { exportDialog.open() }
+    function saveAs() { saveAsDialog.open() }
+
+    LWAdapterFileDialog { adapter: ctrl ? ctrl.customFileDialogAdapter : null }
+    LWTutorialDialog { adapter: ctrl ? ctrl.customTutorialDialogAdapter : null }
+
+    LWMessageBox {
+        id: message
+        anchors.centerIn: parent
+    }
+    LWMessageBox {
+        id: recovery
+        anchors.centerIn: parent
+        text: qsTr("Resume last project?")
+        acceptText: qsTr("Recover")
+        rejectText: qsTr("Cancle")
+        onAccepted: {
+            packs.openBackupProj()
+            packs.readyToAutoBackupProj()
+        }
+        onRejected: packs.readyToAutoBackupProj()
+    }
+    LWOnboardingTour {
+        id: tour
+        anchors.fill: parent
+        onFinished: ctrl.needShowTutorial = false
+    }
+    LWLanguageChangeWindow { id: languageWindow }
+    LWUploadDraftWindow { id: draftWindow }
+    LWNormalLoginWindow { id: loginWindow }
+    LWLoginModel { id: login }
+    function showAccount() {
+        if (login.isLogin())
+            accountMenu.popup()
+        else
+            loginWindow.show()
+    }
+    Menu {
+        id: accountMenu
+        MenuItem {
+            text: qsTr("Log out")
+            onTriggered: guard.request(5, "")
+        }
+    }
+
+    Connections {
+        target: ctrl
+        ignoreUnknownSignals: true
+        function onCheckFeatureCountsModelChanged() {
+            message.show(qsTr("Effects such as filters and leg deformations can only be effective one. Please remove unwanted filters."),
+                         qsTr("Confirm"))
+        }
+        function onAccountOverDueSignal() {
+            accountOverDue.show(qsTr("Whether to save the current project"))
+        }
+    }
+    Connections {
+        target: packs
+        ignoreUnknownSignals: true
+        function onPackageProblem(messageText) { message.show(messageText) }
+    }
+    LWMessageBox {
+        id: logoutQuestion
+        anchors.centerIn: parent
+        acceptText: qsTr("Save")
+        rejectText: qsTr("Not Save")
+        onAccepted: {
+            mainWin.saveProject()
+            login.doLogout()
+        }
+        onRejected: login.doLogout()
+    }
+    LWMessageBox {
+        id: accountOverDue
+        anchors.centerIn: parent
+        title: qsTr("The account will log in on other machines and will exit.")
+        acceptText: qsTr("OK")
+        rejectText: qsTr("Cancel")
+        onAccepted: saveAsDialog.open()
+        onRejected: login.doLogout()
+    }
+
+    onVisibleChanged: {
+        if (visible) {
+            ctrl.setWindowStyle(objectName)
+            if (!shownOnce) {
+                shownOnce = true
+                if (packs.lastCrashFlag)
+                    recovery.show(qsTr("Resume last project?"))
+                else
+                    packs.readyToAutoBackupProj()
+            }
+            if (ctrl.needShowTutorial)
+                tour.start()
+        } else {
+            ctrl.clearProjOnWorkspace()
+        }
+    }
+
+    onClosing: {
+        if (ctrl.forceClose) {
+            leave()
+            return
+        }
+        close.accepted = false
+        guard.request(0, "")
+    }
+
+    function leave() {
+        draftWindow.close()
+        ctrl.onClosingMainWindow()
+        ctrl.showHomeWindow()
+    }
 }

@@ -14,6 +14,7 @@
 #include "inspector/LWPropColorStopModel.h"
 #include "inspector/LWPropOptionItemModel.h"
 #include "inspector/LWQmlViewModel.h"
+#include "navigation/LWNaviTreeFlatModel.h"
 #include "navigation/LWNaviTreeModel.h"
 #include "online/LWLoginBridgeModel.h"
 #include "online/LWOnlineTypes.h"
@@ -26,6 +27,7 @@
 
 #include <QFileInfo>
 #include <QQmlContext>
+#include <qqml.h>
 #include <QQmlEngine>
 
 namespace {
@@ -159,6 +161,7 @@ void registerTypes()
     qRegisterMetaType<LWEffectCommon::LWFeatureType>("LWEffectCommon::LWFeatureType");
     qRegisterMetaType<LWEffectCommon::LWNaviTreeType>("LWEffectCommon::LWNaviTreeType");
     LWOnlineTypes::registerQmlTypes();
+    qmlRegisterType<LWNaviTreeFlatModel>("Glowsmith.Navigation", 1, 0, "LWNaviTreeFlatModel");
 }
 
 void publishServices(QQmlEngine &engine)

@@ -3,6 +3,7 @@
 #include "CustomFileDialogAdapter.h"
 #include "CustomTutorialDialogAdapter.h"
 #include "common/LWLanguage.h"
+#include "common/LWServiceConfig.h"
 #include "common/LWSettingFlags.h"
 #include "inspector/LWQmlViewModel.h"
 #include "navigation/LWEffectNaviTreeModel.h"
@@ -25,6 +26,8 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
+#include <QUrl>
 #include <QMutex>
 #include <QProcess>
 #include <QQmlApplicationEngine>
@@ -129,6 +132,7 @@ int LWMainWindowController::currentLanguageType() const
 void LWMainWindowController::setCurrentLanguageType(int type)
 {
     LWLanguage::instance()->setLanguage(type);
+    emit currentLanguageTypeChanged();
 }
 
 void LWMainWindowController::setCurrentKeyEvent(const QKeyEvent &event)
@@ -489,6 +493,22 @@ int LWMainWindowController::getInspectorWidth() const
     case LWLanguage::Japanese: return 380;
     default: return 320;
     }
+}
+
+QString LWMainWindowController::tutorialUrl() const
+{
+    return LWServiceConfig::baseUrl(QStringLiteral("publish")) + QStringLiteral("/site/tutorial");
+}
+
+QString LWMainWindowController::myEffectsUrl() const
+{
+    return LWServiceConfig::baseUrl(QStringLiteral("publish")) + QStringLiteral("/site/effects");
+}
+
+bool LWMainWindowController::resourceExists(const QString &url) const
+{
+    const QString path = url.startsWith(QLatin1String("qrc:")) ? QLatin1Char(':') + QUrl(url).path() : url;
+    return QFile::exists(path);
 }
 
 int LWMainWindowController::getHomeTabWidth() const

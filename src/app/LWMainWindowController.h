@@ -136,6 +136,12 @@ public:
     Q_INVOKABLE void onActionUndo();
     Q_INVOKABLE void onActionRedo();
     Q_INVOKABLE int getInspectorWidth() const;
+    // The publishing site's tutorial page, opened in the external browser.
+    Q_INVOKABLE QString tutorialUrl() const;
+    // The author's published effects on the publishing site.
+    Q_INVOKABLE QString myEffectsUrl() const;
+    // Whether a "qrc:/" document or picture is shipped with this build.
+    Q_INVOKABLE bool resourceExists(const QString &url) const;
     Q_INVOKABLE int getHomeTabWidth() const;
 
     // Quits and starts the program again with the same arguments.

@@ -207,6 +207,7 @@ private slots:
     // project handed to the program opens the editor window instead.
     void windowsLoadAndSwitch()
     {
+        LWAppHost::registerTypes();
         QQmlApplicationEngine engine;
         LWAppHost::publishServices(engine);
         for (const QString &document : LWAppHost::windowDocuments())

@@ -104,6 +104,8 @@ private slots:
         QQmlEngine engine;
         LWAppHost::publishServices(engine);
         QQmlComponent component(&engine, QUrl("qrc" + path));
+        // Creating from a component that failed to compile crashes in Qt.
+        QVERIFY2(component.isReady(), qPrintable(component.errorString()));
         QVariantMap properties;
         if (withViewModel)
             properties.insert(QStringLiteral("viewModel"), QVariant::fromValue(m_viewModels.value(path)));

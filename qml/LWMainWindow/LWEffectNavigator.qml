@@ -1,0 +1,120 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
+
+// The effect tree with its add menu. Package zips dropped here are imported.
+Rectangle {
+    id: navigator
+    color: theme.panel
+    LWTheme { id: theme }
+
+    readonly property var ctrl: mainWindowController
+
+    Rectangle {
+        id: head
+        width: parent.width
+        height: 34
+        color: theme.sectionHeader
+        Text {
+            anchors.left: parent.left
+            anchors.leftMargin: 12
+            anchors.verticalCenter: parent.verticalCenter
+            text: qsTr("Effects")
+            color: theme.text
+            font.pixelSize: theme.fontSize
+            font.bold: true
+        }
+        LWButton {
+            anchors.right: parent.right
+            anchors.rightMargin: 8
+            anchors.verticalCenter: parent.verticalCenter
+            text: "+ " + qsTr("Add")
+            height: 24
+            onClicked: addMenu.popup()
+        }
+    }
+
+    LWNaviTreeView {
+        id: tree
+        anchors.top: head.bottom
+        anchors.bottom: parent.bottom
+        width: parent.width
+        treeModel: navigator.ctrl ? navigator.ctrl.effectNaviTreeModel : null
+        selectionModel: navigator.ctrl ? navigator.ctrl.effectNaviTreeSelModel : null
+        onFilesDropped: {
+            for (var i = 0; i < urls.length; ++i)
+                effectPackManager.importEffectZipPack(urls[i].toString())
+        }
+    }
+
+    Connections {
+        target: navigator.ctrl ? navigator.ctrl.effectNaviTreeModel : null
+        ignoreUnknownSignals: true
+        function onExpandRequest(index) { tree.expandIndex(index) }
+    }
+    Connections {
+        target: navigator.ctrl
+        ignoreUnknownSignals: true
+        // A new template project selects its first feature.
+        function onDefaultSelIndexChanged() {
+            var index = navigator.ctrl.defaultSelIndex
+            if (navigator.ctrl.effectNaviTreeSelModel && index.valid)
+                navigator.ctrl.effectNaviTreeSelModel.setCurrentIndex(index, 3)
+        }
+    }
+
+    function addFeature(key) {
+        if (key === "LWFeatureType2DSticker") {
+            ctrl.lwCustomPropertyMap.state = "beginMenuItemAdd2DSticker"
+            effectPackManager.createFeatureToWorkSpaceEffect(key)
+            ctrl.lwCustomPropertyMap.state = "endMenuItemAdd2DSticker"
+        } else {
+            effectPackManager.createFeatureToWorkSpaceEffect(key)
+        }
+    }
+
+    Menu {
+        id: addMenu
+        MenuItem {
+            text: qsTr("2D Sticker")
+            icon.source: "qrc:/LWViewCommon/images/2dFeature.png"
+            onTriggered: navigator.addFeature("LWFeatureType2DSticker")
+        }
+        MenuItem {
+            text: qsTr("Filter")
+            icon.source: "qrc:/LWViewCommon/images/featureFilter.png"
+            onTriggered: navigator.addFeature("LWFeatureTypeFilter")
+        }
+        Menu {
+            title: qsTr("Makeup V2")
+            Instantiator {
+                id: makeupEntries
+                model: [
+                    { label: qsTr("Eyebrow"), choice: "brow" },
+                    { label: qsTr("Mask"), choice: "mask" },
+                    { label: qsTr("Eye"), choice: "eye_part" },
+                    { label: qsTr("Pupil"), choice: "pupil" },
+                    { label: qsTr("Lip V2"), choice: "lips_v2" }
+                ]
+                delegate: MenuItem {
+                    text: modelData.label
+                    onTriggered: effectPackManager.createFeatureToWorkSpaceEffectWithChoice("LWFeatureTypeFaceMakeupV2", modelData.choice)
+                }
+                onObjectAdded: makeupMenu.insertItem(index, object)
+                onObjectRemoved: makeupMenu.removeItem(object)
+            }
+            id: makeupMenu
+        }
+        MenuItem {
+            text: qsTr("HairColor")
+            icon.source: "qrc:/LWViewCommon/images/featurehaircolor.png"
+            onTriggered: navigator.addFeature("LWFeatureTypeHairColor")
+        }
+        MenuItem {
+            text: qsTr("FacePick")
+            icon.source: "qrc:/LWViewCommon/images/featuresegbody.png"
+            onTriggered: navigator.addFeature("LWFeatureTypeMatting")
+        }
+    }
+}

@@ -1,0 +1,50 @@
+import QtQuick 2.15
+import "qrc:/LWViewCommon"
+
+// "Parameter information": the inspector of the selected tree item.
+Rectangle {
+    id: panel
+    color: theme.panel
+    LWTheme { id: theme }
+
+    readonly property var inspector: mainWindowController ? mainWindowController.inspectorViewModel : null
+
+    Rectangle {
+        id: head
+        width: parent.width
+        height: 34
+        color: theme.sectionHeader
+        Text {
+            anchors.left: parent.left
+            anchors.leftMargin: 12
+            anchors.verticalCenter: parent.verticalCenter
+            text: qsTr("Parameter information")
+            color: theme.text
+            font.pixelSize: theme.fontSize
+            font.bold: true
+        }
+    }
+
+    Loader {
+        id: loader
+        anchors.top: head.bottom
+        anchors.bottom: parent.bottom
+        width: parent.width
+        source: panel.inspector && panel.inspector.qmlPath ? panel.inspector.qmlPath : ""
+        onLoaded: {
+            item.viewModel = Qt.binding(function() { return panel.inspector })
+            item.height = Qt.binding(function() { return loader.height })
+        }
+    }
+
+    Text {
+        anchors.centerIn: parent
+        width: parent.width - 40
+        visible: loader.status !== Loader.Ready
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+        text: qsTr("Select a feature or a resource to edit its parameters")
+        color: theme.textDim
+        font.pixelSize: theme.smallSize
+    }
+}

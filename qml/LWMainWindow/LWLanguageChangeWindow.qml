@@ -1,0 +1,40 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
+
+// Tells that a new interface language takes effect after a restart.
+Window {
+    id: win
+    objectName: "languageChangeWindow"
+    property string note: ""
+    width: 380
+    height: 150
+    visible: false
+    modality: Qt.ApplicationModal
+    title: qsTr("Language") + " - Glowsmith"
+    color: theme.panel
+    LWTheme { id: theme }
+
+    Text {
+        anchors.top: parent.top
+        anchors.topMargin: 30
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: parent.width - 40
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+        text: win.note
+        color: theme.text
+        font.pixelSize: theme.fontSize + 1
+    }
+    LWButton {
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 20
+        anchors.horizontalCenter: parent.horizontalCenter
+        text: qsTr("OK")
+        highlighted: true
+        width: 86
+        height: 28
+        onClicked: win.close()
+    }
+}

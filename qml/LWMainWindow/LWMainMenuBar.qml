@@ -1,0 +1,144 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/LWViewCommon"
+
+// File, Edit, Tool and Help menus of the editor.
+MenuBar {
+    id: bar
+    property var window: null
+    property var guard: null
+
+    LWTheme { id: theme }
+
+    delegate: MenuBarItem {
+        id: menuBarItem
+        contentItem: Text {
+            text: menuBarItem.text
+            color: theme.text
+            font.pixelSize: theme.fontSize
+        }
+        background: Rectangle {
+            color: menuBarItem.highlighted ? theme.panelRaised : "transparent"
+        }
+    }
+    background: Rectangle {
+        color: theme.panel
+        Rectangle {
+            anchors.bottom: parent.bottom
+            width: parent.width
+            height: 1
+            color: theme.line
+        }
+    }
+
+    Menu {
+        title: qsTr("File")
+        Menu {
+            title: qsTr("New")
+            MenuItem {
+                text: qsTr("New empty project") + "\tCtrl+N"
+                onTriggered: bar.guard.request(1, "")
+            }
+            Menu {
+                id: templateMenu
+                title: qsTr("Create a new project from the template")
+                Instantiator {
+                    model: bar.window ? bar.window.templates : []
+                    delegate: MenuItem {
+                        text: modelData.group + " \u203A " + modelData.title
+                        onTriggered: bar.guard.request(2, modelData.zip)
+                    }
+                    onObjectAdded: templateMenu.insertItem(index, object)
+                    onObjectRemoved: templateMenu.removeItem(object)
+                }
+            }
+        }
+        MenuItem {
+            text: qsTr("Open") + "\tCtrl+O"
+            onTriggered: bar.guard.request(3, "")
+        }
+        Menu {
+            id: recentMenu
+            title: qsTr("Open recently")
+            property var entries: []
+            onAboutToShow: entries = effectPackManager.recentProjs()
+            Instantiator {
+                model: recentMenu.entries
+                delegate: MenuItem {
+                    text: modelData.projName
+                    onTriggered: bar.guard.request(4, modelData.projFilePath)
+                }
+                onObjectAdded: recentMenu.insertItem(index, object)
+                onObjectRemoved: recentMenu.removeItem(object)
+            }
+        }
+        MenuSeparator {}
+        MenuItem {
+            text: qsTr("Save") + "\tCtrl+S"
+            onTriggered: bar.window.saveProject()
+        }
+        MenuItem {
+            text: qsTr("Save As")
+            onTriggered: bar.window.saveAs()
+        }
+        MenuItem {
+            text: qsTr("Export effect package")
+            onTriggered: bar.window.exportPackage()
+        }
+    }
+    Menu {
+        title: qsTr("Edit")
+        MenuItem {
+            text: qsTr("Undo") + "\tCtrl+Z"
+            onTriggered: mainWindowController.onActionUndo()
+        }
+        MenuItem {
+            text: qsTr("Redo") + "\tShift+Ctrl+Z"
+            onTriggered: mainWindowController.onActionRedo()
+        }
+        MenuItem {
+            text: qsTr("Select All") + "\tCtrl+A"
+        }
+    }
+    Menu {
+        id: toolMenu
+        title: qsTr("Tool")
+        Instantiator {
+            model: [
+                { label: qsTr("Chinese"), type: 2, note: "重启后生效（中文）" },
+                { label: qsTr("English"), type: 1, note: "Please reboot for then software（English）" },
+                { label: qsTr("Japanese"), type: 3, note: "再起動して更新(日本語)" },
+                { label: qsTr("Korean"), type: 4, note: "Please reboot for then software（Korean）" }
+            ]
+            delegate: MenuItem {
+                text: modelData.label
+                checkable: true
+                checked: mainWindowController.currentLanguageType === modelData.type
+                onTriggered: {
+                    mainWindowController.currentLanguageType = modelData.type
+                    mainWindowController.needShowTutorial = true
+                    languageWindow.note = modelData.note
+                    languageWindow.show()
+                }
+            }
+            onObjectAdded: toolMenu.insertItem(index, object)
+            onObjectRemoved: toolMenu.removeItem(object)
+        }
+    }
+    Menu {
+        title: qsTr("Help")
+        MenuItem {
+            text: qsTr("Tutorial")
+            onTriggered: Qt.openUrlExternally(mainWindowController.tutorialUrl())
+        }
+        MenuItem {
+            text: qsTr("Check Updates")
+            enabled: mainWindowController.lwCheckUpdateModel !== null
+            onTriggered: mainWindowController.lwCheckUpdateModel.updateLastestVersionByUser()
+        }
+        MenuItem {
+            text: qsTr("Onboarding flow")
+            onTriggered: tour.start()
+        }
+    }
+}

@@ -1,0 +1,26 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/LWViewCommon"
+
+// A context menu built from a tree item's menu models (title and id, with
+// sub-menus). Choosing an entry hands its id to the item.
+Menu {
+    id: menu
+    property var items: []
+    property var target: null
+
+    LWTheme { id: theme }
+
+    Instantiator {
+        model: menu.items
+        delegate: MenuItem {
+            text: modelData ? modelData.itemTitle : ""
+            onTriggered: {
+                if (menu.target && modelData)
+                    menu.target.menuItemAction(modelData.itemId)
+            }
+        }
+        onObjectAdded: menu.insertItem(index, object)
+        onObjectRemoved: menu.removeItem(object)
+    }
+}

@@ -1,0 +1,249 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import Glowsmith.Navigation 1.0
+import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
+
+// A navigation tree (effect or resources) drawn as an indented list: check
+// boxes, icons, in-place rename, context menus from the items' menu models,
+// click / shift / ctrl selection, and drag to reorder.
+Item {
+    id: tree
+    property var treeModel: null        // LWNaviTreeModel
+    property var selectionModel: null   // LWNaviTreeSelModel
+    property bool showCheckBoxes: true
+    property bool allowDrag: true
+    readonly property alias flatModel: flat
+    readonly property int rowHeight: 30
+
+    // Files dropped on the tree (package zips on the effect tree, images on
+    // the resource tree).
+    signal filesDropped(var urls)
+
+    LWTheme { id: theme }
+
+    LWNaviTreeFlatModel {
+        id: flat
+        sourceModel: tree.treeModel
+        selectionModel: tree.selectionModel
+    }
+
+    function selectRow(sourceIndex, modifiers) {
+        if (!tree.selectionModel)
+            return
+        if (modifiers & Qt.ShiftModifier)
+            tree.selectionModel.setSelectItemUsingShift(sourceIndex)
+        else if (modifiers & Qt.ControlModifier)
+            tree.selectionModel.setSelectItemUsingCtrl(sourceIndex)
+        else
+            tree.selectionModel.setCurrentIndex(sourceIndex, 3 /* ClearAndSelect */)
+    }
+
+    function expandIndex(sourceIndex) {
+        flat.expandTo(sourceIndex)
+    }
+
+    ListView {
+        id: list
+        anchors.fill: parent
+        clip: true
+        model: flat
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar {}
+
+        delegate: Item {
+            id: row
+            width: list.width
+            height: tree.rowHeight
+            property var navItem: model.item
+
+            Rectangle {
+                anchors.fill: parent
+                color: model.selected ? Qt.rgba(1, 0.48, 0.27, 0.22)
+                                      : (hover.containsMouse ? theme.panelRaised : "transparent")
+                Rectangle {
+                    visible: model.current
+                    width: 2
+                    height: parent.height
+                    color: theme.accent
+                }
+            }
+
+            MouseArea {
+                id: hover
+                anchors.fill: parent
+                hoverEnabled: true
+                acceptedButtons: Qt.LeftButton | Qt.RightButton
+                drag.target: tree.allowDrag && model.depth >= 0 ? dragProxy : null
+                onPressed: {
+                    if (mouse.button === Qt.LeftButton)
+                        tree.selectRow(model.sourceIndex, mouse.modifiers)
+                }
+                onClicked: {
+                    if (mouse.button === Qt.RightButton) {
+                        tree.selectRow(model.sourceIndex, 0)
+                        contextMenu.items = row.navItem ? row.navItem.subItems : []
+                        contextMenu.target = row.navItem
+                        contextMenu.popup()
+                    }
+                }
+                onDoubleClicked: {
+                    if (tree.selectionModel && row.navItem)
+                        tree.selectionModel.setItemEditing(model.sourceIndex, true)
+                }
+                onReleased: {
+                    if (!dragProxy.Drag.active)
+                        return
+                    dragProxy.Drag.drop()
+                    dragProxy.x = 0
+                    dragProxy.y = 0
+                }
+            }
+
+            Item {
+                id: dragProxy
+                width: row.width
+                height: row.height
+                property var sourceIndex: model.sourceIndex
+                Drag.active: hover.drag.active
+                Drag.hotSpot.x: 20
+                Drag.hotSpot.y: height / 2
+                Drag.keys: ["lw-tree-row"]
+                Rectangle {
+                    anchors.fill: parent
+                    visible: dragProxy.Drag.active
+                    color: Qt.rgba(1, 0.48, 0.27, 0.35)
+                    radius: 2
+                }
+            }
+
+            DropArea {
+                anchors.fill: parent
+                keys: ["lw-tree-row"]
+                Rectangle {
+                    visible: parent.containsDrag
+                    anchors.top: parent.top
+                    width: parent.width
+                    height: 2
+                    color: theme.accent
+                }
+                onDropped: {
+                    if (tree.treeModel && drop.source && drop.source.sourceIndex !== undefined)
+                        tree.treeModel.moveRow(drop.source.sourceIndex, model.sourceIndex, 0)
+                }
+            }
+
+            Row {
+                anchors.verticalCenter: parent.verticalCenter
+                x: 6 + model.depth * 16
+                spacing: 6
+
+                Text {
+                    width: 12
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: model.hasChildren ? (model.expanded ? "\u25BE" : "\u25B8") : ""
+                    color: theme.textDim
+                    font.pixelSize: 12
+                    MouseArea {
+                        anchors.fill: parent
+                        anchors.margins: -4
+                        enabled: model.hasChildren
+                        onClicked: flat.toggleExpanded(index)
+                    }
+                }
+                LWCheck {
+                    visible: tree.showCheckBoxes
+                    anchors.verticalCenter: parent.verticalCenter
+                    checked: row.navItem ? row.navItem.checked : false
+                    onToggled: if (row.navItem) row.navItem.checked = !row.navItem.checked
+                }
+                Image {
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: 16
+                    height: 16
+                    visible: source != ""
+                    source: row.navItem ? row.navItem.naviItemIcon : ""
+                    sourceSize.width: 32
+                    sourceSize.height: 32
+                }
+                Text {
+                    visible: !(row.navItem && row.navItem.naviItemEditing)
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: row.navItem ? row.navItem.title : ""
+                    color: theme.text
+                    font.pixelSize: theme.fontSize
+                    elide: Text.ElideRight
+                    width: Math.max(40, row.width - x - 60 - model.depth * 16)
+                }
+                TextField {
+                    id: editor
+                    visible: row.navItem ? row.navItem.naviItemEditing : false
+                    width: Math.max(60, row.width - 110 - model.depth * 16)
+                    height: 24
+                    text: row.navItem ? row.navItem.title : ""
+                    color: theme.text
+                    font.pixelSize: theme.fontSize
+                    background: Rectangle { color: theme.field; border.color: theme.accent; radius: 2 }
+                    onVisibleChanged: if (visible) { forceActiveFocus(); selectAll() }
+                    onAccepted: finish(true)
+                    onActiveFocusChanged: if (!activeFocus && visible) finish(true)
+                    Keys.onEscapePressed: finish(false)
+                    function finish(keep) {
+                        if (!row.navItem)
+                            return
+                        if (keep && text.length > 0 && text !== row.navItem.title)
+                            row.navItem.naviTreeItemRename(text)
+                        row.navItem.naviItemEditing = false
+                    }
+                }
+            }
+
+            // The add button some items carry (a sticker adds parts, the
+            // makeup adds filters).
+            Text {
+                anchors.right: parent.right
+                anchors.rightMargin: 10
+                anchors.verticalCenter: parent.verticalCenter
+                visible: row.navItem ? row.navItem.canAddNaviItem : false
+                text: "+"
+                color: addArea.containsMouse ? theme.accent : theme.textDim
+                font.pixelSize: 18
+                MouseArea {
+                    id: addArea
+                    anchors.fill: parent
+                    anchors.margins: -4
+                    hoverEnabled: true
+                    onClicked: {
+                        var entries = row.navItem.addNaviItems
+                        if (entries && entries.length > 0) {
+                            contextMenu.items = entries
+                            contextMenu.target = row.navItem
+                            contextMenu.popup()
+                        } else {
+                            row.navItem.menuItemAction(row.navItem.addNaviItemAction)
+                        }
+                    }
+                }
+            }
+        }
+
+        Text {
+            anchors.centerIn: parent
+            visible: list.count === 0
+            text: qsTr("Nothing here yet")
+            color: theme.textDim
+            font.pixelSize: theme.smallSize
+        }
+    }
+
+    DropArea {
+        anchors.fill: parent
+        keys: ["text/uri-list"]
+        onDropped: {
+            if (drop.hasUrls)
+                tree.filesDropped(drop.urls)
+        }
+    }
+
+    LWNaviContextMenu { id: contextMenu }
+}

@@ -1,0 +1,92 @@
+import QtQuick 2.15
+import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
+
+// A three-page introduction shown over the editor until the author has
+// finished or skipped it once.
+Item {
+    id: tour
+    visible: false
+    signal finished()
+
+    property int page: 0
+    readonly property var pages: [
+        { title: qsTr("Add effects"), text: qsTr("Use + in the effect list to add stickers, makeup, filters, hair colour or person cut-out.") },
+        { title: qsTr("Place and tune"), text: qsTr("Select an effect to place it on the face in the middle and tune it on the right.") },
+        { title: qsTr("Try and share"), text: qsTr("Sync to Phone previews the effect on a phone; Upload sends it for review.") }
+    ]
+
+    function start() {
+        page = 0
+        visible = true
+    }
+    function end() {
+        visible = false
+        finished()
+    }
+
+    LWTheme { id: theme }
+
+    Rectangle {
+        anchors.fill: parent
+        color: "#99000000"
+        MouseArea { anchors.fill: parent }
+    }
+    Rectangle {
+        anchors.centerIn: parent
+        width: 420
+        height: 220
+        radius: 8
+        color: theme.panel
+        border.color: theme.accent
+        Column {
+            anchors.fill: parent
+            anchors.margins: 22
+            spacing: 12
+            Text {
+                text: tour.pages[tour.page].title
+                color: theme.text
+                font.pixelSize: theme.titleSize
+                font.bold: true
+            }
+            Text {
+                width: parent.width
+                text: tour.pages[tour.page].text
+                color: theme.textDim
+                font.pixelSize: theme.fontSize + 1
+                wrapMode: Text.WordWrap
+            }
+        }
+        Row {
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            anchors.margins: 18
+            spacing: 10
+            LWButton {
+                text: qsTr("Click to pass")
+                height: 28
+                onClicked: tour.end()
+            }
+            LWButton {
+                text: tour.page + 1 < tour.pages.length ? qsTr("Next") : qsTr("Finish")
+                highlighted: true
+                width: 86
+                height: 28
+                onClicked: {
+                    if (tour.page + 1 < tour.pages.length)
+                        tour.page += 1
+                    else
+                        tour.end()
+                }
+            }
+        }
+        Text {
+            anchors.left: parent.left
+            anchors.bottom: parent.bottom
+            anchors.margins: 22
+            text: (tour.page + 1) + " / " + tour.pages.length
+            color: theme.textDim
+            font.pixelSize: theme.smallSize
+        }
+    }
+}

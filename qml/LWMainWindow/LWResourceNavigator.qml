@@ -1,0 +1,121 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Dialogs 1.3 as Dialogs
+import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
+
+// The project's resource library: groups and resources, import buttons
+// and drops.
+Rectangle {
+    id: navigator
+    color: theme.panel
+    LWTheme { id: theme }
+
+    readonly property var ctrl: mainWindowController
+
+    Rectangle {
+        id: head
+        width: parent.width
+        height: 34
+        color: theme.sectionHeader
+        Text {
+            anchors.left: parent.left
+            anchors.leftMargin: 12
+            anchors.verticalCenter: parent.verticalCenter
+            text: qsTr("Resources")
+            color: theme.text
+            font.pixelSize: theme.fontSize
+            font.bold: true
+        }
+        Row {
+            anchors.right: parent.right
+            anchors.rightMargin: 8
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 6
+            LWButton {
+                text: qsTr("Assest library")
+                height: 24
+                visible: mainWindowController.materialsModel !== null
+                onClicked: materialsRequested()
+            }
+            LWButton {
+                text: "+ " + qsTr("Import")
+                height: 24
+                onClicked: importMenu.popup()
+            }
+        }
+    }
+    signal materialsRequested()
+
+    LWNaviTreeView {
+        anchors.top: head.bottom
+        anchors.bottom: parent.bottom
+        width: parent.width
+        showCheckBoxes: false
+        treeModel: navigator.ctrl ? navigator.ctrl.resourceNaviTreeModel : null
+        selectionModel: navigator.ctrl ? navigator.ctrl.resourceNaviTreeSelModel : null
+        onFilesDropped: {
+            var list = []
+            for (var i = 0; i < urls.length; ++i)
+                list.push(urls[i].toString())
+            effectPackManager.importMultiFilesToWorkSpaceResource(list)
+        }
+    }
+
+    Menu {
+        id: importMenu
+        MenuItem {
+            text: qsTr("Images or music…")
+            onTriggered: filesDialog.open()
+        }
+        MenuItem {
+            text: qsTr("Frame sequence from images…")
+            onTriggered: framesDialog.open()
+        }
+        MenuItem {
+            text: qsTr("Frame sequence folder…")
+            onTriggered: folderDialog.open()
+        }
+        MenuItem {
+            text: qsTr("Folder with groups…")
+            onTriggered: groupDialog.open()
+        }
+    }
+
+    Dialogs.FileDialog {
+        id: filesDialog
+        title: qsTr("Import resources")
+        selectMultiple: true
+        nameFilters: [qsTr("Images and music") + " (*.png *.jpg *.jpeg *.gif *.mp3 *.wav *.m4a)", qsTr("All files") + " (*)"]
+        onAccepted: {
+            var list = []
+            for (var i = 0; i < fileUrls.length; ++i)
+                list.push(fileUrls[i].toString())
+            effectPackManager.importMultiFilesToWorkSpaceResource(list)
+        }
+    }
+    Dialogs.FileDialog {
+        id: framesDialog
+        title: qsTr("Import frame sequence")
+        selectMultiple: true
+        nameFilters: [qsTr("Images") + " (*.png *.jpg)"]
+        onAccepted: {
+            var list = []
+            for (var i = 0; i < fileUrls.length; ++i)
+                list.push(fileUrls[i].toString())
+            effectPackManager.importMultiFilesAsTextureToWorkSpaceResource(list)
+        }
+    }
+    Dialogs.FileDialog {
+        id: folderDialog
+        title: qsTr("Import frame sequence folder")
+        selectFolder: true
+        onAccepted: effectPackManager.importTextureFolderToWorkSpaceResource(fileUrl.toString())
+    }
+    Dialogs.FileDialog {
+        id: groupDialog
+        title: qsTr("Import folder")
+        selectFolder: true
+        onAccepted: effectPackManager.importGroupToWorkSpaceResource(fileUrl.toString())
+    }
+}

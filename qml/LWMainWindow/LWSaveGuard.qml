@@ -1,0 +1,107 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
+
+// Asks "Whether to save the current project" before an action replaces or
+// leaves a project that has unsaved features, then performs the action.
+// Codes: 0 close the window, 1 new project, 2 new from template, 3 open,
+// 4 open recent, 5 log out.
+Popup {
+    id: guard
+    modal: true
+    focus: true
+    closePolicy: Popup.CloseOnEscape
+    width: 380
+    padding: 20
+
+    property int pendingCode: -1
+    property var pendingParam: ""
+    property bool waitingForSaveAs: false
+
+    signal perform(int code, var param)
+    signal saveAsNeeded()
+
+    LWTheme { id: theme }
+
+    function request(code, param) {
+        if (effectPackManager.hasProjInWorkSpace() && effectPackManager.getFeatureCount() > 0
+                && !effectPackManager.isSaved) {
+            pendingCode = code
+            pendingParam = param
+            open()
+        } else {
+            perform(code, param)
+        }
+    }
+
+    // The save-as dialog reports back here when the author saved a
+    // temporary project before going on.
+    function saveAsFinished(saved) {
+        if (!waitingForSaveAs)
+            return
+        waitingForSaveAs = false
+        if (saved)
+            run()
+    }
+
+    function run() {
+        var code = pendingCode
+        var param = pendingParam
+        pendingCode = -1
+        close()
+        perform(code, param)
+    }
+
+    background: Rectangle {
+        color: theme.panel
+        border.color: theme.line
+        radius: 6
+    }
+
+    contentItem: Column {
+        spacing: 18
+        Text {
+            width: 340
+            text: qsTr("Whether to save the current project")
+            color: theme.text
+            font.pixelSize: theme.fontSize + 2
+            wrapMode: Text.WordWrap
+        }
+        Row {
+            spacing: 10
+            anchors.right: parent.right
+            LWButton {
+                text: qsTr("Save")
+                highlighted: true
+                width: 86
+                height: 28
+                onClicked: {
+                    if (effectPackManager.isTmpProj) {
+                        guard.waitingForSaveAs = true
+                        guard.close()
+                        guard.saveAsNeeded()
+                    } else {
+                        effectPackManager.saveProj()
+                        guard.run()
+                    }
+                }
+            }
+            LWButton {
+                text: qsTr("Cancle")
+                width: 86
+                height: 28
+                onClicked: {
+                    guard.pendingCode = -1
+                    guard.close()
+                }
+            }
+            LWButton {
+                text: qsTr("Not Save")
+                width: 86
+                height: 28
+                onClicked: guard.run()
+            }
+        }
+    }
+}

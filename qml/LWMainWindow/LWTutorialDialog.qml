@@ -1,0 +1,97 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
+
+// The per-feature tutorial prompt a core object opens through the
+// controller's tutorial adapter.
+Window {
+    id: dialog
+    objectName: "lwTutorialDialogObj"
+    property var adapter: null
+    width: 420
+    height: 230
+    visible: false
+    modality: Qt.ApplicationModal
+    title: (adapter ? adapter.title : "") + " - Glowsmith"
+    color: theme.panel
+    LWTheme { id: theme }
+
+    property bool answered: false
+
+    Connections {
+        target: dialog.adapter
+        ignoreUnknownSignals: true
+        function onOpenDialog() {
+            dialog.answered = false
+            dialog.show()
+        }
+    }
+
+    function answer(accepted) {
+        answered = true
+        close()
+        if (!adapter)
+            return
+        if (accepted)
+            adapter.accepted()
+        else
+            adapter.rejected()
+    }
+    onClosing: if (!answered) answer(false)
+
+    Column {
+        anchors.fill: parent
+        anchors.margins: 20
+        spacing: 14
+        Text {
+            width: parent.width
+            text: dialog.adapter ? dialog.adapter.title : ""
+            color: theme.text
+            font.pixelSize: theme.fontSize + 3
+            font.bold: true
+            wrapMode: Text.WordWrap
+        }
+        Text {
+            width: parent.width
+            text: dialog.adapter ? dialog.adapter.content : ""
+            color: theme.textDim
+            font.pixelSize: theme.fontSize
+            wrapMode: Text.WordWrap
+        }
+        Row {
+            spacing: 8
+            LWCheck {
+                checked: dialog.adapter ? dialog.adapter.neverShowChecked : false
+                onToggled: if (dialog.adapter) dialog.adapter.neverShowChecked = !dialog.adapter.neverShowChecked
+            }
+            Text {
+                text: qsTr("Do not remind again")
+                color: theme.text
+                font.pixelSize: theme.smallSize
+            }
+        }
+        Row {
+            spacing: 10
+            LWButton {
+                text: qsTr("Check out tutorial")
+                highlighted: true
+                height: 28
+                onClicked: {
+                    if (dialog.adapter && dialog.adapter.url_tutorial.length > 0)
+                        Qt.openUrlExternally(dialog.adapter.url_tutorial)
+                    dialog.answer(true)
+                }
+            }
+            LWButton {
+                text: qsTr("Download template")
+                height: 28
+                onClicked: {
+                    if (dialog.adapter && dialog.adapter.url_download.length > 0)
+                        Qt.openUrlExternally(dialog.adapter.url_download)
+                    dialog.answer(true)
+                }
+            }
+        }
+    }
+}
