@@ -9,6 +9,7 @@
 #include "features/LWFeatureFactory.h"
 #include "undo/LWUndoStack.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -125,8 +126,14 @@ void LWEffectModel::loadBackgroundMusic(QJsonObject bgm, const QString &sourceFo
 {
     bgm.insert(QStringLiteral("type"), QStringLiteral("BGM"));
     const QString musicPath = bgm.value(QStringLiteral("music_path")).toString();
-    if (!musicPath.isEmpty() && musicImporter()) {
-        const QString id = musicImporter()(sourceFolder + QLatin1Char('/') + musicPath);
+    const QString musicFile = QDir::cleanPath(sourceFolder + QLatin1Char('/') + musicPath);
+    // A record naming a file outside its package ("../") must not pull an
+    // arbitrary file of the author's disk into the project.
+    const bool inside = musicFile.startsWith(QDir::cleanPath(sourceFolder) + QLatin1Char('/'));
+    if (!musicPath.isEmpty() && !inside)
+        qWarning().noquote() << "background music: ignoring" << musicPath << "- it is not inside the package";
+    if (!musicPath.isEmpty() && inside && musicImporter()) {
+        const QString id = musicImporter()(musicFile);
         if (!id.isEmpty())
             bgm.insert(QStringLiteral("resId"), id);
     }

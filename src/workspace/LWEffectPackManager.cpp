@@ -470,6 +470,12 @@ QString LWEffectPackManager::importMusic(const QString &filePath)
     // library already loaded for it can take the music.
     if (!LWResourceManager::instance()->isLoaded())
         return QString();
+    // Music is MP3; any other file would join the library as something else
+    // (a picture, say) and then stand in for the music.
+    if (QFileInfo(filePath).suffix().compare(QLatin1String("mp3"), Qt::CaseInsensitive) != 0) {
+        qWarning().noquote() << "background music: ignoring" << filePath << "- not an MP3 file";
+        return QString();
+    }
     ImportResourceParam param;
     param.returnResourceId = true;
     param.withUndo = false;

@@ -142,6 +142,27 @@ void person(QPainter &p)
     p.drawPath(body);
 }
 
+// Two beamed notes: background music.
+void musicNotes(QPainter &p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(kAccent);
+    QPainterPath beam;
+    beam.moveTo(12, 7.5);
+    beam.lineTo(26, 4);
+    beam.lineTo(26, 8);
+    beam.lineTo(12, 11.5);
+    beam.closeSubpath();
+    p.drawPath(beam);
+    p.setPen(pen(kLine));
+    p.drawLine(QPointF(12, 9), QPointF(12, 22));
+    p.drawLine(QPointF(26, 6), QPointF(26, 19));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kLine);
+    p.drawEllipse(QPointF(9, 23), 4, 3.2);
+    p.drawEllipse(QPointF(23, 20), 4, 3.2);
+}
+
 void folder(QPainter &p)
 {
     p.setPen(pen(kLine));
@@ -254,6 +275,7 @@ QVector<Icon> all()
         {"featureFilter.png", filterCircles},
         {"featurehaircolor.png", hairColor},
         {"featuresegbody.png", person},
+        {"featurebgm.png", musicNotes},
         {"group.png", folder},
         {"resImage.png", image},
         {"resMtl.png", material},

@@ -1,7 +1,7 @@
+#include "LWBGMFeatureModel.h"
 #include "features/LWBuiltinFeatures.h"
 
-// Replaced by the feature kind's own construction when the kind is built.
-LWFeatureModel *lwCreateBGMFeature(const LWFeatureFactory::Request &)
+LWFeatureModel *lwCreateBGMFeature(const LWFeatureFactory::Request &request)
 {
-    return nullptr;
+    return new LWBGMFeatureModel(request);
 }

@@ -1,7 +1,13 @@
+#include "LWFilterModel.h"
 #include "features/LWBuiltinFeatures.h"
 
-// Replaced by the feature kind's own construction when the kind is built.
-LWFeatureModel *lwCreateFilterFeature(const LWFeatureFactory::Request &)
+namespace {
+// The factory table links this file into every program that builds
+// effects, lwpack's checks included.
+[[maybe_unused]] const bool kChecksAdded = (LWFilterModel::addPackageChecks(), true);
+} // namespace
+
+LWFeatureModel *lwCreateFilterFeature(const LWFeatureFactory::Request &request)
 {
-    return nullptr;
+    return new LWFilterModel(request);
 }

@@ -249,6 +249,11 @@ QString LWFaceMakeUpV2Model::scenePupilPath() const
 
 void LWFaceMakeUpV2Model::addPart(const QString &type)
 {
+    // A step that adds nothing would only sit on the stack.
+    if (!LWFaceMakeupV2FilterKind::find(type)) {
+        qWarning() << "makeup: no filter of type" << type;
+        return;
+    }
     LWUndoStack::instance()->push(new LWFaceMakeUpV2FilterAddUndoCommand(this, type));
 }
 

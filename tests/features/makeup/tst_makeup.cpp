@@ -642,8 +642,11 @@ private slots:
         QCOMPARE(makeup->addNaviItemAction(), QString("menuItemAdd"));
         QCOMPARE(makeup->naviItemIcon(), QString("qrc:/LWViewCommon/images/meizhuang.png"));
 
+        const int steps = LWUndoStack::instance()->count();
         makeup->menuItemAction("menuItemAdd");
+        makeup->addPart("sparkle");
         QCOMPARE(makeup->modelCount(), 0);
+        QCOMPARE(LWUndoStack::instance()->count(), steps);
         QList<int> usage;
         LWUsageEvents::setSink([&usage](int value, int) { usage << value; });
         for (const QString &id : subIds)

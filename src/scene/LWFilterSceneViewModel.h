@@ -1,0 +1,18 @@
+#pragma once
+
+#include "LWSceneViewModel.h"
+
+#include <QString>
+
+// The scene of a LUT filter: a fixed backdrop with the standard face over
+// it. The view needs nothing from the filter but the document to load.
+class LWFilterSceneViewModel : public LWSceneViewModel
+{
+    Q_OBJECT
+    Q_PROPERTY(QString qmlPath READ qmlPath CONSTANT)
+
+public:
+    using LWSceneViewModel::LWSceneViewModel;
+
+    QString qmlPath() const { return QStringLiteral("qrc:/LWFilter/LWFilterSceneView.qml"); }
+};

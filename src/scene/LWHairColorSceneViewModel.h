@@ -1,0 +1,18 @@
+#pragma once
+
+#include "LWSceneViewModel.h"
+
+#include <QString>
+
+// The scene of a hair colour: the filter's backdrop with a standard face of
+// its own. Like the filter scene it only names its document.
+class LWHairColorSceneViewModel : public LWSceneViewModel
+{
+    Q_OBJECT
+    Q_PROPERTY(QString qmlPath READ qmlPath CONSTANT)
+
+public:
+    using LWSceneViewModel::LWSceneViewModel;
+
+    QString qmlPath() const { return QStringLiteral("qrc:/LWHairColor/LWHairColorSceneView.qml"); }
+};
