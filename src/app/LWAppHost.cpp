@@ -15,6 +15,7 @@
 #include "inspector/LWPropOptionItemModel.h"
 #include "inspector/LWQmlViewModel.h"
 #include "navigation/LWNaviTreeModel.h"
+#include "online/LWBeaconProxy.h"
 #include "online/LWLoginBridgeModel.h"
 #include "online/LWOnlineTypes.h"
 #include "navigation/LWNaviTreeSelModel.h"
@@ -166,6 +167,8 @@ void publishServices(QQmlEngine &engine)
     QQmlContext *context = engine.rootContext();
     context->setContextProperty(QStringLiteral("mainWindowController"), LWMainWindowController::instance());
     context->setContextProperty(QStringLiteral("effectPackManager"), LWEffectPackManager::instance());
+    context->setContextProperty(QStringLiteral("beaconProxy"), LWBeaconProxy::instance());
+    LWBeaconProxy::instance()->installAsUsageSink();
     context->setContextProperty(QStringLiteral("lwLoginBridgeModel"), LWLoginBridgeModel::instance());
     wireInspector();
 }
