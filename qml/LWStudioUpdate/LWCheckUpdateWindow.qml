@@ -1,14 +1,109 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
+import QtQuick.Controls 2.15
 import "qrc:/LWViewCommon"
+import "qrc:/LWLogin/LWOnlineControls"
 
+// A newer version is offered: what it brings, and the way to it. The
+// checking and already-newest windows of the check live here too.
 Window {
+    id: win
     objectName: "checkUpdateWindow"
-    width: 480
-    height: 320
+    width: 520
+    height: 440
+    minimumWidth: 460
+    minimumHeight: 380
     visible: false
     title: qsTr("Update") + " - Glowsmith"
     color: theme.window
 
+    property var model: mainWindowController ? mainWindowController.lwCheckUpdateModel : null
+
     LWTheme { id: theme }
+
+    LWCheckUpdateCheckingWindow {}
+    LWCheckUpdateIsNewWindow {}
+
+    LWOnlineHeader {
+        id: header
+        width: parent.width
+        title: qsTr("A new version is available")
+        subtitle: win.model ? qsTr("Glowsmith %1 (you have %2)").arg(win.model.lastestVersion).arg(win.model.curVersion) : ""
+    }
+
+    ScrollView {
+        id: notes
+        anchors.top: header.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: footer.top
+        anchors.margins: 20
+        clip: true
+
+        Column {
+            width: notes.availableWidth
+            spacing: 10
+            Text {
+                text: qsTr("New features")
+                color: theme.accent
+                font.pixelSize: theme.fontSize
+                font.bold: true
+            }
+            Text {
+                objectName: "featuresText"
+                width: parent.width
+                wrapMode: Text.Wrap
+                color: theme.text
+                font.pixelSize: theme.fontSize
+                text: win.model && win.model.strNewFeature.length > 0 ? win.model.strNewFeature : "-"
+            }
+            Item { width: 1; height: 6 }
+            Text {
+                text: qsTr("Fixed problems")
+                color: theme.accent
+                font.pixelSize: theme.fontSize
+                font.bold: true
+            }
+            Text {
+                objectName: "bugFixText"
+                width: parent.width
+                wrapMode: Text.Wrap
+                color: theme.text
+                font.pixelSize: theme.fontSize
+                text: win.model && win.model.strBugFixed.length > 0 ? win.model.strBugFixed : "-"
+            }
+        }
+    }
+
+    Item {
+        id: footer
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        height: 76
+        Rectangle { width: parent.width; height: 1; color: theme.line }
+
+        LWUpdateAutoCheck {
+            anchors.left: parent.left
+            anchors.leftMargin: 20
+            anchors.verticalCenter: parent.verticalCenter
+            model: win.model
+        }
+        Row {
+            anchors.right: parent.right
+            anchors.rightMargin: 20
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 12
+            LWOnlineButton {
+                primary: false
+                text: qsTr("Later")
+                onClicked: win.close()
+            }
+            LWOnlineButton {
+                objectName: "updateNowButton"
+                text: qsTr("Update now")
+                onClicked: if (win.model) win.model.showDownloadWindow()
+            }
+        }
+    }
 }

@@ -16,7 +16,10 @@
 #include "inspector/LWQmlViewModel.h"
 #include "navigation/LWNaviTreeFlatModel.h"
 #include "navigation/LWNaviTreeModel.h"
+#include "online/LWBeaconProxy.h"
+#include "online/LWFeedBackModel.h"
 #include "online/LWLoginBridgeModel.h"
+#include "online/LWOnlineImageProvider.h"
 #include "online/LWOnlineTypes.h"
 #include "navigation/LWNaviTreeSelModel.h"
 #include "resources/LWResourceComponentView.h"
@@ -169,6 +172,13 @@ void publishServices(QQmlEngine &engine)
     QQmlContext *context = engine.rootContext();
     context->setContextProperty(QStringLiteral("mainWindowController"), LWMainWindowController::instance());
     context->setContextProperty(QStringLiteral("effectPackManager"), LWEffectPackManager::instance());
+    // Until the scene views' image provider takes the name, the online
+    // models' pictures are served by a small one of their own.
+    if (!engine.imageProvider(QStringLiteral("imageProvider")))
+        engine.addImageProvider(QStringLiteral("imageProvider"), new LWOnlineImageProvider);
+    LWFeedBackModel::instance()->setImageSink(LWOnlineImageProvider::store());
+    context->setContextProperty(QStringLiteral("beaconProxy"), LWBeaconProxy::instance());
+    LWBeaconProxy::instance()->installAsUsageSink();
     context->setContextProperty(QStringLiteral("lwLoginBridgeModel"), LWLoginBridgeModel::instance());
     wireInspector();
 }

@@ -10,8 +10,11 @@
 #include "navigation/LWNaviItemHub.h"
 #include "navigation/LWNaviTreeItem.h"
 #include "navigation/LWNaviTreeSelModel.h"
+#include "online/LWCheckUpdateWindowModel.h"
+#include "online/LWFeedBackModel.h"
 #include "online/LWLoginBridgeModel.h"
 #include "online/LWLoginManager.h"
+#include "online/LWMaterialsOnLine.h"
 #include "online/LWUploadDraftEffectModel.h"
 #include "online/LWUploadEffectChoiceModel.h"
 #include "online/LWUploadEffectModel.h"
@@ -433,6 +436,31 @@ QObject *LWMainWindowController::draftUploadEffectModel() const
 QObject *LWMainWindowController::uploadEffectChoiceModel() const
 {
     return LWUploadEffectChoiceModel::instance();
+}
+
+QObject *LWMainWindowController::checkUpdateModel() const
+{
+    return LWCheckUpdateWindowModel::instance();
+}
+
+QObject *LWMainWindowController::feedBackModel() const
+{
+    return LWFeedBackModel::instance();
+}
+
+QObject *LWMainWindowController::materialsModel() const
+{
+    return LWMaterialsOnLine::instance();
+}
+
+void LWMainWindowController::submitFeedBackInfo(QString rspContent, QString rspEmail, QString rspImage, bool brspPack)
+{
+    LWFeedBackModel::instance()->submit(rspContent, rspEmail, QUrl(rspImage), brspPack);
+}
+
+void LWMainWindowController::getFeedBackRecords()
+{
+    LWFeedBackModel::instance()->getRecords();
 }
 
 void LWMainWindowController::setCompressionWindowOpener(std::function<void(const QString &)> opener)

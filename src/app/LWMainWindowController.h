@@ -58,9 +58,9 @@ class LWMainWindowController : public QObject, public LWEditorEventListener
     Q_PROPERTY(QObject *lwUploadEffectModel READ uploadEffectModel NOTIFY lwUploadEffectModelChanged)
     Q_PROPERTY(QObject *lwDraftUploadEffectModel READ draftUploadEffectModel NOTIFY lwDraftUploadEffectModelChanged)
     Q_PROPERTY(QObject *lwUploadEffctChoiceModel READ uploadEffectChoiceModel NOTIFY lwUploadEffctChoiceModelChanged)
-    Q_PROPERTY(QObject *lwCheckUpdateModel READ servedModel NOTIFY lwCheckUpdateModelChanged)
-    Q_PROPERTY(QObject *feedBackModel READ servedModel NOTIFY feedBackModelChanged)
-    Q_PROPERTY(QObject *materialsModel READ servedModel NOTIFY materialsModelChanged)
+    Q_PROPERTY(QObject *lwCheckUpdateModel READ checkUpdateModel NOTIFY lwCheckUpdateModelChanged)
+    Q_PROPERTY(QObject *feedBackModel READ feedBackModel NOTIFY feedBackModelChanged)
+    Q_PROPERTY(QObject *materialsModel READ materialsModel NOTIFY materialsModelChanged)
     Q_PROPERTY(QObject *lwCompressFilesViewModel READ servedModel NOTIFY lwCompressFilesViewModelChanged)
 
 public:
@@ -85,6 +85,9 @@ public:
     QObject *uploadEffectModel() const;
     QObject *draftUploadEffectModel() const;
     QObject *uploadEffectChoiceModel() const;
+    QObject *checkUpdateModel() const;
+    QObject *feedBackModel() const;
+    QObject *materialsModel() const;
     QModelIndex defaultSelIndex() const;
     LWNaviTreeItem *selectedEffectItem() const { return m_selectedEffectItem; }
     LWNaviTreeItem *selectedResourceItem() const { return m_selectedResourceItem; }
@@ -121,6 +124,9 @@ public:
     Q_INVOKABLE void refreshPreview();
     Q_INVOKABLE void openPanel();
     Q_INVOKABLE void onClosingMainWindow();
+    // rspImage: the screenshot's URL, empty for none.
+    Q_INVOKABLE void submitFeedBackInfo(QString rspContent, QString rspEmail, QString rspImage, bool brspPack);
+    Q_INVOKABLE void getFeedBackRecords();
     Q_INVOKABLE void onResponseContextMenu(QString p_itemId);
     Q_INVOKABLE void setWindowStyle(QString p_strWindowObjName);
     Q_INVOKABLE void showMainWindow();

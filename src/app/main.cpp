@@ -7,6 +7,7 @@
 #include "common/LWLanguage.h"
 #include "common/LWResources.h"
 #include "common/LWSettings.h"
+#include "online/LWBeaconProxy.h"
 
 #include <QFont>
 #include <QIcon>
@@ -45,6 +46,7 @@ int main(int argc, char *argv[])
         engine.load(QUrl(document));
     LWMainWindowController::instance()->attachEngine(&engine);
     LWMainWindowController::instance()->showHomeWindow();
+    LWBeaconProxy::instance()->triggerOpenStudioEvent(LWBeaconnEventParam::gsOpenStudioDoubleClick);
 
     if (engine.rootObjects().isEmpty())
         return -1;

@@ -1,5 +1,6 @@
 #include "LWOnlineTypes.h"
 
+#include "LWBeaconnEventParam.h"
 #include "LWLoginModel.h"
 #include "LWQrCodeItem.h"
 
@@ -15,6 +16,8 @@ void registerQmlTypes()
     done = true;
     qmlRegisterType<LWLoginModel>("Glowsmith.Online", 1, 0, "LWLoginModel");
     qmlRegisterType<LWQrCodeItem>("Glowsmith.Online", 1, 0, "LWQrCode");
+    qmlRegisterUncreatableMetaObject(LWBeaconnEventParam::staticMetaObject, "Glowsmith.Online", 1, 0,
+                                     "LWBeaconnEventParam", QStringLiteral("usage-event values only"));
 }
 
 } // namespace LWOnlineTypes

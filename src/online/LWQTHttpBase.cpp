@@ -16,6 +16,7 @@ namespace {
 
 const char kCancelledFlag[] = "lwCancelled";
 const char kOversizeFlag[] = "lwOversize";
+const char kIdleFlag[] = "lwIdle";
 
 // HTTP error statuses (4xx, 5xx) arrive as network errors, but their body
 // is the service's answer and is handed on like any other.
@@ -75,7 +76,28 @@ QNetworkReply *LWQTHttpBase::track(QNetworkReply *reply)
         reply->setProperty(kOversizeFlag, true);
         reply->abort();
     });
+    if (m_idleLimitMs > 0)
+        watchIdle(reply);
     return reply;
+}
+
+void LWQTHttpBase::watchIdle(QNetworkReply *reply)
+{
+    // A service that stops sending without closing would otherwise hold
+    // the request open for ever.
+    auto *idle = new QTimer(reply);
+    idle->setSingleShot(true);
+    connect(idle, &QTimer::timeout, reply, [reply] {
+        reply->setProperty(kIdleFlag, true);
+        reply->abort();
+    });
+    auto restart = [idle, limit = m_idleLimitMs] { idle->start(limit); };
+    // Progress signals are throttled by the access manager; data is not.
+    connect(reply, &QNetworkReply::readyRead, idle, restart);
+    connect(reply, &QNetworkReply::downloadProgress, idle, restart);
+    connect(reply, &QNetworkReply::uploadProgress, idle, restart);
+    connect(reply, &QNetworkReply::finished, idle, &QTimer::stop);
+    idle->start(m_idleLimitMs);
 }
 
 void LWQTHttpBase::watchAsync(QNetworkReply *reply)
@@ -165,6 +187,8 @@ void LWQTHttpBase::serviceFinished(QNetworkReply *p_reply)
     QByteArray body;
     if (p_reply->property(kCancelledFlag).toBool())
         status = kStatusCancelled;
+    else if (p_reply->property(kIdleFlag).toBool())
+        status = kStatusTimedOut;
     else if (p_reply->property(kOversizeFlag).toBool())
         body.clear();
     else if (p_reply->error() == QNetworkReply::NoError || (status > 0 && isHttpLevelError(p_reply->error())))

@@ -50,6 +50,9 @@ public:
     void cancelRunning();
     bool isRunning() const;
     void setReplyLimit(qint64 bytes) { m_replyLimit = bytes; }
+    // Aborts a request on which nothing has moved for this long; its handler
+    // sees kStatusTimedOut. 0 (the default) waits for ever.
+    void setIdleLimit(int ms) { m_idleLimitMs = ms; }
 
     // "key=value&key=value": the form body and query text of the account
     // requests. Keys and values are percent-encoded so that "&", "=", "+"
@@ -70,12 +73,14 @@ private:
     void prepare(const QUrl &url);
     QNetworkRequest multipartRequest() const;
     QNetworkReply *track(QNetworkReply *reply);
+    void watchIdle(QNetworkReply *reply);
     void watchAsync(QNetworkReply *reply);
     void waitFor(QNetworkReply *reply, int timeLimitMs);
 
     bool m_cookiesLoaded = false;
     bool m_headersReady = false;
     qint64 m_replyLimit = kDefaultReplyLimit;
+    int m_idleLimitMs = 0;
     LWNetworkcookieJar *m_cookieJar = nullptr;  // owned by the access manager once set
     QNetworkRequest m_request;
     QNetworkAccessManager *m_manager;           // owned (QObject child)

@@ -59,7 +59,7 @@ public:
         if (!match.hasMatch())
             return false;
         base = QStringLiteral("http://127.0.0.1:") + match.captured(1);
-        for (const char *name : {"account", "sso", "publish"})
+        for (const char *name : {"account", "sso", "publish", "materials", "update", "feedback", "analytics"})
             LWServiceConfig::setBaseUrl(QString::fromLatin1(name), base);
         return true;
     }
@@ -75,15 +75,19 @@ public:
         }
     }
 
-    // Misbehaviours by path, as lwservice's config.json "faults" takes them.
-    void setFaults(const QJsonObject &faults)
+    // lwservice's config.json, read on every request.
+    void writeConfig(const QJsonObject &config)
     {
         QSaveFile file(m_data.filePath(QStringLiteral("config.json")));
         file.open(QIODevice::WriteOnly);
-        file.write(QJsonDocument(QJsonObject{{QStringLiteral("faults"), faults}}).toJson());
+        file.write(QJsonDocument(config).toJson());
         file.commit();
     }
+    // Misbehaviours by path, as lwservice's config.json "faults" takes them.
+    void setFaults(const QJsonObject &faults) { writeConfig(QJsonObject{{QStringLiteral("faults"), faults}}); }
     void clearFaults() { setFaults(QJsonObject()); }
+    // The service's data folder: files/ under it is served at /files/.
+    QString dataPath() const { return m_data.path(); }
 
     QString base;
 

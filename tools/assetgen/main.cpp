@@ -1,5 +1,6 @@
 // assetgen <assets folder>: redraws every generated asset.
 // assetgen --overlay <folder>: writes point-layout check pictures instead.
+// assetgen --materials <folder>: writes the material library's catalogue.
 //
 // Drawing is deterministic (no randomness, no system fonts in shapes) so a
 // rerun reproduces the committed files.
@@ -10,6 +11,7 @@
 #include "icons.h"
 #include "lut.h"
 #include "makeup.h"
+#include "materials.h"
 #include "overlay.h"
 #include "pictures.h"
 
@@ -103,8 +105,11 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments().mid(1);
     if (args.size() == 2 && args.at(0) == "--overlay")
         return writePointOverlays(args.at(1)) ? 0 : 1;
+    if (args.size() == 2 && args.at(0) == "--materials")
+        return Materials::generate(args.at(1)) ? 0 : 1;
     if (args.size() != 1) {
-        QTextStream(stderr) << "usage: assetgen <assets folder> | assetgen --overlay <folder>\n";
+        QTextStream(stderr) << "usage: assetgen <assets folder> | assetgen --overlay <folder>"
+                               " | assetgen --materials <folder>\n";
         return 64;
     }
     AssetIO::setRoot(args.at(0));

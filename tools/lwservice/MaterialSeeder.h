@@ -2,13 +2,12 @@
 
 #include "ServiceContext.h"
 
-#include <QImage>
-#include <QList>
+#include <QJsonObject>
 
-// Draws the starting catalogue of the material library on first start:
-// a few frame sequences (a zip of PNG frames with an animated GIF icon)
-// and a few single PNG images with PNG icons. Deterministic drawing with
-// QPainter; only shapes, so no font or display is needed.
+// Fills the material library on first start from the catalogue the asset
+// generator draws (tools/assetgen, committed under seed/ and carried in the
+// program's resources): frame sequences as zips of PNG frames with
+// animated GIF icons, and single PNG images with PNG icons.
 class MaterialSeeder
 {
 public:
@@ -16,12 +15,11 @@ public:
 
     bool seedIfEmpty();
 
-    static constexpr int kIconSize = 96;
+    // Where the seed lives in the resources; "catalogue.json" lists it.
+    static QString seedFolder();
 
 private:
-    bool addSequence(const QString &name, const QList<QImage> &frames, int position);
-    bool addImage(const QString &name, const QImage &image, int position);
-    bool record(int type, const QString &name, const QString &file, const QString &icon, qint64 size, int position);
+    bool add(const QJsonObject &entry, int position);
 
     ServiceContext m_context;
 };

@@ -47,6 +47,7 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("lwservice"));
     qSetMessagePattern(QStringLiteral("%{time yyyy-MM-dd hh:mm:ss.zzz} %{type}: %{message}"));
     Q_INIT_RESOURCE(lwservice_pages);
+    Q_INIT_RESOURCE(lwservice_seed);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Local reference implementation of Glowsmith's online services."));

@@ -1,0 +1,88 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/LWViewCommon"
+
+// Earlier messages and the service's replies, oldest first.
+Item {
+    id: page
+    property var model: null
+    readonly property int count: model ? model.recordNumbers : 0
+
+    LWTheme { id: theme }
+
+    Text {
+        anchors.centerIn: parent
+        visible: page.count === 0
+        text: qsTr("No feedback yet.")
+        color: theme.textDim
+        font.pixelSize: theme.fontSize
+    }
+
+    ListView {
+        id: list
+        objectName: "feedbackRecords"
+        anchors.fill: parent
+        anchors.margins: 16
+        clip: true
+        spacing: 10
+        model: page.count
+        ScrollBar.vertical: ScrollBar {}
+
+        delegate: Rectangle {
+            id: card
+            readonly property bool isReply: page.model && page.model.typeList[index] !== qsTr("User feedback")
+            readonly property string image: page.model && index < page.model.urlList.length ? page.model.urlList[index] : ""
+            width: list.width - 12
+            height: body.implicitHeight + 24
+            x: isReply ? 12 : 0
+            radius: 8
+            color: isReply ? theme.panelRaised : theme.panel
+            border.color: isReply ? theme.accentDim : theme.line
+
+            Column {
+                id: body
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.top: parent.top
+                anchors.margins: 12
+                spacing: 6
+                Row {
+                    spacing: 10
+                    Text {
+                        text: page.model ? page.model.typeList[index] : ""
+                        color: card.isReply ? theme.accent : theme.text
+                        font.pixelSize: theme.smallSize
+                        font.bold: true
+                    }
+                    Text {
+                        text: page.model ? page.model.timeList[index] : ""
+                        color: theme.textDim
+                        font.pixelSize: theme.smallSize
+                    }
+                }
+                Text {
+                    width: parent.width
+                    wrapMode: Text.Wrap
+                    text: page.model ? page.model.contentList[index] : ""
+                    color: theme.text
+                    font.pixelSize: theme.fontSize
+                }
+                Rectangle {
+                    visible: card.image.length > 0
+                    width: Math.min(parent.width, 228)
+                    height: visible ? 132 : 0
+                    radius: 6
+                    color: theme.field
+                    border.color: theme.line
+                    Image {
+                        anchors.fill: parent
+                        anchors.margins: 4
+                        fillMode: Image.PreserveAspectFit
+                        cache: false
+                        source: card.image
+                    }
+                }
+            }
+        }
+    }
+}

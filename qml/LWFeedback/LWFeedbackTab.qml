@@ -1,0 +1,33 @@
+import QtQuick 2.15
+import "qrc:/LWViewCommon"
+
+// One of the feedback window's two page tabs.
+Item {
+    id: tab
+    property alias text: label.text
+    property bool current: false
+    signal clicked()
+
+    implicitWidth: label.implicitWidth + 32
+    implicitHeight: 40
+    LWTheme { id: theme }
+
+    Text {
+        id: label
+        anchors.centerIn: parent
+        color: tab.current ? theme.text : theme.textDim
+        font.pixelSize: theme.fontSize
+        font.bold: tab.current
+    }
+    Rectangle {
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: 2
+        color: tab.current ? theme.accent : "transparent"
+    }
+    MouseArea {
+        anchors.fill: parent
+        cursorShape: Qt.PointingHandCursor
+        onClicked: tab.clicked()
+    }
+}

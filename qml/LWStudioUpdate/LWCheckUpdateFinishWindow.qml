@@ -1,0 +1,69 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import "qrc:/LWViewCommon"
+import "qrc:/LWLogin/LWOnlineControls"
+
+// The installer arrived and passed its check: install now or later.
+Window {
+    id: win
+    objectName: "checkUpdateFinishWindow"
+    width: 460
+    height: 250
+    minimumWidth: 460
+    minimumHeight: 250
+    visible: false
+    title: qsTr("Update") + " - Glowsmith"
+    color: theme.window
+
+    property var model: mainWindowController ? mainWindowController.lwCheckUpdateModel : null
+
+    LWTheme { id: theme }
+
+    LWOnlineHeader {
+        id: header
+        width: parent.width
+        title: qsTr("Download complete")
+        subtitle: qsTr("Glowsmith %1 is ready to install").arg(win.model ? win.model.lastestVersion : "")
+    }
+
+    Column {
+        anchors.top: header.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.margins: 24
+        spacing: 12
+
+        Text {
+            width: parent.width
+            wrapMode: Text.Wrap
+            color: theme.text
+            font.pixelSize: theme.fontSize
+            text: qsTr("Glowsmith closes so that the installer can update it. Save your project first.")
+        }
+        Text {
+            width: parent.width
+            wrapMode: Text.Wrap
+            visible: text.length > 0
+            color: theme.danger
+            font.pixelSize: theme.smallSize
+            text: win.model ? win.model.downloadMessage : ""
+        }
+    }
+
+    Row {
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.margins: 20
+        spacing: 12
+        LWOnlineButton {
+            primary: false
+            text: qsTr("Later")
+            onClicked: win.close()
+        }
+        LWOnlineButton {
+            objectName: "installButton"
+            text: qsTr("Install now")
+            onClicked: if (win.model) win.model.installPack()
+        }
+    }
+}

@@ -1,0 +1,52 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import "qrc:/LWViewCommon"
+import "qrc:/LWLogin/LWOnlineControls"
+
+// The answer to a requested check when the running version is the newest.
+Window {
+    id: win
+    objectName: "checkUpdateIsNewWindow"
+    width: 420
+    height: 230
+    minimumWidth: 420
+    minimumHeight: 230
+    visible: false
+    title: qsTr("Check Updates") + " - Glowsmith"
+    color: theme.window
+
+    property var model: mainWindowController ? mainWindowController.lwCheckUpdateModel : null
+
+    LWTheme { id: theme }
+
+    LWOnlineHeader {
+        id: header
+        width: parent.width
+        title: qsTr("You are up to date")
+    }
+
+    Column {
+        anchors.top: header.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.margins: 24
+        spacing: 18
+
+        Text {
+            width: parent.width
+            wrapMode: Text.Wrap
+            color: theme.text
+            font.pixelSize: theme.fontSize
+            text: qsTr("Glowsmith %1 is the newest version.").arg(win.model ? win.model.curVersion : "")
+        }
+        LWUpdateAutoCheck { model: win.model }
+    }
+
+    LWOnlineButton {
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.margins: 20
+        text: qsTr("OK")
+        onClicked: win.close()
+    }
+}

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "LWQTHttpBase.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+
+class LWDownloadModel;
+
+// The update check: asks the publishing service for the newest release at
+// start (when the author allows it) and on request, offers it when it is
+// newer than the running version, downloads the installer with progress,
+// verifies its MD5 digest and starts it. One per process.
+class LWCheckUpdateWindowModel : public LWQTHttpBase
+{
+    Q_OBJECT
+    Q_PROPERTY(QString curVersion READ curVersion NOTIFY curVersionChanged)
+    Q_PROPERTY(QString lastestVersion READ lastestVersion NOTIFY lastestVersionChanged)
+    Q_PROPERTY(bool bAutoCheck READ bAutoCheck WRITE setBAutoCheck NOTIFY bAutoCheckChanged)
+    Q_PROPERTY(QString strNewFeature READ strNewFeature NOTIFY strNewFeatureChanged)
+    Q_PROPERTY(QString strBugFixed READ strBugFixed NOTIFY strBugFixedChanged)
+    Q_PROPERTY(qlonglong i_totalData READ totalData NOTIFY i_totalDataChanged)
+    Q_PROPERTY(qlonglong i_nowData READ nowData NOTIFY i_nowDataChanged)
+    Q_PROPERTY(qlonglong i_downloadPercent READ downloadPercent NOTIFY i_downloadPercentChanged)
+    Q_PROPERTY(bool i_showChecking READ showChecking NOTIFY i_showCheckingChanged)
+    // Why the last download or installation did not go through; empty
+    // while all is well.
+    Q_PROPERTY(QString downloadMessage READ downloadMessage NOTIFY downloadMessageChanged)
+
+public:
+    using Launcher = std::function<bool(const QString &program, const QStringList &arguments)>;
+    using Quitter = std::function<void()>;
+
+    static constexpr int kCheckTimeLimitMs = 7000;
+    // A digest that keeps failing means the offer itself is wrong; trying
+    // for ever would download the installer in an endless loop.
+    static constexpr int kMaxDownloadAttempts = 3;
+
+    // The one the interface uses; tests may make their own.
+    static LWCheckUpdateWindowModel *instance();
+    explicit LWCheckUpdateWindowModel(QObject *parent = nullptr);
+
+    // Dot-separated integers compared from the left, a missing component
+    // counting as 0: whether candidate is a later version than current.
+    static bool isNewer(const QString &candidate, const QString &current);
+
+    QString curVersion() const { return m_curVersion; }
+    void setCurVersion(const QString &version);
+    QString lastestVersion() const { return m_lastestVersion; }
+    bool bAutoCheck() const;
+    void setBAutoCheck(bool check);
+    QString strNewFeature() const { return m_strNewFeature; }
+    QString strBugFixed() const { return m_strBugFixed; }
+    qlonglong totalData() const { return m_totalData; }
+    qlonglong nowData() const { return m_nowData; }
+    qlonglong downloadPercent() const { return m_downloadPercent; }
+    bool showChecking() const { return m_showChecking; }
+    QString downloadMessage() const { return m_downloadMessage; }
+
+    Q_INVOKABLE void autoCheckUpdate();
+    Q_INVOKABLE void updateLastestVersionByUser();
+    Q_INVOKABLE void showDownloadWindow();
+    Q_INVOKABLE void startDownload();
+    Q_INVOKABLE void cancelDownload();
+    Q_INVOKABLE void installPack();
+    Q_INVOKABLE void setCancel();
+    Q_INVOKABLE void showWindow(QString p_strWindowName, bool b_showOrClose);
+    Q_INVOKABLE void setWindowStyle(QString p_strWindowObjName);
+
+    // Where the download goes: "<home>/Lumeworks/<file name of the URL>.exe".
+    QString downloadPath() const;
+    QString installerPath() const; // "<home>/Lumeworks/Glowsmith_SetUp_<version>.exe"
+    LWDownloadModel *downloader() const { return m_download; }
+    int downloadAttempts() const { return m_attempts; }
+    // Tests start nothing and end nothing.
+    static void setLauncher(Launcher launcher);
+    static void setQuitter(Quitter quitter);
+
+public slots:
+    void updateDataRead(qlonglong received, qlonglong total);
+    void connectTimeOut();
+
+signals:
+    void needNeedUpdate(bool p_bNeedUpdate);
+    void updateBtnStatus(bool p_bEnable);
+    void curVersionChanged();
+    void lastestVersionChanged();
+    void bAutoCheckChanged();
+    void strNewFeatureChanged();
+    void strBugFixedChanged();
+    void i_totalDataChanged();
+    void i_nowDataChanged();
+    void i_downloadPercentChanged();
+    void i_showCheckingChanged();
+    void downloadMessageChanged();
+    // The installer arrived and its digest matched.
+    void downloadVerified();
+
+protected:
+    void replyHandler(const QByteArray &body, int status) override;
+
+private:
+    void sendCheck();
+    bool readOffer(const QByteArray &body);
+    void setShowChecking(bool checking);
+    void setDownloadMessage(const QString &message);
+    void setText(QString &member, const QString &value, void (LWCheckUpdateWindowModel::*changed)());
+    void resetProgress();
+    void attemptDownload();
+    void onDownloadFinished(bool complete);
+    bool digestMatches() const;
+
+    QString m_curVersion;
+    QString m_lastestVersion;
+    QString m_strNewFeature;
+    QString m_strBugFixed;
+    QString m_md5;
+    QString m_downloadUrl;
+    QString m_downloadMessage;
+    qlonglong m_totalData = 0;
+    qlonglong m_nowData = 0;
+    qlonglong m_downloadPercent = 0;
+    bool m_showChecking = false;
+    bool m_cancelled = false;
+    bool m_autoCheckPending = true;
+    bool m_requestedByUser = false;
+    bool m_verified = false;
+    int m_attempts = 0;
+    QTimer m_timer;
+    LWDownloadModel *m_download; // owned (QObject child)
+};
