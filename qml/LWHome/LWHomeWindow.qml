@@ -57,6 +57,8 @@ Window {
         ctrl.showMainWindow()
         ctrl.clearProjOnWorkspace()
         packs.createProj()
+        if (ctrl.lwCheckUpdateModel)
+            ctrl.lwCheckUpdateModel.autoCheckUpdate()
     }
     function fromTemplate(zip) {
         ctrl.showMainWindow()

@@ -7,6 +7,8 @@ import "qrc:/LWViewCommon"
 import "qrc:/LWViewCommon/LWControls"
 import "qrc:/LWUpload"
 import "qrc:/LWLogin"
+import "qrc:/LWFeedback"
+import "qrc:/LWMaterials"
 import Glowsmith.Online 1.0
 
 // The editor: effect and resource navigators, the scene, the inspector and
@@ -123,6 +125,10 @@ ApplicationWindow {
         onUploadClicked: ctrl.showLoginWindow("upload")
         onSyncClicked: mainWin.syncToPhone()
         onAccountClicked: mainWin.showAccount()
+        onFeedbackClicked: {
+            feedbackWindow.show()
+            feedbackWindow.raise()
+        }
         signedIn: login.loginStatus
         onZoomIn: scene.zoomIn()
         onZoomOut: scene.zoomOut()
@@ -150,6 +156,7 @@ ApplicationWindow {
                 SplitView.minimumHeight: 160
             }
             LWResourceNavigator {
+                onMaterialsRequested: mainWin.showMaterials()
                 SplitView.preferredHeight: parent ? parent.height * 0.45 : 300
                 SplitView.minimumHeight: 140
             }
@@ -232,6 +239,12 @@ ApplicationWindow {
     }
     LWLanguageChangeWindow { id: languageWindow }
     LWUploadDraftWindow { id: draftWindow }
+    LWFeedbackWindow { id: feedbackWindow }
+    LWMaterialsWindow { id: materialsWindow }
+    function showMaterials() {
+        materialsWindow.show()
+        materialsWindow.raise()
+    }
     LWNormalLoginWindow { id: loginWindow }
     LWLoginModel { id: login }
     function showAccount() {
@@ -313,6 +326,8 @@ ApplicationWindow {
 
     function leave() {
         draftWindow.close()
+        feedbackWindow.close()
+        materialsWindow.close()
         ctrl.onClosingMainWindow()
         ctrl.showHomeWindow()
     }
