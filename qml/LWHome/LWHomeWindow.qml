@@ -27,14 +27,14 @@ Window {
     // Only the templates this build ships are offered.
     readonly property var templates: allTemplates.filter(function(t) { return ctrl.resourceExists(t.zip) })
     readonly property var allTemplates: [
-        { title: qsTr("White Cat"), zip: "qrc:/LWHome/templates/temp2DSticker1.zip", picture: "qrc:/LWHome/templates/temp2DSticker1.png", event: 1601 },
-        { title: qsTr("FileMovie"), zip: "qrc:/LWHome/templates/temp2DSticker2.zip", picture: "qrc:/LWHome/templates/temp2DSticker2.png", event: 1602 },
-        { title: qsTr("I'm DJ"), zip: "qrc:/LWHome/templates/temp2DSticker3.zip", picture: "qrc:/LWHome/templates/temp2DSticker3.png", event: 1603 },
-        { title: qsTr("Cat And Bear"), zip: "qrc:/LWHome/templates/temp2DSticker4.zip", picture: "qrc:/LWHome/templates/temp2DSticker4.png", event: 1604 },
-        { title: qsTr("Orange eye shadow and tear mole"), zip: "qrc:/LWHome/templates/tempMakeup1.zip", picture: "qrc:/LWHome/templates/tempMakeup1.png", event: 1605 },
-        { title: qsTr("Ex Machina"), zip: "qrc:/LWHome/templates/tempMakeup2.zip", picture: "qrc:/LWHome/templates/tempMakeup2.png", event: 1606 },
-        { title: qsTr("Capsule"), zip: "qrc:/LWHome/templates/tempSegmentBody1.zip", picture: "qrc:/LWHome/templates/tempSegmentBody1.png", event: 1607 },
-        { title: qsTr("Sweet Filter"), zip: "qrc:/LWHome/templates/tempFilter1.zip", picture: "qrc:/LWHome/templates/tempFilter1.png", event: 1608 }
+        { title: qsTr("White Cat"), zip: "qrc:/LWHome/templates/temp2DSticker1.zip", picture: "qrc:/LWHome/templates/temp2DSticker1.png", event: "gsTemplateWhiteCat" },
+        { title: qsTr("FileMovie"), zip: "qrc:/LWHome/templates/temp2DSticker2.zip", picture: "qrc:/LWHome/templates/temp2DSticker2.png", event: "gsTemplateLittleBeauty" },
+        { title: qsTr("I'm DJ"), zip: "qrc:/LWHome/templates/temp2DSticker3.zip", picture: "qrc:/LWHome/templates/temp2DSticker3.png", event: "gsTemplateTidewaveDJ" },
+        { title: qsTr("Cat And Bear"), zip: "qrc:/LWHome/templates/temp2DSticker4.zip", picture: "qrc:/LWHome/templates/temp2DSticker4.png", event: "gsTemplateCatAndBear" },
+        { title: qsTr("Orange eye shadow and tear mole"), zip: "qrc:/LWHome/templates/tempMakeup1.zip", picture: "qrc:/LWHome/templates/tempMakeup1.png", event: "gsTemplateMakeupEyeTear" },
+        { title: qsTr("Ex Machina"), zip: "qrc:/LWHome/templates/tempMakeup2.zip", picture: "qrc:/LWHome/templates/tempMakeup2.png", event: "gsTemplateMakeupRobot" },
+        { title: qsTr("Capsule"), zip: "qrc:/LWHome/templates/tempSegmentBody1.zip", picture: "qrc:/LWHome/templates/tempSegmentBody1.png", event: "gsTemplateSpaceCapsule" },
+        { title: qsTr("Sweet Filter"), zip: "qrc:/LWHome/templates/tempFilter1.zip", picture: "qrc:/LWHome/templates/tempFilter1.png", event: "gsTemplateSweetyFilter" }
     ]
 
     // The other windows stay alive hidden for the whole run, so the last
@@ -57,13 +57,20 @@ Window {
         ctrl.showMainWindow()
         ctrl.clearProjOnWorkspace()
         packs.createProj()
+        report("triggerEntryProjectEvent", "gsCreateNew")
         if (ctrl.lwCheckUpdateModel)
             ctrl.lwCheckUpdateModel.autoCheckUpdate()
     }
-    function fromTemplate(zip) {
+    function fromTemplate(zip, eventName) {
         ctrl.showMainWindow()
         ctrl.clearProjOnWorkspace()
         packs.createProjFromTemp(zip)
+        report("triggerEntryProjectEvent", eventName)
+    }
+    // Usage events go through the published proxy when it is there.
+    function report(trigger, name) {
+        if (typeof beaconProxy !== "undefined" && beaconProxy)
+            beaconProxy[trigger](name)
     }
     function openProject(path) {
         if (!packs.projExist(path)) {
@@ -160,7 +167,10 @@ Window {
                 MouseArea {
                     anchors.fill: parent
                     cursorShape: Qt.PointingHandCursor
-                    onClicked: Qt.openUrlExternally(homeWin.ctrl.tutorialUrl())
+                    onClicked: {
+                        homeWin.report("triggerClickAid", "gsClickOnlineTutorial")
+                        Qt.openUrlExternally(homeWin.ctrl.tutorialUrl())
+                    }
                 }
             }
             Text {
@@ -170,7 +180,10 @@ Window {
                 MouseArea {
                     anchors.fill: parent
                     cursorShape: Qt.PointingHandCursor
-                    onClicked: Qt.openUrlExternally(homeWin.ctrl.myEffectsUrl())
+                    onClicked: {
+                        homeWin.report("triggerClickAid", "gsClickMyEffectStoreHouse")
+                        Qt.openUrlExternally(homeWin.ctrl.myEffectsUrl())
+                    }
                 }
             }
         }
@@ -254,7 +267,7 @@ Window {
                     anchors.fill: parent
                     hoverEnabled: true
                     cursorShape: Qt.PointingHandCursor
-                    onClicked: homeWin.fromTemplate(modelData.zip)
+                    onClicked: homeWin.fromTemplate(modelData.zip, modelData.event)
                 }
             }
         }

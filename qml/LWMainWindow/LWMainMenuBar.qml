@@ -46,7 +46,7 @@ MenuBar {
                     model: bar.window ? bar.window.templates : []
                     delegate: MenuItem {
                         text: modelData.group + " \u203A " + modelData.title
-                        onTriggered: bar.guard.request(2, modelData.zip)
+                        onTriggered: bar.guard.request(2, modelData)
                     }
                     onObjectAdded: templateMenu.insertItem(index, object)
                     onObjectRemoved: templateMenu.removeItem(object)
@@ -129,7 +129,10 @@ MenuBar {
         title: qsTr("Help")
         MenuItem {
             text: qsTr("Tutorial")
-            onTriggered: Qt.openUrlExternally(mainWindowController.tutorialUrl())
+            onTriggered: {
+                bar.window.report("triggerClickAid", "gsClickOnlineTutorial")
+                Qt.openUrlExternally(mainWindowController.tutorialUrl())
+            }
         }
         MenuItem {
             text: qsTr("Check Updates")

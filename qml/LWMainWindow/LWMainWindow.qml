@@ -41,6 +41,11 @@ ApplicationWindow {
         onSaveAsNeeded: saveAsDialog.open()
     }
 
+    function report(trigger, name) {
+        if (typeof beaconProxy !== "undefined" && beaconProxy)
+            beaconProxy[trigger](name)
+    }
+
     function perform(code, param) {
         switch (code) {
         case 0:
@@ -51,10 +56,12 @@ ApplicationWindow {
         case 1:
             ctrl.clearProjOnWorkspace()
             packs.createProj()
+            report("triggerEntryProjectEvent", "gsCreateNew")
             break
         case 2:
             ctrl.clearProjOnWorkspace()
-            packs.createProjFromTemp(param)
+            packs.createProjFromTemp(param.zip)
+            report("triggerEntryProjectEvent", param.event)
             break
         case 3:
             openDialog.open()
@@ -93,18 +100,19 @@ ApplicationWindow {
         }
         draftWindow.show()
         draftWindow.raise()
+        report("triggerServiceEvent", "gsSyncToPhone")
     }
 
     readonly property var templates: allTemplates.filter(function(t) { return ctrl.resourceExists(t.zip) })
     readonly property var allTemplates: [
-        { group: qsTr("2D Sticker"), title: qsTr("White Cat"), zip: "qrc:/LWHome/templates/temp2DSticker1.zip" },
-        { group: qsTr("2D Sticker"), title: qsTr("FileMovie"), zip: "qrc:/LWHome/templates/temp2DSticker2.zip" },
-        { group: qsTr("2D Sticker"), title: qsTr("I'm DJ"), zip: "qrc:/LWHome/templates/temp2DSticker3.zip" },
-        { group: qsTr("2D Sticker"), title: qsTr("Cat And Bear"), zip: "qrc:/LWHome/templates/temp2DSticker4.zip" },
-        { group: qsTr("FaceMakeUp"), title: qsTr("Orange eye shadow and tear mole"), zip: "qrc:/LWHome/templates/tempMakeup1.zip" },
-        { group: qsTr("FaceMakeUp"), title: qsTr("Ex Machina"), zip: "qrc:/LWHome/templates/tempMakeup2.zip" },
-        { group: qsTr("Cut out human image"), title: qsTr("Capsule"), zip: "qrc:/LWHome/templates/tempSegmentBody1.zip" },
-        { group: qsTr("Filter"), title: qsTr("Sweet Filter"), zip: "qrc:/LWHome/templates/tempFilter1.zip" }
+        { group: qsTr("2D Sticker"), title: qsTr("White Cat"), zip: "qrc:/LWHome/templates/temp2DSticker1.zip", event: "gsTemplateWhiteCat" },
+        { group: qsTr("2D Sticker"), title: qsTr("FileMovie"), zip: "qrc:/LWHome/templates/temp2DSticker2.zip", event: "gsTemplateLittleBeauty" },
+        { group: qsTr("2D Sticker"), title: qsTr("I'm DJ"), zip: "qrc:/LWHome/templates/temp2DSticker3.zip", event: "gsTemplateTidewaveDJ" },
+        { group: qsTr("2D Sticker"), title: qsTr("Cat And Bear"), zip: "qrc:/LWHome/templates/temp2DSticker4.zip", event: "gsTemplateCatAndBear" },
+        { group: qsTr("FaceMakeUp"), title: qsTr("Orange eye shadow and tear mole"), zip: "qrc:/LWHome/templates/tempMakeup1.zip", event: "gsTemplateMakeupEyeTear" },
+        { group: qsTr("FaceMakeUp"), title: qsTr("Ex Machina"), zip: "qrc:/LWHome/templates/tempMakeup2.zip", event: "gsTemplateMakeupRobot" },
+        { group: qsTr("Cut out human image"), title: qsTr("Capsule"), zip: "qrc:/LWHome/templates/tempSegmentBody1.zip", event: "gsTemplateSpaceCapsule" },
+        { group: qsTr("Filter"), title: qsTr("Sweet Filter"), zip: "qrc:/LWHome/templates/tempFilter1.zip", event: "gsTemplateSweetyFilter" }
     ]
 
     menuBar: LWMainMenuBar {
@@ -122,7 +130,10 @@ ApplicationWindow {
     // --- layout -----------------------------------------------------------
     header: LWMainToolbar {
         id: toolbar
-        onUploadClicked: ctrl.showLoginWindow("upload")
+        onUploadClicked: {
+            mainWin.report("triggerServiceEvent", "gsClickUploadEffect")
+            ctrl.showLoginWindow("upload")
+        }
         onSyncClicked: mainWin.syncToPhone()
         onAccountClicked: mainWin.showAccount()
         onFeedbackClicked: {
@@ -235,7 +246,11 @@ ApplicationWindow {
     LWOnboardingTour {
         id: tour
         anchors.fill: parent
-        onFinished: ctrl.needShowTutorial = false
+        onFinished: {
+            ctrl.needShowTutorial = false
+            mainWin.report("triggerClickTutorial", skipped ? "gsClickTutorialSkip" : "gsClickTutorialFinish")
+        }
+        onNextClicked: mainWin.report("triggerClickTutorial", "gsClickTutorialNext")
     }
     LWLanguageChangeWindow { id: languageWindow }
     LWUploadDraftWindow { id: draftWindow }
@@ -325,6 +340,7 @@ ApplicationWindow {
     }
 
     function leave() {
+        report("triggerLeaveProject", "gsClickClose")
         draftWindow.close()
         feedbackWindow.close()
         materialsWindow.close()

@@ -8,6 +8,8 @@ Item {
     id: tour
     visible: false
     signal finished()
+    signal nextClicked()
+    property bool skipped: false
 
     property int page: 0
     readonly property var pages: [
@@ -18,6 +20,7 @@ Item {
 
     function start() {
         page = 0
+        skipped = false
         visible = true
     }
     function end() {
@@ -65,7 +68,10 @@ Item {
             LWButton {
                 text: qsTr("Click to pass")
                 height: 28
-                onClicked: tour.end()
+                onClicked: {
+                    tour.skipped = true
+                    tour.end()
+                }
             }
             LWButton {
                 text: tour.page + 1 < tour.pages.length ? qsTr("Next") : qsTr("Finish")
@@ -73,8 +79,10 @@ Item {
                 width: 86
                 height: 28
                 onClicked: {
-                    if (tour.page + 1 < tour.pages.length)
+                    if (tour.page + 1 < tour.pages.length) {
                         tour.page += 1
+                        tour.nextClicked()
+                    }
                     else
                         tour.end()
                 }

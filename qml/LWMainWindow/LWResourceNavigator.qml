@@ -46,6 +46,10 @@ Rectangle {
         }
     }
     signal materialsRequested()
+    function report(name) {
+        if (typeof beaconProxy !== "undefined" && beaconProxy)
+            beaconProxy.triggerEventResource(name)
+    }
 
     LWNaviTreeView {
         anchors.top: head.bottom
@@ -92,6 +96,7 @@ Rectangle {
             for (var i = 0; i < fileUrls.length; ++i)
                 list.push(fileUrls[i].toString())
             effectPackManager.importMultiFilesToWorkSpaceResource(list)
+            navigator.report("gsClickImportResourceFile")
         }
     }
     Dialogs.FileDialog {
@@ -104,13 +109,17 @@ Rectangle {
             for (var i = 0; i < fileUrls.length; ++i)
                 list.push(fileUrls[i].toString())
             effectPackManager.importMultiFilesAsTextureToWorkSpaceResource(list)
+            navigator.report("gsClickImportResourceTextureFrame")
         }
     }
     Dialogs.FileDialog {
         id: folderDialog
         title: qsTr("Import frame sequence folder")
         selectFolder: true
-        onAccepted: effectPackManager.importTextureFolderToWorkSpaceResource(fileUrl.toString())
+        onAccepted: {
+            effectPackManager.importTextureFolderToWorkSpaceResource(fileUrl.toString())
+            navigator.report("gsClickImportResourceTextureFrame")
+        }
     }
     Dialogs.FileDialog {
         id: groupDialog
