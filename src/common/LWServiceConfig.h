@@ -8,7 +8,7 @@
 // directly. Also compiled into the crash helper, which has no core library.
 namespace LWServiceConfig {
 
-// Service names: "account", "publish", "materials", "feedback", "update",
+// Service names: "account", "sso", "publish", "materials", "feedback", "update",
 // "analytics", "crash".
 QString baseUrl(const QString &service);
 void setBaseUrl(const QString &service, const QString &url); // tests
