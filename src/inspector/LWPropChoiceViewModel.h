@@ -72,6 +72,10 @@ signals:
     void comboDisplayTextChanged();
 
 protected:
+    // The click button: shows the component's tutorial hint first when it
+    // has one, then lets the author choose a file (chooseFile).
+    void chooseFileAfterTutorial();
+    virtual void chooseFile() {}
     // How a committed choice is applied; the drop-down makes it an undo step.
     virtual void commitIndex(int index);
     // The entries of a resource list: "None", then the library's resources.

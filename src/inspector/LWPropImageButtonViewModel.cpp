@@ -83,22 +83,7 @@ void LWPropImageButtonViewModel::commitIndex(int index)
 
 void LWPropImageButtonViewModel::onClickButton()
 {
-    const QJsonObject tutorial = componentValue("tutorial").toObject();
-    if (tutorial.isEmpty()) {
-        pickFile();
-        return;
-    }
-    LWInspectorTutorial hint;
-    hint.title = componentValue("custom_title").toString(tutorial.value(QLatin1String("title")).toString());
-    hint.content = componentValue("custom_content").toString(tutorial.value(QLatin1String("content")).toString());
-    hint.urlTutorial = tutorial.value(QLatin1String("url_tutorial")).toString();
-    hint.urlDownload = tutorial.value(QLatin1String("url_download")).toString();
-    std::weak_ptr<LWQmlViewModel> weak = self();
-    LWInspectorHub::instance()->dialogs()->showTutorial(hint, [weak](bool accepted) {
-        auto node = std::static_pointer_cast<LWPropImageButtonViewModel>(weak.lock());
-        if (node && accepted)
-            node->pickFile();
-    });
+    chooseFileAfterTutorial();
 }
 
 void LWPropImageButtonViewModel::pickFile()

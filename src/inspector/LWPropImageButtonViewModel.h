@@ -41,6 +41,7 @@ signals:
     void signalTextureSizeNotFit(QString message);
 
 protected:
+    void chooseFile() override { pickFile(); }
     void commitIndex(int index) override;
 
 private:

@@ -82,22 +82,7 @@ void LWPropOptionViewModel::notifyChildren(int kinds, const QJsonValue &payload)
 
 void LWPropOptionViewModel::onClickButton()
 {
-    const QJsonObject tutorial = componentValue("tutorial").toObject();
-    if (tutorial.isEmpty()) {
-        pickAndImport();
-        return;
-    }
-    LWInspectorTutorial hint;
-    hint.title = componentValue("custom_title").toString(tutorial.value(QLatin1String("title")).toString());
-    hint.content = componentValue("custom_content").toString(tutorial.value(QLatin1String("content")).toString());
-    hint.urlTutorial = tutorial.value(QLatin1String("url_tutorial")).toString();
-    hint.urlDownload = tutorial.value(QLatin1String("url_download")).toString();
-    std::weak_ptr<LWQmlViewModel> weak = self();
-    LWInspectorHub::instance()->dialogs()->showTutorial(hint, [weak](bool accepted) {
-        auto node = std::static_pointer_cast<LWPropOptionViewModel>(weak.lock());
-        if (node && accepted)
-            node->pickAndImport();
-    });
+    chooseFileAfterTutorial();
 }
 
 void LWPropOptionViewModel::pickAndImport()

@@ -40,6 +40,7 @@ signals:
     void clickResult(QString result);
 
 protected:
+    void chooseFile() override { pickAndImport(); }
     void commitIndex(int index) override;
 
 private:
