@@ -6,6 +6,7 @@
 #include "LWMainWindowController.h"
 #include "common/LWLanguage.h"
 #include "common/LWResources.h"
+#include "common/LWRunMarker.h"
 #include "common/LWSettings.h"
 #include "online/LWBeaconProxy.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
 
     LWCheckHelper::startCheck();
     const auto crashHandler = lwInstallCrashReporting();
+    LWRunMarker::begin();
 
     LWAppHost::registerTypes();
     LWAppHost::takeArguments(app.arguments());
@@ -48,7 +50,11 @@ int main(int argc, char *argv[])
     LWMainWindowController::instance()->showHomeWindow();
     LWBeaconProxy::instance()->triggerOpenStudioEvent(LWBeaconnEventParam::gsOpenStudioDoubleClick);
 
-    if (engine.rootObjects().isEmpty())
+    if (engine.rootObjects().isEmpty()) {
+        LWRunMarker::end();
         return -1;
-    return app.exec();
+    }
+    const int status = app.exec();
+    LWRunMarker::end();
+    return status;
 }

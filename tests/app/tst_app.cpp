@@ -7,6 +7,7 @@
 #include "common/LWDataPaths.h"
 #include "common/LWJsonFile.h"
 #include "common/LWResources.h"
+#include "common/LWRunMarker.h"
 #include "common/LWSettingFlags.h"
 #include "common/LWSettings.h"
 #include "workspace/LWEffectPackManager.h"
@@ -126,6 +127,51 @@ private slots:
         QVERIFY(child.waitForFinished(30000));
         QVERIFY(child.readAllStandardOutput().contains("start lwhelper failed"));
         QVERIFY(LWSettingFlags::takeLastCrashed());
+    }
+
+    // An editor that is killed or loses power leaves its run marker behind;
+    // the next start raises the crash flag so recovery is offered. A clean
+    // exit leaves nothing, and a marker held by a running editor is not
+    // mistaken for a dead one.
+    void runMarkerDetectsUncleanExit_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("unclean");
+        QTest::newRow("killed") << "--killed" << true;
+        QTest::newRow("clean exit") << "--clean" << false;
+    }
+    void runMarkerDetectsUncleanExit()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, unclean);
+        LWSettingFlags::write("lastCrashed", false);
+        QProcess child;
+        child.start(LW_CRASH_CHILD, {mode});
+        QVERIFY(child.waitForFinished(30000));
+        QVERIFY(child.readAllStandardOutput().contains("marked"));
+        QCOMPARE(LWRunMarker::begin(), unclean);
+        QCOMPARE(LWSettingFlags::takeLastCrashed(), unclean);
+        LWRunMarker::end();
+        QVERIFY(!QFile::exists(LWDataPaths::dataFolder() + "/running.lock"));
+    }
+
+    void runMarkerOfLiveEditorIsRespected()
+    {
+        LWSettingFlags::write("lastCrashed", false);
+        QProcess child;
+        child.start(LW_CRASH_CHILD, {"--hold"});
+        QVERIFY(child.waitForReadyRead(30000));
+        QVERIFY(child.readAllStandardOutput().contains("marked"));
+        QVERIFY(!LWRunMarker::begin());
+        QVERIFY(!LWSettingFlags::takeLastCrashed());
+        LWRunMarker::end();
+        // Our end() must not have removed the other editor's marker.
+        QVERIFY(QFile::exists(LWDataPaths::dataFolder() + "/running.lock"));
+        child.kill();
+        QVERIFY(child.waitForFinished(30000));
+        QVERIFY(LWRunMarker::begin());
+        QVERIFY(LWSettingFlags::takeLastCrashed());
+        LWRunMarker::end();
     }
 
     void helperDeliversOrKeepsDump()
