@@ -335,6 +335,7 @@ Window {
 
     Popup {
         id: missing
+        objectName: "missingProject"
         anchors.centerIn: parent
         modal: true
         padding: 20

@@ -36,6 +36,7 @@ ApplicationWindow {
     // --- the guard ------------------------------------------------------
     LWSaveGuard {
         id: guard
+        objectName: "saveGuard"
         anchors.centerIn: parent
         onPerform: mainWin.perform(code, param)
         onSaveAsNeeded: saveAsDialog.open()
@@ -202,24 +203,30 @@ ApplicationWindow {
     }
     Dialogs.FileDialog {
         id: saveAsDialog
+        objectName: "saveAsDialog"
         title: qsTr("Save As")
         selectFolder: true
         selectExisting: false
-        onAccepted: {
-            packs.saveProjAs(fileUrl.toString())
-            guard.saveAsFinished(packs.isSaved)
-        }
+        onAccepted: mainWin.saveAsTo(fileUrl.toString())
         onRejected: guard.saveAsFinished(false)
     }
     Dialogs.FileDialog {
         id: exportDialog
+        objectName: "exportDialog"
         title: qsTr("Export effect package")
         selectExisting: false
         nameFilters: [qsTr("Effect package") + " (*.zip)"]
-        onAccepted: {
-            if (packs.checkCurrentEffect())
-                packs.exportEffect(fileUrl.toString())
-        }
+        onAccepted: mainWin.exportTo(fileUrl.toString())
+    }
+    // What the dialogs do once the author picked a place; kept apart so the
+    // interface tests can take the same path without a platform dialog.
+    function saveAsTo(url) {
+        packs.saveProjAs(url)
+        guard.saveAsFinished(packs.isSaved)
+    }
+    function exportTo(url) {
+        if (packs.checkCurrentEffect())
+            packs.exportEffect(url)
     }
     function exportPackage() { exportDialog.open() }
     function saveAs() { saveAsDialog.open() }
@@ -229,6 +236,7 @@ ApplicationWindow {
 
     LWMessageBox {
         id: message
+        objectName: "messageBox"
         anchors.centerIn: parent
     }
     LWMessageBox {

@@ -1,0 +1,165 @@
+// The editor as an author uses it: the home and main windows loaded from
+// their documents with every service behind them, driven with keys and
+// clicks. Screenshots go to LW_SHOT_DIR when it is set.
+#include "LWEditorDriver.h"
+#include "LWTestMain.h"
+#include "app/LWAppHost.h"
+#include "app/LWGuiApplication.h"
+#include "app/LWMainWindowController.h"
+#include "common/LWResources.h"
+#include "workspace/LWEffectPackManager.h"
+#include "workspace/LWRecentProjects.h"
+
+#include <QtWebEngine>
+
+using namespace LWEditorDriver;
+
+class TstEditorFlow : public QObject
+{
+    Q_OBJECT
+
+    QQmlApplicationEngine *m_engine = nullptr; // owned
+    QTemporaryDir m_dir;
+
+    LWEffectPackManager *packs() const { return LWEffectPackManager::instance(); }
+    QQuickWindow *home() const { return window(*m_engine, QStringLiteral("homeWinObj")); }
+    QQuickWindow *editor() const { return window(*m_engine, QStringLiteral("mainStudioObj")); }
+    QObject *inEditor(const char *name) const { return editor()->findChild<QObject *>(QLatin1String(name)); }
+
+    void shoot(QQuickWindow *w, const QString &name)
+    {
+        const QString folder = qEnvironmentVariable("LW_SHOT_DIR");
+        if (!folder.isEmpty() && w)
+            w->grabWindow().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    }
+
+    // A new project from the home window with one feature in it, in the
+    // editor, with the keyboard focus there.
+    void startProjectWithFeature()
+    {
+        if (!showing(home()))
+            LWMainWindowController::instance()->showHomeWindow();
+        QTRY_VERIFY(showing(home()));
+        call(home(), "newProject");
+        QTRY_VERIFY(showing(editor()));
+        packs()->createFeatureToWorkSpaceEffect(QStringLiteral("LWFeatureTypeFilter"));
+        QCOMPARE(packs()->getFeatureCount(), 1);
+        QVERIFY(!packs()->isSaved());
+        QVERIFY(activate(editor()));
+    }
+
+    QString saveAs(const QString &name)
+    {
+        const QString folder = m_dir.filePath(name);
+        call(editor(), "saveAsTo", QUrl::fromLocalFile(folder).toString());
+        return folder;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        LWAppHost::registerTypes();
+        m_engine = new QQmlApplicationEngine(this);
+        LWAppHost::publishServices(*m_engine);
+        for (const QString &document : LWAppHost::windowDocuments())
+            m_engine->load(QUrl(document));
+        LWMainWindowController::instance()->attachEngine(m_engine);
+        LWMainWindowController::instance()->setNeedShowTutorial(false);
+        LWMainWindowController::instance()->showHomeWindow();
+        QVERIFY(home());
+        QVERIFY(editor());
+        QTRY_VERIFY(showing(home()));
+    }
+
+    // Ctrl+N on a project whose work is saved starts the new one at once.
+    void newOnSavedProjectDoesNotAsk()
+    {
+        startProjectWithFeature();
+        const QString folder = saveAs(QStringLiteral("Saved"));
+        QTRY_VERIFY(packs()->isSaved());
+        QCOMPARE(packs()->projName(), QStringLiteral("Saved"));
+
+        QTest::keyClick(editor(), Qt::Key_N, Qt::ControlModifier);
+        QTRY_VERIFY(packs()->isTmpProj());
+        QVERIFY(!opened(inEditor("saveGuard")));
+        QCOMPARE(packs()->getFeatureCount(), 0);
+        QVERIFY(QFileInfo::exists(folder + QStringLiteral("/Saved.lwproj")));
+    }
+
+    // With unsaved work the guard asks; "Cancle" leaves the project, its
+    // features and its unsaved state as they were.
+    void cancelLeavesEverything()
+    {
+        startProjectWithFeature();
+        const QString name = packs()->projName();
+        QTest::keyClick(editor(), Qt::Key_N, Qt::ControlModifier);
+        QObject *guard = inEditor("saveGuard");
+        QTRY_VERIFY(opened(guard));
+        shoot(editor(), QStringLiteral("guard"));
+        QVERIFY(clickText(editor(), QStringLiteral("Cancle")));
+        QTRY_VERIFY(!opened(guard));
+        QCOMPARE(packs()->projName(), name);
+        QCOMPARE(packs()->getFeatureCount(), 1);
+        QVERIFY(!packs()->isSaved());
+        QVERIFY(packs()->isTmpProj());
+    }
+
+    // "Save" in the guard on a project that was never saved asks where to
+    // save it first, and so does Ctrl+S.
+    void saveOfTemporaryProjectAsksWhere()
+    {
+        startProjectWithFeature();
+        QObject *dialog = inEditor("saveAsDialog");
+        QVERIFY(dialog);
+        QTest::keyClick(editor(), Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(dialog->property("visible").toBool());
+        QMetaObject::invokeMethod(dialog, "close");
+        QTRY_VERIFY(!dialog->property("visible").toBool());
+        QVERIFY(activate(editor()));
+
+        QTest::keyClick(editor(), Qt::Key_N, Qt::ControlModifier);
+        QTRY_VERIFY(opened(inEditor("saveGuard")));
+        QVERIFY(clickText(editor(), QStringLiteral("Save")));
+        QTRY_VERIFY(dialog->property("visible").toBool());
+        QVERIFY(packs()->isTmpProj());
+        // Picking the folder finishes the save and then the pending new project.
+        const QString folder = saveAs(QStringLiteral("FromGuard"));
+        QMetaObject::invokeMethod(dialog, "close");
+        QVERIFY(QFileInfo::exists(folder + QStringLiteral("/FromGuard.lwproj")));
+        QTRY_COMPARE(packs()->getFeatureCount(), 0);
+        QVERIFY(packs()->isTmpProj());
+    }
+
+    // A recent project whose folder has gone is not opened; the author is
+    // told, and the editor is not entered.
+    void vanishedRecentProjectWarns()
+    {
+        startProjectWithFeature();
+        const QString folder = saveAs(QStringLiteral("Vanishing"));
+        const QString project = folder + QStringLiteral("/Vanishing.lwproj");
+        QTRY_VERIFY(QFileInfo::exists(project));
+        QVERIFY(QDir(folder).removeRecursively());
+
+        LWMainWindowController::instance()->showHomeWindow();
+        QTRY_VERIFY(showing(home()));
+        QVERIFY(!showing(editor()));
+        call(home(), "openProject", project);
+        QObject *missing = home()->findChild<QObject *>(QStringLiteral("missingProject"));
+        QTRY_VERIFY(opened(missing));
+        shoot(home(), QStringLiteral("missing-project"));
+        QVERIFY(showing(home()));
+        QVERIFY(!showing(editor()));
+        QMetaObject::invokeMethod(missing, "close");
+    }
+};
+
+int main(int argc, char **argv)
+{
+    LWTest::isolate();
+    QtWebEngine::initialize();
+    LWGuiApplication app(argc, argv);
+    TstEditorFlow test;
+    return LWTest::run(argc, argv, &test);
+}
+#include "tst_editorflow.moc"
