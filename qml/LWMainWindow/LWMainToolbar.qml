@@ -73,6 +73,9 @@ ToolBar {
         anchors.rightMargin: 12
         anchors.verticalCenter: parent.verticalCenter
         spacing: 8
+        LWPackageSizeBadge {
+            anchors.verticalCenter: parent.verticalCenter
+        }
         LWButton {
             text: qsTr("Sync to Phone")
             height: 28

@@ -26,6 +26,7 @@
 #include "resources/LWResourceManager.h"
 #include "scene/LWSceneViewModel.h"
 #include "workspace/LWEffectPackManager.h"
+#include "workspace/LWPackageSizeEstimator.h"
 #include "workspace/LWRecentProjects.h"
 
 #include <QFileInfo>
@@ -180,6 +181,7 @@ void publishServices(QQmlEngine &engine)
     context->setContextProperty(QStringLiteral("beaconProxy"), LWBeaconProxy::instance());
     LWBeaconProxy::instance()->installAsUsageSink();
     context->setContextProperty(QStringLiteral("lwLoginBridgeModel"), LWLoginBridgeModel::instance());
+    context->setContextProperty(QStringLiteral("packageSizeEstimator"), LWPackageSizeEstimator::instance());
     wireInspector();
 }
 

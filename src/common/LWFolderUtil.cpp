@@ -8,6 +8,48 @@
 
 namespace LWFolderUtil {
 
+namespace {
+thread_local DeferredCopies *t_deferred = nullptr; // not owned: the open scope
+}
+
+DeferredCopies::DeferredCopies()
+    : m_previous(t_deferred)
+{
+    t_deferred = this;
+}
+
+DeferredCopies::~DeferredCopies()
+{
+    t_deferred = m_previous;
+}
+
+QList<DeferredCopies::Copy> DeferredCopies::take()
+{
+    QList<Copy> copies;
+    copies.swap(m_copies);
+    return copies;
+}
+
+bool DeferredCopies::perform(const QList<Copy> &copies)
+{
+    bool ok = true;
+    for (const Copy &copy : copies) {
+        QDir().mkpath(QFileInfo(copy.second).absolutePath());
+        QFile::remove(copy.second);
+        ok = QFile::copy(copy.first, copy.second) && ok;
+    }
+    return ok;
+}
+
+bool copyFile(const QString &source, const QString &target)
+{
+    if (t_deferred) {
+        t_deferred->record(source, target);
+        return true;
+    }
+    return QFile::copy(source, target);
+}
+
 QString newScratchName()
 {
     return QUuid::createUuid().toString(QUuid::Id128);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 namespace LWFolderUtil {
@@ -12,6 +14,38 @@ QString newScratchName();
 // Existing files in target are replaced. Returns false when any entry
 // failed; the entries that could be copied stay copied.
 bool copyFolder(const QString &source, const QString &target);
+
+// Copies one file; an existing target is the caller's to remove first.
+// While a DeferredCopies scope is open on this thread the copy is only
+// recorded and reported done: the scope's owner performs it later, away
+// from the interface thread. Callers that read or rewrite the target right
+// after copying must not use this.
+bool copyFile(const QString &source, const QString &target);
+
+// Collects the copyFile() calls made on this thread while it lives, for a
+// package written only to be measured: the documents are written at once,
+// the bulky files are copied afterwards on a worker thread.
+class DeferredCopies
+{
+public:
+    using Copy = QPair<QString, QString>; // source, target
+
+    DeferredCopies();
+    ~DeferredCopies();
+    DeferredCopies(const DeferredCopies &) = delete;
+    DeferredCopies &operator=(const DeferredCopies &) = delete;
+
+    QList<Copy> take();
+    void record(const QString &source, const QString &target) { m_copies.append({source, target}); }
+
+    // Performs recorded copies (creating the target folders); false when
+    // any failed.
+    static bool perform(const QList<Copy> &copies);
+
+private:
+    DeferredCopies *m_previous; // not owned: the enclosing scope
+    QList<Copy> m_copies;
+};
 
 // Removes the folder and everything below it. A missing folder counts as
 // removed.

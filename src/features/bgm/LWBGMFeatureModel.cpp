@@ -1,5 +1,6 @@
 #include "LWBGMFeatureModel.h"
 
+#include "common/LWFolderUtil.h"
 #include "features/LWFeatureFactory.h"
 #include "inspector/LWInspectorViewModel.h"
 #include "resources/LWResourceManager.h"
@@ -119,7 +120,7 @@ QString LWBGMFeatureModel::exportMusic(const QString &packageFolder) const
     const QString target = folder + QLatin1Char('/') + name;
     QDir().mkpath(folder);
     QFile::remove(target);
-    if (!QFile::copy(library->absolutePath(resourceId), target)) {
+    if (!LWFolderUtil::copyFile(library->absolutePath(resourceId), target)) {
         qWarning().noquote() << "background music: the music could not be copied to" << target;
         return QString();
     }

@@ -1,5 +1,6 @@
 #include "LWFilterModel.h"
 
+#include "common/LWFolderUtil.h"
 #include "common/LWJsonFile.h"
 #include "features/LWFeatureFactory.h"
 #include "inspector/LWInspectorViewModel.h"
@@ -37,7 +38,7 @@ int fileTypeOf(const QString &suffix)
 bool copyInto(const QString &source, const QString &target)
 {
     QFile::remove(target);
-    if (!QFile::copy(source, target))
+    if (!LWFolderUtil::copyFile(source, target))
         return false;
     // Copies out of the program's resources come read-only.
     QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner | QFileDevice::WriteUser);

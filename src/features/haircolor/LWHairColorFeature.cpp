@@ -1,5 +1,6 @@
 #include "LWHairColorFeature.h"
 
+#include "common/LWFolderUtil.h"
 #include "common/LWJsonFile.h"
 #include "features/LWFeatureFactory.h"
 #include "inspector/LWInspectorViewModel.h"
@@ -159,7 +160,7 @@ QString LWHairColorFeature::exportTemplate(const QString &folder) const
     const QString target = folder + name;
     QDir().mkpath(QFileInfo(target).absolutePath());
     QFile::remove(target);
-    if (!QFile::copy(source, target))
+    if (!LWFolderUtil::copyFile(source, target))
         qWarning().noquote() << "hair colour: the colour template could not be written to" << target;
     QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
     return name;

@@ -1,6 +1,7 @@
 #include "LW2DStickerFrames.h"
 
 #include "common/LWEffectCommon.h"
+#include "common/LWFolderUtil.h"
 #include "resources/LWResourceManager.h"
 
 #include <QDebug>
@@ -93,7 +94,7 @@ bool writeFrame(const QString &source, const QString &target)
 {
     QFile::remove(target);
     if (QFileInfo(source).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0) {
-        if (!QFile::copy(source, target))
+        if (!LWFolderUtil::copyFile(source, target))
             return false;
         QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
         return true;

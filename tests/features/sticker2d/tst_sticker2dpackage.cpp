@@ -7,6 +7,7 @@
 #include "LWTestTree.h"
 #include "app/LWAppHost.h"
 #include "app/LWMainWindowController.h"
+#include "common/LWDataPaths.h"
 #include "common/LWJsonFile.h"
 #include "features/sticker2d/LW2DStickerFeatureModel.h"
 #include "features/sticker2d/LW2DStickerFrames.h"
@@ -21,11 +22,14 @@
 #include "workspace/LWEffectModel.h"
 #include "workspace/LWEffectPackManager.h"
 #include "workspace/LWPackageCheck.h"
+#include "workspace/LWPackageSizeEstimator.h"
 #include "workspace/LWProjectModel.h"
 
 #include <QImageReader>
 #include <QQmlEngine>
 #include <QQmlPropertyMap>
+#include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -368,6 +372,58 @@ private slots:
 
     // Package folder -> feature -> export: the same parts and numbers, every
     // frame present and counted; and again, stable.
+    // The size shown in the editor is the size of the package export
+    // writes, measured without leaving anything behind; a package past the
+    // publishing limit is marked.
+    void packageSizeIsTheExportedSize_data()
+    {
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<bool>("over");
+        QTest::newRow("small") << 3 << false;
+        QTest::newRow("past the limit") << 24 << true;
+    }
+    void packageSizeIsTheExportedSize()
+    {
+        QFETCH(int, frames);
+        QFETCH(bool, over);
+        QTemporaryDir dir;
+        const QString package = dir.filePath("package");
+        writePackage(package, {{"noise", part(5000, {{"frameCount", frames}, {"width", 256.0}, {"height", 256.0}})}});
+        // Noise does not deflate: each frame weighs about 256 KB.
+        QDir().mkpath(package + "/2DSticker/noise");
+        QRandomGenerator random(7);
+        for (int i = 0; i < frames; ++i) {
+            QImage image(256, 256, QImage::Format_ARGB32);
+            for (int y = 0; y < image.height(); ++y) {
+                auto *line = reinterpret_cast<quint32 *>(image.scanLine(y));
+                for (int x = 0; x < image.width(); ++x)
+                    line[x] = random.generate();
+            }
+            QVERIFY(image.save(LW2DStickerFrames::framePath(package + "/2DSticker/noise", "noise", i)));
+        }
+        QVERIFY(packs()->importEffect(package));
+
+        LWPackageSizeEstimator *estimator = LWPackageSizeEstimator::instance();
+        estimator->measureNow();
+        QTRY_VERIFY_WITH_TIMEOUT(!estimator->measuring() && estimator->bytes() > 0, 20000);
+        QVERIFY(QDir(LWDataPaths::subFolder("tmpSize")).isEmpty());
+
+        const QString exported = dir.filePath("exported.zip");
+        QVERIFY(packs()->exportEffect(exported));
+        // Each export draws fresh identifiers, which deflate a byte or two
+        // differently; anything more is a different package.
+        QVERIFY2(qAbs(qint64(estimator->bytes()) - QFileInfo(exported).size()) < 64,
+                 qPrintable(QString("%1 vs %2").arg(estimator->bytes()).arg(QFileInfo(exported).size())));
+        QCOMPARE(estimator->overLimit(), over);
+        QVERIFY(!estimator->sizeText().isEmpty());
+
+        // An edit is measured again once the edits settle.
+        QSignalSpy measured(estimator, &LWPackageSizeEstimator::measured);
+        packs()->createFeatureToWorkSpaceEffect("LWFeatureTypeFilter");
+        QTRY_VERIFY_WITH_TIMEOUT(!measured.isEmpty(), 20000);
+        QVERIFY(qint64(estimator->bytes()) > QFileInfo(exported).size());
+    }
+
     void packageRoundTrip()
     {
         QTemporaryDir dir;

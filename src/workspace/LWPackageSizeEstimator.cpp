@@ -1,0 +1,157 @@
+#include "LWPackageSizeEstimator.h"
+
+#include "common/LWDataPaths.h"
+#include "common/LWEffectCommon.h"
+#include "common/LWFolderUtil.h"
+#include "undo/LWUndoStack.h"
+#include "workspace/LWEffectModel.h"
+#include "workspace/LWEffectPackManager.h"
+#include "workspace/LWPackageCheck.h"
+#include "workspace/LWZipUtil.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+namespace {
+
+QString scratchParent()
+{
+    return LWDataPaths::subFolder(QStringLiteral("tmpSize"));
+}
+
+// Measurements of a run that ended abruptly leave their folders behind;
+// an hour is far longer than any measurement takes.
+void removeLeftovers()
+{
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-3600);
+    const auto entries = QDir(scratchParent()).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        if (entry.lastModified() >= before)
+            continue;
+        if (entry.isDir())
+            LWFolderUtil::removeFolder(entry.filePath());
+        else
+            QFile::remove(entry.filePath());
+    }
+}
+
+qint64 zipAndWeigh(const QString &scratch, const QList<LWFolderUtil::DeferredCopies::Copy> &copies)
+{
+    const QString zip = scratch + QStringLiteral(".zip");
+    const bool ok = LWFolderUtil::DeferredCopies::perform(copies) && LWZipUtil::zipFolder(scratch, zip);
+    const qint64 size = ok ? QFileInfo(zip).size() : -1;
+    QFile::remove(zip);
+    LWFolderUtil::removeFolder(scratch);
+    return size;
+}
+
+} // namespace
+
+LWPackageSizeEstimator::LWPackageSizeEstimator()
+{
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(kSettleMs);
+    connect(&m_settle, &QTimer::timeout, this, &LWPackageSizeEstimator::measureNow);
+    LWEffectPackManager *manager = LWEffectPackManager::instance();
+    connect(LWUndoStack::instance(), &LWUndoStack::pushOccured, this, &LWPackageSizeEstimator::schedule);
+    connect(manager, &LWEffectPackManager::projNameChanged, this, &LWPackageSizeEstimator::schedule);
+    connect(manager, &LWEffectPackManager::effectInWorkspaceChanged, this, &LWPackageSizeEstimator::schedule);
+    removeLeftovers();
+}
+
+LWPackageSizeEstimator::~LWPackageSizeEstimator()
+{
+    if (m_worker)
+        m_worker->wait();
+}
+
+void LWPackageSizeEstimator::schedule()
+{
+    m_settle.start();
+}
+
+void LWPackageSizeEstimator::measureNow()
+{
+    m_settle.stop();
+    if (m_worker) {
+        m_again = true;
+        return;
+    }
+    LWEffectModel *effect = LWEffectPackManager::instance()->effect();
+    if (!effect || effect->childCount() == 0) {
+        setBytes(-1);
+        return;
+    }
+    const QString scratch = LWFolderUtil::makeScratchFolder(scratchParent());
+    QList<LWFolderUtil::DeferredCopies::Copy> copies;
+    bool written = false;
+    {
+        LWFolderUtil::DeferredCopies deferred;
+        SaveParam param;
+        param.path = scratch;
+        param.bSaveProject = false;
+        written = effect->save(param);
+        copies = deferred.take();
+    }
+    if (!written) {
+        LWFolderUtil::removeFolder(scratch);
+        setBytes(-1);
+        return;
+    }
+    m_worker = QThread::create([this, scratch, copies] {
+        const qint64 size = zipAndWeigh(scratch, copies);
+        QMetaObject::invokeMethod(this, [this, size] { finish(size); }, Qt::QueuedConnection);
+    });
+    connect(m_worker, &QThread::finished, m_worker, &QObject::deleteLater);
+    m_worker->start(QThread::LowPriority);
+    emit measuringChanged();
+}
+
+void LWPackageSizeEstimator::finish(qint64 bytes)
+{
+    if (m_worker) {
+        m_worker->wait();
+        m_worker = nullptr;
+    }
+    setBytes(bytes);
+    emit measuringChanged();
+    if (m_again) {
+        m_again = false;
+        measureNow();
+    }
+}
+
+void LWPackageSizeEstimator::setBytes(qint64 bytes)
+{
+    if (bytes == m_bytes)
+        return;
+    m_bytes = bytes;
+    emit measured();
+}
+
+double LWPackageSizeEstimator::limitBytes() const
+{
+    return double(LWPackageCheck::kPublishLimitBytes);
+}
+
+bool LWPackageSizeEstimator::overLimit() const
+{
+    return m_bytes > LWPackageCheck::kPublishLimitBytes;
+}
+
+QString LWPackageSizeEstimator::sizeText() const
+{
+    return sizeText(m_bytes);
+}
+
+QString LWPackageSizeEstimator::sizeText(qint64 bytes)
+{
+    if (bytes < 0)
+        return QString();
+    if (bytes < 1024 * 1024)
+        return tr("%1 KB").arg(qMax<qint64>(1, (bytes + 1023) / 1024));
+    return tr("%1 MB").arg(double(bytes) / (1024.0 * 1024.0), 0, 'f', 1);
+}
