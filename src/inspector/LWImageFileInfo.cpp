@@ -1,5 +1,6 @@
 #include "LWImageFileInfo.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QUrl>
@@ -21,7 +22,7 @@ QString LWImageFileInfo::byteText(qint64 bytes)
 {
     static const char *const units[] = {"KB", "MB", "GB", "TB"};
     if (bytes < 1024)
-        return QStringLiteral("%1 byte(s)").arg(bytes);
+        return QCoreApplication::translate("LWImageFileInfo", "%1 byte(s)").arg(bytes);
     double amount = bytes / 1024.0;
     int unit = 0;
     while (amount >= 1024.0 && unit < 3) {

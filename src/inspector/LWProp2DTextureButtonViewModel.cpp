@@ -91,7 +91,7 @@ void LWProp2DTextureButtonViewModel::changeTextures(QList<QUrl> urls)
         const QString path = LWImageFileInfo::localPath(url.toString());
         const LWImageFileInfo info(path);
         if (!info.readable()) {
-            emit signalunRecognizedImage(QStringLiteral("image format error"));
+            emit signalunRecognizedImage(tr("image format error"));
             return;
         }
         if (m_requiredSize.isValid() && info.size() != m_requiredSize) {

@@ -89,8 +89,8 @@ void LWPropImageButtonViewModel::onClickButton()
 void LWPropImageButtonViewModel::pickFile()
 {
     LWInspectorFileRequest request;
-    request.title = QStringLiteral("Choose file");
-    request.filter = QStringList{QStringLiteral("Image files ( *.png)")};
+    request.title = tr("Choose file");
+    request.filter = QStringList{tr("Image files") + QStringLiteral(" ( *.png)")};
     std::weak_ptr<LWQmlViewModel> weak = self();
     LWInspectorHub::instance()->dialogs()->openFile(request, [weak](const QList<QUrl> &urls) {
         if (auto node = std::static_pointer_cast<LWPropImageButtonViewModel>(weak.lock()))

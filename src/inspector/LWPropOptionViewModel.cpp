@@ -90,17 +90,17 @@ void LWPropOptionViewModel::pickAndImport()
     LWInspectorFileRequest request;
     switch (m_resourceType) {
     case LWEffectCommon::LWResourceMusic:
-        request.title = QStringLiteral("choose music file");
-        request.filter = QStringList{QStringLiteral("music files ( *.mp3)")};
+        request.title = tr("choose music file");
+        request.filter = QStringList{tr("music files") + QStringLiteral(" ( *.mp3)")};
         break;
     case LWEffectCommon::LWResourceType2DTextureFrame:
-        request.title = QStringLiteral("choose texture folder");
-        request.filter = QStringList{QStringLiteral("Image files ( *.png)")};
+        request.title = tr("choose texture folder");
+        request.filter = QStringList{tr("Image files") + QStringLiteral(" ( *.png)")};
         request.selectFolder = true;
         break;
     default:
-        request.title = QStringLiteral("Choose file");
-        request.filter = QStringList{QStringLiteral("Image files ( *.png)")};
+        request.title = tr("Choose file");
+        request.filter = QStringList{tr("Image files") + QStringLiteral(" ( *.png)")};
         break;
     }
     std::weak_ptr<LWQmlViewModel> weak = self();

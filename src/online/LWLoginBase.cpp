@@ -17,7 +17,7 @@ LWLoginBase::LWLoginBase(QObject *parent)
 
 QString LWLoginBase::timeoutMessage()
 {
-    return QString::fromUtf8("网络超时");
+    return tr("网络超时");
 }
 
 LWQTHttpBase::Parameters LWLoginBase::clientParameters()
@@ -72,8 +72,8 @@ void LWLoginBase::handleServiceReply(const QJsonObject &reply)
         if (token.isString() && accessTokenMatches(token.toString(), m_token, m_deviceId))
             setResult(ResultOk, reply.value(QStringLiteral("message")).toString());
     } else if (code == kStatusBadCredentials || code == kStatusLocked) {
-        setResult(ResultRefused, QString::fromUtf8("账号名或者密码错误"));
+        setResult(ResultRefused, tr("账号名或者密码错误"));
     } else if (code == kStatusTakenOver) {
-        setResult(ResultTakenOver, QString::fromUtf8("账号在其他客户端登陆"));
+        setResult(ResultTakenOver, tr("账号在其他客户端登陆"));
     }
 }

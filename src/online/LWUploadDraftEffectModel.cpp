@@ -56,14 +56,14 @@ void LWUploadDraftEffectModel::uploadEffectDraft()
 {
     if (uploading())
         return;
-    emit infoChanged(QStringLiteral("Uploading..."));
+    emit infoChanged(tr("Uploading..."));
     const QString package = LWUploadPackage::build();
     if (package.isEmpty()) {
-        fail(1, QStringLiteral("Failed to get special effect file"));
+        fail(1, tr("Failed to get special effect file"));
         return;
     }
     if (LWUploadPackage::isOverLimit(QFileInfo(package).size())) {
-        fail(2, QStringLiteral("The effect file is over 5M and cannot be uploaded."));
+        fail(2, tr("The effect file is over 5M and cannot be uploaded."));
         return;
     }
     LWUploadFields fields;
@@ -79,7 +79,7 @@ void LWUploadDraftEffectModel::onUploaded(int state, const QString &text)
 {
     emit uploadingChanged();
     if (state != LWUploadDone) {
-        fail(1, QStringLiteral("Effect file upload failed, please try again"));
+        fail(1, tr("Effect file upload failed, please try again"));
         return;
     }
     if (m_identifier.isEmpty())

@@ -69,7 +69,7 @@ void LWUploadEffectBase::readReply(const QByteArray &body)
     if (code != LWServiceProtocol::kStatusOk) {
         m_message = m_replyObject.value(QStringLiteral("message")).toString();
         if (m_message.contains(LWServiceProtocol::notSignedInMessage()))
-            m_message = QString::fromUtf8("网络异常，请稍后上传");
+            m_message = tr("网络异常，请稍后上传");
         return;
     }
     m_state = LWUploadDone;

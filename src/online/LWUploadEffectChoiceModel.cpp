@@ -47,17 +47,17 @@ QString LWUploadEffectChoiceModel::stateText(int stateCode)
 {
     switch (stateCode) {
     case 0:
-        return QStringLiteral("Not reviewed");
+        return tr("Not reviewed");
     case 1:
-        return QStringLiteral("In review");
+        return tr("In review");
     case 2:
-        return QStringLiteral("Disapproved");
+        return tr("Disapproved");
     case 3:
-        return QStringLiteral("Approved");
+        return tr("Approved");
     case 4:
-        return QStringLiteral("Launched");
+        return tr("Launched");
     default:
-        return QStringLiteral("Unknow");
+        return tr("Unknow");
     }
 }
 

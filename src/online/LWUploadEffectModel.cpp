@@ -87,7 +87,7 @@ void LWUploadEffectModel::getAndCaculateEffectPack()
     m_packagePath = LWUploadPackage::build();
     if (m_packagePath.isEmpty()) {
         setUploadReady(false);
-        emit fileUploadResult(3, QString::fromUtf8("特效文件生成失败，无法上传"));
+        emit fileUploadResult(3, tr("特效文件生成失败，无法上传"));
         return;
     }
     const qint64 size = QFileInfo(m_packagePath).size();
@@ -142,14 +142,14 @@ bool LWUploadEffectModel::refuseBeforeSending()
 {
     QString message;
     if (m_effectName.isEmpty())
-        message = QString::fromUtf8("请输入特效名称");
+        message = tr("请输入特效名称");
     else if (m_effectDesc.isEmpty())
-        message = QString::fromUtf8("请输入特效介绍");
+        message = tr("请输入特效介绍");
     // Measured again: the package may have been rebuilt since the window opened.
     else if (m_overSize || (!m_packagePath.isEmpty() && LWUploadPackage::isOverLimit(QFileInfo(m_packagePath).size())))
-        message = QString::fromUtf8("特效文件超过5M，无法上传");
+        message = tr("特效文件超过5M，无法上传");
     else if (m_packagePath.isEmpty())
-        message = QString::fromUtf8("获取特效文件失败");
+        message = tr("获取特效文件失败");
     if (message.isEmpty())
         return false;
     emit fileUploadResult(1, message);
@@ -176,13 +176,13 @@ void LWUploadEffectModel::reportSubmission()
 {
     const LWUploadEffectNetStatus state = m_file->state();
     if (state == LWUploadDone) {
-        emit fileUploadResult(0, QString::fromUtf8("上传成功"));
+        emit fileUploadResult(0, tr("上传成功"));
         LWExternalBrowser::open(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathSiteEffects));
     } else if (state == LWUploadCancelled) {
         emit cancleUploadSignal();
     } else {
         const QString message = m_file->message();
-        emit fileUploadResult(2, message.isEmpty() ? QString::fromUtf8("特效文件上传失败，请重试") : message);
+        emit fileUploadResult(2, message.isEmpty() ? tr("特效文件上传失败，请重试") : message);
     }
 }
 

@@ -14,7 +14,9 @@ namespace {
 
 constexpr int kBitDepthOffset = 24; // signature (8), IHDR length and tag (8), width, height
 
-QString tr(const char *text)
+// A namespace has no tr(); the context is spelled out so that lupdate files
+// these texts under it.
+QString translated(const char *text)
 {
     return QCoreApplication::translate("LWResourceImageCheck", text);
 }
@@ -29,13 +31,20 @@ const SizeRule *ruleFor(int constraint)
 {
     using C = LWEffectCommon;
     static const SizeRule rules[] = {
-        {[](const QSize &s) { return s.width() == 1200 && s.height() == 1200; }, QT_TR_NOOP("Size should be 1200 x 1200")},
-        {[](const QSize &s) { return s.width() == 1280 && s.height() == 1280; }, QT_TR_NOOP("Size should be 1280 x 1280")},
-        {[](const QSize &s) { return s.width() <= 540 && s.height() <= 960; }, QT_TR_NOOP("Size should under 540 x 960")},
-        {[](const QSize &s) { return qint64(s.width()) * s.height() <= 1000000; }, QT_TR_NOOP("Size should under 1000 x 1000")},
-        {[](const QSize &s) { return s.width() == 174 && s.height() == 89; }, QT_TR_NOOP("Size should be 174 x 89")},
-        {[](const QSize &s) { return s.width() == 512 && s.height() == 512; }, QT_TR_NOOP("Size should be 512 x 512")},
-        {[](const QSize &s) { return s.width() == 150 && s.height() == 150; }, QT_TR_NOOP("Size should be 150 x 150")},
+        {[](const QSize &s) { return s.width() == 1200 && s.height() == 1200; },
+         QT_TRANSLATE_NOOP("LWResourceImageCheck", "Size should be 1200 x 1200")},
+        {[](const QSize &s) { return s.width() == 1280 && s.height() == 1280; },
+         QT_TRANSLATE_NOOP("LWResourceImageCheck", "Size should be 1280 x 1280")},
+        {[](const QSize &s) { return s.width() <= 540 && s.height() <= 960; },
+         QT_TRANSLATE_NOOP("LWResourceImageCheck", "Size should under 540 x 960")},
+        {[](const QSize &s) { return qint64(s.width()) * s.height() <= 1000000; },
+         QT_TRANSLATE_NOOP("LWResourceImageCheck", "Size should under 1000 x 1000")},
+        {[](const QSize &s) { return s.width() == 174 && s.height() == 89; },
+         QT_TRANSLATE_NOOP("LWResourceImageCheck", "Size should be 174 x 89")},
+        {[](const QSize &s) { return s.width() == 512 && s.height() == 512; },
+         QT_TRANSLATE_NOOP("LWResourceImageCheck", "Size should be 512 x 512")},
+        {[](const QSize &s) { return s.width() == 150 && s.height() == 150; },
+         QT_TRANSLATE_NOOP("LWResourceImageCheck", "Size should be 150 x 150")},
     };
     if (constraint < C::LWConstraintTypeFaceSize1200 || constraint > C::LWConstrainTypeTextureSizeFix150x150)
         return nullptr;
@@ -77,13 +86,13 @@ bool checkTextureConstraint(const QString &imagePath, int constraint, QString *e
                          || constraint == LWEffectCommon::LWConstrainTypeTextureSizeMul1000x1000;
     if (bounded && size.width() < 1 && size.height() < 1) {
         if (error)
-            *error = tr("Invalid resources");
+            *error = QCoreApplication::translate("LWResourceImageCheck", "Invalid resources");
         return false;
     }
     if (rule->fits(size))
         return true;
     if (error)
-        *error = tr(rule->error);
+        *error = translated(rule->error);
     return false;
 }
 
