@@ -4,6 +4,7 @@
 #include "LWCrashReporting.h"
 #include "LWGuiApplication.h"
 #include "LWMainWindowController.h"
+#include "LWStartupProbe.h"
 #include "common/LWLanguage.h"
 #include "common/LWResources.h"
 #include "common/LWRunMarker.h"
@@ -14,6 +15,7 @@
 #include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQmlDebuggingEnabler>
+#include <QQuickWindow>
 #include <QTranslator>
 #include <QtWebEngine>
 
@@ -48,6 +50,10 @@ int main(int argc, char *argv[])
         engine.load(QUrl(document));
     LWMainWindowController::instance()->attachEngine(&engine);
     LWMainWindowController::instance()->showHomeWindow();
+    for (QObject *root : engine.rootObjects()) {
+        if (root->objectName() == QLatin1String("homeWinObj"))
+            LWStartupProbe::reportFirstFrame(qobject_cast<QQuickWindow *>(root));
+    }
     LWBeaconProxy::instance()->triggerOpenStudioEvent(LWBeaconnEventParam::gsOpenStudioDoubleClick);
 
     if (engine.rootObjects().isEmpty()) {
