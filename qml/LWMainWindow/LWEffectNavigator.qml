@@ -74,19 +74,19 @@ Rectangle {
         }
     }
 
-    Menu {
+    LWMenu {
         id: addMenu
-        MenuItem {
+        LWMenuItem {
             text: qsTr("2D Sticker")
             icon.source: "qrc:/LWViewCommon/images/2dFeature.png"
             onTriggered: navigator.addFeature("LWFeatureType2DSticker")
         }
-        MenuItem {
+        LWMenuItem {
             text: qsTr("Filter")
             icon.source: "qrc:/LWViewCommon/images/featureFilter.png"
             onTriggered: navigator.addFeature("LWFeatureTypeFilter")
         }
-        Menu {
+        LWMenu {
             title: qsTr("Makeup V2")
             Instantiator {
                 id: makeupEntries
@@ -97,7 +97,7 @@ Rectangle {
                     { label: qsTr("Pupil"), choice: "pupil" },
                     { label: qsTr("Lip V2"), choice: "lips_v2" }
                 ]
-                delegate: MenuItem {
+                delegate: LWMenuItem {
                     text: modelData.label
                     onTriggered: effectPackManager.createFeatureToWorkSpaceEffectWithChoice("LWFeatureTypeFaceMakeupV2", modelData.choice)
                 }
@@ -106,12 +106,12 @@ Rectangle {
             }
             id: makeupMenu
         }
-        MenuItem {
+        LWMenuItem {
             text: qsTr("HairColor")
             icon.source: "qrc:/LWViewCommon/images/featurehaircolor.png"
             onTriggered: navigator.addFeature("LWFeatureTypeHairColor")
         }
-        MenuItem {
+        LWMenuItem {
             text: qsTr("FacePick")
             icon.source: "qrc:/LWViewCommon/images/featuresegbody.png"
             onTriggered: navigator.addFeature("LWFeatureTypeMatting")

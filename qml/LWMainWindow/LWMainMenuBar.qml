@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
 
 // File, Edit, Tool and Help menus of the editor.
 MenuBar {
@@ -31,20 +32,20 @@ MenuBar {
         }
     }
 
-    Menu {
+    LWMenu {
         title: qsTr("File")
-        Menu {
+        LWMenu {
             title: qsTr("New")
-            MenuItem {
+            LWMenuItem {
                 text: qsTr("New empty project") + "\tCtrl+N"
                 onTriggered: bar.guard.request(1, "")
             }
-            Menu {
+            LWMenu {
                 id: templateMenu
                 title: qsTr("Create a new project from the template")
                 Instantiator {
                     model: bar.window ? bar.window.templates : []
-                    delegate: MenuItem {
+                    delegate: LWMenuItem {
                         text: modelData.group + " \u203A " + modelData.title
                         onTriggered: bar.guard.request(2, modelData)
                     }
@@ -53,18 +54,18 @@ MenuBar {
                 }
             }
         }
-        MenuItem {
+        LWMenuItem {
             text: qsTr("Open") + "\tCtrl+O"
             onTriggered: bar.guard.request(3, "")
         }
-        Menu {
+        LWMenu {
             id: recentMenu
             title: qsTr("Open recently")
             property var entries: []
             onAboutToShow: entries = effectPackManager.recentProjs()
             Instantiator {
                 model: recentMenu.entries
-                delegate: MenuItem {
+                delegate: LWMenuItem {
                     text: modelData.projName
                     onTriggered: bar.guard.request(4, modelData.projFilePath)
                 }
@@ -72,35 +73,35 @@ MenuBar {
                 onObjectRemoved: recentMenu.removeItem(object)
             }
         }
-        MenuSeparator {}
-        MenuItem {
+        LWMenuSeparator {}
+        LWMenuItem {
             text: qsTr("Save") + "\tCtrl+S"
             onTriggered: bar.window.saveProject()
         }
-        MenuItem {
+        LWMenuItem {
             text: qsTr("Save As")
             onTriggered: bar.window.saveAs()
         }
-        MenuItem {
+        LWMenuItem {
             text: qsTr("Export effect package")
             onTriggered: bar.window.exportPackage()
         }
     }
-    Menu {
+    LWMenu {
         title: qsTr("Edit")
-        MenuItem {
+        LWMenuItem {
             text: qsTr("Undo") + "\tCtrl+Z"
             onTriggered: mainWindowController.onActionUndo()
         }
-        MenuItem {
+        LWMenuItem {
             text: qsTr("Redo") + "\tShift+Ctrl+Z"
             onTriggered: mainWindowController.onActionRedo()
         }
-        MenuItem {
+        LWMenuItem {
             text: qsTr("Select All") + "\tCtrl+A"
         }
     }
-    Menu {
+    LWMenu {
         id: toolMenu
         title: qsTr("Tool")
         Instantiator {
@@ -110,7 +111,7 @@ MenuBar {
                 { label: qsTr("Japanese"), type: 3, note: "再起動して更新(日本語)" },
                 { label: qsTr("Korean"), type: 4, note: "Please reboot for then software（Korean）" }
             ]
-            delegate: MenuItem {
+            delegate: LWMenuItem {
                 text: modelData.label
                 checkable: true
                 checked: mainWindowController.currentLanguageType === modelData.type
@@ -125,21 +126,21 @@ MenuBar {
             onObjectRemoved: toolMenu.removeItem(object)
         }
     }
-    Menu {
+    LWMenu {
         title: qsTr("Help")
-        MenuItem {
+        LWMenuItem {
             text: qsTr("Tutorial")
             onTriggered: {
                 bar.window.report("triggerClickAid", "gsClickOnlineTutorial")
                 Qt.openUrlExternally(mainWindowController.tutorialUrl())
             }
         }
-        MenuItem {
+        LWMenuItem {
             text: qsTr("Check Updates")
             enabled: mainWindowController.lwCheckUpdateModel !== null
             onTriggered: mainWindowController.lwCheckUpdateModel.updateLastestVersionByUser()
         }
-        MenuItem {
+        LWMenuItem {
             text: qsTr("Onboarding flow")
             onTriggered: tour.start()
         }

@@ -276,9 +276,9 @@ ApplicationWindow {
         else
             loginWindow.show()
     }
-    Menu {
+    LWMenu {
         id: accountMenu
-        MenuItem {
+        LWMenuItem {
             text: qsTr("Log out")
             onTriggered: guard.request(5, "")
         }

@@ -1,10 +1,11 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
 
 // A context menu built from a tree item's menu models (title and id, with
 // sub-menus). Choosing an entry hands its id to the item.
-Menu {
+LWMenu {
     id: menu
     property var items: []
     property var target: null
@@ -13,7 +14,7 @@ Menu {
 
     Instantiator {
         model: menu.items
-        delegate: MenuItem {
+        delegate: LWMenuItem {
             text: modelData ? modelData.itemTitle : ""
             onTriggered: {
                 if (menu.target && modelData)

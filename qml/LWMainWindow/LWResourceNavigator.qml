@@ -66,21 +66,21 @@ Rectangle {
         }
     }
 
-    Menu {
+    LWMenu {
         id: importMenu
-        MenuItem {
+        LWMenuItem {
             text: qsTr("Images or music…")
             onTriggered: filesDialog.open()
         }
-        MenuItem {
+        LWMenuItem {
             text: qsTr("Frame sequence from images…")
             onTriggered: framesDialog.open()
         }
-        MenuItem {
+        LWMenuItem {
             text: qsTr("Frame sequence folder…")
             onTriggered: folderDialog.open()
         }
-        MenuItem {
+        LWMenuItem {
             text: qsTr("Folder with groups…")
             onTriggered: groupDialog.open()
         }

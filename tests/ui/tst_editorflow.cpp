@@ -131,6 +131,22 @@ private slots:
         QVERIFY(packs()->isTmpProj());
     }
 
+    // The menu bar's menus open in the editor's palette with their entries
+    // and shortcuts.
+    void menusOpen()
+    {
+        startProjectWithFeature();
+        QVERIFY(clickText(editor(), QStringLiteral("File")));
+        QTRY_VERIFY(itemWithText(editor()->contentItem(), QStringLiteral("Open\tCtrl+O")));
+        QQuickItem *entry = itemWithText(editor()->contentItem(), QStringLiteral("Open\tCtrl+O"));
+        QCOMPARE(entry->property("shortcutText").toString(), QStringLiteral("Ctrl+O"));
+        shoot(editor(), QStringLiteral("menu-file"));
+        QVERIFY2(entry->width() >= entry->implicitWidth(),
+                 qPrintable(QString("%1 < %2").arg(entry->width()).arg(entry->implicitWidth())));
+        QTest::keyClick(editor(), Qt::Key_Escape);
+        QTRY_VERIFY(!itemWithText(editor()->contentItem(), QStringLiteral("Open\tCtrl+O")));
+    }
+
     // A recent project whose folder has gone is not opened; the author is
     // told, and the editor is not entered.
     void vanishedRecentProjectWarns()

@@ -1,0 +1,65 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/LWViewCommon"
+
+// A menu entry in the editor's palette. A text "Label\tShortcut" shows the
+// shortcut right-aligned and dimmed.
+MenuItem {
+    id: item
+    readonly property string label: text.split("\t")[0]
+    readonly property string shortcutText: text.indexOf("\t") >= 0 ? text.split("\t")[1] : ""
+
+    implicitHeight: 28
+    leftPadding: 12
+    rightPadding: 12
+
+    LWTheme { id: theme }
+
+    contentItem: Item {
+        implicitWidth: title.implicitWidth + (item.shortcutText ? shortcut.implicitWidth + 32 : 0)
+                       + (item.subMenu ? 16 : 0) + (item.checkable ? 20 : 0)
+        implicitHeight: 20
+        Text {
+            id: mark
+            visible: item.checkable
+            anchors.left: parent.left
+            anchors.verticalCenter: parent.verticalCenter
+            text: item.checked ? "\u2713" : ""
+            color: theme.accent
+            font.pixelSize: theme.fontSize
+        }
+        Text {
+            id: title
+            anchors.left: parent.left
+            anchors.leftMargin: item.checkable ? 20 : 0
+            anchors.verticalCenter: parent.verticalCenter
+            text: item.label
+            color: item.enabled ? theme.text : theme.textDim
+            font.pixelSize: theme.fontSize
+        }
+        Text {
+            id: shortcut
+            anchors.right: parent.right
+            anchors.rightMargin: item.subMenu ? 16 : 0
+            anchors.verticalCenter: parent.verticalCenter
+            text: item.shortcutText
+            color: theme.textDim
+            font.pixelSize: theme.smallSize
+        }
+        Text {
+            visible: item.subMenu !== null
+            anchors.right: parent.right
+            anchors.verticalCenter: parent.verticalCenter
+            text: "\u203A"
+            color: theme.textDim
+            font.pixelSize: theme.fontSize + 2
+        }
+    }
+    indicator: Item {}
+    arrow: Item {}
+    background: Rectangle {
+        implicitWidth: 0
+        radius: 3
+        color: item.highlighted && item.enabled ? theme.accentDim : "transparent"
+    }
+}

@@ -1,0 +1,15 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/LWViewCommon"
+
+// A thin line between groups of menu entries.
+MenuSeparator {
+    topPadding: 3
+    bottomPadding: 3
+    LWTheme { id: theme }
+    contentItem: Rectangle {
+        implicitWidth: 180
+        implicitHeight: 1
+        color: theme.line
+    }
+}
