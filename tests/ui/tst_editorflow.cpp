@@ -6,6 +6,8 @@
 #include "app/LWAppHost.h"
 #include "app/LWGuiApplication.h"
 #include "app/LWMainWindowController.h"
+#include "navigation/LWNaviTreeModel.h"
+#include "navigation/LWNaviTreeSelModel.h"
 #include "common/LWResources.h"
 #include "workspace/LWEffectPackManager.h"
 #include "workspace/LWRecentProjects.h"
@@ -145,6 +147,40 @@ private slots:
                  qPrintable(QString("%1 < %2").arg(entry->width()).arg(entry->implicitWidth())));
         QTest::keyClick(editor(), Qt::Key_Escape);
         QTRY_VERIFY(!itemWithText(editor()->contentItem(), QStringLiteral("Open\tCtrl+O")));
+    }
+
+    // Each feature kind, selected in the tree, brings its panel into the
+    // inspector (and its scene where it has one).
+    void eachFeatureKindShows_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("choice");
+        QTest::newRow("2d-sticker") << "LWFeatureType2DSticker" << "";
+        QTest::newRow("filter") << "LWFeatureTypeFilter" << "";
+        QTest::newRow("makeup-lips") << "LWFeatureTypeFaceMakeupV2" << "lips_v2";
+        QTest::newRow("hair-colour") << "LWFeatureTypeHairColor" << "";
+        QTest::newRow("matting") << "LWFeatureTypeMatting" << "";
+    }
+    void eachFeatureKindShows()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, choice);
+        LWMainWindowController *ctrl = LWMainWindowController::instance();
+        if (!showing(home()))
+            ctrl->showHomeWindow();
+        QTRY_VERIFY(showing(home()));
+        call(home(), "newProject");
+        QTRY_VERIFY(showing(editor()));
+        if (choice.isEmpty())
+            packs()->createFeatureToWorkSpaceEffect(key);
+        else
+            packs()->createFeatureToWorkSpaceEffectWithChoice(key, choice);
+        QCOMPARE(packs()->getFeatureCount(), 1);
+        ctrl->effectNaviTreeSelModel()->setCurrentIndex(ctrl->effectNaviTreeModel()->index(0, 0),
+                                                        QItemSelectionModel::ClearAndSelect);
+        QTRY_VERIFY(ctrl->inspectorViewModel());
+        QTest::qWait(1500); // the package size settles, pictures load
+        shoot(editor(), QStringLiteral("feature-") + QString::fromLatin1(QTest::currentDataTag()));
     }
 
     // A recent project whose folder has gone is not opened; the author is

@@ -16,8 +16,9 @@ MenuItem {
     LWTheme { id: theme }
 
     contentItem: Item {
-        implicitWidth: title.implicitWidth + (item.shortcutText ? shortcut.implicitWidth + 32 : 0)
-                       + (item.subMenu ? 16 : 0) + (item.checkable ? 20 : 0)
+        readonly property real lead: item.checkable || glyph.visible ? 24 : 0
+        implicitWidth: lead + title.implicitWidth + (item.shortcutText ? shortcut.implicitWidth + 32 : 0)
+                       + (item.subMenu ? 16 : 0)
         implicitHeight: 20
         Text {
             id: mark
@@ -28,10 +29,21 @@ MenuItem {
             color: theme.accent
             font.pixelSize: theme.fontSize
         }
+        Image {
+            id: glyph
+            visible: !item.checkable && item.icon.source.toString() !== ""
+            anchors.left: parent.left
+            anchors.verticalCenter: parent.verticalCenter
+            width: 16
+            height: 16
+            sourceSize.width: 32
+            sourceSize.height: 32
+            source: visible ? item.icon.source : ""
+        }
         Text {
             id: title
             anchors.left: parent.left
-            anchors.leftMargin: item.checkable ? 20 : 0
+            anchors.leftMargin: parent.lead
             anchors.verticalCenter: parent.verticalCenter
             text: item.label
             color: item.enabled ? theme.text : theme.textDim
