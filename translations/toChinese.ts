@@ -209,6 +209,50 @@
         <source>Compressed file</source>
         <translation>压缩文件</translation>
     </message>
+    <message>
+        <source>No compression</source>
+        <translation>不压缩</translation>
+    </message>
+    <message>
+        <source>High quality</source>
+        <translation>高质量</translation>
+    </message>
+    <message>
+        <source>Medium quality</source>
+        <translation>中等质量</translation>
+    </message>
+    <message>
+        <source>Low quality</source>
+        <translation>低质量</translation>
+    </message>
+    <message>
+        <source>Suggest to compress sequence files if special effect is over 5M</source>
+        <translation>特效超过 5M 时，建议压缩序列帧文件</translation>
+    </message>
+    <message>
+        <source>The project has no frame sequences.</source>
+        <translation>项目中没有序列帧。</translation>
+    </message>
+    <message>
+        <source>No frames</source>
+        <translation>无序列帧</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>帧数</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>质量</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>完成</translation>
+    </message>
 </context>
 <context>
     <name>LWEffectNavigator</name>
@@ -282,6 +326,14 @@
     <message>
         <source>The package %1 is damaged or unsafe and was not imported.</source>
         <translation>特效包 %1 已损坏或不安全，未导入。</translation>
+    </message>
+    <message>
+        <source>The project could not be saved in %1. The files there are still those of the last save.</source>
+        <translation>无法将项目保存到 %1。该位置的文件仍为上次保存的版本。</translation>
+    </message>
+    <message>
+        <source>The project could not be saved in %1.</source>
+        <translation>无法将项目保存到 %1。</translation>
     </message>
 </context>
 <context>

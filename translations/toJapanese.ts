@@ -209,6 +209,50 @@
         <source>Compressed file</source>
         <translation>圧縮ファイル</translation>
     </message>
+    <message>
+        <source>No compression</source>
+        <translation>圧縮しない</translation>
+    </message>
+    <message>
+        <source>High quality</source>
+        <translation>高画質</translation>
+    </message>
+    <message>
+        <source>Medium quality</source>
+        <translation>標準画質</translation>
+    </message>
+    <message>
+        <source>Low quality</source>
+        <translation>低画質</translation>
+    </message>
+    <message>
+        <source>Suggest to compress sequence files if special effect is over 5M</source>
+        <translation>エフェクトが 5MB を超える場合は、連番フレームの圧縮をおすすめします</translation>
+    </message>
+    <message>
+        <source>The project has no frame sequences.</source>
+        <translation>プロジェクトに連番フレームがありません。</translation>
+    </message>
+    <message>
+        <source>No frames</source>
+        <translation>フレームなし</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>フレーム数</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>画質</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>完了</translation>
+    </message>
 </context>
 <context>
     <name>LWEffectNavigator</name>
@@ -282,6 +326,14 @@
     <message>
         <source>The package %1 is damaged or unsafe and was not imported.</source>
         <translation>パッケージ %1 は破損しているか安全でないため、インポートしませんでした。</translation>
+    </message>
+    <message>
+        <source>The project could not be saved in %1. The files there are still those of the last save.</source>
+        <translation>プロジェクトを %1 に保存できませんでした。保存先のファイルは前回保存したときのままです。</translation>
+    </message>
+    <message>
+        <source>The project could not be saved in %1.</source>
+        <translation>プロジェクトを %1 に保存できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -973,7 +1025,7 @@
     </message>
     <message>
         <source>Remember me on this computer</source>
-        <translation>このコンピューターに保存する</translation>
+        <translation>サインイン情報を保存する</translation>
     </message>
     <message>
         <source>Signing in...</source>
@@ -1242,7 +1294,7 @@
     </message>
     <message>
         <source>Assest library</source>
-        <translation>素材ライブラリ</translation>
+        <translation>素材</translation>
     </message>
     <message>
         <source>Import</source>

@@ -209,6 +209,50 @@
         <source>Compressed file</source>
         <translation>압축 파일</translation>
     </message>
+    <message>
+        <source>No compression</source>
+        <translation>압축 안 함</translation>
+    </message>
+    <message>
+        <source>High quality</source>
+        <translation>고화질</translation>
+    </message>
+    <message>
+        <source>Medium quality</source>
+        <translation>중간 화질</translation>
+    </message>
+    <message>
+        <source>Low quality</source>
+        <translation>저화질</translation>
+    </message>
+    <message>
+        <source>Suggest to compress sequence files if special effect is over 5M</source>
+        <translation>효과가 5MB를 넘으면 프레임 시퀀스 파일을 압축하는 것이 좋습니다</translation>
+    </message>
+    <message>
+        <source>The project has no frame sequences.</source>
+        <translation>프로젝트에 프레임 시퀀스가 없습니다.</translation>
+    </message>
+    <message>
+        <source>No frames</source>
+        <translation>프레임 없음</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>프레임 수</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>화질</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>완료</translation>
+    </message>
 </context>
 <context>
     <name>LWEffectNavigator</name>
@@ -282,6 +326,14 @@
     <message>
         <source>The package %1 is damaged or unsafe and was not imported.</source>
         <translation>패키지 %1이(가) 손상되었거나 안전하지 않아 가져오지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The project could not be saved in %1. The files there are still those of the last save.</source>
+        <translation>프로젝트를 %1에 저장하지 못했습니다. 그 위치의 파일은 마지막으로 저장한 상태 그대로입니다.</translation>
+    </message>
+    <message>
+        <source>The project could not be saved in %1.</source>
+        <translation>프로젝트를 %1에 저장하지 못했습니다.</translation>
     </message>
 </context>
 <context>
@@ -660,7 +712,7 @@
     </message>
     <message>
         <source>Create a new project from the template</source>
-        <translation>템플릿으로 새 프로젝트 만들기</translation>
+        <translation>템플릿으로 만들기</translation>
     </message>
     <message>
         <source>Open</source>

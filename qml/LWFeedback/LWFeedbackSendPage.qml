@@ -98,7 +98,13 @@ Item {
                     sourceSize.width: 180
                 }
                 Text {
+                    // Wraps inside the frame: some languages need two lines.
                     anchors.centerIn: parent
+                    width: parent.width - 8
+                    horizontalAlignment: Text.AlignHCenter
+                    wrapMode: Text.Wrap
+                    maximumLineCount: 3
+                    elide: Text.ElideRight
                     visible: !page.model || page.model.screenshotUrl.toString().length === 0
                     text: qsTr("No screenshot")
                     color: theme.textDim

@@ -19,15 +19,20 @@ Rectangle {
         height: 34
         color: theme.sectionHeader
         Text {
+            // Gives way to the buttons, whose labels are longer in some languages.
             anchors.left: parent.left
             anchors.leftMargin: 12
+            anchors.right: actions.left
+            anchors.rightMargin: 8
             anchors.verticalCenter: parent.verticalCenter
+            elide: Text.ElideRight
             text: qsTr("Resources")
             color: theme.text
             font.pixelSize: theme.fontSize
             font.bold: true
         }
         Row {
+            id: actions
             anchors.right: parent.right
             anchors.rightMargin: 8
             anchors.verticalCenter: parent.verticalCenter

@@ -64,6 +64,7 @@ Window {
             radius: 12
             visible: !code.valid
             text: draftWin.failed ? qsTr("No code yet") : qsTr("Uploading...")
+            busy: !draftWin.failed
         }
     }
 

@@ -5,6 +5,8 @@ import "qrc:/LWViewCommon"
 Rectangle {
     id: cover
     property alias text: caption.text
+    // False once waiting is over without a result: the caption stays, the spinner goes.
+    property bool busy: true
     color: theme.window
     LWTheme { id: theme }
 
@@ -15,6 +17,7 @@ Rectangle {
         anchors.centerIn: parent
         spacing: 16
         Item {
+            visible: cover.busy
             width: 40
             height: 40
             anchors.horizontalCenter: parent.horizontalCenter
@@ -44,7 +47,7 @@ Rectangle {
         property int step: 0
         interval: 90
         repeat: true
-        running: cover.visible
+        running: cover.visible && cover.busy
         onTriggered: step = (step + 1) % 8
     }
 }

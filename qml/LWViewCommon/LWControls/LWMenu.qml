@@ -7,7 +7,18 @@ import "qrc:/LWViewCommon"
 Menu {
     id: menu
     padding: 4
-    implicitWidth: Math.max(200, contentItem ? contentItem.implicitWidth + leftPadding + rightPadding : 0)
+    // A menu's list does not size itself to its entries; without this the
+    // longer labels of some languages run into their shortcuts or are cut.
+    readonly property real widestEntry: {
+        var widest = 0
+        for (var i = 0; i < count; ++i) {
+            var entry = itemAt(i)
+            if (entry)
+                widest = Math.max(widest, entry.implicitWidth)
+        }
+        return widest
+    }
+    implicitWidth: Math.max(200, widestEntry + leftPadding + rightPadding)
     delegate: LWMenuItem {}
 
     LWTheme { id: theme }
