@@ -19,6 +19,14 @@
         <source>Rename</source>
         <translation>重命名</translation>
     </message>
+    <message>
+        <source>choose texture folder</source>
+        <translation>选择纹理文件夹</translation>
+    </message>
+    <message>
+        <source>Image files</source>
+        <translation>图片文件</translation>
+    </message>
 </context>
 <context>
     <name>LW2DStickerPart</name>

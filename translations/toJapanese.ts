@@ -19,6 +19,14 @@
         <source>Rename</source>
         <translation>名前を変更</translation>
     </message>
+    <message>
+        <source>choose texture folder</source>
+        <translation>テクスチャフォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Image files</source>
+        <translation>画像ファイル</translation>
+    </message>
 </context>
 <context>
     <name>LW2DStickerPart</name>

@@ -19,6 +19,14 @@
         <source>Rename</source>
         <translation>이름 바꾸기</translation>
     </message>
+    <message>
+        <source>choose texture folder</source>
+        <translation>텍스처 폴더 선택</translation>
+    </message>
+    <message>
+        <source>Image files</source>
+        <translation>이미지 파일</translation>
+    </message>
 </context>
 <context>
     <name>LW2DStickerPart</name>

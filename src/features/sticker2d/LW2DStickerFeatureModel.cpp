@@ -319,8 +319,8 @@ void LW2DStickerFeatureModel::addComponent()
 void LW2DStickerFeatureModel::importFrame()
 {
     LWInspectorFileRequest request;
-    request.title = QStringLiteral("choose texture folder");
-    request.filter = QStringList{QStringLiteral("Image files ( *.png)")};
+    request.title = tr("choose texture folder");
+    request.filter = QStringList{tr("Image files") + QStringLiteral(" ( *.png)")};
     request.selectFolder = true;
     QPointer<LW2DStickerFeatureModel> self(this);
     LWInspectorHub::instance()->dialogs()->openFile(request, [self](const QList<QUrl> &urls) {
