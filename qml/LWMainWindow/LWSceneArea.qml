@@ -9,32 +9,49 @@ Rectangle {
     clip: true
     LWTheme { id: theme }
 
-    property int zoomPercent: 100
+    // A loaded scene zooms itself and reports its zoom; without one the
+    // placeholder face zooms here.
+    property int placeholderPercent: 100
+    readonly property var scene: sceneLoader.status === Loader.Ready ? sceneLoader.item : null
+    readonly property bool sceneZooms: !!scene && scene.zoomPercent !== undefined
+    readonly property int zoomPercent: sceneZooms ? scene.zoomPercent : placeholderPercent
     readonly property var sceneModel: mainWindowController ? mainWindowController.sceneViewModel : null
     readonly property var inspector: mainWindowController ? mainWindowController.inspectorViewModel : null
 
-    function zoomIn() { zoomPercent = Math.min(400, zoomPercent + 10) }
-    function zoomOut() { zoomPercent = Math.max(20, zoomPercent - 10) }
+    function zoomIn() {
+        if (sceneZooms)
+            scene.zoomIn()
+        else
+            placeholderPercent = Math.min(400, placeholderPercent + 10)
+    }
+    function zoomOut() {
+        if (sceneZooms)
+            scene.zoomOut()
+        else
+            placeholderPercent = Math.max(20, placeholderPercent - 10)
+    }
 
-    onSceneModelChanged: zoomPercent = 100
-    onInspectorChanged: zoomPercent = 100
+    onSceneModelChanged: placeholderPercent = 100
+    onInspectorChanged: placeholderPercent = 100
+
+    Loader {
+        id: sceneLoader
+        anchors.fill: parent
+        focus: true
+        source: area.sceneModel && area.sceneModel.qmlPath ? area.sceneModel.qmlPath : ""
+        onLoaded: {
+            if (item.hasOwnProperty("lwModel"))
+                item.lwModel = Qt.binding(function() { return area.sceneModel })
+        }
+    }
 
     Item {
         id: stage
         anchors.centerIn: parent
         width: parent.width
         height: parent.height
-        scale: area.zoomPercent / 100
-
-        Loader {
-            id: sceneLoader
-            anchors.fill: parent
-            source: area.sceneModel && area.sceneModel.qmlPath ? area.sceneModel.qmlPath : ""
-            onLoaded: {
-                if (item.hasOwnProperty("viewModel"))
-                    item.viewModel = Qt.binding(function() { return area.sceneModel })
-            }
-        }
+        scale: area.placeholderPercent / 100
+        visible: sceneLoader.status !== Loader.Ready
 
         Image {
             anchors.centerIn: parent

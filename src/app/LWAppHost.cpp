@@ -19,11 +19,14 @@
 #include "online/LWBeaconProxy.h"
 #include "online/LWFeedBackModel.h"
 #include "online/LWLoginBridgeModel.h"
-#include "online/LWOnlineImageProvider.h"
 #include "online/LWOnlineTypes.h"
+#include "online/LWUploadEffectChoiceModel.h"
 #include "navigation/LWNaviTreeSelModel.h"
 #include "resources/LWResourceComponentView.h"
 #include "resources/LWResourceManager.h"
+#include "scene/LWConstructDynamicImage.h"
+#include "scene/LWImageProvider.h"
+#include "scene/LWSceneHub.h"
 #include "scene/LWSceneViewModel.h"
 #include "workspace/LWEffectPackManager.h"
 #include "workspace/LWPackageSizeEstimator.h"
@@ -133,6 +136,8 @@ void wireInspector()
     auto *controller = LWMainWindowController::instance();
     QObject::connect(hub, &LWInspectorHub::inspectorDataChanged, controller,
                      &LWMainWindowController::onInspectorDataChanged, Qt::UniqueConnection);
+    QObject::connect(LWSceneHub::instance(), &LWSceneHub::sceneViewDataChanged, controller,
+                     &LWMainWindowController::onSceneViewDataChanged, Qt::UniqueConnection);
     QObject::connect(controller, &LWMainWindowController::sceneViewDataChanged, hub,
                      &LWInspectorHub::sceneViewDataChanged, Qt::UniqueConnection);
     QObject::connect(controller, &LWMainWindowController::resourceModelDataChanged, hub,
@@ -173,11 +178,15 @@ void publishServices(QQmlEngine &engine)
     QQmlContext *context = engine.rootContext();
     context->setContextProperty(QStringLiteral("mainWindowController"), LWMainWindowController::instance());
     context->setContextProperty(QStringLiteral("effectPackManager"), LWEffectPackManager::instance());
-    // Until the scene views' image provider takes the name, the online
-    // models' pictures are served by a small one of their own.
+    context->setContextProperty(QStringLiteral("dynamicImgUpdate"), LWConstructDynamicImage::instance());
+    // The engine owns what it is given; the pictures stay with the
+    // process-wide objects the models write to.
+    if (!engine.imageProvider(QStringLiteral("appImgFolder")))
+        engine.addImageProvider(QStringLiteral("appImgFolder"), LWConstructDynamicImage::instance()->imageProvider());
     if (!engine.imageProvider(QStringLiteral("imageProvider")))
-        engine.addImageProvider(QStringLiteral("imageProvider"), new LWOnlineImageProvider);
-    LWFeedBackModel::instance()->setImageSink(LWOnlineImageProvider::store());
+        engine.addImageProvider(QStringLiteral("imageProvider"), LWImageProvider::forEngine());
+    LWFeedBackModel::instance()->setImageSink(LWImageProvider::instance());
+    LWUploadEffectChoiceModel::instance()->setImageSink(LWImageProvider::instance());
     context->setContextProperty(QStringLiteral("beaconProxy"), LWBeaconProxy::instance());
     LWBeaconProxy::instance()->installAsUsageSink();
     context->setContextProperty(QStringLiteral("lwLoginBridgeModel"), LWLoginBridgeModel::instance());

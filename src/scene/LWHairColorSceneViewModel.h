@@ -9,10 +9,9 @@
 class LWHairColorSceneViewModel : public LWSceneViewModel
 {
     Q_OBJECT
-    Q_PROPERTY(QString qmlPath READ qmlPath CONSTANT)
 
 public:
     using LWSceneViewModel::LWSceneViewModel;
 
-    QString qmlPath() const { return QStringLiteral("qrc:/LWHairColor/LWHairColorSceneView.qml"); }
+    QString qmlPath() const override { return QStringLiteral("qrc:/LWHairColor/LWHairColorSceneView.qml"); }
 };

@@ -34,4 +34,7 @@ void LWMakeupV2SceneViewModel::setFilterChecked(bool checked)
 void LWMakeupV2SceneViewModel::notifyFilterListChanged()
 {
     emit listFilterObjectChanged();
+    // The standard face comes with the makeup document, which is read
+    // after the scene exists; its filters announce themselves once it is.
+    emit standardFaceWidthChanged();
 }

@@ -33,6 +33,7 @@ public:
     // source is not owned and must outlive the scene (the makeup owns both).
     explicit LWMakeupV2SceneViewModel(Source *source, QObject *parent = nullptr);
 
+    QString qmlPath() const override { return QStringLiteral("qrc:/LWFaceMakeUpV2/LWMakeUpSceneView.qml"); }
     QString backgroundImage() const { return QStringLiteral("qrc:/LWFaceMakeUpV2/res/meanface.png"); }
     // Reading the list also refreshes the pupil picture: the view reads
     // both after every change of the list.

@@ -29,6 +29,8 @@ LW2DSticker::~LW2DSticker()
 void LW2DSticker::setScene(LW2DStickerPartSceneViewModel *scene)
 {
     m_scene = scene;
+    if (scene)
+        scene->setSticker(this);
 }
 
 LW2DStickerPartSceneViewModel *LW2DSticker::scene() const

@@ -13,6 +13,7 @@
 #include "inspector/LWInspectorViewModel.h"
 #include "inspector/LWPropIntViewModel.h"
 #include "scene/LW2DStickerPartSceneViewModel.h"
+#include "scene/LW2DStickerSceneViewModel.h"
 #include "undo/LWUndoStack.h"
 
 #include <QDir>
@@ -70,6 +71,8 @@ LW2DStickerFeatureModel::LW2DStickerFeatureModel(LWFeatureContainer *container, 
     m_partScene = new LW2DStickerPartSceneViewModel(this);
     m_sticker = new LW2DSticker(this, this);
     m_sticker->setScene(m_partScene);
+    // The feature shows the whole sticker; its parts show the part editor.
+    setSceneViewModel(new LW2DStickerSceneViewModel(m_sticker, this));
     connect(m_partScene, &LW2DStickerPartSceneViewModel::faceTypeChanged, this, [this] {
         for (LW2DStickerPart *part : m_sticker->models())
             part->notifyGeometryChanged();

@@ -289,7 +289,7 @@ int LW2DStickerPart::trackingArea() const
 void LW2DStickerPart::setFramePos(const QPointF &position)
 {
     const double scale = partScale();
-    if (scale < kTiny)
+    if (scale < kTiny || !std::isfinite(scale) || !std::isfinite(position.x()) || !std::isfinite(position.y()))
         return;
     if (manhattan((framePos() - position) / scale) < kTiny)
         return;
