@@ -26,12 +26,14 @@ Rectangle {
             font.bold: true
         }
         LWButton {
+            id: addButton
             anchors.right: parent.right
             anchors.rightMargin: 8
             anchors.verticalCenter: parent.verticalCenter
             text: "+ " + qsTr("Add")
             height: 24
-            onClicked: addMenu.popup()
+            // Drops from the button, wherever the pointer is.
+            onClicked: addMenu.popup(addButton, 0, addButton.height + 2)
         }
     }
 
@@ -88,6 +90,7 @@ Rectangle {
         }
         LWMenu {
             title: qsTr("Makeup V2")
+            iconSource: "qrc:/LWViewCommon/images/meizhuang.png"
             Instantiator {
                 id: makeupEntries
                 model: [

@@ -156,7 +156,7 @@ ApplicationWindow {
         }
 
         SplitView {
-            SplitView.preferredWidth: 260
+            SplitView.preferredWidth: 280
             SplitView.minimumWidth: 200
             orientation: Qt.Vertical
             handle: Rectangle {

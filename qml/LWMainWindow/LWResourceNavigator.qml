@@ -44,9 +44,10 @@ Rectangle {
                 onClicked: materialsRequested()
             }
             LWButton {
+                id: importButton
                 text: "+ " + qsTr("Import")
                 height: 24
-                onClicked: importMenu.popup()
+                onClicked: importMenu.popup(importButton, 0, importButton.height + 2)
             }
         }
     }

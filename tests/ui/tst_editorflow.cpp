@@ -147,6 +147,11 @@ private slots:
                  qPrintable(QString("%1 < %2").arg(entry->width()).arg(entry->implicitWidth())));
         QTest::keyClick(editor(), Qt::Key_Escape);
         QTRY_VERIFY(!itemWithText(editor()->contentItem(), QStringLiteral("Open\tCtrl+O")));
+
+        QVERIFY(clickText(editor(), QStringLiteral("+ Add")));
+        QTRY_VERIFY(itemWithText(editor()->contentItem(), QStringLiteral("Makeup V2")));
+        shoot(editor(), QStringLiteral("menu-add"));
+        QTest::keyClick(editor(), Qt::Key_Escape);
     }
 
     // Each feature kind, selected in the tree, brings its panel into the

@@ -7,6 +7,8 @@ import "qrc:/LWViewCommon"
 Menu {
     id: menu
     padding: 4
+    // Shown beside the title where this menu is a sub-menu of another.
+    property url iconSource: ""
     // A menu's list does not size itself to its entries; without this the
     // longer labels of some languages run into their shortcuts or are cut.
     readonly property real widestEntry: {

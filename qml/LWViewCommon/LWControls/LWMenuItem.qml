@@ -7,6 +7,7 @@ import "qrc:/LWViewCommon"
 MenuItem {
     id: item
     readonly property string label: text.split("\t")[0]
+    readonly property url glyphSource: subMenu && subMenu.iconSource !== undefined ? subMenu.iconSource : icon.source
     readonly property string shortcutText: text.indexOf("\t") >= 0 ? text.split("\t")[1] : ""
 
     implicitHeight: 28
@@ -31,14 +32,14 @@ MenuItem {
         }
         Image {
             id: glyph
-            visible: !item.checkable && item.icon.source.toString() !== ""
+            visible: !item.checkable && item.glyphSource.toString() !== ""
             anchors.left: parent.left
             anchors.verticalCenter: parent.verticalCenter
             width: 16
             height: 16
             sourceSize.width: 32
             sourceSize.height: 32
-            source: visible ? item.icon.source : ""
+            source: visible ? item.glyphSource : ""
         }
         Text {
             id: title
