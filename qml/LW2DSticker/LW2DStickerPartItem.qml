@@ -30,6 +30,8 @@ Item {
     readonly property point basePos: Geo.positionOf(part)
     property int front: 0
     property bool frameFailed: false
+    // Frames decoded so far: one per frame shown, never ahead of them.
+    property int framesDecoded: 0
 
     x: basePos.x + offset.x
     y: basePos.y + offset.y
@@ -78,6 +80,7 @@ Item {
         if (image.status === Image.Ready) {
             front = front === 0 ? 1 : 0
             frameFailed = false
+            ++framesDecoded
         } else if (image.status === Image.Error) {
             brokenFrames[image.frame] = true
             frameFailed = true
