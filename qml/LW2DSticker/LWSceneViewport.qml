@@ -180,6 +180,7 @@ FocusScope {
 
     ScrollBar {
         id: vbar
+        objectName: "verticalBar"
         orientation: Qt.Vertical
         anchors.top: parent.top
         anchors.bottom: hbar.visible ? hbar.top : parent.bottom

@@ -54,6 +54,14 @@ struct Fixture
     }
 };
 
+// A part whose scale anchors sit at image x ax and bx (y 120) on the key
+// points a and b.
+QJsonObject scaleAnchors(int a, double ax, int b, double bx)
+{
+    const QJsonObject scaleX{{"pointA", QJsonArray{anchor(a, ax, 120)}}, {"pointB", QJsonArray{anchor(b, bx, 120)}}};
+    return {{"scale", QJsonObject{{"scaleX", scaleX}}}};
+}
+
 bool near(QPointF a, QPointF b)
 {
     return std::abs(a.x() - b.x()) < 1e-9 && std::abs(a.y() - b.y()) < 1e-9;
@@ -256,10 +264,7 @@ private slots:
         QFETCH(double, imageDistance);
         QFETCH(double, factor);
         QFETCH(double, expectedFactor);
-        const QJsonObject overrides{
-            {"scale", QJsonObject{{"scaleX", QJsonObject{{"pointA", QJsonArray{anchor(74, 100, 120)}},
-                                                         {"pointB", QJsonArray{anchor(77, 100 + imageDistance, 120)}}}}}}};
-        Fixture f(1, overrides);
+        Fixture f(1, scaleAnchors(74, 100, 77, 100 + imageDistance));
         LW2DStickerPart *p = f.scene.partAt(0);
         const double scale = p->partScale();
         const QPointF corner = p->framePos();
@@ -302,10 +307,7 @@ private slots:
         QFETCH(bool, flatScale);
         QFETCH(QPointF, position);
         QFETCH(double, factor);
-        const QJsonObject overrides{
-            {"scale", QJsonObject{{"scaleX", QJsonObject{{"pointA", QJsonArray{anchor(74, 100, 120)}},
-                                                         {"pointB", QJsonArray{anchor(74, 220, 120)}}}}}}};
-        Fixture f(1, flatScale ? overrides : QJsonObject());
+        Fixture f(1, flatScale ? scaleAnchors(74, 100, 74, 220) : QJsonObject());
         LW2DStickerPart *p = f.scene.partAt(0);
         QCOMPARE(p->partScale() == 0.0, flatScale);
         const LW2DStickerAnchors before = p->anchors();

@@ -439,6 +439,21 @@ private slots:
         // wider than the view (narrower, it stays centred across).
         QMetaObject::invokeMethod(port, "zoomBy", Q_ARG(QVariant, 1.0));
         QTRY_COMPARE_WITH_TIMEOUT(port->property("wholeScale").toDouble(), 2.0, 1000);
+        // The scroll bar pans; the cursor says so while it is held.
+        auto *bar = port->findChild<QQuickItem *>("verticalBar");
+        QVERIFY(bar && bar->isVisible());
+        const double middle = bar->property("position").toDouble() + bar->property("size").toDouble() / 2;
+        const QPointF handle = bar->mapToScene(QPointF(bar->width() / 2, bar->height() * middle));
+        const QPointF centreBefore = mapToFace(QPointF(450, 410));
+        mouse(QEvent::MouseButtonPress, handle, Qt::LeftButton);
+        mouse(QEvent::MouseMove, handle + QPointF(0, 50), Qt::LeftButton);
+        mouse(QEvent::MouseMove, handle + QPointF(0, 100), Qt::LeftButton);
+        QCOMPARE(root()->property("mode").toString(), QString("moveSlider"));
+        mouse(QEvent::MouseButtonRelease, handle + QPointF(0, 100), Qt::NoButton);
+        QVERIFY2(mapToFace(QPointF(450, 410)).y() > centreBefore.y() + 100,
+                 qPrintable(QString::number(mapToFace(QPointF(450, 410)).y() - centreBefore.y())));
+        QCOMPARE(root()->property("mode").toString(), QString("default"));
+
         const QPointF cursor(610, 300);
         const QPointF faceBefore = mapToFace(cursor);
         for (int notch = 0; notch < 20; ++notch) {
