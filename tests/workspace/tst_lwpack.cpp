@@ -154,6 +154,32 @@ private slots:
         QVERIFY(QFile::exists(dir.filePath("again.zip")));
         QCOMPARE(lwpack({"export", dir.filePath("pkg.zip"), dir.filePath("x.zip")}).exitCode, 2);
     }
+
+    // Every shipped template is clean, and stays clean through a project
+    // made from it on the command line and exported again.
+    void templatesStayClean_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"temp2DSticker1", "temp2DSticker2", "temp2DSticker3", "temp2DSticker4",
+                                 "tempMakeup1", "tempMakeup2", "tempSegmentBody1", "tempFilter1"})
+            QTest::newRow(name) << QString(name);
+    }
+    void templatesStayClean()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        const QString shipped = dir.filePath(name + ".zip");
+        QVERIFY(QFile::copy(":/LWHome/templates/" + name + ".zip", shipped));
+        const Run original = lwpack({"check", shipped});
+        QVERIFY2(original.exitCode == 0, qPrintable(original.out));
+        const Run imported = lwpack({"import", shipped, dir.filePath("Project")});
+        QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
+        const Run exported = lwpack({"export", dir.filePath("Project/Project.lwproj"), dir.filePath("again.zip")});
+        QVERIFY2(exported.exitCode == 0, qPrintable(exported.err));
+        const Run checked = lwpack({"check", dir.filePath("again.zip")});
+        QVERIFY2(checked.exitCode == 0, qPrintable(checked.out));
+        QVERIFY(checked.out.contains("ok"));
+    }
 };
 
 LW_TEST_MAIN(TstLwpack)

@@ -1,9 +1,11 @@
 // assetgen <assets folder>: redraws every generated asset.
 // assetgen --overlay <folder>: writes point-layout check pictures instead.
 // assetgen --materials <folder>: writes the material library's catalogue.
+// assetgen --templates <folder>: makes the template packages and their tiles.
 //
 // Drawing is deterministic (no randomness, no system fonts in shapes) so a
-// rerun reproduces the committed files.
+// rerun reproduces the committed files; the template packages differ only in
+// what every export makes anew (tags, the effect's name, library names).
 #include "assetio.h"
 #include "catface.h"
 #include "humandraw.h"
@@ -14,6 +16,7 @@
 #include "materials.h"
 #include "overlay.h"
 #include "pictures.h"
+#include "templates.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -100,6 +103,10 @@ bool generateIcons()
 
 int main(int argc, char **argv)
 {
+    // The templates run the editor's code, which needs its own set-up
+    // before the application object exists.
+    if (argc == 3 && qstrcmp(argv[1], "--templates") == 0)
+        return Templates::run(argc, argv, QString::fromLocal8Bit(argv[2]));
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
@@ -109,7 +116,7 @@ int main(int argc, char **argv)
         return Materials::generate(args.at(1)) ? 0 : 1;
     if (args.size() != 1) {
         QTextStream(stderr) << "usage: assetgen <assets folder> | assetgen --overlay <folder>"
-                               " | assetgen --materials <folder>\n";
+                               " | assetgen --materials <folder> | assetgen --templates <folder>\n";
         return 64;
     }
     AssetIO::setRoot(args.at(0));
