@@ -6,15 +6,96 @@
 #include "app/LWAppHost.h"
 #include "app/LWGuiApplication.h"
 #include "app/LWMainWindowController.h"
+#include "common/LWJsonFile.h"
+#include "common/LWLanguage.h"
+#include "features/sticker2d/LW2DStickerPart.h"
+#include "inspector/LWQmlViewModel.h"
+#include "inspector/LWSecOptionViewModel.h"
+#include "undo/LWUndoStack.h"
+#include "workspace/LWZipUtil.h"
 #include "navigation/LWNaviTreeModel.h"
 #include "navigation/LWNaviTreeSelModel.h"
 #include "common/LWResources.h"
 #include "workspace/LWEffectPackManager.h"
 #include "workspace/LWRecentProjects.h"
 
+#include <QTranslator>
 #include <QtWebEngine>
 
 using namespace LWEditorDriver;
+
+namespace {
+
+// A text as the interface shows it in the language the test runs in.
+QString ui(const char *context, const char *source)
+{
+    return QCoreApplication::translate(context, source);
+}
+
+// The panel node editing a member; trigger pages are searched too.
+LWQmlViewModel *panelNode(LWQmlViewModel *root, const QString &id)
+{
+    if (!root)
+        return nullptr;
+    if (root->id() == id)
+        return root;
+    for (const auto &child : root->children()) {
+        if (LWQmlViewModel *found = panelNode(child.get(), id))
+            return found;
+    }
+    if (auto *options = qobject_cast<LWSecOptionViewModel *>(root)) {
+        for (int page = 0; page < options->pageCount(); ++page) {
+            for (const auto &child : options->page(page)) {
+                if (LWQmlViewModel *found = panelNode(child.get(), id))
+                    return found;
+            }
+        }
+    }
+    return nullptr;
+}
+
+LWSecOptionViewModel *triggerPages(LWQmlViewModel *root)
+{
+    if (auto *options = qobject_cast<LWSecOptionViewModel *>(root))
+        return options;
+    for (const auto &child : root->children()) {
+        if (auto *found = triggerPages(child.get()))
+            return found;
+    }
+    return nullptr;
+}
+
+// The drawn item of a sticker part in the scene.
+QQuickItem *partItem(QQuickItem *from, QObject *part)
+{
+    const QList<QQuickItem *> children = from->childItems();
+    for (QQuickItem *child : children) {
+        if (child->isVisible() && child->property("part").value<QObject *>() == part)
+            return child;
+        if (QQuickItem *found = partItem(child, part))
+            return found;
+    }
+    return nullptr;
+}
+
+void mouse(QQuickWindow *window, QEvent::Type type, QPointF p, Qt::MouseButtons buttons)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, p, window->mapToGlobal(p.toPoint()), button, buttons, Qt::NoModifier);
+    QGuiApplication::sendEvent(window, &event);
+}
+
+void drag(QQuickWindow *window, QPointF from, QPointF to)
+{
+    mouse(window, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    for (int i = 1; i <= 10; ++i) {
+        mouse(window, QEvent::MouseMove, from + (to - from) * (i / 10.0), Qt::LeftButton);
+        QTest::qWait(10);
+    }
+    mouse(window, QEvent::MouseButtonRelease, to, Qt::NoButton);
+}
+
+} // namespace
 
 class TstEditorFlow : public QObject
 {
@@ -99,7 +180,7 @@ private slots:
         QObject *guard = inEditor("saveGuard");
         QTRY_VERIFY(opened(guard));
         shoot(editor(), QStringLiteral("guard"));
-        QVERIFY(clickText(editor(), QStringLiteral("Cancle")));
+        QVERIFY(clickText(editor(), ui("LWSaveGuard", "Cancle")));
         QTRY_VERIFY(!opened(guard));
         QCOMPARE(packs()->projName(), name);
         QCOMPARE(packs()->getFeatureCount(), 1);
@@ -122,7 +203,7 @@ private slots:
 
         QTest::keyClick(editor(), Qt::Key_N, Qt::ControlModifier);
         QTRY_VERIFY(opened(inEditor("saveGuard")));
-        QVERIFY(clickText(editor(), QStringLiteral("Save")));
+        QVERIFY(clickText(editor(), ui("LWSaveGuard", "Save")));
         QTRY_VERIFY(dialog->property("visible").toBool());
         QVERIFY(packs()->isTmpProj());
         // Picking the folder finishes the save and then the pending new project.
@@ -138,18 +219,18 @@ private slots:
     void menusOpen()
     {
         startProjectWithFeature();
-        QVERIFY(clickText(editor(), QStringLiteral("File")));
-        QTRY_VERIFY(itemWithText(editor()->contentItem(), QStringLiteral("Open\tCtrl+O")));
-        QQuickItem *entry = itemWithText(editor()->contentItem(), QStringLiteral("Open\tCtrl+O"));
+        QVERIFY(clickText(editor(), ui("LWMainMenuBar", "File")));
+        QTRY_VERIFY(itemWithText(editor()->contentItem(), QString(ui("LWMainMenuBar", "Open") + "\tCtrl+O")));
+        QQuickItem *entry = itemWithText(editor()->contentItem(), QString(ui("LWMainMenuBar", "Open") + "\tCtrl+O"));
         QCOMPARE(entry->property("shortcutText").toString(), QStringLiteral("Ctrl+O"));
         shoot(editor(), QStringLiteral("menu-file"));
         QVERIFY2(entry->width() >= entry->implicitWidth(),
                  qPrintable(QString("%1 < %2").arg(entry->width()).arg(entry->implicitWidth())));
         QTest::keyClick(editor(), Qt::Key_Escape);
-        QTRY_VERIFY(!itemWithText(editor()->contentItem(), QStringLiteral("Open\tCtrl+O")));
+        QTRY_VERIFY(!itemWithText(editor()->contentItem(), QString(ui("LWMainMenuBar", "Open") + "\tCtrl+O")));
 
-        QVERIFY(clickText(editor(), QStringLiteral("+ Add")));
-        QTRY_VERIFY(itemWithText(editor()->contentItem(), QStringLiteral("Makeup V2")));
+        QVERIFY(clickText(editor(), "+ " + ui("LWEffectNavigator", "Add")));
+        QTRY_VERIFY(itemWithText(editor()->contentItem(), ui("LWEffectNavigator", "Makeup V2")));
         shoot(editor(), QStringLiteral("menu-add"));
         QTest::keyClick(editor(), Qt::Key_Escape);
     }
@@ -188,6 +269,105 @@ private slots:
         shoot(editor(), QStringLiteral("feature-") + QString::fromLatin1(QTest::currentDataTag()));
     }
 
+    // An author's session on the "White Cat" template: open it from the
+    // home window, pick a part in the tree, give it a trigger in the
+    // inspector, drag it in the scene, undo both with the keyboard, save it
+    // as a project of their own, reopen that from the recent list and
+    // export the package.
+    void whiteCatSession()
+    {
+        LWMainWindowController *ctrl = LWMainWindowController::instance();
+        if (!showing(home()))
+            ctrl->showHomeWindow();
+        QTRY_VERIFY(showing(home()));
+        QVERIFY(activate(home()));
+        QVERIFY(clickText(home(), ui("LWHomeWindow", "White Cat")));
+        QTRY_VERIFY(showing(editor()));
+        QTRY_COMPARE(packs()->getFeatureCount(), 1);
+        shoot(editor(), QStringLiteral("white-cat-opened"));
+
+        // The part, chosen in the tree by its title.
+        LWNaviTreeModel *tree = ctrl->effectNaviTreeModel();
+        const QModelIndex partIndex = tree->index(0, 0, tree->index(0, 0));
+        auto *part = dynamic_cast<LW2DStickerPart *>(LWNaviTreeModel::itemFromIndex(partIndex));
+        QVERIFY(part);
+        QVERIFY(activate(editor()));
+        QVERIFY(clickText(editor(), part->title()));
+        QTRY_COMPARE(ctrl->effectNaviTreeSelModel()->currentIndex(), partIndex);
+        QTRY_VERIFY(ctrl->sceneViewModel() && ctrl->sceneViewModel()->property("qmlPath").toString().endsWith(
+                                                  QLatin1String("LW2DStickerPartSceneView.qml")));
+        QTRY_VERIFY(ctrl->inspectorViewModel());
+        QTest::qWait(300);
+
+        // The trigger mode combo opens the page of actions (switching pages
+        // is no edit of its own), whose combo then picks "nod".
+        LWQmlViewModel *panel = ctrl->inspectorViewModel();
+        LWSecOptionViewModel *pages = triggerPages(panel);
+        QVERIFY(pages);
+        pages->setOptionIndex(1);
+        LWUndoStack *stack = LWUndoStack::instance();
+        const int before = stack->index();
+        const int triggerBefore = part->partData().triggerType;
+        const QPointF positionBefore = part->framePos();
+        LWQmlViewModel *action = panelNode(panel, QStringLiteral("triggerAction"));
+        QVERIFY(action);
+        QVERIFY(action->setProperty("optionIndex", 3));
+        QCOMPARE(part->partData().triggerType, 16);
+        QCOMPARE(stack->index(), before + 1);
+
+        // The part dragged in the scene, one step.
+        QQuickItem *drawn = nullptr;
+        QTRY_VERIFY((drawn = partItem(editor()->contentItem(), part)));
+        const QPointF centre = drawn->mapToScene(QPointF(drawn->width() / 2, drawn->height() / 2));
+        const int stepsBeforeDrag = stack->index();
+        drag(editor(), centre, centre + QPointF(40, 30));
+        QTRY_VERIFY(part->framePos() != positionBefore);
+        QCOMPARE(stack->index(), stepsBeforeDrag + 1);
+        shoot(editor(), QStringLiteral("white-cat-dragged"));
+
+        // Undo both from the keyboard.
+        QVERIFY(activate(editor()));
+        for (int guard = 0; stack->index() > before && guard < 10; ++guard)
+            QTest::keyClick(editor(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(stack->index(), before);
+        QCOMPARE(part->framePos(), positionBefore);
+        QCOMPARE(part->partData().triggerType, triggerBefore);
+
+        // Save as the author's own project.
+        const QString folder = saveAs(QStringLiteral("MyWhiteCat"));
+        QTRY_VERIFY(packs()->isSaved());
+        QVERIFY(QFileInfo::exists(folder + QStringLiteral("/MyWhiteCat.lwproj")));
+
+        // Reopen it from the home window's recent list.
+        ctrl->showHomeWindow();
+        QTRY_VERIFY(showing(home()));
+        QVERIFY(activate(home()));
+        QVERIFY(clickText(home(), ui("LWHomeWindow", "Recent projects")));
+        QTRY_VERIFY(itemWithText(home()->contentItem(), QStringLiteral("MyWhiteCat")));
+        shoot(home(), QStringLiteral("home-recent"));
+        QVERIFY(clickText(home(), QStringLiteral("MyWhiteCat")));
+        QTRY_VERIFY(showing(editor()));
+        QTRY_COMPARE(packs()->projName(), QStringLiteral("MyWhiteCat"));
+        QCOMPARE(packs()->getFeatureCount(), 1);
+
+        // Export the package and look inside.
+        const QString zip = m_dir.filePath(QStringLiteral("white-cat.zip"));
+        call(editor(), "exportTo", QUrl::fromLocalFile(zip).toString());
+        QTRY_VERIFY(QFileInfo::exists(zip));
+        const QString unpacked = m_dir.filePath(QStringLiteral("white-cat"));
+        QVERIFY(LWZipUtil::unzip(zip, unpacked));
+        const QJsonObject config = LWJsonFile::read(unpacked + QStringLiteral("/config.json"));
+        QCOMPARE(config.value("effect").toObject().value("Link").toArray().size(), 1);
+        const QJsonObject sticker = LWJsonFile::read(unpacked + QStringLiteral("/2DSticker/sticker.json"));
+        const QJsonObject parts = sticker.value("parts").toObject();
+        QVERIFY(!parts.isEmpty());
+        for (auto it = parts.begin(); it != parts.end(); ++it) {
+            const int frames = it.value().toObject().value("frameCount").toInt();
+            QVERIFY(frames > 0);
+            QCOMPARE(QDir(unpacked + QStringLiteral("/2DSticker/") + it.key()).entryList({"*.png"}).size(), frames);
+        }
+    }
+
     // A recent project whose folder has gone is not opened; the author is
     // told, and the editor is not entered.
     void vanishedRecentProjectWarns()
@@ -216,6 +396,15 @@ int main(int argc, char **argv)
     LWTest::isolate();
     QtWebEngine::initialize();
     LWGuiApplication app(argc, argv);
+    // Screenshots in a chosen language: LW_SHOT_LANG=1 English, 2 Chinese,
+    // 3 Japanese, 4 Korean, set before anything resolves the language.
+    QTranslator translator;
+    if (qEnvironmentVariableIsSet("LW_SHOT_LANG")) {
+        lwInitResources();
+        LWLanguage::instance()->setLanguage(qEnvironmentVariableIntValue("LW_SHOT_LANG"));
+        if (translator.load(LWLanguage::instance()->translatorPath()))
+            app.installTranslator(&translator);
+    }
     TstEditorFlow test;
     return LWTest::run(argc, argv, &test);
 }
