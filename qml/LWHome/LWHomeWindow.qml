@@ -223,11 +223,11 @@ Window {
             anchors.bottom: parent.bottom
             clip: true
             cellWidth: 196
-            cellHeight: 250
+            cellHeight: 262
             model: homeWin.templates
             delegate: Item {
                 width: 184
-                height: 238
+                height: 250
                 Rectangle {
                     id: card
                     width: parent.width
@@ -260,6 +260,10 @@ Window {
                     text: modelData.title
                     color: theme.text
                     font.pixelSize: theme.fontSize
+                    // Long template names take a second line rather than
+                    // losing their end.
+                    wrapMode: Text.WordWrap
+                    maximumLineCount: 2
                     elide: Text.ElideRight
                 }
                 MouseArea {

@@ -281,6 +281,8 @@ private slots:
             ctrl->showHomeWindow();
         QTRY_VERIFY(showing(home()));
         QVERIFY(activate(home()));
+        QTest::qWait(300);
+        shoot(home(), QStringLiteral("home-templates"));
         QVERIFY(clickText(home(), ui("LWHomeWindow", "White Cat")));
         QTRY_VERIFY(showing(editor()));
         QTRY_COMPARE(packs()->getFeatureCount(), 1);
