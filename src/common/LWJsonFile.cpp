@@ -8,6 +8,20 @@
 
 namespace LWJsonFile {
 
+namespace {
+thread_local int t_failures = 0; // failed writes on this thread so far
+}
+
+FailureWatch::FailureWatch()
+    : m_failuresBefore(t_failures)
+{
+}
+
+bool FailureWatch::failed() const
+{
+    return t_failures != m_failuresBefore;
+}
+
 QJsonObject read(const QString &path)
 {
     QFile file(path);
@@ -28,11 +42,20 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         qWarning() << "Can't open file for writing" << path;
+        ++t_failures;
         return false;
     }
-    file.write(bytes);
+    // A write cut short (a full disk, a file size limit) is no error to
+    // QSaveFile: committing it would put half a document in place.
+    if (file.write(bytes) != bytes.size()) {
+        qWarning() << "Can't open file for writing" << path << file.errorString();
+        file.cancelWriting();
+        ++t_failures;
+        return false;
+    }
     if (!file.commit()) {
         qWarning() << "Can't open file for writing" << path << file.errorString();
+        ++t_failures;
         return false;
     }
     return true;

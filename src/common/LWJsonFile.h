@@ -19,4 +19,17 @@ bool write(const QString &path, const QJsonObject &object);
 // Same as write() for raw bytes, for callers that serialise themselves.
 bool writeBytes(const QString &path, const QByteArray &bytes);
 
+// Notices the writes that fail on this thread while it exists: a caller
+// that has many documents written by code that only logs a failure (the
+// features of an export) can still tell whether all of them were written.
+class FailureWatch
+{
+public:
+    FailureWatch();
+    bool failed() const;
+
+private:
+    int m_failuresBefore;
+};
+
 } // namespace LWJsonFile

@@ -86,6 +86,7 @@ bool LWAutoBackup::backupProject(LWProjectModel *project, const QString &target)
     const QString incoming = published + QStringLiteral(".new");
     const QString outgoing = published + QStringLiteral(".old");
     QMutexLocker lock(&lwBackupLock());
+    recoverPublished(published);
     LWFolderUtil::removeFolder(incoming);
     if (!LWFolderUtil::copyFolder(staging, incoming)) {
         LWFolderUtil::removeFolder(incoming);
@@ -102,4 +103,20 @@ bool LWAutoBackup::backupProject(LWProjectModel *project, const QString &target)
     }
     LWFolderUtil::removeFolder(outgoing);
     return true;
+}
+
+void LWAutoBackup::recoverPublished(const QString &target)
+{
+    const QString published = target.isEmpty() ? publishedFolder() : target;
+    const QString incoming = published + QStringLiteral(".new");
+    const QString outgoing = published + QStringLiteral(".old");
+    // ".old" only ever comes from renaming a complete backup, and only once
+    // ".new" has been copied completely.
+    if (QFileInfo::exists(published) || !QFileInfo(outgoing).isDir())
+        return;
+    if (QFileInfo(incoming).isDir() && QDir().rename(incoming, published)) {
+        LWFolderUtil::removeFolder(outgoing);
+        return;
+    }
+    QDir().rename(outgoing, published);
 }

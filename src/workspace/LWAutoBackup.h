@@ -26,6 +26,12 @@ public:
     static QString stagingFolder();
     static QString publishedFolder();
 
+    // A publish cut short between its two renames leaves no backup in place
+    // but the complete previous and new copies beside it: the new one is
+    // put in place. Call with the backup lock held, before reading the
+    // backup. An empty target means curprojbk.
+    static void recoverPublished(const QString &target = QString());
+
 public slots:
     void autoBackup();
 

@@ -391,6 +391,9 @@ bool LWEffectModel::writeProjectDocument(const QString &target)
 
 bool LWEffectModel::writePackage(const QString &target)
 {
+    // The features log what they fail to write; a package missing any of
+    // their documents is not a package.
+    LWJsonFile::FailureWatch watch;
     QJsonArray links;
     QJsonObject bgm;
     QStringList versions;
@@ -413,5 +416,5 @@ bool LWEffectModel::writePackage(const QString &target)
         versions.append(feature->sdkVersion());
     }
     const QJsonObject config = LWPackageConfig::build(m_name, versions, links, bgm);
-    return LWJsonFile::write(target + QStringLiteral("/config.json"), config);
+    return LWJsonFile::write(target + QStringLiteral("/config.json"), config) && !watch.failed();
 }

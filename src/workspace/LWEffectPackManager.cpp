@@ -24,6 +24,8 @@
 #include <QMutex>
 #include <QUrl>
 
+#include <cstdio>
+
 namespace {
 
 // "qrc:/x" names the resource ":/x"; "file:" URLs name local files.
@@ -93,6 +95,10 @@ bool LWEffectPackManager::lastCrashFlag()
 {
     if (!LWSettingFlags::takeLastCrashed())
         return false;
+    {
+        QMutexLocker lock(&lwBackupLock());
+        LWAutoBackup::recoverPublished();
+    }
     return QFileInfo::exists(LWDataPaths::backupFolder() + QStringLiteral("/curprojbk/backup.lwproj"));
 }
 
@@ -180,7 +186,8 @@ void LWEffectPackManager::saveProj()
     if (ok)
         setSaved(true);
     else
-        qWarning() << "save project: some files could not be written" << m_project->folder();
+        reportProblem(tr("The project could not be saved in %1. The files there are still those of the last save.")
+                          .arg(m_project->folder()));
 }
 
 void LWEffectPackManager::saveProjAs(QString newDir)
@@ -198,7 +205,7 @@ void LWEffectPackManager::saveProjAs(QString newDir)
     if (ok)
         setSaved(true);
     else
-        qWarning() << "save project as: the project could not be saved into" << target;
+        reportProblem(tr("The project could not be saved in %1.").arg(target));
     if (wasTemporary != m_project->isTemporary())
         emit isTmpProjChanged();
     emit projNameChanged();
@@ -206,7 +213,11 @@ void LWEffectPackManager::saveProjAs(QString newDir)
 
 void LWEffectPackManager::openBackupProj()
 {
-    const QString backup = LWDataPaths::backupFolder() + QStringLiteral("/curprojbk");
+    const QString backup = LWAutoBackup::publishedFolder();
+    {
+        QMutexLocker lock(&lwBackupLock());
+        LWAutoBackup::recoverPublished();
+    }
     if (!QFileInfo::exists(backup + QStringLiteral("/backup.lwproj")))
         return;
     const QString scratch = LWFolderUtil::makeScratchFolder(LWDataPaths::subFolder(QStringLiteral("projTemp")));
@@ -360,8 +371,9 @@ bool LWEffectPackManager::exportEffect(QString path)
         reportProblem(tr("The package could not be written to %1.").arg(target));
         return false;
     }
-    QFile::remove(target);
-    if (!QFile::rename(partial, target)) {
+    // rename(2) replaces the old package in one step: there is always
+    // either the old one or the new one at the target.
+    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData()) != 0) {
         QFile::remove(partial);
         reportProblem(tr("The package could not be written to %1.").arg(target));
         return false;

@@ -1,5 +1,6 @@
 #include "LWProjectFile.h"
 
+#include "LWSaveJournal.h"
 #include "common/LWJsonFile.h"
 
 #include <QFileInfo>
@@ -13,7 +14,7 @@ LWProjectFile LWProjectFile::read(const QString &projectFilePath)
     project.effectFolderName = object.value(QStringLiteral("effect")).toString();
     if (project.name.isEmpty())
         project.name = QFileInfo(projectFilePath).completeBaseName();
-    if (project.effectFolderName.isEmpty())
+    if (project.effectFolderName.isEmpty() || LWSaveJournal::isReservedName(project.effectFolderName))
         project.effectFolderName = QStringLiteral("effect");
     return project;
 }

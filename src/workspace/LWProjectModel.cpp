@@ -2,6 +2,7 @@
 
 #include "LWEffectModel.h"
 #include "LWProjectFile.h"
+#include "LWSaveJournal.h"
 #include "common/LWDataPaths.h"
 #include "common/LWFolderUtil.h"
 #include "resources/LWResourceManager.h"
@@ -24,6 +25,25 @@ void copyTemplate(const QString &resource, const QString &folder, const QString 
         QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
 }
 
+bool copyWithoutProjectFiles(const QString &source, const QString &target)
+{
+    if (!QDir().mkpath(target))
+        return false;
+    bool ok = true;
+    const QFileInfoList entries =
+        QDir(source).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    for (const QFileInfo &entry : entries) {
+        const QString destination = target + QLatin1Char('/') + entry.fileName();
+        if (entry.isDir() && !entry.isSymLink()) {
+            ok = LWFolderUtil::copyFolder(entry.filePath(), destination) && ok;
+        } else if (entry.suffix() != QLatin1String("lwproj")) {
+            QFile::remove(destination);
+            ok = QFile::copy(entry.filePath(), destination) && ok;
+        }
+    }
+    return ok;
+}
+
 } // namespace
 
 LWProjectModel::LWProjectModel(QObject *parent)
@@ -40,6 +60,9 @@ LWProjectModel *LWProjectModel::open(const QString &projectFilePath, QObject *pa
 {
     auto *project = new LWProjectModel(parent);
     const QFileInfo file(projectFilePath);
+    // A save that was cut short is finished (or dropped) before anything
+    // of the project is read.
+    LWSaveJournal::recover(file.absolutePath());
     const LWProjectFile data = LWProjectFile::read(projectFilePath);
     project->m_folder = file.absolutePath();
     project->m_name = data.name;
@@ -78,15 +101,40 @@ void LWProjectModel::loadEffect()
 
 bool LWProjectModel::save()
 {
+    // An effect folder outside the project (a hand-edited project file)
+    // cannot be staged inside it: its files are written where they are.
+    const QString effectPath = QDir(m_folder).relativeFilePath(effectFolder());
+    if (effectPath.startsWith(QLatin1String("..")) || QDir::isAbsolutePath(effectPath))
+        return writeFiles(m_folder, effectFolder());
+
+    const QString staging = LWSaveJournal::begin(m_folder);
+    if (!writeFiles(staging, staging + QLatin1Char('/') + effectPath)) {
+        LWSaveJournal::discard(m_folder);
+        return false;
+    }
+    if (!LWSaveJournal::commit(m_folder))
+        return false;
+    // The manifest written in place once more lets the library delete the
+    // files it released, now that the saved project no longer needs them.
+    saveLibraryInto(effectFolder());
+    return true;
+}
+
+bool LWProjectModel::writeFiles(const QString &folder, const QString &effectTarget)
+{
     LWProjectFile file;
     file.name = m_name;
     file.effectFolderName = m_effectFolderName;
-    bool ok = file.write(projectFilePath());
+    bool ok = file.write(LWProjectFile::pathFor(folder, m_name));
     SaveParam param;
+    param.path = effectTarget;
     param.bSaveProject = true;
     if (m_effect)
-        ok = m_effect->save(param) && ok;
-    return saveLibraryInto(effectFolder()) && ok;
+        ok = ok && m_effect->save(param);
+    if (!ok)
+        return false;
+    QDir().mkpath(effectTarget);
+    return saveLibraryInto(effectTarget);
 }
 
 bool LWProjectModel::saveAs(const QString &newFolder)
@@ -97,20 +145,30 @@ bool LWProjectModel::saveAs(const QString &newFolder)
     // Refuse a target inside the project: the copy would chase itself.
     if (target.startsWith(QDir::cleanPath(m_folder) + QLatin1Char('/')))
         return false;
-    if (!LWFolderUtil::copyFolder(m_folder, target))
+    // The copy takes no project file: the new one is written by the save
+    // below, so the new folder holds a project only once it is complete.
+    if (!copyWithoutProjectFiles(m_folder, target))
         return false;
-    QFile::remove(LWProjectFile::pathFor(target, m_name));
     LWResourceManager *library = LWResourceManager::instance();
     const bool libraryMoves = library->isLoadedFor(effectFolder());
-    m_folder = target;
-    m_name = QFileInfo(target).fileName();
-    if (m_effect)
-        m_effect->setFolder(effectFolder());
-    if (libraryMoves)
-        library->setWorkspaceFolder(effectFolder());
-    const bool ok = save();
+    const QString oldFolder = m_folder;
+    const QString oldName = m_name;
+    const auto moveTo = [&](const QString &folder, const QString &name) {
+        m_folder = folder;
+        m_name = name;
+        if (m_effect)
+            m_effect->setFolder(effectFolder());
+        if (libraryMoves)
+            library->setWorkspaceFolder(effectFolder());
+    };
+    moveTo(target, QFileInfo(target).fileName());
+    if (!save()) {
+        // The new folder holds no project: work goes on where it was.
+        moveTo(oldFolder, oldName);
+        return false;
+    }
     m_temporary = false;
-    return ok;
+    return true;
 }
 
 bool LWProjectModel::saveLibraryInto(const QString &folder) const

@@ -25,9 +25,9 @@ public:
     QString projectFilePath() const;
     bool isTemporary() const { return m_temporary; }
 
-    // Writes the project file, effect.json and the resource manifest.
-    // Returns false when any of them could not be written (the others are
-    // still written: a partial save beats none).
+    // Writes the project file, effect.json and the resource manifest, all
+    // of them or none (see LWSaveJournal). Returns false when they could
+    // not be written; the project on disk is then the last save.
     bool save();
     // Writes the resource manifest into folder (the effect folder of a copy).
     bool saveLibraryInto(const QString &folder) const;
@@ -41,6 +41,9 @@ private:
     void loadEffect();
     // Replaces the resource library with this project's.
     void loadResources();
+    // The project file into folder, effect.json and the manifest into
+    // effectTarget; stops at the first failure.
+    bool writeFiles(const QString &folder, const QString &effectTarget);
 
     LWEffectModel *m_effect = nullptr; // owned (QObject child)
     QString m_name;

@@ -162,8 +162,8 @@ private slots:
         QFile::remove(dir.filePath("Owl/effect/effect.json"));
         QDir().mkpath(dir.filePath("Owl/effect/effect.json"));
         manager->effect()->createFeature(LWEffectCommon::LWFeatureType2DSticker, {});
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Can't open file for writing"));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("some files could not be written"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Can't open file for writing|could not move"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("project could not be saved"));
         manager->saveProj();
         QVERIFY(!manager->isSaved());
         QFile f(dir.filePath("Owl/Owl.lwproj"));
