@@ -34,6 +34,8 @@ public:
     QJsonValue toConfigLinkValue() const override { return QJsonValue(); }
     void naviTreeItemInspectorDataChanged() override;
 
+    // The tree's column text stays reachable beside the panel's value.
+    using LWFeatureTreeItem::data;
     // The panel's current value.
     QJsonObject data() const;
     // "resId" when it names a music resource of the library, else empty.
