@@ -1,14 +1,265 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
+import QtQuick.Controls 2.15
 import "qrc:/LWViewCommon"
+import "qrc:/LWLogin/LWOnlineControls"
+import "qrc:/LWViewCommon/LWControls"
 
+// The project's frame sequences with their size, and the quality each is
+// stored at. Choosing a level makes (or reuses) the compressed copy of the
+// chosen sequence; the original frames are always kept.
 Window {
+    id: win
     objectName: "compressFilesWindow"
-    width: 640
-    height: 480
+    width: 720
+    height: 520
+    minimumWidth: 600
+    minimumHeight: 440
     visible: false
     title: qsTr("Compressed file") + " - Glowsmith"
     color: theme.window
 
+    property var model: mainWindowController ? mainWindowController.lwCompressFilesViewModel : null
+    property var files: []
+    readonly property var levelTitles: [qsTr("No compression"), qsTr("High quality"), qsTr("Medium quality"),
+                                        qsTr("Low quality")]
+
+    function readFiles() { files = model ? model.getFileList() : [] }
+
     LWTheme { id: theme }
+
+    Component.onCompleted: readFiles()
+    onModelChanged: readFiles()
+
+    Connections {
+        target: win.model
+        ignoreUnknownSignals: true
+        function onFileListChanged() { win.readFiles() }
+    }
+
+    LWOnlineHeader {
+        id: header
+        width: parent.width
+        title: qsTr("Compressed file")
+        subtitle: qsTr("Suggest to compress sequence files if special effect is over 5M")
+    }
+
+    Rectangle {
+        id: listPane
+        anchors.top: header.bottom
+        anchors.bottom: footer.top
+        anchors.left: parent.left
+        anchors.margins: 16
+        width: 220
+        radius: 6
+        color: theme.panel
+        border.color: theme.line
+
+        ListView {
+            id: fileList
+            objectName: "compressFileList"
+            anchors.fill: parent
+            anchors.margins: 4
+            clip: true
+            model: win.files
+            currentIndex: win.model ? win.model.currentIndex : -1
+            ScrollBar.vertical: ScrollBar {}
+
+            delegate: Rectangle {
+                width: fileList.width
+                height: 34
+                radius: 4
+                readonly property bool chosen: index === fileList.currentIndex
+                color: chosen ? theme.panelRaised : (area.containsMouse ? theme.sectionHeader : "transparent")
+                border.color: chosen ? theme.accent : "transparent"
+
+                Image {
+                    id: icon
+                    anchors.left: parent.left
+                    anchors.leftMargin: 8
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: 16
+                    height: 16
+                    source: "qrc:/LWViewCommon/images/resTexture.png"
+                }
+                Text {
+                    anchors.left: icon.right
+                    anchors.leftMargin: 8
+                    anchors.right: parent.right
+                    anchors.rightMargin: 8
+                    anchors.verticalCenter: parent.verticalCenter
+                    elide: Text.ElideRight
+                    text: modelData ? modelData.getFileName : ""
+                    color: theme.text
+                    font.pixelSize: theme.fontSize
+                }
+                MouseArea {
+                    id: area
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    onClicked: if (win.model) win.model.onFileListClick(index)
+                }
+            }
+        }
+        Text {
+            anchors.centerIn: parent
+            width: parent.width - 24
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+            visible: win.files.length === 0
+            text: qsTr("The project has no frame sequences.")
+            color: theme.textDim
+            font.pixelSize: theme.smallSize
+        }
+    }
+
+    Item {
+        id: details
+        anchors.top: header.bottom
+        anchors.bottom: footer.top
+        anchors.left: listPane.right
+        anchors.right: parent.right
+        anchors.margins: 16
+        enabled: win.files.length > 0
+
+        LWImageWell {
+            id: preview
+            objectName: "compressPreview"
+            anchors.top: parent.top
+            anchors.left: parent.left
+            width: 200
+            height: 200
+            acceptDrops: false
+            placeholder: qsTr("No frames")
+            source: win.model ? win.model.getImagesFirstPath : ""
+        }
+
+        Column {
+            anchors.top: parent.top
+            anchors.left: preview.right
+            anchors.leftMargin: 16
+            anchors.right: parent.right
+            spacing: 8
+
+            Text {
+                text: qsTr("Frames")
+                color: theme.textDim
+                font.pixelSize: theme.smallSize
+            }
+            Text {
+                objectName: "compressFrameCount"
+                text: win.model ? win.model.getImagesNumber : 0
+                color: theme.text
+                font.pixelSize: 18
+            }
+            Text {
+                text: qsTr("Size")
+                color: theme.textDim
+                font.pixelSize: theme.smallSize
+            }
+            Text {
+                objectName: "compressSize"
+                text: win.model ? win.model.getImagesSize : ""
+                color: theme.text
+                font.pixelSize: 18
+            }
+        }
+
+        Column {
+            anchors.top: preview.bottom
+            anchors.topMargin: 18
+            anchors.left: parent.left
+            anchors.right: parent.right
+            spacing: 10
+
+            Text {
+                text: qsTr("Quality")
+                color: theme.textDim
+                font.pixelSize: theme.smallSize
+            }
+            Flow {
+                width: parent.width
+                spacing: 8
+                Repeater {
+                    model: win.levelTitles
+                    Rectangle {
+                        objectName: "compressLevel" + index
+                        readonly property bool chosen: win.model !== null && win.model.getCompressType === index
+                        readonly property bool usable: win.model !== null && win.model.getCompressTypeEnable
+                        width: levelText.implicitWidth + 28
+                        height: 30
+                        radius: 15
+                        opacity: usable ? 1 : 0.5
+                        color: chosen ? theme.accent : (levelArea.containsMouse && usable ? theme.panelRaised : theme.panel)
+                        border.color: chosen ? theme.accent : theme.line
+                        Text {
+                            id: levelText
+                            anchors.centerIn: parent
+                            text: modelData
+                            color: parent.chosen ? "#1e1f24" : theme.text
+                            font.pixelSize: theme.fontSize
+                            font.bold: parent.chosen
+                        }
+                        MouseArea {
+                            id: levelArea
+                            anchors.fill: parent
+                            hoverEnabled: true
+                            enabled: parent.usable
+                            cursorShape: Qt.PointingHandCursor
+                            onClicked: win.model.onCompressTypeListClick(index)
+                        }
+                    }
+                }
+            }
+            Item {
+                width: parent.width
+                height: 20
+                Rectangle {
+                    id: track
+                    anchors.left: parent.left
+                    anchors.right: percent.left
+                    anchors.rightMargin: 10
+                    anchors.verticalCenter: parent.verticalCenter
+                    height: 6
+                    radius: 3
+                    color: theme.field
+                    border.color: theme.fieldBorder
+                    Rectangle {
+                        objectName: "compressProgress"
+                        width: track.width * Math.max(0, Math.min(1, win.model ? win.model.getProcessValue : 0))
+                        height: parent.height
+                        radius: 3
+                        color: theme.accent
+                    }
+                }
+                Text {
+                    id: percent
+                    anchors.right: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: 40
+                    horizontalAlignment: Text.AlignRight
+                    text: Math.round(Math.max(0, Math.min(1, win.model ? win.model.getProcessValue : 0)) * 100) + "%"
+                    color: theme.textDim
+                    font.pixelSize: theme.smallSize
+                }
+            }
+        }
+    }
+
+    Item {
+        id: footer
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        height: 68
+        Rectangle { width: parent.width; height: 1; color: theme.line }
+        LWOnlineButton {
+            objectName: "compressFinishButton"
+            anchors.right: parent.right
+            anchors.rightMargin: 20
+            anchors.verticalCenter: parent.verticalCenter
+            text: qsTr("Finish")
+            onClicked: if (win.model) win.model.showCompressFilesWindow(false); else win.close()
+        }
+    }
 }

@@ -5,6 +5,7 @@
 #include "LWMainWindowController.h"
 #include "common/LWEffectCommon.h"
 #include "common/PostEventOffice.h"
+#include "compress/LWCompressFilesViewModel.h"
 #include "features/LWMenuItemModel.h"
 #include "inspector/LWInspectorDialogs.h"
 #include "inspector/LWInspectorHub.h"
@@ -148,6 +149,13 @@ void wireInspector()
     hub->setResources(std::make_unique<LibraryResources>());
 }
 
+// An oversized package leads the author to the batch compression window.
+void wireCompression()
+{
+    LWMainWindowController::instance()->setCompressionWindowOpener(
+        [](const QString &) { LWCompressFilesViewModel::instance()->showCompressFilesWindow(true); });
+}
+
 } // namespace
 
 namespace LWAppHost {
@@ -164,6 +172,7 @@ void registerTypes()
     qRegisterMetaType<QList<int>>("QList<int>");
     qRegisterMetaType<LWSceneViewModel *>("LWSceneViewModel*");
     qRegisterMetaType<LWMenuItemModel *>("LWMenuItemModel*");
+    qRegisterMetaType<LWCompressFilesViewModel *>("LWCompressFilesViewModel*");
     qRegisterMetaType<QObjectList>("QObjectList");
     qRegisterMetaType<LWProjectInfo>("LWProjectInfo");
     qRegisterMetaType<LWEPEvent>("LWEPEvent");
@@ -192,6 +201,7 @@ void publishServices(QQmlEngine &engine)
     context->setContextProperty(QStringLiteral("lwLoginBridgeModel"), LWLoginBridgeModel::instance());
     context->setContextProperty(QStringLiteral("packageSizeEstimator"), LWPackageSizeEstimator::instance());
     wireInspector();
+    wireCompression();
 }
 
 QStringList windowDocuments()

@@ -5,6 +5,7 @@
 #include "common/LWLanguage.h"
 #include "common/LWServiceConfig.h"
 #include "common/LWSettingFlags.h"
+#include "compress/LWCompressFilesViewModel.h"
 #include "inspector/LWQmlViewModel.h"
 #include "navigation/LWEffectNaviTreeModel.h"
 #include "navigation/LWNaviItemHub.h"
@@ -451,6 +452,11 @@ QObject *LWMainWindowController::feedBackModel() const
 QObject *LWMainWindowController::materialsModel() const
 {
     return LWMaterialsOnLine::instance();
+}
+
+QObject *LWMainWindowController::compressFilesViewModel() const
+{
+    return LWCompressFilesViewModel::instance();
 }
 
 void LWMainWindowController::submitFeedBackInfo(QString rspContent, QString rspEmail, QString rspImage, bool brspPack)

@@ -61,7 +61,7 @@ class LWMainWindowController : public QObject, public LWEditorEventListener
     Q_PROPERTY(QObject *lwCheckUpdateModel READ checkUpdateModel NOTIFY lwCheckUpdateModelChanged)
     Q_PROPERTY(QObject *feedBackModel READ feedBackModel NOTIFY feedBackModelChanged)
     Q_PROPERTY(QObject *materialsModel READ materialsModel NOTIFY materialsModelChanged)
-    Q_PROPERTY(QObject *lwCompressFilesViewModel READ servedModel NOTIFY lwCompressFilesViewModelChanged)
+    Q_PROPERTY(QObject *lwCompressFilesViewModel READ compressFilesViewModel NOTIFY lwCompressFilesViewModelChanged)
 
 public:
     static LWMainWindowController *instance();
@@ -81,7 +81,7 @@ public:
     CustomFileDialogAdapter *fileDialogAdapter() const { return m_fileDialog; }
     CustomTutorialDialogAdapter *tutorialDialogAdapter() const { return m_tutorialDialog; }
     QObject *lwCustomPropertyMap() const;
-    QObject *servedModel() const { return nullptr; }
+    QObject *compressFilesViewModel() const;
     QObject *uploadEffectModel() const;
     QObject *draftUploadEffectModel() const;
     QObject *uploadEffectChoiceModel() const;
@@ -136,8 +136,9 @@ public:
     // goes to the texture compression first, otherwise the bridge window
     // opens on m_window ("upload" for the upload page).
     Q_INVOKABLE void showLoginWindow(QString m_window);
-    // The texture compression window joins later; until then an oversized
-    // package is only logged. Receives the package path.
+    // Opens the texture compression window for an oversized package (the
+    // application installs it); without one the package is only logged.
+    // Receives the package path.
     void setCompressionWindowOpener(std::function<void(const QString &)> opener);
     Q_INVOKABLE void onActionUndo();
     Q_INVOKABLE void onActionRedo();

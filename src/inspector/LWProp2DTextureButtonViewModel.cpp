@@ -3,6 +3,7 @@
 #include "LWImageFileInfo.h"
 #include "LWInspectorHub.h"
 #include "LWInspectorResources.h"
+#include "LWQmlViewDataSource.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -45,7 +46,8 @@ void LWProp2DTextureButtonViewModel::readResource()
     } else {
         const bool exists = QFileInfo::exists(m_value);
         m_texturePath = exists ? m_value : QString();
-        m_imageCount = exists ? 1 : 0;
+        const QString owner = ownerResourceId();
+        m_imageCount = !owner.isEmpty() ? resources->frameCount(owner) : (exists ? 1 : 0);
     }
     m_requiredSize = LWImageFileInfo(m_texturePath).size();
     readByteSize();
@@ -53,10 +55,24 @@ void LWProp2DTextureButtonViewModel::readResource()
     emit imageCountChanged();
 }
 
+// A resource inspector binds the path of the image it shows and names its
+// resource through its data source: counts and sizes are the resource's.
+QString LWProp2DTextureButtonViewModel::ownerResourceId() const
+{
+    LWQmlViewDataSource *source = dataSource();
+    if (!source)
+        return QString();
+    const QString id = source->value(QStringLiteral("resourceId")).toString();
+    return !id.isEmpty() && LWInspectorHub::instance()->resources()->type(id) != 0 ? id : QString();
+}
+
 void LWProp2DTextureButtonViewModel::readByteSize()
 {
     bool exists = false;
-    const qint64 bytes = LWInspectorHub::instance()->resources()->sizeOnDisk(m_value, &exists);
+    auto *resources = LWInspectorHub::instance()->resources();
+    const QString owner = resources->type(m_value) != 0 ? QString() : ownerResourceId();
+    const QString key = owner.isEmpty() ? m_value : owner;
+    const qint64 bytes = resources->sizeOnDisk(key, &exists);
     if (exists)
         m_bytes = bytes;
     else if (QFileInfo::exists(m_texturePath))
@@ -68,8 +84,13 @@ void LWProp2DTextureButtonViewModel::readByteSize()
 
 void LWProp2DTextureButtonViewModel::notifyChildren(int kinds, const QJsonValue &payload)
 {
-    if (kinds & 4)
+    if (kinds & 4) {
+        // The owner may name the image to show from now on.
+        const QJsonValue changed = payload[QLatin1String("resourceChanged")];
+        if (changed.isString())
+            m_value = changed.toString();
         readResource();
+    }
     if (kinds & 8) {
         const QJsonValue enabled = payload[QLatin1String("textureClickEnabled")];
         if (enabled.isBool() && enabled.toBool() != m_enabled) {

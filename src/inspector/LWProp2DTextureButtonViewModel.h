@@ -52,6 +52,7 @@ signals:
 private:
     void readResource();
     void readByteSize();
+    QString ownerResourceId() const;
 
     QString m_value;
     QString m_texturePath;

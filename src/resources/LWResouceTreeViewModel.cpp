@@ -77,7 +77,8 @@ LWResourceComponentView *LWResouceTreeViewModel::buildComponent(const QJsonObjec
     if (record)
         record->compressType = node.value(QStringLiteral("compressType")).toInt(0);
     return new LWResourceComponentView(this, node.value(QStringLiteral("name")).toString(), resourceId,
-                                       record ? record->type : 0, record ? record->model : nullptr);
+                                       record ? record->type : 0,
+                                       LWResourceManager::instance()->inspectorModel(resourceId));
 }
 
 void LWResouceTreeViewModel::logItemCount() const

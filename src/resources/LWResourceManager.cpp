@@ -1,6 +1,7 @@
 #include "LWResourceManager.h"
 
 #include "LWResouceTreeViewModel.h"
+#include "LWResource2DTextureModel.h"
 #include "LWResourceAddUndoCommand.h"
 #include "LWResourceComponentView.h"
 #include "LWResourceContainer.h"
@@ -10,6 +11,8 @@
 #include "common/LWEffectCommon.h"
 #include "common/LWFolderUtil.h"
 #include "common/LWJsonFile.h"
+#include "compress/LWTextureCompess.h"
+#include "inspector/LWInspectorViewModel.h"
 #include "undo/LWNaviTreeEvents.h"
 #include "undo/LWUndoStack.h"
 
@@ -336,11 +339,23 @@ int LWResourceManager::compressType(const QString &resourceId) const
     return found ? found->compressType : -1;
 }
 
+std::shared_ptr<LWResource2DTextureModel> LWResourceManager::resourceModel(const QString &resourceId) const
+{
+    const ResourceContentPtr found = findRecord(resourceId);
+    if (!found)
+        return nullptr;
+    if (!found->model)
+        found->model = LWResource2DTextureModel::create(found);
+    return found->model;
+}
+
 std::shared_ptr<LWQmlViewModel> LWResourceManager::inspectorModel(const QString &resourceId) const
 {
-    // The resource inspectors are not built yet: every record answers none.
-    const ResourceContentPtr found = findRecord(resourceId);
-    return found ? found->model : nullptr;
+    const std::shared_ptr<LWResource2DTextureModel> model = resourceModel(resourceId);
+    if (!model || !model->inspector())
+        return nullptr;
+    // Whoever shows the panel keeps its model, the panel's data source, alive.
+    return std::shared_ptr<LWQmlViewModel>(model, model->inspector().get());
 }
 
 bool LWResourceManager::copyOut(const QString &resourceId, const QString &destinationFolder) const
@@ -372,12 +387,15 @@ void LWResourceManager::remove(const QString &resourceId)
 
 bool LWResourceManager::checkConstraint(const QString &resourceId, int constraint, QString *error) const
 {
-    if (!findRecord(resourceId)) {
-        if (error)
-            *error = QCoreApplication::translate("LWResourceManager", "Resource unqualified");
-        return false;
+    if (findRecord(resourceId)) {
+        if (const std::shared_ptr<LWResource2DTextureModel> model = resourceModel(resourceId))
+            return model->qualify(constraint, error);
+        if (constraint == LWEffectCommon::LWConstraintTypeNone)
+            return LWResourceImageCheck::checkTextureConstraint(firstImage(resourceId), constraint, error);
     }
-    return LWResourceImageCheck::checkTextureConstraint(firstImage(resourceId), constraint, error);
+    if (error)
+        *error = QCoreApplication::translate("LWResourceManager", "Resource unqualified");
+    return false;
 }
 
 // --- tree ------------------------------------------------------------------------
@@ -480,6 +498,15 @@ void LWResourceManager::releaseResource(const QString &resourceId, const LWResou
         m_pendingDeletions.append(found->sourceFilePath);
     else
         qWarning() << "resource library: refusing to delete outside the library:" << found->sourceFilePath;
+    // A frame sequence's folders of its other compression levels go with it.
+    if (found->isFolder()) {
+        const QString plain = NSLWResourceParameter::plainFilePathOf(found->sourceFilePath);
+        for (int level = 0; level <= 3; ++level) {
+            const QString folder = plain + LWTextureCompess::folderSuffix(level);
+            if (folder != found->sourceFilePath && isLibraryPath(folder) && QFileInfo(m_resourcesFolder + folder).isDir())
+                m_pendingDeletions.append(folder);
+        }
+    }
     flushReleasedFiles();
 }
 

@@ -15,6 +15,7 @@
 class LWNaviTreeItem;
 class LWQmlViewModel;
 class LWResouceTreeViewModel;
+class LWResource2DTextureModel;
 class LWResourceViewBase;
 
 // The project's resource library: the table of resource records keyed by
@@ -68,6 +69,10 @@ public:
     ResourceContentPtr record(const QString &resourceId) const;
     // The shared record, or null.
     ResourceContentPtr findRecord(const QString &resourceId) const;
+    // The record's inspector model (images and frame sequences), made on
+    // the first request and kept with the record; null for other types.
+    std::shared_ptr<LWResource2DTextureModel> resourceModel(const QString &resourceId) const;
+    // The root of that model's panel.
     std::shared_ptr<LWQmlViewModel> inspectorModel(const QString &resourceId) const;
     // The absolute resources folder with a trailing "/", created when unset.
     QString resourcesFolder();
@@ -76,7 +81,8 @@ public:
     bool copyOut(const QString &resourceId, const QString &destinationFolder) const;
     // Deletes the file (the folder for a frame sequence) and the record.
     void remove(const QString &resourceId);
-    // Whether the resource's first image meets the texture constraint.
+    // Whether the resource's first image meets the texture constraint; a
+    // resource without inspector model meets none.
     bool checkConstraint(const QString &resourceId, int constraint, QString *error) const;
 
     QList<ResourceContentPtr> records() const { return m_records.values(); }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <memory>
 
-class LWQmlViewModel;
+class LWResource2DTextureModel;
 
 namespace NSLWResourceParameter {
 
@@ -21,7 +21,7 @@ struct stResourceContent
     QString displayName;          // the imported base name; not stored
     qint32 subtype = 0;
     qint32 type = 0;              // LWEffectCommon::LWResourceType
-    std::shared_ptr<LWQmlViewModel> model; // inspector, created on first request
+    std::shared_ptr<LWResource2DTextureModel> model; // inspector model, created on first request
     qint32 compressType = 0;      // 0 none, 1 high, 2 medium, 3 low quality
 
     bool isFolder() const { return flags == QLatin1String("folder"); }

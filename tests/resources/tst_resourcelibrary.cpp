@@ -276,7 +276,12 @@ private slots:
         QCOMPARE(m->compressType("nope"), -1);
         QVERIFY(m->record("nope"));
         QCOMPARE(m->record("nope")->resourceId, QString());
-        QVERIFY(!m->inspectorModel("A")); // the resource inspectors come later
+        // Images and frame sequences have an inspector, made once and kept.
+        QVERIFY(m->inspectorModel("A"));
+        QCOMPARE(m->inspectorModel("A"), m->inspectorModel("A"));
+        QVERIFY(m->inspectorModel("S"));
+        QVERIFY(!m->inspectorModel("B"));
+        QVERIFY(!m->inspectorModel("nope"));
         QVERIFY(!m->copyOut("nope", workspace.filePath("out")));
 
         QVERIFY(m->copyOut("A", workspace.filePath("out")));
