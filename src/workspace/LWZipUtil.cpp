@@ -8,6 +8,13 @@
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
+#include <QThread>
+#include <QVector>
+
+#include <deque>
+#include <future>
+#include <system_error>
+#include <utility>
 
 #include <minizip/unzip.h>
 #include <minizip/zip.h>
@@ -18,6 +25,7 @@ namespace {
 
 constexpr int kAddBlockBytes = 102400;
 constexpr int kExtractBlockBytes = 8192;
+constexpr int kMinizipBufferBytes = 64 * 1024; // its Z_BUFSIZE
 constexpr uLong kEncryptedFlag = 0x1;
 constexpr uLong kUtf8NameFlag = 0x800;
 constexpr uLong kDefaultMadeBy = 0;
@@ -35,7 +43,38 @@ struct ZipWriter
     bool ok = true;
 };
 
-bool openEntry(ZipWriter &writer, const QString &name, bool large)
+// One entry of the archive to be, in archive order.
+struct PlannedEntry
+{
+    QString name;
+    QFileInfo info;
+    bool isFolder = false;
+};
+
+// A file's content deflated ahead of its turn.
+struct DeflatedFile
+{
+    QByteArray data; // raw deflate stream
+    int level = Z_DEFAULT_COMPRESSION;
+    uLong crc = 0;
+    qint64 size = 0;
+    bool opened = false;   // false: stored empty, like an unreadable file
+    QString readError;     // set when the file broke off while being read
+};
+
+// PNG and JPEG data is compressed already: deflating it again costs as
+// much as everything else in a package and makes it smaller by about a
+// thousandth. Such entries are still deflate streams, made of stored
+// blocks (level 0), so every reader takes them as before.
+int levelFor(const QByteArray &head)
+{
+    static const QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    static const QByteArray jpeg("\xff\xd8\xff", 3);
+    return head.startsWith(png) || head.startsWith(jpeg) ? 0 : Z_DEFAULT_COMPRESSION;
+}
+
+bool openEntry(ZipWriter &writer, const QString &name, bool large, int level = Z_DEFAULT_COMPRESSION,
+               bool raw = false, uLong crc = 0)
 {
     const QByteArray encoded = name.toUtf8();
     // The reader takes names of at most this size; a longer one would come
@@ -48,8 +87,8 @@ bool openEntry(ZipWriter &writer, const QString &name, bool large)
     // the attributes, where a zeroed info would still encode "January".
     const int result = zipOpenNewFileInZip4_64(
         writer.zip, encoded.constData(), nullptr, nullptr, 0, nullptr, 0, nullptr,
-        Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY,
-        nullptr, 0, kDefaultMadeBy, kUtf8NameFlag, large ? 1 : 0);
+        Z_DEFLATED, level, raw ? 1 : 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY,
+        nullptr, crc, kDefaultMadeBy, kUtf8NameFlag, large ? 1 : 0);
     if (result != ZIP_OK)
         qWarning().noquote() << "can not add zip entry" << name << result;
     return result == ZIP_OK;
@@ -70,16 +109,25 @@ void addFolderEntry(ZipWriter &writer, const QString &name)
     closeEntry(writer);
 }
 
+// Only regular files are opened: reading a pipe or a device would hang or
+// never end. Anything else is stored empty like an unreadable file.
+bool openSource(const QFileInfo &info, QFile *file)
+{
+    file->setFileName(info.filePath());
+    return info.isFile() && file->open(QIODevice::ReadOnly);
+}
+
+// Streams a file through minizip's own deflate; for files too large to be
+// held in memory while they wait for their turn.
 void addFileEntry(ZipWriter &writer, const QFileInfo &info, const QString &name)
 {
-    if (!openEntry(writer, name, info.size() >= kZip64Threshold)) {
+    QFile file;
+    const bool opened = openSource(info, &file);
+    if (!openEntry(writer, name, info.size() >= kZip64Threshold, levelFor(opened ? file.peek(8) : QByteArray()))) {
         writer.ok = false;
         return;
     }
-    QFile file(info.filePath());
-    // Only regular files are opened: reading a pipe or a device would hang
-    // or never end. Anything else is stored empty like an unreadable file.
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+    if (!opened) {
         qWarning().noquote() << "无法添加文件" << info.filePath();
         closeEntry(writer);
         return;
@@ -101,21 +149,100 @@ void addFileEntry(ZipWriter &writer, const QFileInfo &info, const QString &name)
     closeEntry(writer);
 }
 
-// walkedFolders holds the canonical paths of the folders being walked, so
-// that a link back to one of them is not followed round for ever.
-void addFolderContent(ZipWriter &writer, const QString &folder, const QString &prefix,
-                      QStringList &walkedFolders)
+// Reads and deflates a file exactly as minizip does inside the archive:
+// same settings, the input handed over in the blocks addFileEntry writes,
+// the output taken in minizip's buffer size (stored blocks end where that
+// buffer fills). So an entry's bytes do not depend on where the work was
+// done. Runs on a worker thread: it touches nothing but the file and its
+// result.
+DeflatedFile deflateFile(const QFileInfo &info)
+{
+    DeflatedFile result;
+    QFile file;
+    result.opened = openSource(info, &file);
+    const QByteArray content = result.opened ? file.readAll() : QByteArray();
+    if (result.opened && file.error() != QFileDevice::NoError)
+        result.readError = file.errorString();
+    result.size = content.size();
+    result.crc = crc32(0, reinterpret_cast<const Bytef *>(content.constData()), uInt(content.size()));
+    result.level = levelFor(content.left(8));
+    z_stream stream{};
+    if (deflateInit2(&stream, result.level, Z_DEFLATED, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY) != Z_OK) {
+        result.readError = QStringLiteral("deflate could not start");
+        return result;
+    }
+    QByteArray buffer(kMinizipBufferBytes, Qt::Uninitialized);
+    const auto takeBuffer = [&] {
+        result.data.append(buffer.constData(), kMinizipBufferBytes - int(stream.avail_out));
+        stream.next_out = reinterpret_cast<Bytef *>(buffer.data());
+        stream.avail_out = kMinizipBufferBytes;
+    };
+    stream.next_out = reinterpret_cast<Bytef *>(buffer.data());
+    stream.avail_out = kMinizipBufferBytes;
+    int status = Z_OK;
+    for (int at = 0; at < content.size() && status == Z_OK; at += kAddBlockBytes) {
+        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(content.constData() + at));
+        stream.avail_in = uInt(qMin(kAddBlockBytes, content.size() - at));
+        while (stream.avail_in > 0 && status == Z_OK) {
+            if (stream.avail_out == 0)
+                takeBuffer();
+            status = deflate(&stream, Z_NO_FLUSH);
+        }
+    }
+    while (status == Z_OK) {
+        if (stream.avail_out == 0)
+            takeBuffer();
+        status = deflate(&stream, Z_FINISH);
+    }
+    if (status != Z_STREAM_END)
+        result.readError = QStringLiteral("deflate failed");
+    takeBuffer();
+    deflateEnd(&stream);
+    return result;
+}
+
+void addDeflatedEntry(ZipWriter &writer, const PlannedEntry &entry, const DeflatedFile &deflated)
+{
+    if (!deflated.opened)
+        qWarning().noquote() << "无法添加文件" << entry.info.filePath();
+    if (!deflated.readError.isEmpty()) {
+        qWarning().noquote() << "无法添加文件" << entry.info.filePath() << deflated.readError;
+        writer.ok = false;
+        return;
+    }
+    if (!openEntry(writer, entry.name, false, deflated.level, true, deflated.crc)) {
+        writer.ok = false;
+        return;
+    }
+    if (!deflated.data.isEmpty()
+        && zipWriteInFileInZip(writer.zip, deflated.data.constData(), unsigned(deflated.data.size())) != ZIP_OK) {
+        qWarning().noquote() << "can not write zip entry" << entry.name;
+        writer.ok = false;
+    }
+    if (zipCloseFileInZipRaw64(writer.zip, ZPOS64_T(deflated.size), deflated.crc) != ZIP_OK)
+        writer.ok = false;
+}
+
+bool deflatesAhead(const PlannedEntry &entry)
+{
+    return !entry.isFolder && entry.info.size() <= kDeflateAheadBytes;
+}
+
+// The archive's entries in the order they are written: each folder's
+// entries by name, a folder's entry before its content. walkedFolders holds
+// the canonical paths of the folders being walked, so that a link back to
+// one of them is not followed round for ever.
+void planFolder(const QString &folder, const QString &prefix, const QString &ownArchive, QStringList &walkedFolders,
+                QVector<PlannedEntry> &plan)
 {
     const QFileInfoList entries = QDir(folder).entryInfoList(
         QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
     for (const QFileInfo &entry : entries) {
-        if (!writer.ok)
-            return;
-        if (QDir::cleanPath(entry.absoluteFilePath()) == writer.ownArchive)
+        if (QDir::cleanPath(entry.absoluteFilePath()) == ownArchive)
             continue;
         const QString name = prefix.isEmpty() ? entry.fileName() : prefix + QLatin1Char('/') + entry.fileName();
         if (!entry.isDir()) {
-            addFileEntry(writer, entry, name);
+            plan.append({name, entry, false});
             continue;
         }
         const QString canonical = entry.canonicalFilePath();
@@ -123,11 +250,49 @@ void addFolderContent(ZipWriter &writer, const QString &folder, const QString &p
             qWarning().noquote() << "not following a folder link back into its own tree:" << entry.filePath();
             continue;
         }
-        addFolderEntry(writer, name);
+        plan.append({name, entry, true});
         walkedFolders.append(canonical);
-        addFolderContent(writer, entry.filePath(), name, walkedFolders);
+        planFolder(entry.filePath(), name, ownArchive, walkedFolders, plan);
         walkedFolders.removeLast();
     }
+}
+
+// Writes the planned entries in order. The deflating of the next files
+// runs on the other cores while one is written, with a few files in
+// flight at most, so memory stays bounded by their size.
+void writePlan(ZipWriter &writer, const QVector<PlannedEntry> &plan)
+{
+    const int workers = qBound(1, QThread::idealThreadCount(), 8);
+    std::deque<std::pair<int, std::future<DeflatedFile>>> inFlight;
+    int next = 0; // the next entry to hand to a worker
+    for (int i = 0; i < plan.size() && writer.ok; ++i) {
+        for (; next < plan.size() && int(inFlight.size()) < workers; ++next) {
+            if (next <= i || !deflatesAhead(plan.at(next)))
+                continue;
+            try {
+                inFlight.emplace_back(next, std::async(std::launch::async, deflateFile, plan.at(next).info));
+            } catch (const std::system_error &) {
+                // No thread to be had: this entry is deflated in its turn.
+                ++next;
+                break;
+            }
+        }
+        const PlannedEntry &entry = plan.at(i);
+        if (entry.isFolder) {
+            addFolderEntry(writer, entry.name);
+        } else if (!inFlight.empty() && inFlight.front().first == i) {
+            const DeflatedFile deflated = inFlight.front().second.get();
+            inFlight.pop_front();
+            addDeflatedEntry(writer, entry, deflated);
+        } else if (deflatesAhead(entry)) {
+            addDeflatedEntry(writer, entry, deflateFile(entry.info));
+        } else {
+            addFileEntry(writer, entry.info, entry.name);
+        }
+    }
+    // Work still in flight after a failure is waited for, never abandoned.
+    for (auto &pending : inFlight)
+        pending.second.wait();
 }
 
 // ---------------------------------------------------------------- reading
@@ -396,7 +561,9 @@ bool zipFolder(const QString &sourceFolder, const QString &zipPath)
     }
     writer.ownArchive = QDir::cleanPath(QFileInfo(partPath).absoluteFilePath());
     QStringList walkedFolders{QFileInfo(sourceFolder).canonicalFilePath()};
-    addFolderContent(writer, sourceFolder, QString(), walkedFolders);
+    QVector<PlannedEntry> plan;
+    planFolder(sourceFolder, QString(), writer.ownArchive, walkedFolders, plan);
+    writePlan(writer, plan);
     if (zipClose(writer.zip, nullptr) != ZIP_OK)
         writer.ok = false;
     if (!writer.ok || !QFile::rename(partPath, zipPath)) {

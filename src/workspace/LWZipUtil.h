@@ -7,7 +7,8 @@ class QString;
 // The program's own zip archives: effect packages going out and packages or
 // templates coming in. Archives written here hold relative "/" names in
 // UTF-8 (flagged as such), a "name/" entry for every folder, deflated data
-// and no time stamps, so the same folder always gives the same bytes.
+// (PNG and JPEG files, compressed already, at level 0: stored blocks) and no
+// time stamps, so the same folder always gives the same bytes.
 namespace LWZipUtil {
 
 // Longest entry name, in bytes, that is written or extracted.
@@ -16,6 +17,11 @@ constexpr int kMaxEntryNameBytes = 511;
 // An archive may expand to this many bytes at most; a package is a few
 // megabytes, so anything near this size is a decompression bomb.
 constexpr qint64 kDefaultMaxExtractedBytes = qint64(512) * 1024 * 1024;
+
+// Files up to this size are read whole and deflated on other threads while
+// earlier entries are written; larger ones are streamed in their turn.
+// Either way an entry's bytes are those of minizip's own deflate.
+constexpr qint64 kDeflateAheadBytes = qint64(16) * 1024 * 1024;
 
 // Archives the content of sourceFolder (hidden files and empty folders
 // included) at the root of a new archive at zipPath, replacing any file
