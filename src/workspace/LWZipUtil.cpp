@@ -154,10 +154,11 @@ void addFileEntry(ZipWriter &writer, const QFileInfo &info, const QString &name)
 // the output taken in minizip's buffer size (stored blocks end where that
 // buffer fills). So an entry's bytes do not depend on where the work was
 // done. Runs on a worker thread: it touches nothing but the file and its
-// result.
-DeflatedFile deflateFile(const QFileInfo &info)
+// result (a QFileInfo of its own: copies share a cache that queries fill).
+DeflatedFile deflateFile(const QString &path)
 {
     DeflatedFile result;
+    const QFileInfo info(path);
     QFile file;
     result.opened = openSource(info, &file);
     const QByteArray content = result.opened ? file.readAll() : QByteArray();
@@ -270,7 +271,7 @@ void writePlan(ZipWriter &writer, const QVector<PlannedEntry> &plan)
             if (next <= i || !deflatesAhead(plan.at(next)))
                 continue;
             try {
-                inFlight.emplace_back(next, std::async(std::launch::async, deflateFile, plan.at(next).info));
+                inFlight.emplace_back(next, std::async(std::launch::async, deflateFile, plan.at(next).info.filePath()));
             } catch (const std::system_error &) {
                 // No thread to be had: this entry is deflated in its turn.
                 ++next;
@@ -285,7 +286,7 @@ void writePlan(ZipWriter &writer, const QVector<PlannedEntry> &plan)
             inFlight.pop_front();
             addDeflatedEntry(writer, entry, deflated);
         } else if (deflatesAhead(entry)) {
-            addDeflatedEntry(writer, entry, deflateFile(entry.info));
+            addDeflatedEntry(writer, entry, deflateFile(entry.info.filePath()));
         } else {
             addFileEntry(writer, entry.info, entry.name);
         }
