@@ -78,9 +78,20 @@ void LW2DSticker::load(const QJsonObject &document, const LoadContext &context)
         if (!context.fromProject) {
             // The stored key names the frame folder; the title is that key.
             data.resourceId = importFrameFolder(context.featureFolder, data.title);
+            data.title = uniqueModelName(displayTitle(data.title));
         }
         insertPart(modelCount(), data);
     }
+}
+
+QString LW2DSticker::displayTitle(const QString &key)
+{
+    // Exported keys are the library's generated sequence names, "<eight
+    // letters>_<seconds>.<name>": the author named the part <name>, and a
+    // tree of generated stems says nothing about which part is which.
+    static const QRegularExpression kGenerated(QStringLiteral("^[a-z]{8}_\\d+\\.(.+)$"));
+    const QRegularExpressionMatch match = kGenerated.match(key);
+    return match.hasMatch() ? match.captured(1) : key;
 }
 
 QString LW2DSticker::importFrameFolder(const QString &featureFolder, const QString &key)

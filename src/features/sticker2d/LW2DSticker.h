@@ -85,6 +85,9 @@ public:
     // library as a frame sequence (no undo step) and deletes the folder once
     // the library has the frames. The new id, empty when nothing was imported.
     static QString importFrameFolder(const QString &featureFolder, const QString &key);
+    // The title a part imported from a package is shown under: its key
+    // without the library's generated stem.
+    static QString displayTitle(const QString &key);
 
 signals:
     void partsChanged();

@@ -424,6 +424,37 @@ private slots:
         QVERIFY(qint64(estimator->bytes()) > QFileInfo(exported).size());
     }
 
+    // Parts imported from a package are named as their author named them,
+    // not by the library's generated stem the package keys carry.
+    void importedPartsKeepTheirNames_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("generated stems") << QStringList{"tnfqlffp_1796886851.ears", "hyzqwbva_1796886851.whiskers"}
+                                         << QStringList{"ears", "whiskers"};
+        QTest::newRow("same name twice") << QStringList{"abcdefgh_1.ears", "ijklmnop_2.ears"}
+                                         << QStringList{"ears", "ears_2"};
+        QTest::newRow("plain keys") << QStringList{"blush", "Abcdefgh_1.x", "abcdefg_1.short", "abcdefgh_1."}
+                                    << QStringList{"blush", "Abcdefgh_1.x", "abcdefg_1.short", "abcdefgh_1."};
+    }
+    void importedPartsKeepTheirNames()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(QStringList, names);
+        QTemporaryDir dir;
+        const QString package = dir.filePath("package");
+        QJsonObject parts;
+        for (int i = 0; i < keys.size(); ++i)
+            parts.insert(keys.at(i), part(5000 - i, {{"frameCount", 1}, {"width", 8.0}, {"height", 8.0}}));
+        writePackage(package, parts);
+        for (const QString &key : keys)
+            QVERIFY(writeFrames(package + "/2DSticker", key, 1, QSize(8, 8)));
+        QVERIFY(packs()->importEffect(package));
+        QCOMPARE(titles(stickerAt(0)->sticker()), names);
+        for (const LW2DStickerPart *p : stickerAt(0)->sticker()->models())
+            QVERIFY(p->hasResolvedTexture());
+    }
+
     void packageRoundTrip()
     {
         QTemporaryDir dir;
