@@ -17,6 +17,7 @@
 #include <QJsonArray>
 #include <QSignalSpy>
 
+#include <limits>
 #include <minizip/zip.h>
 
 using namespace LWOnlineTest;
@@ -32,6 +33,12 @@ QJsonObject material(int type, const QString &name, qint64 size, const QString &
         entry.insert(QStringLiteral("fileUrl"), QJsonObject{{QStringLiteral("uri"), file}});
     if (!icon.isNull())
         entry.insert(QStringLiteral("iconUrl"), QJsonObject{{QStringLiteral("uri"), icon}});
+    return entry;
+}
+
+QJsonObject withSize(QJsonObject entry, double size)
+{
+    entry.insert(QStringLiteral("size"), size);
     return entry;
 }
 
@@ -223,10 +230,14 @@ private slots:
         const QJsonObject png = seeded(0);
         serveCatalogue({material(0, QStringLiteral("small"), 99999, uri(png, "fileUrl"), uri(png, "iconUrl")),
                         material(0, QStringLiteral("tenth"), 100000, uri(png, "fileUrl"), uri(png, "iconUrl")),
-                        material(0, QStringLiteral("large"), 2350000, uri(png, "fileUrl"), uri(png, "iconUrl"))});
+                        material(0, QStringLiteral("large"), 2350000, uri(png, "fileUrl"), uri(png, "iconUrl")),
+                        // Sizes beyond any integer: converting them was undefined.
+                        withSize(material(0, QStringLiteral("huge"), 0, uri(png, "fileUrl"), uri(png, "iconUrl")), 1e30),
+                        withSize(material(0, QStringLiteral("below"), 0, uri(png, "fileUrl"), uri(png, "iconUrl")), -1e30)});
         LWMaterialsOnLine model;
-        QVERIFY(listed(model, 3));
-        QCOMPARE(model.sizeList(), (QStringList{"<0.1M", "0.1M", "2.4M"}));
+        QVERIFY(listed(model, 5));
+        QCOMPARE(model.sizeList(), (QStringList{"<0.1M", "0.1M", "2.4M",
+                                                LWMaterialsOnLine::sizeText(std::numeric_limits<qint64>::max()), "<0.1M"}));
     }
 
     // Entries the editor cannot use are left out; a name is never a path;
@@ -369,7 +380,7 @@ private slots:
         QTest::newRow("not an archive") << 1 << none << QByteArray("this is not a zip archive");
         QTest::newRow("archive without frames") << 1 << none << QByteArray("text-only");
         QTest::newRow("archive reaching outside") << 1 << none << QByteArray("escape");
-        QTest::newRow("picture that is not one") << 0 << none << QByteArray("\x89PNG\r\n\x1a\nbroken", 16);
+        QTest::newRow("picture that is not one") << 0 << none << QByteArray("\x89PNG\r\n\x1a\nbroken");
     }
     void downloadFails()
     {
