@@ -89,7 +89,7 @@ class TstCompressWindows : public QObject
     void selectInNavigator(const QString &id)
     {
         auto *controller = LWMainWindowController::instance();
-        for (LWResourceViewBase *item : library()->collectByType(LWEffectCommon::LWResourceType2DTextureFrame)) {
+        for (LWResourceViewBase *item : library()->collectByType(library()->type(id))) {
             auto *component = qobject_cast<LWResourceComponentView *>(item);
             if (component && component->resourceId() == id) {
                 const QModelIndex index = controller->resourceNaviTreeModel()->indexOfItem(component);
@@ -135,6 +135,18 @@ private slots:
         const QString walk = importSequence("walk", 16, 256);
         QVERIFY(!importSequence("blink", 6, 128).isEmpty());
         QVERIFY(!walk.isEmpty());
+        const QString still = m_dir.filePath("still.png");
+        QVERIFY(artwork(320, 3).save(still));
+        ImportResourceParam param;
+        param.returnResourceId = true;
+        const QString image = packs()->importFileToWorkSpaceResource(still, param);
+
+        // An image shows its own panel: the large preview alone.
+        selectInNavigator(image);
+        QCOMPARE(LWMainWindowController::instance()->inspectorViewModel(),
+                 static_cast<LWQmlViewModel *>(library()->resourceModel(image)->inspector().get()));
+        QTest::qWait(500);
+        shoot(editor, "inspector-image");
 
         selectInNavigator(walk);
         auto model = std::dynamic_pointer_cast<LWResource2DTextureFrameModel>(library()->resourceModel(walk));
