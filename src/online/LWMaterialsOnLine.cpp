@@ -4,6 +4,7 @@
 #include "LWMaterialDownloadIcon.h"
 #include "LWMaterialStore.h"
 #include "LWServiceProtocol.h"
+#include "common/LWJsonNumbers.h"
 #include "common/LWServiceConfig.h"
 
 #include <QDebug>
@@ -112,7 +113,7 @@ bool LWMaterialsOnLine::readEntry(const QJsonObject &object, Entry *entry)
     entry->type = object.value(QStringLiteral("type")).toInt();
     entry->name = object.value(QStringLiteral("name")).toString();
     entry->stem = LWMaterialStore::fileStem(entry->name);
-    entry->size = qint64(object.value(QStringLiteral("size")).toDouble());
+    entry->size = LWJsonNumbers::truncated<qint64>(object.value(QStringLiteral("size")).toDouble());
     entry->fileUri = object.value(QStringLiteral("fileUrl")).toObject().value(QStringLiteral("uri")).toString();
     entry->iconUri = object.value(QStringLiteral("iconUrl")).toObject().value(QStringLiteral("uri")).toString();
     // Without a name there is no cache file, without the references
