@@ -59,8 +59,8 @@ for target in $targets; do
     fi
     execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
     last=$(grep -E '^#[0-9]+' "$log" | tail -n 1)
-    cov=$(echo "$last" | sed -n 's/.*cov: \([0-9]*\).*/\1/p')
-    ft=$(echo "$last" | sed -n 's/.*ft: \([0-9]*\).*/\1/p')
+    cov=$(printf "%s\n" "$last" | sed -n 's/.*cov: \([0-9]*\).*/\1/p')
+    ft=$(printf "%s\n" "$last" | sed -n 's/.*ft: \([0-9]*\).*/\1/p')
     findings=$(find "$work/artifacts" -type f | wc -l)
     printf '%-18s %10s %8s %7s %7s %9s\n' "$target" "${execs:-?}" "$elapsed" "${cov:-?}" "${ft:-?}" "$findings" \
         >>"$summary"

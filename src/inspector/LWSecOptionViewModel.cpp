@@ -1,6 +1,7 @@
 #include "LWSecOptionViewModel.h"
 
 #include "LWInspectorFactory.h"
+#include "common/LWJsonNumbers.h"
 
 #include <QJsonArray>
 #include <QSet>
@@ -10,7 +11,7 @@ namespace {
 QString optionValueString(const QJsonValue &value)
 {
     if (value.isDouble())
-        return QString::number(qint64(std::trunc(value.toDouble())));
+        return QString::number(LWJsonNumbers::truncated<qint64>(value.toDouble()));
     return value.toVariant().toString();
 }
 } // namespace

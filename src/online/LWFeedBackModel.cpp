@@ -9,6 +9,7 @@
 #include "LWUploadPackage.h"
 #include "app/CustomFileDialogAdapter.h"
 #include "app/LWMainWindowController.h"
+#include "common/LWJsonNumbers.h"
 #include "common/LWServiceConfig.h"
 
 #include <QDateTime>
@@ -172,7 +173,7 @@ void LWFeedBackModel::readRecords(const QJsonArray &records)
     m_urlList.clear();
     for (const QJsonValue &value : records) {
         const QJsonObject record = value.toObject();
-        const qint64 published = qint64(record.value(QStringLiteral("pub_date")).toDouble());
+        const qint64 published = LWJsonNumbers::truncated<qint64>(record.value(QStringLiteral("pub_date")).toDouble());
         m_contentList.append(record.value(QStringLiteral("content")).toString());
         m_timeList.append(QDateTime::fromSecsSinceEpoch(published).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
         m_typeList.append(record.value(QStringLiteral("type")).toInt() == 0 ? tr("User feedback") : tr("Reply"));

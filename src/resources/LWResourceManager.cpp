@@ -132,11 +132,18 @@ void LWResourceManager::readRecords(const QJsonObject &manager)
         const QString id = entry.value(QStringLiteral("resourceId")).toString();
         if (id.isEmpty())
             continue;
+        const QString sourceFilePath = entry.value(QStringLiteral("sourceFilePath")).toString();
+        // A record naming a file outside the library would show, export,
+        // compress or upload whatever file of the author's disk it names.
+        if (!sourceFilePath.isEmpty() && !isLibraryPath(sourceFilePath)) {
+            qWarning() << "resource library: ignoring a record outside the library:" << sourceFilePath;
+            continue;
+        }
         auto record = std::make_shared<stResourceContent>();
         record->resourceId = id;
         record->uid = entry.value(QStringLiteral("uid")).toString();
         record->name = entry.value(QStringLiteral("name")).toString();
-        record->sourceFilePath = entry.value(QStringLiteral("sourceFilePath")).toString();
+        record->sourceFilePath = sourceFilePath;
         record->plainFilePath = NSLWResourceParameter::plainFilePathOf(record->sourceFilePath);
         record->additionalProperties = entry.value(QStringLiteral("additionalProperties")).toString();
         record->flags = entry.value(QStringLiteral("flags")).toString();

@@ -593,6 +593,19 @@ private slots:
         LW_COMPARE_JSON(root->value().toObject().value("mode"), json(R"("m3")"));
     }
 
+    // Found by fuzzing: an option value beyond any integer (converting it
+    // was undefined) still makes its page.
+    void optionValueBeyondAnInteger()
+    {
+        const QJsonObject profile = json(R"({"LWEntry": {"components": [{"type": "LWSection", "sec": "SecBorder"}]},
+            "SecBorder": {"sectionType": "LWSectionTypeOption", "componentsArray": [[{"optionValue": 1e30}], [{"optionValue": 0}]]}})")
+                                        .toObject();
+        auto root = build(profile, json(R"({"optionValue": 0})"));
+        auto *option = findType<LWSecOptionViewModel>(root.get());
+        QVERIFY(option);
+        QCOMPARE(option->pageCount(), 2);
+    }
+
     void panelHeights()
     {
         const QJsonObject panel = section("LWSectionTypePanel", {component("LWPropTypeFloat", "f"),

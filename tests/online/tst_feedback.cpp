@@ -271,6 +271,18 @@ private slots:
         QCOMPARE(model.recordNumbers(), before.size());
     }
 
+    // Found by fuzzing: a publication date beyond any integer (converting it
+    // was undefined) leaves the record on the page.
+    void recordDateBeyondAnInteger()
+    {
+        LWFeedBackModel model;
+        m_service.setFaults(QJsonObject{{QLatin1String(LWServiceProtocol::kPathFeedbackList),
+                                         QJsonObject{{"body", R"({"data":[{"pub_date":17009007199254900100,"content":"late"}]})"}}}});
+        QVERIFY(recordsArrive(model));
+        QCOMPARE(model.contentList(), QStringList{"late"});
+        QCOMPARE(model.timeList().size(), 1);
+    }
+
     void servedThroughTheController()
     {
         auto *controller = LWMainWindowController::instance();

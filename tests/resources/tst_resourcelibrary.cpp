@@ -172,6 +172,15 @@ private slots:
         QTest::newRow("entries without id skipped") << QByteArray(R"({"resourceManager": {"list":
             [{"name": "x"}, 7, {"resourceId": ""}, {"resourceId": "a", "type": "1"}, {"resourceId": "a", "type": 6}]}})")
                                                     << true << 1 << 0 << "Resources";
+        // A record's file would be shown, exported and compressed wherever
+        // its path leads.
+        QTest::newRow("records leading out of the library skipped") << QByteArray(R"({"resourceManager": {"list": [
+            {"resourceId": "up", "sourceFilePath": "../../../private.png", "type": 1},
+            {"resourceId": "absolute", "sourceFilePath": "/etc/passwd", "type": 1},
+            {"resourceId": "climbs", "sourceFilePath": "g/../../x.png", "type": 1},
+            {"resourceId": "backslash", "sourceFilePath": "..\\x.png", "type": 1},
+            {"resourceId": "a", "sourceFilePath": "g/../a.png", "type": 6}]}})")
+                                                                    << true << 1 << 0 << "Resources";
         QTest::newRow("view not an object") << QByteArray(R"({"resourceManager": {}, "resourceView": []})")
                                             << true << 0 << 0 << "Resources";
         QTest::newRow("groups first, junk skipped") << QByteArray(R"({"resourceManager": {},

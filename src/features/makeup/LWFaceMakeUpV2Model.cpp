@@ -6,6 +6,7 @@
 #include "LWFaceMakeupV2Textures.h"
 #include "common/LWFolderUtil.h"
 #include "common/LWJsonFile.h"
+#include "common/LWJsonNumbers.h"
 #include "common/LWUsageEvents.h"
 #include "common/PostEventOffice.h"
 #include "features/LWMenuItemModel.h"
@@ -73,7 +74,7 @@ QString plainFileName(const QString &name)
 int zPositionOf(const QJsonValue &filter)
 {
     const QJsonValue z = filter.toObject().value(QStringLiteral("zPosition"));
-    return z.isDouble() ? qRound(z.toDouble()) : 1;
+    return z.isDouble() ? LWJsonNumbers::rounded<int>(z.toDouble()) : 1;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "LWFaceMakeUpV2Model.h"
 #include "LWFaceMakeupV2FilterKind.h"
 #include "LWFaceMakeupV2Textures.h"
+#include "common/LWJsonNumbers.h"
 #include "features/LWMenuItemModel.h"
 #include "inspector/LWInspectorViewModel.h"
 #include "resources/LWResourceManager.h"
@@ -29,7 +30,15 @@ QString resourceIdOf(const QJsonValue &value)
 
 int intOf(const QJsonValue &value, int fallback)
 {
-    return value.isDouble() ? qRound(value.toDouble()) : fallback;
+    return value.isDouble() ? LWJsonNumbers::rounded<int>(value.toDouble()) : fallback;
+}
+
+// Rectangles are pixels of the standard face. Far beyond it a value is
+// junk; bounding it keeps x + width inside an int.
+int coordinateOf(const QJsonValue &value, int fallback)
+{
+    constexpr int kLimit = 1 << 20;
+    return qBound(-kLimit, intOf(value, fallback), kLimit);
 }
 
 const LWFaceMakeupV2FilterKind &kindOf(const QString &typeKey)
@@ -160,9 +169,9 @@ QJsonObject LWFaceMakeupV2FilterBase::defaultFilterValue() const
 void LWFaceMakeupV2FilterBase::readValues(const QJsonObject &value)
 {
     const QJsonObject rect = value.value(QStringLiteral("rect")).toObject();
-    m_rect = QRect(intOf(rect.value(QStringLiteral("x")), 0), intOf(rect.value(QStringLiteral("y")), 0),
-                   intOf(rect.value(QStringLiteral("width")), m_standardFaceWidth),
-                   intOf(rect.value(QStringLiteral("height")), m_standardFaceHeight));
+    m_rect = QRect(coordinateOf(rect.value(QStringLiteral("x")), 0), coordinateOf(rect.value(QStringLiteral("y")), 0),
+                   coordinateOf(rect.value(QStringLiteral("width")), m_standardFaceWidth),
+                   coordinateOf(rect.value(QStringLiteral("height")), m_standardFaceHeight));
     m_zPosition = intOf(value.value(QStringLiteral("zPosition")), m_zPosition);
     m_blendMode = intOf(value.value(QStringLiteral("blendMode")), m_blendMode);
     const QJsonValue intensity = value.value(QStringLiteral("intensity"));

@@ -10,6 +10,7 @@
 #include "navigation/LWEffectNaviTreeModel.h"
 #include "workspace/LWPackageCheck.h"
 
+#include <QJsonDocument>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -510,6 +511,12 @@ private slots:
                          QJsonValue("mask"), QJsonObject{{"filterType", "mask"}}},
                         {{"faceSDKType", 3}, {"version", "1.2"}})
             << true << QStringList{"mask"} << 3 << "1.2";
+        // Found by fuzzing: numbers beyond an int (converting them was
+        // undefined), and a rectangle whose far edge passed the int range.
+        QTest::newRow("numbers beyond int") << QJsonDocument::fromJson(R"({
+            "filters": [{"filterType": "pupil", "rect": {"width": 11111111111, "y": 1e30}, "zPosition": -1e308}]})")
+                                                   .object()
+                                            << true << QStringList{"pupil"} << 2 << "1.1";
     }
     void badDocuments()
     {
