@@ -31,6 +31,15 @@ bool isSingleInstanceKind(LWEffectCommon::LWFeatureType type)
     return type == LWEffectCommon::LWFeatureTypeFilter || type == LWEffectCommon::LWFeatureTypeLegDistortion;
 }
 
+// A folder path of a project's Link entry that does not stay inside the
+// effect folder.
+bool leavesFolder(const QString &path)
+{
+    const QString clean = QDir::cleanPath(path);
+    return QDir::isAbsolutePath(path) || path.contains(QLatin1Char('\\')) || clean == QLatin1String("..")
+           || clean.startsWith(QLatin1String("../"));
+}
+
 void postFeatureCountsChanged()
 {
     PostEventOffice::instance()->sendEvent(LWEditorEventFeatureCountsChanged, LWEditorEventData{});
@@ -307,6 +316,12 @@ LWFeatureModel *LWEffectModel::createFeatureFromLink(const QJsonObject &link, co
         copied = m_folder + QLatin1Char('/') + unique;
         LWFolderUtil::copyFolder(source + QLatin1Char('/') + folderName, copied);
         path = unique;
+    } else if (leavesFolder(path)) {
+        // The feature's files are read from there and exported under that
+        // name: a project naming a folder outside itself would make an
+        // export write wherever it points.
+        qWarning().noquote() << "effect: ignoring a feature outside the effect folder:" << path;
+        return nullptr;
     }
 
     LoadParam param;

@@ -150,6 +150,10 @@ private slots:
         QTest::newRow("not json") << QByteArray("{\"effect\": [");
         QTest::newRow("wrong types") << QByteArray(R"({"name": 3, "version": {}, "effect": {"Link": {"type": "2DSticker"}}})");
         QTest::newRow("bad links") << QByteArray(R"({"effect": {"Link": [1, "x", {"type": "NoSuchKind", "path": "a/"}, {"type": 5}], "bgm": 3}})");
+        // An export wrote the features of these wherever their paths led.
+        QTest::newRow("links leading out of the effect") << QByteArray(R"({"effect": {"Link": [
+            {"type": "2DSticker", "zorder": 1, "path": "../../escape/"}, {"type": "Filter", "path": "/tmp/abs/"},
+            {"type": "2DSticker", "path": "a/../../x/"}, {"type": "2DSticker", "path": "..\\x/"}]}})");
     }
     void brokenEffectFilesLoadEmpty()
     {
