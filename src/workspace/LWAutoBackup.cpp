@@ -5,6 +5,7 @@
 #include "LWEffectPackManager.h"
 #include "LWProjectFile.h"
 #include "LWProjectModel.h"
+#include "LWSaveJournal.h"
 #include "common/LWDataPaths.h"
 #include "common/LWFolderUtil.h"
 
@@ -66,6 +67,9 @@ bool LWAutoBackup::backupProject(LWProjectModel *project, const QString &target)
         qWarning() << "backup: the project could not be copied" << project->folder();
         return false;
     }
+    // A save journal in the copy would replay an older save over the state
+    // written below when the backup is opened.
+    LWSaveJournal::recover(staging);
     LWProjectFile file;
     file.name = project->name();
     file.effectFolderName = project->effectFolderName();
