@@ -7,7 +7,7 @@
 #include "common/PostEventOffice.h"
 #include "compress/LWCompressFilesViewModel.h"
 #include "features/LWMenuItemModel.h"
-#include "inspector/LWInspectorDialogs.h"
+#include "common/LWDialogs.h"
 #include "inspector/LWInspectorHub.h"
 #include "inspector/LWInspectorResources.h"
 #include "inspector/LWListViewListModel.h"
@@ -40,18 +40,19 @@
 
 namespace {
 
-// The inspector's dialogs, shown through the controller's adapters. A
+// The dialogs every model asks for, shown through the controller's adapters. A
 // tutorial hint the author switched off is skipped.
-class AdapterDialogs : public LWInspectorDialogs
+class AdapterDialogs : public LWDialogs
 {
 public:
-    void openFile(const LWInspectorFileRequest &request, FilesPicked done) override
+    void openFile(const LWFileRequest &request, FilesPicked done) override
     {
         CustomFileDialogParam param;
         param.title = request.title;
         param.filter = request.filter;
         param.selectFolder = request.selectFolder;
         param.selectMultiple = request.selectMultiple;
+        param.directory = request.directory;
         LWMainWindowController::instance()->fileDialogAdapter()->open(param, [done](const CustomFileDialogResult &result) {
             QList<QUrl> urls = result.fileUrls;
             if (urls.isEmpty() && !result.fileUrl.isEmpty())
@@ -62,7 +63,7 @@ public:
         });
     }
 
-    void showTutorial(const LWInspectorTutorial &tutorial, HintClosed done) override
+    void showTutorial(const LWTutorialHint &tutorial, HintClosed done) override
     {
         auto *controller = LWMainWindowController::instance();
         if (!controller->needShowTutorial()) {
@@ -145,7 +146,7 @@ void wireInspector()
                      &LWInspectorHub::resourceModelDataChanged, Qt::UniqueConnection);
     QObject::connect(controller, &LWMainWindowController::resLibDataChanged, hub,
                      &LWInspectorHub::resLibDataChanged, Qt::UniqueConnection);
-    hub->setDialogs(std::make_unique<AdapterDialogs>());
+    LWDialogs::install(std::make_unique<AdapterDialogs>());
     hub->setResources(std::make_unique<LibraryResources>());
 }
 

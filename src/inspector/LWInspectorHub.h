@@ -7,14 +7,12 @@
 #include <QString>
 #include <memory>
 
-class LWInspectorDialogs;
 class LWInspectorResources;
 
 // The inspector's one seam to the rest of the editor. Nodes announce their
 // committed edits here and hear the editor's broadcasts from here; the
 // application connects the announcement to the main window controller and
-// relays the controller's signals, and installs the dialogs and the
-// resource library. Keeps the engine free of the application layer.
+// relays the controller's signals, and installs the resource library. Keeps the engine free of the application layer.
 class LWInspectorHub : public QObject, public Singleton<LWInspectorHub>
 {
     Q_OBJECT
@@ -27,9 +25,6 @@ public:
     LWInspectorResources *resources() const;
     // Takes ownership; null puts the empty library back.
     void setResources(std::unique_ptr<LWInspectorResources> resources);
-    // Never null: without an installed one every dialog is cancelled.
-    LWInspectorDialogs *dialogs() const;
-    void setDialogs(std::unique_ptr<LWInspectorDialogs> dialogs);
 
 public slots:
     // Every node's qmlViewDataChanged() lands here.
@@ -49,5 +44,4 @@ private:
     ~LWInspectorHub() override;
 
     std::unique_ptr<LWInspectorResources> m_resources; // owned
-    std::unique_ptr<LWInspectorDialogs> m_dialogs;     // owned
 };

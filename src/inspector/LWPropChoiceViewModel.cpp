@@ -1,6 +1,6 @@
 #include "LWPropChoiceViewModel.h"
 
-#include "LWInspectorDialogs.h"
+#include "common/LWDialogs.h"
 #include "LWInspectorHub.h"
 #include "LWInspectorResources.h"
 #include "LWPropOptionItemModel.h"
@@ -207,13 +207,13 @@ void LWPropChoiceViewModel::chooseFileAfterTutorial()
         chooseFile();
         return;
     }
-    LWInspectorTutorial hint;
+    LWTutorialHint hint;
     hint.title = componentValue("custom_title").toString(tutorial.value(QLatin1String("title")).toString());
     hint.content = componentValue("custom_content").toString(tutorial.value(QLatin1String("content")).toString());
     hint.urlTutorial = tutorial.value(QLatin1String("url_tutorial")).toString();
     hint.urlDownload = tutorial.value(QLatin1String("url_download")).toString();
     std::weak_ptr<LWQmlViewModel> weak = self();
-    LWInspectorHub::instance()->dialogs()->showTutorial(hint, [weak](bool accepted) {
+    LWDialogs::instance()->showTutorial(hint, [weak](bool accepted) {
         auto node = std::static_pointer_cast<LWPropChoiceViewModel>(weak.lock());
         if (node && accepted)
             node->chooseFile();

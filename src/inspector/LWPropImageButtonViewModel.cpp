@@ -1,7 +1,7 @@
 #include "LWPropImageButtonViewModel.h"
 
 #include "LWImageFileInfo.h"
-#include "LWInspectorDialogs.h"
+#include "common/LWDialogs.h"
 #include "LWInspectorHub.h"
 #include "LWInspectorResources.h"
 #include "common/LWEffectCommon.h"
@@ -88,11 +88,11 @@ void LWPropImageButtonViewModel::onClickButton()
 
 void LWPropImageButtonViewModel::pickFile()
 {
-    LWInspectorFileRequest request;
+    LWFileRequest request;
     request.title = tr("Choose file");
     request.filter = QStringList{tr("Image files") + QStringLiteral(" ( *.png)")};
     std::weak_ptr<LWQmlViewModel> weak = self();
-    LWInspectorHub::instance()->dialogs()->openFile(request, [weak](const QList<QUrl> &urls) {
+    LWDialogs::instance()->openFile(request, [weak](const QList<QUrl> &urls) {
         if (auto node = std::static_pointer_cast<LWPropImageButtonViewModel>(weak.lock()))
             node->imported(urls);
     });

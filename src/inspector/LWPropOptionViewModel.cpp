@@ -1,6 +1,6 @@
 #include "LWPropOptionViewModel.h"
 
-#include "LWInspectorDialogs.h"
+#include "common/LWDialogs.h"
 #include "LWInspectorHub.h"
 #include "LWInspectorResources.h"
 #include "LWPropEdit.h"
@@ -87,7 +87,7 @@ void LWPropOptionViewModel::onClickButton()
 
 void LWPropOptionViewModel::pickAndImport()
 {
-    LWInspectorFileRequest request;
+    LWFileRequest request;
     switch (m_resourceType) {
     case LWEffectCommon::LWResourceMusic:
         request.title = tr("choose music file");
@@ -105,7 +105,7 @@ void LWPropOptionViewModel::pickAndImport()
     }
     std::weak_ptr<LWQmlViewModel> weak = self();
     const int type = m_resourceType;
-    LWInspectorHub::instance()->dialogs()->openFile(request, [weak, type](const QList<QUrl> &urls) {
+    LWDialogs::instance()->openFile(request, [weak, type](const QList<QUrl> &urls) {
         auto node = std::static_pointer_cast<LWPropOptionViewModel>(weak.lock());
         if (!node)
             return;

@@ -7,8 +7,7 @@
 #include "LWImageSink.h"
 #include "LWServiceProtocol.h"
 #include "LWUploadPackage.h"
-#include "app/CustomFileDialogAdapter.h"
-#include "app/LWMainWindowController.h"
+#include "common/LWDialogs.h"
 #include "common/LWJsonNumbers.h"
 #include "common/LWServiceConfig.h"
 
@@ -90,13 +89,13 @@ void LWFeedBackModel::setScreenshotUrl(const QUrl &url)
 
 void LWFeedBackModel::chooseScreenshot()
 {
-    CustomFileDialogParam param;
-    param.title = tr("Choose a screenshot");
-    param.filter = QStringList{tr("Images (*.png *.jpg *.jpeg)")};
+    LWFileRequest request;
+    request.title = tr("Choose a screenshot");
+    request.filter = QStringList{tr("Images (*.png *.jpg *.jpeg)")};
     QPointer<LWFeedBackModel> self(this);
-    LWMainWindowController::instance()->fileDialogAdapter()->open(param, [self](const CustomFileDialogResult &result) {
-        if (self && !result.fileUrl.isEmpty())
-            self->setScreenshotUrl(result.fileUrl);
+    LWDialogs::instance()->openFile(request, [self](const QList<QUrl> &urls) {
+        if (self && !urls.isEmpty())
+            self->setScreenshotUrl(urls.first());
     });
 }
 

@@ -1,8 +1,7 @@
 #include "LWUploadEffectModel.h"
 
 #include "LWExternalBrowser.h"
-#include "app/CustomFileDialogAdapter.h"
-#include "app/LWMainWindowController.h"
+#include "common/LWDialogs.h"
 #include "LWLoginManager.h"
 #include "LWOnlineAddresses.h"
 #include "LWServiceProtocol.h"
@@ -123,13 +122,13 @@ void LWUploadEffectModel::uploadIcon(QUrl p_strIconPath)
 
 void LWUploadEffectModel::chooseIcon()
 {
-    CustomFileDialogParam param;
-    param.title = tr("Choose an icon");
-    param.filter = QStringList{tr("PNG images (*.png)")};
+    LWFileRequest request;
+    request.title = tr("Choose an icon");
+    request.filter = QStringList{tr("PNG images (*.png)")};
     QPointer<LWUploadEffectModel> self(this);
-    LWMainWindowController::instance()->fileDialogAdapter()->open(param, [self](const CustomFileDialogResult &result) {
-        if (self && !result.fileUrl.isEmpty())
-            self->uploadIcon(result.fileUrl);
+    LWDialogs::instance()->openFile(request, [self](const QList<QUrl> &urls) {
+        if (self && !urls.isEmpty())
+            self->uploadIcon(urls.first());
     });
 }
 

@@ -3,7 +3,7 @@
 
 #include "inspector/LW3DModelTextureInfoPanelModel.h"
 #include "inspector/LWFaceIndexModel.h"
-#include "inspector/LWInspectorDialogs.h"
+#include "common/LWDialogs.h"
 #include "inspector/LWInspectorHub.h"
 #include "inspector/LWInspectorResources.h"
 #include "inspector/LWListViewModel.h"
@@ -90,18 +90,18 @@ public:
 };
 
 // Answers every dialog with the prepared files.
-class FakeDialogs : public LWInspectorDialogs
+class FakeDialogs : public LWDialogs
 {
 public:
     QList<QUrl> answer;
     bool acceptHint = true;
     QStringList titles;
-    void openFile(const LWInspectorFileRequest &request, FilesPicked done) override
+    void openFile(const LWFileRequest &request, FilesPicked done) override
     {
         titles << request.title;
         done(answer);
     }
-    void showTutorial(const LWInspectorTutorial &tutorial, HintClosed done) override
+    void showTutorial(const LWTutorialHint &tutorial, HintClosed done) override
     {
         titles << tutorial.title;
         done(acceptHint);
@@ -150,12 +150,12 @@ private slots:
         LWInspectorHub::instance()->setResources(std::move(library));
         auto dialogs = std::make_unique<FakeDialogs>();
         m_dialogs = dialogs.get();
-        LWInspectorHub::instance()->setDialogs(std::move(dialogs));
+        LWDialogs::install(std::move(dialogs));
     }
     void cleanupTestCase()
     {
         LWInspectorHub::instance()->setResources(nullptr);
-        LWInspectorHub::instance()->setDialogs(nullptr);
+        LWDialogs::install(nullptr);
     }
 
     // --- colours ----------------------------------------------------------------
@@ -414,14 +414,14 @@ private slots:
     void clickAfterTheTreeIsGone()
     {
         // The dialog answers later, after the panel was rebuilt.
-        struct LateDialogs : LWInspectorDialogs
+        struct LateDialogs : LWDialogs
         {
             FilesPicked pending;
-            void openFile(const LWInspectorFileRequest &, FilesPicked done) override { pending = std::move(done); }
+            void openFile(const LWFileRequest &, FilesPicked done) override { pending = std::move(done); }
         };
         auto late = std::make_unique<LateDialogs>();
         LateDialogs *dialogs = late.get();
-        LWInspectorHub::instance()->setDialogs(std::move(late));
+        LWDialogs::install(std::move(late));
         auto root = build(entryProfile({component("LWPropTypeOption", "resId", {{"dynamicResData", "LWResourceMusic"}})}),
                           json("{}"));
         qobject_cast<LWPropOptionViewModel *>(root->children().first().get())->onClickButton();

@@ -8,7 +8,7 @@
 #include "NS2DStickerParameter.h"
 #include "common/LWFolderUtil.h"
 #include "common/LWJsonFile.h"
-#include "inspector/LWInspectorDialogs.h"
+#include "common/LWDialogs.h"
 #include "inspector/LWInspectorHub.h"
 #include "inspector/LWInspectorViewModel.h"
 #include "inspector/LWPropIntViewModel.h"
@@ -321,12 +321,12 @@ void LW2DStickerFeatureModel::addComponent()
 
 void LW2DStickerFeatureModel::importFrame()
 {
-    LWInspectorFileRequest request;
+    LWFileRequest request;
     request.title = tr("choose texture folder");
     request.filter = QStringList{tr("Image files") + QStringLiteral(" ( *.png)")};
     request.selectFolder = true;
     QPointer<LW2DStickerFeatureModel> self(this);
-    LWInspectorHub::instance()->dialogs()->openFile(request, [self](const QList<QUrl> &urls) {
+    LWDialogs::instance()->openFile(request, [self](const QList<QUrl> &urls) {
         if (self && !urls.isEmpty())
             self->importTextureFrom(urls.first().isLocalFile() ? urls.first().toLocalFile() : urls.first().toString());
     });

@@ -13,7 +13,7 @@
 #include "features/sticker2d/LW2DStickerFrames.h"
 #include "features/sticker2d/NS2DStickerParameter.h"
 #include "inspector/LWFaceIndexModel.h"
-#include "inspector/LWInspectorDialogs.h"
+#include "common/LWDialogs.h"
 #include "inspector/LWInspectorHub.h"
 #include "inspector/LWPropOptionViewModel.h"
 #include "navigation/LWNaviTreeModel.h"
@@ -73,16 +73,16 @@ bool treeMatches()
 }
 
 // The file dialog answers with what the test chose.
-class PickedDialogs : public LWInspectorDialogs
+class PickedDialogs : public LWDialogs
 {
 public:
-    void openFile(const LWInspectorFileRequest &request, FilesPicked done) override
+    void openFile(const LWFileRequest &request, FilesPicked done) override
     {
         lastRequest = request;
         done(picked);
     }
     QList<QUrl> picked;
-    LWInspectorFileRequest lastRequest;
+    LWFileRequest lastRequest;
 };
 
 QJsonObject exportInto(const QString &folder)
@@ -148,7 +148,7 @@ private slots:
         LWAppHost::publishServices(m_engine);
         auto dialogs = std::make_unique<PickedDialogs>();
         m_dialogs = dialogs.get();
-        LWInspectorHub::instance()->setDialogs(std::move(dialogs));
+        LWDialogs::install(std::move(dialogs));
     }
     void init() { newProject(); }
     void cleanup() { packs()->clearWorkspace(); }
