@@ -4,6 +4,7 @@
 #include "LWFuzzPackage.h"
 #include "LWFuzzSupport.h"
 #include "features/LWFeatureModel.h"
+#include "package/LWPackageConfig.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -32,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             continue;
         const QString feature = package + QLatin1Char('/') + folder;
         QDir().mkpath(feature);
-        LWFuzz::writeFile(feature + QLatin1Char('/') + LWFeatureModel::contentFileName(folder), parts.second);
+        LWFuzz::writeFile(feature + QLatin1Char('/') + LWPackageConfig::contentFileName(folder), parts.second);
         LWFuzzPackage::addNamedImages(QJsonDocument::fromJson(parts.second).object(), feature);
     }
     LWFuzzPackage::importSaveAndBuild(package, scratch.path());

@@ -2,7 +2,7 @@
 // be written outside the target and no link may be made; an archive that
 // unpacked completely is zipped again and must unpack to the same files.
 #include "LWFuzzSupport.h"
-#include "workspace/LWZipUtil.h"
+#include "package/LWZipUtil.h"
 
 #include <QDirIterator>
 #include <QFile>

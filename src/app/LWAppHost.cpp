@@ -5,7 +5,7 @@
 #include "LWMainWindowController.h"
 #include "common/LWEffectCommon.h"
 #include "common/PostEventOffice.h"
-#include "compress/LWCompressFilesViewModel.h"
+#include "windows/LWCompressFilesViewModel.h"
 #include "features/LWMenuItemModel.h"
 #include "common/LWDialogs.h"
 #include "inspector/LWInspectorHub.h"
@@ -24,6 +24,8 @@
 #include "online/LWUploadEffectChoiceModel.h"
 #include "navigation/LWNaviTreeSelModel.h"
 #include "resources/LWResourceComponentView.h"
+#include "resources/LWPngCheckWindow.h"
+#include "resources/LWResourceImportService.h"
 #include "resources/LWResourceManager.h"
 #include "scene/LWConstructDynamicImage.h"
 #include "scene/LWImageProvider.h"
@@ -121,7 +123,7 @@ public:
         auto *packs = LWEffectPackManager::instance();
         if (type != LWEffectCommon::LWResourceType2DTextureFrame)
             return packs->importFileToWorkSpaceResource(texts.first(), param);
-        if (QFileInfo(LWEffectPackManager::resourcePathFromUrl(texts.first())).isDir())
+        if (QFileInfo(LWResourceImportService::pathFromUrl(texts.first())).isDir())
             return packs->importTextureFolderToWorkSpaceResource(texts.first(), param);
         return packs->importMultiFilesAsTextureToWorkSpaceResource(texts, param);
     }
@@ -201,8 +203,18 @@ void publishServices(QQmlEngine &engine)
     LWBeaconProxy::instance()->installAsUsageSink();
     context->setContextProperty(QStringLiteral("lwLoginBridgeModel"), LWLoginBridgeModel::instance());
     context->setContextProperty(QStringLiteral("packageSizeEstimator"), LWPackageSizeEstimator::instance());
+    wireServices();
+}
+
+void wireServices()
+{
     wireInspector();
     wireCompression();
+    // A refused import tells the author why in the check window.
+    static const QMetaObject::Connection refusals =
+        QObject::connect(LWResourceImportService::instance(), &LWResourceImportService::importRefused,
+                         LWMainWindowController::instance(), [] { LWPngCheckWindow::show(); });
+    Q_UNUSED(refusals);
 }
 
 QStringList windowDocuments()

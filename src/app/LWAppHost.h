@@ -12,8 +12,13 @@ namespace LWAppHost {
 void registerTypes();
 
 // Publishes the process-wide service objects on the engine, in order, and
-// adds the image providers; connects the inspector to the controller.
+// adds the image providers; then wires the services (below).
 void publishServices(QQmlEngine &engine);
+
+// Connects the services to each other and to the windows: the inspector to
+// the controller, the dialogs, oversized packages to the compression
+// window, refused imports to their message. Safe to call more than once.
+void wireServices();
 
 // The top-level window documents, in loading order.
 QStringList windowDocuments();

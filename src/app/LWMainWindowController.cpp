@@ -5,7 +5,7 @@
 #include "common/LWLanguage.h"
 #include "common/LWServiceConfig.h"
 #include "common/LWSettingFlags.h"
-#include "compress/LWCompressFilesViewModel.h"
+#include "windows/LWCompressFilesViewModel.h"
 #include "inspector/LWQmlViewModel.h"
 #include "navigation/LWEffectNaviTreeModel.h"
 #include "navigation/LWNaviItemHub.h"

@@ -5,7 +5,7 @@
 #include "common/LWJsonFile.h"
 #include "navigation/LWNaviTreeItem.h"
 #include "undo/LWUndoStack.h"
-#include "workspace/LWPackageConfig.h"
+#include "package/LWPackageConfig.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,12 +36,6 @@ LWFeatureModel::~LWFeatureModel()
     // dangling entry.
     if (m_container)
         m_container->removeModel(this);
-}
-
-QString LWFeatureModel::contentFileName(const QString &folderName)
-{
-    return folderName.startsWith(QLatin1String("Filter")) ? QStringLiteral("config.json")
-                                                          : QStringLiteral("content.json");
 }
 
 QString LWFeatureModel::templateFolder(LWEffectCommon::LWFeatureType type)
@@ -93,7 +87,7 @@ void LWFeatureModel::removeLocalFolder()
 void LWFeatureModel::readFolderContent()
 {
     const QString folderName = m_path.section(QLatin1Char('/'), 0, 0);
-    m_contentJson = LWJsonFile::read(localAbsolutePath() + contentFileName(folderName));
+    m_contentJson = LWJsonFile::read(localAbsolutePath() + LWPackageConfig::contentFileName(folderName));
     const QJsonValue tag = m_contentJson.value(QStringLiteral("tag"));
     if (tag.isString())
         m_tag = tag.toString();
@@ -106,7 +100,7 @@ void LWFeatureModel::loadContentFile()
         return;
     const QString folder = templateFolder(m_featureType);
     const QString folderName = folder.section(QLatin1Char('/'), 0, 0);
-    m_contentJson = LWJsonFile::read(QStringLiteral(":/FeatureTemplates/") + folder + contentFileName(folderName));
+    m_contentJson = LWJsonFile::read(QStringLiteral(":/FeatureTemplates/") + folder + LWPackageConfig::contentFileName(folderName));
     const QJsonValue tag = m_contentJson.value(QStringLiteral("tag"));
     if (tag.isString())
         m_tag = tag.toString();
@@ -133,7 +127,7 @@ bool LWFeatureModel::exportContentFile(const SaveParam &param)
     if (!requirements.isEmpty())
         m_contentJson.insert(QStringLiteral("requirement"), requirements);
     const QString folderName = m_path.section(QLatin1Char('/'), 0, 0);
-    return LWJsonFile::write(folder + contentFileName(folderName), m_contentJson);
+    return LWJsonFile::write(folder + LWPackageConfig::contentFileName(folderName), m_contentJson);
 }
 
 QJsonObject LWFeatureModel::projectRecord()

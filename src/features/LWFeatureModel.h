@@ -74,9 +74,6 @@ public:
     QJsonObject &contentJson() { return m_contentJson; }
     QString sdkVersion() const { return m_sdkVersion; }
 
-    // "config.json" for folders whose name starts with "Filter", otherwise
-    // "content.json". Decided by the folder, not the type.
-    static QString contentFileName(const QString &folderName);
     // The template folder of a type ("2DSticker/"), empty for none.
     static QString templateFolder(LWEffectCommon::LWFeatureType type);
 

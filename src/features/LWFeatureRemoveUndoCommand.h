@@ -1,6 +1,6 @@
 #pragma once
 
-#include "undo/LWNaviItemiRemoveUndoCommand.h"
+#include "navigation/LWNaviItemiRemoveUndoCommand.h"
 
 #include <QPointer>
 

@@ -2,7 +2,7 @@
 
 #include "LWNaviTreeItem.h"
 #include "LWNaviTreeModel.h"
-#include "undo/LWNaviSelectedUndoCommand.h"
+#include "navigation/LWNaviSelectedUndoCommand.h"
 #include "undo/LWUndoStack.h"
 
 #include <QPointer>

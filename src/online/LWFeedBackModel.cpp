@@ -4,7 +4,7 @@
 #include "LWFeedBackDownloadImage.h"
 #include "LWFeedBackSendMessage.h"
 #include "LWFeedBackUploadImage.h"
-#include "LWImageSink.h"
+#include "common/LWImageSink.h"
 #include "LWServiceProtocol.h"
 #include "LWUploadPackage.h"
 #include "common/LWDialogs.h"

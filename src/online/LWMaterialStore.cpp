@@ -5,7 +5,7 @@
 #include "common/LWFolderUtil.h"
 #include "resources/LWResourceManager.h"
 #include "workspace/LWEffectPackManager.h"
-#include "workspace/LWZipUtil.h"
+#include "package/LWZipUtil.h"
 
 #include <QDebug>
 #include <QImage>

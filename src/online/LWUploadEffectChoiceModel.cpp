@@ -1,6 +1,6 @@
 #include "LWUploadEffectChoiceModel.h"
 
-#include "LWImageSink.h"
+#include "common/LWImageSink.h"
 #include "LWLoginManager.h"
 #include "LWPreviousEffectsRequest.h"
 #include "LWUploadDownloadIcon.h"

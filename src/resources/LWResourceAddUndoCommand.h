@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LWResourceViewBase.h"
-#include "undo/LWNavitreeItemAddUndoCommand.h"
+#include "navigation/LWNavitreeItemAddUndoCommand.h"
 
 #include <QJsonObject>
 #include <QPointer>

@@ -13,7 +13,7 @@
 #include "common/LWJsonFile.h"
 #include "compress/LWTextureCompess.h"
 #include "inspector/LWInspectorViewModel.h"
-#include "undo/LWNaviTreeEvents.h"
+#include "navigation/LWNaviTreeEvents.h"
 #include "undo/LWUndoStack.h"
 
 #include <QCoreApplication>

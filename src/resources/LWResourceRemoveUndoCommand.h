@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LWResourceViewBase.h"
-#include "undo/LWNaviItemiRemoveUndoCommand.h"
+#include "navigation/LWNaviItemiRemoveUndoCommand.h"
 
 #include <QPointer>
 

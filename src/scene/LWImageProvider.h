@@ -1,6 +1,6 @@
 #pragma once
 
-#include "online/LWImageSink.h"
+#include "common/LWImageSink.h"
 
 #include <QHash>
 #include <QImage>

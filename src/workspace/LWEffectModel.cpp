@@ -1,7 +1,7 @@
 #include "LWEffectModel.h"
 
 #include "LWFeatureAddUndoCommand.h"
-#include "LWPackageConfig.h"
+#include "package/LWPackageConfig.h"
 #include "common/LWFolderUtil.h"
 #include "common/LWJsonFile.h"
 #include "common/LWUsageEvents.h"

@@ -5,16 +5,13 @@
 #include "LWEffectModel.h"
 #include "LWProjectModel.h"
 #include "LWRecentProjects.h"
-#include "LWZipUtil.h"
+#include "package/LWZipUtil.h"
 #include "common/LWJsonFile.h"
 #include "undo/LWUndoStack.h"
 #include "common/LWDataPaths.h"
 #include "common/LWFolderUtil.h"
 #include "common/LWSettingFlags.h"
-#include "resources/LWPngCheckWindow.h"
-#include "resources/LWResouceTreeViewModel.h"
-#include "resources/LWResourceImageCheck.h"
-#include "resources/LWResourceImporter.h"
+#include "resources/LWResourceImportService.h"
 #include "resources/LWResourceManager.h"
 
 #include <QCoreApplication>
@@ -53,7 +50,9 @@ LWEffectPackManager::LWEffectPackManager()
 {
     connect(LWResourceManager::instance(), &LWResourceManager::libraryLoaded, this,
             &LWEffectPackManager::resourceInWorkspaceChanged);
-    LWEffectModel::setMusicImporter([this](const QString &filePath) { return importMusic(filePath); });
+    LWResourceImportService::instance()->setLibraryProvider([this] { return ensureResourceLibrary(); });
+    LWEffectModel::setMusicImporter(
+        [](const QString &filePath) { return LWResourceImportService::instance()->importMusic(filePath); });
 }
 
 QString LWEffectPackManager::localPath(const QString &pathOrUrl)
@@ -430,27 +429,8 @@ bool LWEffectPackManager::importEffectZipPack(QString path)
 }
 
 // --- resource imports ----------------------------------------------------------
-
-QString LWEffectPackManager::resourcePathFromUrl(const QString &url)
-{
-    if (url.startsWith(QLatin1String("qrc:")))
-        return QLatin1Char(':') + QUrl(url).path(QUrl::FullyDecoded);
-    // Only text that names a scheme is a URL: a plain path may hold "#",
-    // "?" or "%20" in its file names and means exactly those characters.
-    const QUrl parsed(url);
-    if (url.startsWith(QLatin1Char('/')) || url.startsWith(QLatin1Char(':')) || parsed.scheme().size() < 2)
-        return url;
-    const QString local = parsed.toLocalFile();
-    return local.isEmpty() ? parsed.path(QUrl::FullyDecoded) : local;
-}
-
-QStringList LWEffectPackManager::urlTexts(const QVariantList &urls)
-{
-    QStringList texts;
-    for (const QVariant &url : urls)
-        texts.append(url.userType() == QMetaType::QUrl ? url.toUrl().toString(QUrl::FullyEncoded) : url.toString());
-    return texts;
-}
+// The published names of the resource imports; the work is the import
+// service's.
 
 bool LWEffectPackManager::ensureResourceLibrary()
 {
@@ -467,147 +447,95 @@ bool LWEffectPackManager::ensureResourceLibrary()
     return library->load(folder);
 }
 
-bool LWEffectPackManager::passesPngCheck(const QString &url)
+namespace {
+
+LWResourceImportService *imports()
 {
-    if (LWResourceImageCheck::passesEightBitCheck(resourcePathFromUrl(url)))
-        return true;
-    qDebug("png not ok");
-    LWPngCheckWindow::show();
-    return false;
+    return LWResourceImportService::instance();
 }
 
-QString LWEffectPackManager::importMusic(const QString &filePath)
-{
-    // Called while an effect loads, before it is the current one: only the
-    // library already loaded for it can take the music.
-    if (!LWResourceManager::instance()->isLoaded())
-        return QString();
-    // Music is MP3; any other file would join the library as something else
-    // (a picture, say) and then stand in for the music.
-    if (QFileInfo(filePath).suffix().compare(QLatin1String("mp3"), Qt::CaseInsensitive) != 0) {
-        qWarning().noquote() << "background music: ignoring" << filePath << "- not an MP3 file";
-        return QString();
-    }
-    ImportResourceParam param;
-    param.returnResourceId = true;
-    param.withUndo = false;
-    return LWResourceImporter(param, LWResourceManager::instance()->importParent()).importFile(filePath);
-}
+} // namespace
 
 QString LWEffectPackManager::importFileToWorkSpaceResource(QString url)
 {
-    return importFileToWorkSpaceResource(url, ImportResourceParam());
+    return imports()->importFile(url);
 }
 
 QString LWEffectPackManager::importFileToWorkSpaceResource(const QString &url, ImportResourceParam param)
 {
-    if (!ensureResourceLibrary())
-        return QString();
-    const QString id = LWResourceImporter(param, LWResourceManager::instance()->importParent())
-                           .importFile(resourcePathFromUrl(url));
-    return param.returnResourceId ? id : QString();
+    return imports()->importFile(url, param);
 }
 
 QStringList LWEffectPackManager::importMultiFilesToWorkSpaceResource(QVariantList urls)
 {
-    return importMultiFilesToWorkSpaceResource(urlTexts(urls), ImportResourceParam());
+    return imports()->importMultiFiles(LWResourceImportService::urlTexts(urls));
 }
 
 QStringList LWEffectPackManager::importMultiFilesToWorkSpaceResource(const QStringList &urls, ImportResourceParam param)
 {
-    if (!ensureResourceLibrary() || urls.isEmpty() || !passesPngCheck(urls.first()))
-        return {};
-    QStringList ids;
-    for (const QString &url : urls) {
-        const QString id = importFileToWorkSpaceResource(url, param);
-        if (!id.isEmpty())
-            ids.append(id);
-    }
-    return ids;
+    return imports()->importMultiFiles(urls, param);
 }
 
 QString LWEffectPackManager::importMultiFilesAsTextureToWorkSpaceResource(QVariantList urls)
 {
-    return importMultiFilesAsTextureToWorkSpaceResource(urlTexts(urls), ImportResourceParam());
+    return imports()->importMultiFilesAsTexture(LWResourceImportService::urlTexts(urls));
 }
 
 QString LWEffectPackManager::importMultiFilesAsTextureToWorkSpaceResource(const QStringList &urls,
                                                                           ImportResourceParam param)
 {
-    if (!ensureResourceLibrary() || urls.isEmpty() || !passesPngCheck(urls.first()))
-        return QString();
-    QStringList paths;
-    for (const QString &url : urls)
-        paths.append(resourcePathFromUrl(url));
-    const QString id = LWResourceImporter(param, LWResourceManager::instance()->importParent())
-                           .importFramesFromFiles(paths);
-    return param.returnResourceId ? id : QString();
+    return imports()->importMultiFilesAsTexture(urls, param);
 }
 
 QString LWEffectPackManager::importTextureFolderToWorkSpaceResource(QString url)
 {
-    return importTextureFolderToWorkSpaceResource(url, ImportResourceParam());
+    return imports()->importTextureFolder(url);
 }
 
 QString LWEffectPackManager::importTextureFolderToWorkSpaceResource(const QString &url, ImportResourceParam param)
 {
-    if (!ensureResourceLibrary())
-        return QString();
-    const QString id = LWResourceImporter(param, LWResourceManager::instance()->importParent())
-                           .importFramesFromFolder(resourcePathFromUrl(url));
-    return param.returnResourceId ? id : QString();
+    return imports()->importTextureFolder(url, param);
 }
 
 QString LWEffectPackManager::importTextureFolderAndReadChildFolderToWorkSpace(QString url)
 {
-    return importTextureFolderAndReadChildFolderToWorkSpace(url, ImportResourceParam());
+    return imports()->importTextureFolderAndChildren(url);
 }
 
 QString LWEffectPackManager::importTextureFolderAndReadChildFolderToWorkSpace(const QString &url,
                                                                               ImportResourceParam param)
 {
-    if (!ensureResourceLibrary())
-        return QString();
-    const QString id = LWResourceImporter(param, LWResourceManager::instance()->importParent())
-                           .importFolderAndChildren(resourcePathFromUrl(url));
-    return param.returnResourceId ? id : QString();
+    return imports()->importTextureFolderAndChildren(url, param);
 }
 
 QStringList LWEffectPackManager::importGroupToWorkSpaceResource(QString url)
 {
-    return importGroupToWorkSpaceResource(url, ImportResourceParam());
+    return imports()->importGroup(url);
 }
 
 QStringList LWEffectPackManager::importGroupToWorkSpaceResource(const QString &url, ImportResourceParam param)
 {
-    if (!ensureResourceLibrary())
-        return {};
-    const QStringList ids = LWResourceImporter(param, LWResourceManager::instance()->importParent())
-                                .importGroup(resourcePathFromUrl(url));
-    return param.returnResourceId ? ids : QStringList();
+    return imports()->importGroup(url, param);
 }
 
 QString LWEffectPackManager::importUnknowFileToWorkSpaceResource(QString url)
 {
-    return importUnknowFileToWorkSpaceResource(url, ImportResourceParam());
+    return imports()->importUnknown(url);
 }
 
 QString LWEffectPackManager::importUnknowFileToWorkSpaceResource(const QString &url, ImportResourceParam param)
 {
-    if (QFileInfo(resourcePathFromUrl(url)).isDir())
-        return importTextureFolderAndReadChildFolderToWorkSpace(url, param);
-    return importFileToWorkSpaceResource(url, param);
+    return imports()->importUnknown(url, param);
 }
 
 void LWEffectPackManager::addEmptyGroup()
 {
-    addEmptyGroup(ImportResourceParam());
+    imports()->addEmptyGroup();
 }
 
 void LWEffectPackManager::addEmptyGroup(ImportResourceParam param)
 {
-    if (ensureResourceLibrary())
-        LWResourceImporter(param, LWResourceManager::instance()->treeRoot()).addEmptyGroup();
+    imports()->addEmptyGroup(param);
 }
 
 void LWEffectPackManager::createResourceUsingExampleHelper(QString resourceKind, QString exampleId)

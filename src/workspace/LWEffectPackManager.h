@@ -62,10 +62,10 @@ public:
     Q_INVOKABLE int getFeatureCount() const;
     Q_INVOKABLE bool checkCurrentEffect();
 
-    // Resource imports. Each takes "file:" URLs, "qrc:" URLs or plain
-    // paths; the forms without parameters import with undo into the tree and
-    // return nothing. New tree items go under the group selected in the
-    // resource tree.
+    // Resource imports, forwarded to the import service. Each takes "file:"
+    // URLs, "qrc:" URLs or plain paths; the forms without parameters import
+    // with undo into the tree and return nothing. New tree items go under
+    // the group selected in the resource tree.
     Q_INVOKABLE QString importFileToWorkSpaceResource(QString url);
     QString importFileToWorkSpaceResource(const QString &url, ImportResourceParam param);
     Q_INVOKABLE QStringList importMultiFilesToWorkSpaceResource(QVariantList urls);
@@ -87,9 +87,6 @@ public:
     // Makes sure the current effect has a resource library, creating a
     // temporary effect and the library from its template when needed.
     bool ensureResourceLibrary();
-    // The local path of a "file:" URL, ":" + path of a "qrc:" URL; any
-    // other text without a URL scheme is a path already.
-    static QString resourcePathFromUrl(const QString &url);
 
     // Packages. buildPackage returns the path of "<data>/tmpSync/lw.zip",
     // empty when it could not be built.
@@ -126,12 +123,6 @@ private:
     void setEffect(LWEffectModel *effect);
     void ensureEffect();
     void createFeature(const QString &featureType, const QJsonObject &defaultData);
-    // False (after showing the check window) when the first file is a PNG
-    // of more than 8 bits per channel.
-    bool passesPngCheck(const QString &url);
-    static QStringList urlTexts(const QVariantList &urls);
-    // The background music of a loaded effect joins the current library.
-    QString importMusic(const QString &filePath);
     bool importPackageFolder(const QString &folder);
     void reportProblem(const QString &message);
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/LWEffectCommon.h"
-#include "undo/LWNavitreeItemAddUndoCommand.h"
+#include "navigation/LWNavitreeItemAddUndoCommand.h"
 
 #include <QJsonObject>
 #include <QPointer>

@@ -6,8 +6,8 @@
 #include "undo/LWUndoStack.h"
 #include "workspace/LWEffectModel.h"
 #include "workspace/LWEffectPackManager.h"
-#include "workspace/LWPackageCheck.h"
-#include "workspace/LWZipUtil.h"
+#include "package/LWPackageCheck.h"
+#include "package/LWZipUtil.h"
 
 #include <QDateTime>
 #include <QDir>

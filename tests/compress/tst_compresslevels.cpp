@@ -11,7 +11,7 @@
 #include "app/LWMainWindowController.h"
 #include "common/LWEffectCommon.h"
 #include "common/LWJsonFile.h"
-#include "compress/LWCompressFilesViewModel.h"
+#include "windows/LWCompressFilesViewModel.h"
 #include "inspector/LWInspectorViewModel.h"
 #include "inspector/LWProp2DTextureButtonViewModel.h"
 #include "inspector/LWPropOptionViewModel.h"
@@ -22,7 +22,7 @@
 #include "undo/LWUndoStack.h"
 #include "workspace/LWEffectPackManager.h"
 #include "workspace/LWProjectModel.h"
-#include "workspace/LWZipUtil.h"
+#include "package/LWZipUtil.h"
 
 #include <QDirIterator>
 #include <QJsonArray>

@@ -8,7 +8,7 @@
 #include "app/LWAppHost.h"
 #include "app/LWGuiApplication.h"
 #include "app/LWMainWindowController.h"
-#include "compress/LWCompressFilesViewModel.h"
+#include "windows/LWCompressFilesViewModel.h"
 #include "inspector/LWInspectorViewModel.h"
 #include "inspector/LWPropOptionViewModel.h"
 #include "navigation/LWNaviTreeModel.h"

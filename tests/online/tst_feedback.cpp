@@ -8,7 +8,7 @@
 #include "app/LWMainWindowController.h"
 #include "online/LWDeviceIdentity.h"
 #include "online/LWFeedBackModel.h"
-#include "online/LWImageSink.h"
+#include "common/LWImageSink.h"
 #include "online/LWUploadPackage.h"
 
 #include <QImage>

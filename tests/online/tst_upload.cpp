@@ -7,7 +7,7 @@
 #include "LWTinyHttp.h"
 #include "online/LWDeviceIdentity.h"
 #include "online/LWExternalBrowser.h"
-#include "online/LWImageSink.h"
+#include "common/LWImageSink.h"
 #include "online/LWLoginBridgeModel.h"
 #include "online/LWLoginManager.h"
 #include "online/LWQrCodeItem.h"

@@ -101,6 +101,7 @@ private slots:
     void initTestCase()
     {
         LWMainWindowController::instance();
+        LWAppHost::wireServices();
         QVERIFY(m_sources.isValid());
     }
     void init()

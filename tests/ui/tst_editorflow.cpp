@@ -12,7 +12,7 @@
 #include "inspector/LWQmlViewModel.h"
 #include "inspector/LWSecOptionViewModel.h"
 #include "undo/LWUndoStack.h"
-#include "workspace/LWZipUtil.h"
+#include "package/LWZipUtil.h"
 #include "navigation/LWNaviTreeModel.h"
 #include "navigation/LWNaviTreeSelModel.h"
 #include "common/LWResources.h"

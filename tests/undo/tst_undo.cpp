@@ -3,8 +3,8 @@
 
 #include "common/LWDiagnosticLog.h"
 #include "navigation/LWEffectNaviTreeModel.h"
-#include "undo/LWNaviComponentAddUndoCommandBase.h"
-#include "undo/LWNaviComponentRemoveUndoCommandBase.h"
+#include "navigation/LWNaviComponentAddUndoCommandBase.h"
+#include "navigation/LWNaviComponentRemoveUndoCommandBase.h"
 #include "undo/LWSwapUndoCommand.h"
 #include "undo/LWUndoStack.h"
 

@@ -4,6 +4,7 @@
 #include "common/LWJsonFile.h"
 #include "common/LWUsageEvents.h"
 #include "common/PostEventOffice.h"
+#include "package/LWPackageConfig.h"
 #include "undo/LWUndoStack.h"
 #include "workspace/LWEffectModel.h"
 
@@ -248,7 +249,7 @@ private slots:
     {
         QFETCH(QString, folder);
         QFETCH(QString, file);
-        QCOMPARE(LWFeatureModel::contentFileName(folder), file);
+        QCOMPARE(LWPackageConfig::contentFileName(folder), file);
         QTemporaryDir dir;
         QDir().mkpath(dir.filePath(folder));
         LWJsonFile::write(dir.filePath(folder + "/" + file), {{"tag", "from-folder"}});

@@ -10,7 +10,7 @@
 #include "workspace/LWAutoBackup.h"
 #include "workspace/LWEffectModel.h"
 #include "workspace/LWEffectPackManager.h"
-#include "workspace/LWZipUtil.h"
+#include "package/LWZipUtil.h"
 
 #include <QDirIterator>
 #include <QImage>

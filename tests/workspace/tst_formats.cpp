@@ -1,7 +1,7 @@
 #include "LWTestMain.h"
 #include "common/LWDataPaths.h"
 #include "common/LWJsonFile.h"
-#include "workspace/LWPackageConfig.h"
+#include "package/LWPackageConfig.h"
 #include "workspace/LWProjectFile.h"
 #include "workspace/LWRecentProjects.h"
 

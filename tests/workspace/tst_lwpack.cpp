@@ -1,7 +1,7 @@
 #include "LWTestMain.h"
 #include "common/LWJsonFile.h"
-#include "workspace/LWPackageCheck.h"
-#include "workspace/LWZipUtil.h"
+#include "package/LWPackageCheck.h"
+#include "package/LWZipUtil.h"
 
 #include <QImage>
 #include <QProcess>

@@ -9,7 +9,7 @@
 #include "workspace/LWEffectModel.h"
 #include "workspace/LWEffectPackManager.h"
 #include "workspace/LWPhonePreviewSender.h"
-#include "workspace/LWZipUtil.h"
+#include "package/LWZipUtil.h"
 
 #include <QJsonArray>
 #include <QSignalSpy>

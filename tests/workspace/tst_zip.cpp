@@ -1,5 +1,5 @@
 #include "LWTestMain.h"
-#include "workspace/LWZipUtil.h"
+#include "package/LWZipUtil.h"
 
 #include <QDirIterator>
 #include <QRandomGenerator>

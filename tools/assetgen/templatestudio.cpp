@@ -16,8 +16,8 @@
 #include "navigation/LWNaviTreeSelModel.h"
 #include "workspace/LWEffectModel.h"
 #include "workspace/LWEffectPackManager.h"
-#include "workspace/LWPackageCheck.h"
-#include "workspace/LWZipUtil.h"
+#include "package/LWPackageCheck.h"
+#include "package/LWZipUtil.h"
 
 #include <QColor>
 #include <QDir>

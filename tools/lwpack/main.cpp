@@ -5,9 +5,9 @@
 #include "common/LWResources.h"
 #include "common/LWSettings.h"
 #include "workspace/LWEffectPackManager.h"
-#include "workspace/LWPackageCheck.h"
+#include "package/LWPackageCheck.h"
 #include "workspace/LWProjectModel.h"
-#include "workspace/LWZipUtil.h"
+#include "package/LWZipUtil.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -6,8 +6,8 @@
 #include "inspector/LWInspectorViewModel.h"
 #include "resources/LWResourceImporter.h"
 #include "resources/LWResourceManager.h"
-#include "scene/LWFilterSceneViewModel.h"
-#include "workspace/LWPackageCheck.h"
+#include "features/filter/LWFilterSceneViewModel.h"
+#include "package/LWPackageCheck.h"
 
 #include <QDebug>
 #include <QDir>

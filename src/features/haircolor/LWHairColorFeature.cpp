@@ -4,8 +4,8 @@
 #include "common/LWJsonFile.h"
 #include "features/LWFeatureFactory.h"
 #include "inspector/LWInspectorViewModel.h"
-#include "scene/LWHairColorSceneViewModel.h"
-#include "workspace/LWPackageCheck.h"
+#include "features/haircolor/LWHairColorSceneViewModel.h"
+#include "package/LWPackageCheck.h"
 
 #include <QDebug>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LWFaceMakeupV2FilterBase.h"
-#include "undo/LWNaviComponentAddUndoCommandBase.h"
+#include "navigation/LWNaviComponentAddUndoCommandBase.h"
 
 #include <QPointer>
 #include <QString>

@@ -11,8 +11,8 @@
 #include "common/PostEventOffice.h"
 #include "features/LWMenuItemModel.h"
 #include "inspector/LWInspectorViewModel.h"
-#include "undo/LWNaviComponentRemoveUndoCommandBase.h"
-#include "undo/LWNaviTreeEvents.h"
+#include "navigation/LWNaviComponentRemoveUndoCommandBase.h"
+#include "navigation/LWNaviTreeEvents.h"
 #include "undo/LWUndoStack.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "features/LWFeatureTreeItem.h"
 #include "navigation/LWModelContainer.h"
-#include "scene/LWMakeupV2SceneViewModel.h"
+#include "features/makeup/LWMakeupV2SceneViewModel.h"
 
 #include <QHash>
 #include <QJsonArray>

@@ -7,7 +7,7 @@
 #include "features/LWMenuItemModel.h"
 #include "inspector/LWInspectorViewModel.h"
 #include "resources/LWResourceManager.h"
-#include "workspace/LWPackageConfig.h"
+#include "package/LWPackageConfig.h"
 
 #include <QDebug>
 #include <QDir>

@@ -3,7 +3,8 @@
 #include "LWFaceMakeupV2FilterKind.h"
 #include "common/LWJsonFile.h"
 #include "features/LWFeatureModel.h"
-#include "workspace/LWPackageCheck.h"
+#include "package/LWPackageCheck.h"
+#include "package/LWPackageConfig.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -131,7 +132,7 @@ void checkMakeup(const QJsonObject &link, const QString &featureFolder, QStringL
 {
     const QString folderName = QFileInfo(featureFolder).fileName();
     const QJsonObject content = LWJsonFile::read(featureFolder + QLatin1Char('/')
-                                                 + LWFeatureModel::contentFileName(folderName));
+                                                 + LWPackageConfig::contentFileName(folderName));
     const QString documentName = content.value(QStringLiteral("content")).toObject().value(QStringLiteral("path")).toString(
         QStringLiteral("makeup.json"));
     const QString label = link.value(QStringLiteral("path")).toString();

@@ -2,7 +2,7 @@
 
 #include "common/LWEffectCommon.h"
 #include "resources/LWResourceManager.h"
-#include "workspace/LWEffectPackManager.h"
+#include "resources/LWResourceImportService.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -115,12 +115,12 @@ QStringList pngFiles(const QString &folder)
 
 QString importTexture(const QString &file)
 {
-    return LWEffectPackManager::instance()->importFileToWorkSpaceResource(file, silentImport());
+    return LWResourceImportService::instance()->importFile(file, silentImport());
 }
 
 QString importSequence(const QString &folder)
 {
-    return LWEffectPackManager::instance()->importTextureFolderToWorkSpaceResource(folder, silentImport());
+    return LWResourceImportService::instance()->importTextureFolder(folder, silentImport());
 }
 
 Exported exportResource(const QString &resourceId, const QString &featureFolder, bool crop, const QRect &knownCrop)

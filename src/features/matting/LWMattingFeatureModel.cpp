@@ -5,7 +5,7 @@
 #include "common/LWJsonFile.h"
 #include "features/LWFeatureFactory.h"
 #include "inspector/LWInspectorViewModel.h"
-#include "workspace/LWPackageCheck.h"
+#include "package/LWPackageCheck.h"
 
 #include <QDebug>
 #include <QJsonArray>

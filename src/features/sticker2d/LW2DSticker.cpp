@@ -6,7 +6,7 @@
 #include "common/LWFolderUtil.h"
 #include "resources/LWResourceImporter.h"
 #include "resources/LWResourceManager.h"
-#include "scene/LW2DStickerPartSceneViewModel.h"
+#include "features/sticker2d/LW2DStickerPartSceneViewModel.h"
 
 #include <QDebug>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include "LW2DSticker.h"
 #include "LW2DStickerPart.h"
 #include "common/PostEventOffice.h"
-#include "undo/LWNaviTreeEvents.h"
+#include "navigation/LWNaviTreeEvents.h"
 
 LW2DStickerAddComponetUndoCommand::LW2DStickerAddComponetUndoCommand(LW2DSticker *sticker, const QString &name,
                                                                      int partType, const LW2DStickerPartData &data)

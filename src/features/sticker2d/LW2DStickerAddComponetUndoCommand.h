@@ -4,7 +4,7 @@
 #include "LW2DStickerPart.h"
 #include "LW2DStickerPartData.h"
 #include "navigation/LWNaviTreeItem.h"
-#include "undo/LWNaviComponentAddUndoCommandBase.h"
+#include "navigation/LWNaviComponentAddUndoCommandBase.h"
 
 #include <QPointer>
 

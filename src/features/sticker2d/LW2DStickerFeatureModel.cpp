@@ -12,8 +12,8 @@
 #include "inspector/LWInspectorHub.h"
 #include "inspector/LWInspectorViewModel.h"
 #include "inspector/LWPropIntViewModel.h"
-#include "scene/LW2DStickerPartSceneViewModel.h"
-#include "scene/LW2DStickerSceneViewModel.h"
+#include "features/sticker2d/LW2DStickerPartSceneViewModel.h"
+#include "features/sticker2d/LW2DStickerSceneViewModel.h"
 #include "undo/LWUndoStack.h"
 
 #include <QDir>

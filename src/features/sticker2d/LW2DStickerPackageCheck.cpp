@@ -4,7 +4,8 @@
 #include "common/LWJsonFile.h"
 #include "features/LWFeatureModel.h"
 #include "inspector/LWPropIntViewModel.h"
-#include "workspace/LWPackageCheck.h"
+#include "package/LWPackageCheck.h"
+#include "package/LWPackageConfig.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -61,7 +62,7 @@ void check(const QJsonObject &link, const QString &featureFolder, QStringList &p
     const QString prefix = QStringLiteral("feature %1").arg(link.value(QLatin1String("type")).toString());
     const QString folderName = QFileInfo(featureFolder).fileName();
     const QJsonObject content =
-        LWJsonFile::read(featureFolder + QLatin1Char('/') + LWFeatureModel::contentFileName(folderName));
+        LWJsonFile::read(featureFolder + QLatin1Char('/') + LWPackageConfig::contentFileName(folderName));
     const QString named =
         content.value(QLatin1String("content")).toObject().value(QLatin1String("path")).toString();
     if (named.isEmpty() || !LW2DStickerFrames::isPlainName(named))

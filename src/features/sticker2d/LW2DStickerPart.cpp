@@ -12,7 +12,7 @@
 #include "inspector/LWInspectorViewModel.h"
 #include "inspector/LWPropIntViewModel.h"
 #include "resources/LWResourceManager.h"
-#include "scene/LW2DStickerPartSceneViewModel.h"
+#include "features/sticker2d/LW2DStickerPartSceneViewModel.h"
 #include "undo/LWUndoStack.h"
 
 #include <QDebug>

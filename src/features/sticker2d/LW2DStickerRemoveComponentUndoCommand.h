@@ -2,7 +2,7 @@
 
 #include "LW2DSticker.h"
 #include "LW2DStickerPart.h"
-#include "undo/LWNaviComponentRemoveUndoCommandBase.h"
+#include "navigation/LWNaviComponentRemoveUndoCommandBase.h"
 
 // Takes a component out of its sticker; undo puts the same part back at
 // its row and selects it.

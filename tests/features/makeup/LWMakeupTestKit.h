@@ -14,7 +14,7 @@
 #include "inspector/LWQmlViewModel.h"
 #include "navigation/LWNaviTreeModel.h"
 #include "resources/LWResourceManager.h"
-#include "undo/LWNaviTreeEvents.h"
+#include "navigation/LWNaviTreeEvents.h"
 #include "undo/LWUndoStack.h"
 #include "workspace/LWEffectModel.h"
 #include "workspace/LWEffectPackManager.h"

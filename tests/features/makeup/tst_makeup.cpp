@@ -8,7 +8,7 @@
 #include "inspector/LWPropIntViewModel.h"
 #include "inspector/LWPropOptionViewModel.h"
 #include "navigation/LWEffectNaviTreeModel.h"
-#include "workspace/LWPackageCheck.h"
+#include "package/LWPackageCheck.h"
 
 #include <QJsonDocument>
 #include <QSignalSpy>

@@ -4,7 +4,7 @@
 #include "inspector/LWPropBoolViewModel.h"
 #include "inspector/LWPropOptionViewModel.h"
 #include "inspector/LWSecOptionViewModel.h"
-#include "workspace/LWPackageCheck.h"
+#include "package/LWPackageCheck.h"
 
 #include <QTemporaryDir>
 

@@ -3,7 +3,7 @@
 #include "features/filter/LWFilterModel.h"
 #include "inspector/LWPropFloatRangeViewModel.h"
 #include "inspector/LWPropImageButtonViewModel.h"
-#include "workspace/LWPackageCheck.h"
+#include "package/LWPackageCheck.h"
 
 #include <QTemporaryDir>
 

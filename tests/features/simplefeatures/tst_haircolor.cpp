@@ -3,7 +3,7 @@
 #include "features/haircolor/LWHairColorFeature.h"
 #include "inspector/LWPropColorViewModel.h"
 #include "inspector/LWPropFloatRangeViewModel.h"
-#include "workspace/LWPackageCheck.h"
+#include "package/LWPackageCheck.h"
 
 #include <QTemporaryDir>
 

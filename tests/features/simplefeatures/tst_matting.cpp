@@ -9,7 +9,7 @@
 #include "inspector/LWPropIntViewModel.h"
 #include "inspector/LWPropOptionViewModel.h"
 #include "inspector/LWSecOptionViewModel.h"
-#include "workspace/LWPackageCheck.h"
+#include "package/LWPackageCheck.h"
 
 #include <QTemporaryDir>
 

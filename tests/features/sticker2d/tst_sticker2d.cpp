@@ -7,7 +7,7 @@
 #include "features/sticker2d/LW2DStickerPartInspector.h"
 #include "features/sticker2d/NS2DStickerParameter.h"
 #include "inspector/LWPropOptionViewModel.h"
-#include "scene/LW2DStickerPartSceneViewModel.h"
+#include "features/sticker2d/LW2DStickerPartSceneViewModel.h"
 #include "undo/LWUndoStack.h"
 
 #include <QPainter>

@@ -21,7 +21,7 @@
 #include "undo/LWUndoStack.h"
 #include "workspace/LWEffectModel.h"
 #include "workspace/LWEffectPackManager.h"
-#include "workspace/LWPackageCheck.h"
+#include "package/LWPackageCheck.h"
 #include "workspace/LWPackageSizeEstimator.h"
 #include "workspace/LWProjectModel.h"
 

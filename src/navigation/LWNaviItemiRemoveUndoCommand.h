@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LWNaviTreeEvents.h"
-#include "LWUndoCommand.h"
+#include "undo/LWUndoCommand.h"
 #include "common/LWEffectCommon.h"
 #include "navigation/LWNaviTreeItem.h"
 

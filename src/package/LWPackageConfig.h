@@ -23,4 +23,9 @@ QString packageName(const QString &effectName);
 QJsonObject build(const QString &effectName, const QStringList &requiredVersions, const QJsonArray &links,
                   const QJsonObject &bgm);
 
+// The content file of a feature folder: "config.json" for folders whose name
+// starts with "Filter", otherwise "content.json". The engine goes by the
+// folder, not by the feature's type.
+QString contentFileName(const QString &folderName);
+
 } // namespace LWPackageConfig

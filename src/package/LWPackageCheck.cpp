@@ -1,7 +1,7 @@
 #include "LWPackageCheck.h"
 
 #include "common/LWJsonFile.h"
-#include "features/LWFeatureModel.h"
+#include "LWPackageConfig.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -72,7 +72,7 @@ void checkFeature(const QJsonObject &link, const QString &packageFolder, QString
         problems << QStringLiteral("feature %1: folder %2 cannot be read").arg(type, folderName);
         return;
     }
-    const QString contentName = LWFeatureModel::contentFileName(folderName);
+    const QString contentName = LWPackageConfig::contentFileName(folderName);
     if (LWJsonFile::read(folder + QLatin1Char('/') + contentName).isEmpty())
         problems << QStringLiteral("feature %1: %2/%3 is missing or unreadable").arg(type, folderName, contentName);
     const auto checks = featureChecks().value(type);

@@ -57,4 +57,10 @@ QJsonObject build(const QString &effectName, const QStringList &requiredVersions
                        {QStringLiteral("effect"), effect}};
 }
 
+QString contentFileName(const QString &folderName)
+{
+    return folderName.startsWith(QLatin1String("Filter")) ? QStringLiteral("config.json")
+                                                          : QStringLiteral("content.json");
+}
+
 } // namespace LWPackageConfig

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LWUndoCommand.h"
+#include "undo/LWUndoCommand.h"
 
 #include <QItemSelectionModel>
 #include <QPersistentModelIndex>

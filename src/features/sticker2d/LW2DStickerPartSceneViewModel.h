@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LWSceneViewModel.h"
+#include "scene/LWSceneViewModel.h"
 
 #include <QObjectList>
 #include <QPointer>
