@@ -4,7 +4,6 @@
 #include "CustomTutorialDialogAdapter.h"
 #include "LWMainWindowController.h"
 #include "common/LWEffectCommon.h"
-#include "common/PostEventOffice.h"
 #include "windows/LWCompressFilesViewModel.h"
 #include "features/LWMenuItemModel.h"
 #include "common/LWDialogs.h"
@@ -178,7 +177,6 @@ void registerTypes()
     qRegisterMetaType<LWCompressFilesViewModel *>("LWCompressFilesViewModel*");
     qRegisterMetaType<QObjectList>("QObjectList");
     qRegisterMetaType<LWProjectInfo>("LWProjectInfo");
-    qRegisterMetaType<LWEPEvent>("LWEPEvent");
     qRegisterMetaType<LWEffectCommon::LWFeatureType>("LWEffectCommon::LWFeatureType");
     qRegisterMetaType<LWEffectCommon::LWNaviTreeType>("LWEffectCommon::LWNaviTreeType");
     LWOnlineTypes::registerQmlTypes();

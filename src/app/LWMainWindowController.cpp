@@ -8,7 +8,6 @@
 #include "windows/LWCompressFilesViewModel.h"
 #include "inspector/LWQmlViewModel.h"
 #include "navigation/LWEffectNaviTreeModel.h"
-#include "navigation/LWNaviItemHub.h"
 #include "navigation/LWNaviTreeItem.h"
 #include "navigation/LWNaviTreeSelModel.h"
 #include "online/LWCheckUpdateWindowModel.h"
@@ -82,10 +81,6 @@ LWMainWindowController::LWMainWindowController()
     connect(library, &LWResourceManager::resourceModelDataChanged, this,
             &LWMainWindowController::resourceModelDataChanged);
     library->setSelectedItemProvider([this] { return m_selectedResourceItem.data(); });
-    connect(LWNaviItemHub::instance(), &LWNaviItemHub::effectItemInserted, this,
-            qOverload<LWNaviTreeItem *, bool>(&LWMainWindowController::onEffectNaviTreeItemInserted));
-    connect(LWNaviItemHub::instance(), &LWNaviItemHub::effectItemRemoved, this,
-            &LWMainWindowController::onEffectNaviTreeItemRemoved);
 }
 
 LWMainWindowController::~LWMainWindowController() = default;
@@ -183,6 +178,7 @@ void LWMainWindowController::onEffectInWorkspaceChanged(LWNaviTreeItem *effect)
                                                                 LWEffectCommon::LWNaviTreeTypeEffect);
         connect(m_effectSelModel.get(), &LWNaviTreeSelModel::naviTreeSelChanged, this,
                 qOverload<LWNaviTreeItem *, LWEffectCommon::LWNaviTreeType>(&LWMainWindowController::onNaviTreeSelChanged));
+
     } else {
         setScene(nullptr);
         m_selectedEffectItem = nullptr;
@@ -204,6 +200,7 @@ void LWMainWindowController::onResourceInWorkspaceChanged(LWNaviTreeItem *resour
                                                                   LWEffectCommon::LWNaviTreeTypeResource);
         connect(m_resourceSelModel.get(), &LWNaviTreeSelModel::naviTreeSelChanged, this,
                 qOverload<LWNaviTreeItem *, LWEffectCommon::LWNaviTreeType>(&LWMainWindowController::onNaviTreeSelChanged));
+
     }
     emit resourceNaviTreeModelChanged();
     emit resourceNaviTreeSelModelChanged();
@@ -259,47 +256,6 @@ void LWMainWindowController::onNaviTreeSelChanged(LWNaviTreeItem *item, LWEffect
     }
 }
 
-void LWMainWindowController::onEffectNaviTreeItemInserted(LWNaviTreeItem *treeItem)
-{
-    onEffectNaviTreeItemInserted(treeItem, false);
-}
-
-void LWMainWindowController::onEffectNaviTreeItemInserted(LWNaviTreeItem *treeItem, bool toRoot)
-{
-    if (!m_effectTreeModel || !treeItem)
-        return;
-    LWNaviTreeItem *parent = toRoot ? m_effectTreeModel->rootItem() : treeItem->parentItem();
-    m_effectTreeModel->announceInsertedRow(parent, 0);
-}
-
-void LWMainWindowController::onEffectNaviTreeItemRemoved(LWNaviTreeItem *treeItem)
-{
-    if (!m_effectTreeModel || !treeItem)
-        return;
-    m_effectTreeModel->removeItemRow(treeItem);
-    if (m_effectSelModel)
-        m_effectSelModel->resetAndClearNavitreeItem(false);
-    // The inspector and the scene of the removed item must go too.
-    onNaviTreeSelChanged(nullptr, LWEffectCommon::LWNaviTreeTypeEffect);
-}
-
-void LWMainWindowController::onResourceNaviTreeItemInserted(LWNaviTreeItem *treeItem, bool toRoot)
-{
-    if (!m_resourceTreeModel || !treeItem)
-        return;
-    LWNaviTreeItem *parent = toRoot ? m_resourceTreeModel->rootItem() : treeItem->parentItem();
-    m_resourceTreeModel->announceInsertedRow(parent, qMax(0, treeItem->row()));
-}
-
-void LWMainWindowController::onResourceNaviTreeItemRemoved(LWNaviTreeItem *treeItem)
-{
-    if (!m_resourceTreeModel || !treeItem)
-        return;
-    m_resourceTreeModel->removeItemRow(treeItem);
-    if (treeItem == m_selectedResourceItem)
-        onNaviTreeSelChanged(nullptr, LWEffectCommon::LWNaviTreeTypeResource);
-}
-
 void LWMainWindowController::onInspectorDataChanged()
 {
     if (m_selectedEffectItem)
@@ -314,66 +270,15 @@ void LWMainWindowController::onSceneViewDataChanged(QJsonValue val, QString stri
         emit sceneViewDataChanged(val, string);
 }
 
-void LWMainWindowController::selectEffectItem(LWNaviTreeItem *item, bool withUndo)
+void LWMainWindowController::onEditorEvent(LWEditorEventType event, const LWEditorEventData *)
 {
-    if (!m_effectTreeModel || !m_effectSelModel)
-        return;
-    const QModelIndex index = m_effectTreeModel->indexOfItem(item);
-    if (!index.isValid())
-        return;
-    if (withUndo)
-        m_effectSelModel->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    else
-        m_effectSelModel->applyCurrentIndex(index, QItemSelectionModel::SelectCurrent);
-}
-
-void LWMainWindowController::onEditorEvent(LWEditorEventType event, const LWEditorEventData *data)
-{
-    LWNaviTreeItem *item = data ? data->item : nullptr;
     switch (event) {
-    case LWEditorEventEffectItemRemoved:
-        onEffectNaviTreeItemRemoved(item);
-        break;
-    case LWEditorEventEffectItemInserted:
-        if (m_effectTreeModel && data)
-            m_effectTreeModel->announceInsertedRow(item ? item : m_effectTreeModel->rootItem(), data->row);
-        break;
-    case LWEditorEventEffectItemSelect:
-        selectEffectItem(item, data && data->withUndo);
-        break;
-    case LWEditorEventEffectItemExpand:
-        if (m_effectTreeModel)
-            m_effectTreeModel->requestExpand(item);
-        break;
-    case LWEditorEventResourceItemInserted:
-        if (m_resourceTreeModel && data)
-            m_resourceTreeModel->announceInsertedRow(item ? item : m_resourceTreeModel->rootItem(), data->row);
-        break;
-    case LWEditorEventResourceItemRemoved:
-        onResourceNaviTreeItemRemoved(item);
-        break;
     case LWEditorEventSaveProject:
         LWEffectPackManager::instance()->saveProj();
         break;
     case LWEditorEventFeatureCountsChanged:
         emit checkFeatureCountsModelChanged();
         break;
-    }
-}
-
-void LWMainWindowController::onPostedEvent(LWEPEvent event, const QVariant &value)
-{
-    if (!m_effectTreeModel)
-        return;
-    const QModelIndex index = m_effectTreeModel->indexOfItemId(value.toULongLong());
-    if (!index.isValid())
-        return;
-    LWNaviTreeItem *item = LWNaviTreeModel::itemFromIndex(index);
-    if (event == ToSelectEffectNaviItem) {
-        if (item != m_selectedEffectItem && m_effectSelModel)
-            m_effectSelModel->applyCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    } else if (event == ToExpandEffectNaviItem) {
-        emit m_effectTreeModel->expandRequest(index);
     }
 }
 

@@ -30,8 +30,7 @@ class QWindow;
 
 // The interface layer's hub, published as "mainWindowController". It owns
 // the two navigation tree models and their selections, follows the
-// selection to publish the right inspector and scene, applies the tree
-// changes announced on the editor event bus, forwards undo and redo,
+// selection to publish the right inspector and scene, forwards undo and redo,
 // switches between the top-level windows and keeps the session state the
 // windows share.
 class LWMainWindowController : public QObject, public LWEditorEventListener
@@ -155,18 +154,12 @@ public:
     void restart();
 
     void onEditorEvent(LWEditorEventType event, const LWEditorEventData *data) override;
-    void onPostedEvent(LWEPEvent event, const QVariant &value) override;
 
 public slots:
     void onEffectInWorkspaceChanged(LWNaviTreeItem *effect);
     void onResourceInWorkspaceChanged(LWNaviTreeItem *resource);
     void onNaviTreeSelChanged(LWNaviTreeItem *treeItem, LWEffectCommon::LWNaviTreeType p_type);
     void onNaviTreeSelChanged(LWNaviTreeItem *treeItem);
-    void onEffectNaviTreeItemInserted(LWNaviTreeItem *treeItem, bool toRoot);
-    void onEffectNaviTreeItemInserted(LWNaviTreeItem *treeItem);
-    void onEffectNaviTreeItemRemoved(LWNaviTreeItem *treeItem);
-    void onResourceNaviTreeItemInserted(LWNaviTreeItem *treeItem, bool toRoot);
-    void onResourceNaviTreeItemRemoved(LWNaviTreeItem *treeItem);
     void onInspectorDataChanged();
     void onSceneViewDataChanged(QJsonValue val, QString string);
 
@@ -209,7 +202,6 @@ private:
     void setInspector(std::shared_ptr<LWQmlViewModel> inspector);
     void setScene(LWSceneViewModel *scene);
     void clearUndoAndMarkChanged();
-    void selectEffectItem(LWNaviTreeItem *item, bool withUndo);
 
     QPointer<QQmlApplicationEngine> m_engine; // not owned
     QPointer<LWNaviTreeItem> m_selectedEffectItem;

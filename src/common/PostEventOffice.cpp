@@ -10,19 +10,6 @@ LWEditorEventListener::~LWEditorEventListener()
     PostEventOffice::instance()->removeListener(this);
 }
 
-void lwdetail::PostEventRelay::OnPostEvent(LWEPEvent e, QVariant val)
-{
-    PostEventOffice::instance()->deliverPosted(e, val);
-}
-
-PostEventOffice::PostEventOffice()
-    : m_relay(new lwdetail::PostEventRelay)
-{
-    qRegisterMetaType<LWEPEvent>("LWEPEvent");
-    QObject::connect(m_relay, &lwdetail::PostEventRelay::PostEvent, m_relay,
-                     &lwdetail::PostEventRelay::OnPostEvent, Qt::QueuedConnection);
-}
-
 void PostEventOffice::addListener(LWEditorEventListener *listener)
 {
     if (listener && !m_listeners.contains(listener))
@@ -41,19 +28,5 @@ void PostEventOffice::sendEvent(LWEditorEventType event, const LWEditorEventData
     for (LWEditorEventListener *listener : listeners) {
         if (m_listeners.contains(listener))
             listener->onEditorEvent(event, &data);
-    }
-}
-
-void PostEventOffice::postEvent(LWEPEvent event, const QVariant &value)
-{
-    emit m_relay->PostEvent(event, value);
-}
-
-void PostEventOffice::deliverPosted(LWEPEvent event, const QVariant &value)
-{
-    const auto listeners = m_listeners;
-    for (LWEditorEventListener *listener : listeners) {
-        if (m_listeners.contains(listener))
-            listener->onPostedEvent(event, value);
     }
 }

@@ -3,39 +3,22 @@
 #include "Singleton.h"
 
 #include <QList>
-#include <QObject>
-#include <QVariant>
 
 class LWNaviTreeItem;
 
-// Immediate editor events: sent by models and undo commands, applied to the
-// tree models by the main window controller.
+// Editor events: sent by models to whoever listens (the main window
+// controller), delivered at once. Trees announce their own changes
+// (LWNaviTreeChange); what travels here is what no tree shows.
 enum LWEditorEventType {
-    LWEditorEventEffectItemRemoved = 0,
-    LWEditorEventEffectItemInserted = 1,
-    LWEditorEventEffectItemSelect = 2,
-    LWEditorEventEffectItemExpand = 3,
-    LWEditorEventResourceItemInserted = 4,
-    LWEditorEventResourceItemRemoved = 5,
     LWEditorEventSaveProject = 6,
     LWEditorEventFeatureCountsChanged = 7,
 };
 
-// Payload records of the immediate events. The item is never owned.
+// Payload record of an event. The item is never owned.
 struct LWEditorEventData
 {
     LWNaviTreeItem *item = nullptr;
-    int row = 0;          // inserted events
-    bool withUndo = false; // select event
 };
-
-// Queued editor events: deferred to a later turn of the event loop so that
-// the tree has caught up with the model first.
-enum LWEPEvent {
-    ToSelectEffectNaviItem = 0,
-    ToExpandEffectNaviItem = 1,
-};
-Q_DECLARE_METATYPE(LWEPEvent)
 
 class LWEditorEventListener
 {
@@ -44,21 +27,7 @@ public:
     virtual ~LWEditorEventListener();
 
     virtual void onEditorEvent(LWEditorEventType event, const LWEditorEventData *data) = 0;
-    virtual void onPostedEvent(LWEPEvent event, const QVariant &value) = 0;
 };
-
-namespace lwdetail {
-// The queued half of the bus: a signal connected to a slot through the event
-// loop.
-class PostEventRelay : public QObject
-{
-    Q_OBJECT
-signals:
-    void PostEvent(LWEPEvent e, QVariant val);
-public slots:
-    void OnPostEvent(LWEPEvent e, QVariant val);
-};
-} // namespace lwdetail
 
 class PostEventOffice : public Singleton<PostEventOffice>
 {
@@ -69,15 +38,10 @@ public:
     void removeListener(LWEditorEventListener *listener);
 
     // Calls every listener before returning, in registration order.
-    void sendEvent(LWEditorEventType event, const LWEditorEventData &data);
-    // Calls every listener on a later turn of the event loop.
-    void postEvent(LWEPEvent event, const QVariant &value);
+    void sendEvent(LWEditorEventType event, const LWEditorEventData &data = {});
 
 private:
-    friend class lwdetail::PostEventRelay;
-    PostEventOffice();
-    void deliverPosted(LWEPEvent event, const QVariant &value);
+    PostEventOffice() = default;
 
     QList<LWEditorEventListener *> m_listeners; // not owned
-    lwdetail::PostEventRelay *m_relay;          // owned, lives for the run
 };

@@ -14,8 +14,6 @@
 LWFeatureModel::LWFeatureModel(LWFeatureContainer *container)
     : m_container(container)
 {
-    if (m_container)
-        m_container->insertModel(0, this);
 }
 
 LWFeatureModel::LWFeatureModel(LWFeatureContainer *container, int zOrder, const QString &path)
@@ -23,8 +21,6 @@ LWFeatureModel::LWFeatureModel(LWFeatureContainer *container, int zOrder, const 
     , m_zOrder(zOrder)
     , m_path(path)
 {
-    if (m_container)
-        m_container->insertModel(0, this);
     if (!m_path.isEmpty())
         readFolderContent();
     m_generatedTag = name();

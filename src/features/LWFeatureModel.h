@@ -28,8 +28,8 @@ public:
 class LWFeatureModel
 {
 public:
-    // Inserts the feature at the front of the container: the newest feature
-    // stands first.
+    // The container is the effect the feature belongs to; the effect lists
+    // the feature once it is built (LWEffectModel puts it first).
     explicit LWFeatureModel(LWFeatureContainer *container);
     // Also reads the content file of the folder when path is not empty.
     LWFeatureModel(LWFeatureContainer *container, int zOrder, const QString &path);

@@ -1,13 +1,18 @@
 #include "LWFeatureTreeItem.h"
 
 #include "LWMenuItemModel.h"
-#include "navigation/LWNaviItemHub.h"
 
 LWFeatureTreeItem::LWFeatureTreeItem(LWFeatureContainer *container, int zOrder, const QString &path)
     : LWNaviTreeItem(container ? container->containerItem() : nullptr)
     , LWFeatureModel(container, zOrder, path)
 {
     setTitle(name());
+}
+
+LWFeatureTreeItem::~LWFeatureTreeItem()
+{
+    if (LWFeatureContainer *effect = container())
+        effect->removeModel(this);
 }
 
 LWNaviTreeItem *LWFeatureTreeItem::parentItem() const
@@ -37,9 +42,4 @@ void LWFeatureTreeItem::setContextMenu(const QList<QPair<QString, QString>> &ent
     for (const auto &entry : entries)
         menu.append(QVariant::fromValue<QObject *>(new LWMenuItemModel(entry.first, entry.second, this)));
     setSubItems(menu);
-}
-
-void LWFeatureTreeItem::connectToEffectTree()
-{
-    LWNaviItemHub::instance()->watchEffectItem(this);
 }

@@ -11,6 +11,8 @@ class LWFeatureTreeItem : public LWNaviTreeItem, public LWFeatureModel
     Q_OBJECT
 public:
     LWFeatureTreeItem(LWFeatureContainer *container, int zOrder, const QString &path);
+    // Leaves the effect's list while this node can still answer the tree.
+    ~LWFeatureTreeItem() override;
 
     LWNaviTreeItem *parentItem() const override;
     int columnCount() const override { return 1; }
@@ -26,7 +28,4 @@ public:
 protected:
     // Builds the context menu from (translated title, id) pairs.
     void setContextMenu(const QList<QPair<QString, QString>> &entries);
-    // Lets the main window controller show the item when it is inserted or
-    // removed.
-    void connectToEffectTree();
 };

@@ -4,12 +4,3 @@ LWEffectNaviTreeModel::LWEffectNaviTreeModel(LWNaviTreeItem *rootItem, QObject *
     : LWNaviTreeModel(rootItem, parent)
 {
 }
-
-bool LWEffectNaviTreeModel::requestExpand(LWNaviTreeItem *item)
-{
-    const QModelIndex index = indexOfItem(item);
-    if (!index.isValid())
-        return false;
-    emit expandRequest(index);
-    return true;
-}

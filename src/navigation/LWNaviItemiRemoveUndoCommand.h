@@ -1,6 +1,5 @@
 #pragma once
 
-#include "LWNaviTreeEvents.h"
 #include "undo/LWUndoCommand.h"
 #include "common/LWEffectCommon.h"
 #include "navigation/LWNaviTreeItem.h"
@@ -11,11 +10,10 @@
 
 // Base of the commands that remove a tree item.
 //
-// Redo: editor event 0 (5 for the resource tree) while the item is still in
-// the tree, then beforeRemove() and afterRemove(), which detach the item
-// from its owner without destroying it. Undo: beforeInsert(), putBack(),
-// event 1 (4) with the item's parent and row, for the effect tree event 2
-// (select the restored item, no undo step), then afterInsert().
+// Redo: beforeRemove() and afterRemove(), which detach the item from its
+// owner without destroying it. Undo: beforeInsert(), putBack(), on the
+// effect tree the restored item becomes the current one (no undo step),
+// then afterInsert(). The owners' lists announce each change to the tree.
 //
 // The item is held weakly: with no item, redo writes "remove redo command,
 // using nullptr" to the diagnostic log and does nothing. A concrete command
@@ -43,7 +41,6 @@ public:
             logUndoFailure(targetGoneMessage());
             return;
         }
-        LWNaviTreeEvents::sendRemoved(m_treeType, m_item.data());
         beforeRemove();
         afterRemove();
         m_detached = true;
@@ -61,9 +58,8 @@ public:
         }
         beforeInsert();
         putBack();
-        LWNaviTreeEvents::sendInserted(m_treeType, m_item.data());
         if (m_treeType == LWEffectCommon::LWNaviTreeTypeEffect)
-            LWNaviTreeEvents::sendSelect(m_item.data(), false);
+            m_item->requestSelection(false);
         afterInsert();
         m_detached = false;
     }
@@ -78,8 +74,7 @@ protected:
     virtual void beforeInsert() {}
     virtual void beforeRemove() {}
     virtual void afterInsert() {}
-    // Detaches the item; must tolerate an item that the tree model already
-    // detached while handling event 0 (removeChildren).
+    // Detaches the item from its owner.
     virtual void afterRemove() {}
     virtual T *createItem() { return nullptr; }
     // Puts the item back into its owner, where it was.

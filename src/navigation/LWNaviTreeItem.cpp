@@ -1,5 +1,6 @@
 #include "LWNaviTreeItem.h"
 
+#include "LWNaviTreeModel.h"
 #include "undo/LWUndoStack.h"
 
 LWNaviTreeItem::LWNaviTreeItem(QObject *parent)
@@ -25,8 +26,28 @@ int LWNaviTreeItem::childCount() const
     return 0;
 }
 
-void LWNaviTreeItem::removeChildren(int, int)
+LWNaviTreeModel *LWNaviTreeItem::treeModel() const
 {
+    const LWNaviTreeItem *node = this;
+    for (const LWNaviTreeItem *parent = node->parentItem(); parent; parent = node->parentItem()) {
+        const int row = node->row();
+        if (parent == node || row < 0 || parent->child(row) != node)
+            return nullptr;
+        node = parent;
+    }
+    return node->m_shownBy.data();
+}
+
+void LWNaviTreeItem::requestSelection(bool withUndo)
+{
+    if (LWNaviTreeModel *model = treeModel())
+        model->requestSelection(this, withUndo);
+}
+
+void LWNaviTreeItem::requestExpand()
+{
+    if (LWNaviTreeModel *model = treeModel())
+        model->requestExpand(this);
 }
 
 void LWNaviTreeItem::setInspectorViewModel(std::shared_ptr<LWQmlViewModel> viewModel)

@@ -1,18 +1,22 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
 #include <memory>
 
+class LWNaviTreeModel;
 class LWQmlViewModel;   // the inspector tree's node base
 class LWSceneViewModel; // the scene shown while the item is selected
 
 // One node of a navigation tree: the effect, a feature, a sticker part, a
 // makeup filter, a resource group or a resource. The tree models own no
 // structure: they ask the nodes for parents, children and rows through the
-// virtual operations below, which each node kind answers for itself.
+// virtual operations below, which each node kind answers for itself, and
+// the node that owns a list of children announces every change of it
+// (LWNaviTreeChange; LWModelContainer does so for its lists).
 //
 // Lookups of owner, context and branch object fall back to the nearest
 // ancestor that has one, so a whole branch shares what its top node set.
@@ -47,9 +51,15 @@ public:
     virtual QVariant data(int column) const = 0;
     virtual int row() const = 0;
     virtual int type() const { return kNaviTreeItemType; }
-    // The tree model calls this inside its removal announcement, so a
-    // node with children must detach them here (without destroying them).
-    virtual void removeChildren(int row, int count);
+
+    // The model that shows this item: the one showing the root it hangs
+    // under, as long as every node on the way up lists the node below it.
+    // Null for an item being built, or held detached by an undo command.
+    LWNaviTreeModel *treeModel() const;
+    // Asks the views of the showing model to make this item current (with
+    // an undo step or without) or to open it; nothing when none shows it.
+    void requestSelection(bool withUndo = false);
+    void requestExpand();
 
     virtual std::shared_ptr<LWQmlViewModel> inspectorViewModel() const { return m_inspectorViewModel; }
     virtual void setInspectorViewModel(std::shared_ptr<LWQmlViewModel> viewModel);
@@ -104,9 +114,6 @@ public:
     // See naviItemFlag.
     virtual bool naviItemSecondFlag() const { return false; }
 
-    // Identifier carried by the queued editor events.
-    quint64 naviItemId() const { return quint64(quintptr(this)); }
-
     // Plain setters for what the subclasses decide.
     void setOwner(QObject *owner) { m_owner = owner; }
     void setContext(std::shared_ptr<QObject> context) { m_context = std::move(context); }
@@ -124,9 +131,6 @@ public slots:
     virtual void onResponseContextMenu(QString p_strItemId);
 
 signals:
-    void itemInserted(LWNaviTreeItem *item, bool toRoot);
-    void itemInserted(LWNaviTreeItem *item);
-    void itemRemoved(LWNaviTreeItem *item);
     void naviItemIconChanged(QString icon);
     void titleChanged(QString title);
     void checkedChanged(bool checked);
@@ -143,8 +147,11 @@ protected:
     virtual void onTitleChanged(const QString &title);
 
 private:
+    friend class LWNaviTreeModel;
     // The parent to fall back on, never this item itself.
     LWNaviTreeItem *fallbackParent() const;
+
+    QPointer<LWNaviTreeModel> m_shownBy; // set on a root by the model showing it
 
     QObject *m_owner = nullptr;                              // not owned
     LWSceneViewModel *m_sceneViewModel = nullptr;            // not owned

@@ -8,13 +8,19 @@ LWNaviTreeModel::LWNaviTreeModel(LWNaviTreeItem *rootItem, QObject *parent)
     : QAbstractItemModel(parent)
     , m_root(rootItem)
 {
+    if (!rootItem)
+        return;
+    rootItem->m_shownBy = this;
     // A root destroyed under the model would leave the views with dangling
     // indexes; they are told that the tree is gone instead.
-    if (rootItem)
-        connect(rootItem, &QObject::destroyed, this, &LWNaviTreeModel::onRootDestroyed);
+    connect(rootItem, &QObject::destroyed, this, &LWNaviTreeModel::onRootDestroyed);
 }
 
-LWNaviTreeModel::~LWNaviTreeModel() = default;
+LWNaviTreeModel::~LWNaviTreeModel()
+{
+    if (m_root && m_root->m_shownBy == this)
+        m_root->m_shownBy = nullptr;
+}
 
 LWNaviTreeItem *LWNaviTreeModel::itemFromIndex(const QModelIndex &index)
 {
@@ -30,49 +36,18 @@ LWNaviTreeItem *LWNaviTreeModel::itemOrRoot(const QModelIndex &index) const
     return index.isValid() ? static_cast<LWNaviTreeItem *>(index.internalPointer()) : m_root.data();
 }
 
-int LWNaviTreeModel::childRowToModelRow(const LWNaviTreeItem *parent, int childRow) const
+QModelIndex LWNaviTreeModel::parentIndexOf(LWNaviTreeItem *parent) const
 {
-    if (m_pending.count <= 0 || parent != m_pending.parent || childRow < m_pending.row)
-        return childRow;
-    if (childRow < m_pending.row + m_pending.count)
-        return -1; // not announced yet
-    return childRow - m_pending.count;
-}
-
-int LWNaviTreeModel::modelRowToChildRow(const LWNaviTreeItem *parent, int modelRow) const
-{
-    if (m_pending.count <= 0 || parent != m_pending.parent || modelRow < m_pending.row)
-        return modelRow;
-    return modelRow + m_pending.count;
+    if (!parent || parent == m_root)
+        return QModelIndex();
+    return createIndex(parent->row(), 0, parent);
 }
 
 QModelIndex LWNaviTreeModel::indexOfItem(LWNaviTreeItem *item) const
 {
-    if (!item || item == m_root)
+    if (!item || item == m_root || item->treeModel() != this)
         return QModelIndex();
-    const int row = childRowToModelRow(item->parentItem(), item->row());
-    if (row < 0)
-        return QModelIndex();
-    return createIndex(row, 0, item);
-}
-
-QModelIndex LWNaviTreeModel::findItemId(const QModelIndex &parent, quint64 id) const
-{
-    const int rows = rowCount(parent);
-    for (int row = 0; row < rows; ++row) {
-        const QModelIndex child = index(row, 0, parent);
-        if (itemFromIndex(child)->naviItemId() == id)
-            return child;
-        const QModelIndex found = findItemId(child, id);
-        if (found.isValid())
-            return found;
-    }
-    return QModelIndex();
-}
-
-QModelIndex LWNaviTreeModel::indexOfItemId(quint64 id) const
-{
-    return findItemId(QModelIndex(), id);
+    return createIndex(item->row(), 0, item);
 }
 
 void LWNaviTreeModel::setCurrentItem(const QModelIndex &index)
@@ -90,7 +65,7 @@ QModelIndex LWNaviTreeModel::index(int row, int column, const QModelIndex &paren
     LWNaviTreeItem *parentItem = itemOrRoot(parent);
     if (!parentItem)
         return QModelIndex();
-    LWNaviTreeItem *child = parentItem->child(modelRowToChildRow(parentItem, row));
+    LWNaviTreeItem *child = parentItem->child(row);
     return child ? createIndex(row, column, child) : QModelIndex();
 }
 
@@ -98,7 +73,7 @@ QModelIndex LWNaviTreeModel::parent(const QModelIndex &index) const
 {
     if (!index.isValid())
         return QModelIndex();
-    return indexOfItem(static_cast<LWNaviTreeItem *>(index.internalPointer())->parentItem());
+    return parentIndexOf(static_cast<LWNaviTreeItem *>(index.internalPointer())->parentItem());
 }
 
 int LWNaviTreeModel::rowCount(const QModelIndex &parent) const
@@ -106,10 +81,7 @@ int LWNaviTreeModel::rowCount(const QModelIndex &parent) const
     if (parent.column() > 0)
         return 0;
     const LWNaviTreeItem *parentItem = itemOrRoot(parent);
-    if (!parentItem)
-        return 0;
-    const int count = parentItem->childCount();
-    return parentItem == m_pending.parent ? count - m_pending.count : count;
+    return parentItem ? parentItem->childCount() : 0;
 }
 
 int LWNaviTreeModel::columnCount(const QModelIndex &) const
@@ -136,34 +108,37 @@ QHash<int, QByteArray> LWNaviTreeModel::roleNames() const
     return {{kItemRole, QByteArrayLiteral("name")}};
 }
 
-bool LWNaviTreeModel::insertRows(int row, int count, const QModelIndex &parent)
+bool LWNaviTreeModel::beginChange(Change change, LWNaviTreeItem *parent, int first, int last, int destination)
 {
-    LWNaviTreeItem *parentItem = itemOrRoot(parent);
-    if (!parentItem || count <= 0 || parent.column() > 0)
+    if (m_movingRows)
         return false;
-    // The rows are already there: the views knew the list without them.
-    const int known = parentItem->childCount() - count;
-    if (row < 0 || known < 0 || row > known)
-        return false;
-    m_pending = {parentItem, row, count};
-    beginInsertRows(parent, row, row + count - 1);
-    m_pending = Pending();
-    endInsertRows();
-    return true;
+    const QModelIndex parentIndex = parentIndexOf(parent);
+    switch (change) {
+    case Change::Insert:
+        beginInsertRows(parentIndex, first, last);
+        return true;
+    case Change::Remove:
+        beginRemoveRows(parentIndex, first, last);
+        return true;
+    case Change::Move:
+        return beginMoveRows(parentIndex, first, last, parentIndex, destination);
+    }
+    return false;
 }
 
-bool LWNaviTreeModel::removeRows(int row, int count, const QModelIndex &parent)
+void LWNaviTreeModel::endChange(Change change)
 {
-    LWNaviTreeItem *parentItem = itemOrRoot(parent);
-    if (!parentItem || count <= 0 || row < 0 || row + count > rowCount(parent))
-        return false;
-    const int before = parentItem->childCount();
-    beginRemoveRows(parent, row, row + count - 1);
-    parentItem->removeChildren(row, count);
-    if (parentItem->childCount() != before - count)
-        qWarning() << "LWNaviTreeModel::removeRows: the parent item did not detach" << count << "children at" << row;
-    endRemoveRows();
-    return true;
+    switch (change) {
+    case Change::Insert:
+        endInsertRows();
+        break;
+    case Change::Remove:
+        endRemoveRows();
+        break;
+    case Change::Move:
+        endMoveRows();
+        break;
+    }
 }
 
 bool LWNaviTreeModel::moveRows(const QModelIndex &sourceParent, int sourceRow, int count,
@@ -187,7 +162,7 @@ bool LWNaviTreeModel::moveRows(const QModelIndex &sourceParent, int sourceRow, i
     if (!beginMoveRows(sourceParent, sourceRow, sourceRow + count - 1, destinationParent, destinationChild))
         return false;
 
-    const bool wasBlocked = blockSignals(true);
+    m_movingRows = true;
     bool filledEmptyParent = false;
     for (int i = 0; i < count; ++i) {
         if (sameParent) {
@@ -202,7 +177,7 @@ bool LWNaviTreeModel::moveRows(const QModelIndex &sourceParent, int sourceRow, i
             filledEmptyParent = destinationWasEmpty;
         }
     }
-    blockSignals(wasBlocked);
+    m_movingRows = false;
     endMoveRows();
 
     // A node that just got its first child must be redrawn as a branch.
@@ -237,28 +212,42 @@ int LWNaviTreeModel::heightOfRow(const QModelIndex &) const
     return kRowHeight;
 }
 
-bool LWNaviTreeModel::announceInsertedRow(LWNaviTreeItem *parentItem, int row)
+bool LWNaviTreeModel::requestSelection(LWNaviTreeItem *item, bool withUndo)
 {
-    const QModelIndex parent = parentItem ? indexOfItem(parentItem) : QModelIndex();
-    if (parentItem && parentItem != m_root && !parent.isValid())
-        return false;
-    return insertRows(row, 1, parent);
-}
-
-bool LWNaviTreeModel::removeItemRow(LWNaviTreeItem *item)
-{
-    if (!item || item == m_root)
-        return false;
     const QModelIndex index = indexOfItem(item);
     if (!index.isValid())
         return false;
-    return removeRows(index.row(), 1, index.parent());
+    emit selectRequest(index, withUndo);
+    return true;
+}
+
+bool LWNaviTreeModel::requestExpand(LWNaviTreeItem *item)
+{
+    const QModelIndex index = indexOfItem(item);
+    if (!index.isValid())
+        return false;
+    emit expandRequest(index);
+    return true;
 }
 
 void LWNaviTreeModel::onRootDestroyed()
 {
     // The QPointer is already null: every count is 0 from here on.
     beginResetModel();
-    m_pending = Pending();
     endResetModel();
+}
+
+LWNaviTreeChange::LWNaviTreeChange(Kind kind, LWNaviTreeItem *parent, int first, int last, int destination)
+    : m_model(parent ? parent->treeModel() : nullptr)
+    , m_change(kind == Insert ? LWNaviTreeModel::Change::Insert
+                              : kind == Remove ? LWNaviTreeModel::Change::Remove : LWNaviTreeModel::Change::Move)
+{
+    if (m_model && first <= last)
+        m_announced = m_model->beginChange(m_change, parent, first, last, destination);
+}
+
+LWNaviTreeChange::~LWNaviTreeChange()
+{
+    if (m_announced && m_model)
+        m_model->endChange(m_change);
 }

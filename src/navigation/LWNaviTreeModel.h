@@ -7,14 +7,13 @@
 #include "LWNaviTreeItem.h"
 
 // The item model of a navigation tree. It keeps no structure of its own:
-// rows, parents and children come from the items. One column; the
-// only role is 257 ("name"), whose value is the item itself, read by the
-// QML delegate.
+// rows, parents and children come from the items, and the items announce
+// every change of their children through LWNaviTreeChange, which this model
+// turns into the row signals. One column; the only role is 257 ("name"),
+// whose value is the item itself, read by the QML delegate.
 //
-// Insertions are made by the items' owners first and announced afterwards
-// (insertRows only announces). So that views and proxies still see the
-// standard contract, the model hides the announced rows while the
-// insertion is "about to" happen (see m_pending).
+// A model shows one root; a second model made for the same root takes the
+// announcements over from the first.
 class LWNaviTreeModel : public QAbstractItemModel
 {
     Q_OBJECT
@@ -30,11 +29,9 @@ public:
     LWNaviTreeItem *rootItem() const { return m_root.data(); }
     // The item behind an index of any navigation tree model, or null.
     static LWNaviTreeItem *itemFromIndex(const QModelIndex &index);
-    // Invalid for no item and for the root.
+    // Invalid for no item, for the root and for an item this model does not
+    // show.
     QModelIndex indexOfItem(LWNaviTreeItem *item) const;
-    // The index of the item with this identifier (LWNaviTreeItem::naviItemId,
-    // carried by the queued editor events), searched from the root.
-    QModelIndex indexOfItemId(quint64 id) const;
 
     QModelIndex currentItem() const { return m_currentItem; }
     void setCurrentItem(const QModelIndex &index);
@@ -47,10 +44,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    // Announces rows that the owner has already put into the parent item.
-    bool insertRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
-    // Announces the removal and lets the parent item detach the children.
-    bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
+    // Drag and drop: the items move their children, the model announces the
+    // move as one.
     bool moveRows(const QModelIndex &sourceParent, int sourceRow, int count,
                   const QModelIndex &destinationParent, int destinationChild) override;
 
@@ -63,32 +58,60 @@ public:
     Q_INVOKABLE bool moveIn(const QModelIndex &sourceIndex, const QModelIndex &destParent);
     Q_INVOKABLE int heightOfRow(const QModelIndex &index) const;
 
-    // What the main window controller does with the editor events: an
-    // inserted event names the parent and the row the item now has; a
-    // removed event names the item while it is still in the tree.
-    bool announceInsertedRow(LWNaviTreeItem *parentItem, int row);
-    bool removeItemRow(LWNaviTreeItem *item);
+    // What items ask of the views (LWNaviTreeItem::requestSelection and
+    // requestExpand); false when this model does not show the item.
+    bool requestSelection(LWNaviTreeItem *item, bool withUndo);
+    bool requestExpand(LWNaviTreeItem *item);
 
 signals:
     void currentItemChanged(QModelIndex index);
+    // The selection model attached to this model follows it.
+    void selectRequest(QModelIndex index, bool withUndo);
+    // The tree view opens the node.
+    void expandRequest(QModelIndex index);
 
 private:
+    friend class LWNaviTreeChange;
+    enum class Change { Insert, Remove, Move };
+    // Starts the announcement of a change of the parent's children; false
+    // when nothing is announced (the model is moving rows itself).
+    bool beginChange(Change change, LWNaviTreeItem *parent, int first, int last, int destination);
+    void endChange(Change change);
+
     LWNaviTreeItem *itemOrRoot(const QModelIndex &index) const;
-    // Child row <-> model row while an insertion is being announced.
-    int childRowToModelRow(const LWNaviTreeItem *parent, int childRow) const;
-    int modelRowToChildRow(const LWNaviTreeItem *parent, int modelRow) const;
-    QModelIndex findItemId(const QModelIndex &parent, quint64 id) const;
+    QModelIndex parentIndexOf(LWNaviTreeItem *parent) const;
     void onRootDestroyed();
 
     QPointer<LWNaviTreeItem> m_root; // not owned
     QPersistentModelIndex m_currentItem;
+    // Set while moveRows lets the items move their children: the move is
+    // announced once, as a move, by moveRows itself.
+    bool m_movingRows = false;
+};
 
-    // Rows already in the parent item but not yet announced (between
-    // beginInsertRows and endInsertRows).
-    struct Pending
-    {
-        const LWNaviTreeItem *parent = nullptr;
-        int row = 0;
-        int count = 0;
-    } m_pending;
+// Brackets one change of an item's children, so that the model showing the
+// item tells its views: make one right before changing the list, and let it
+// go right after. Nothing is announced when no model shows the item (a tree
+// being built, or a branch that an undo command holds detached).
+//
+//     LWNaviTreeChange change(LWNaviTreeChange::Insert, owner, row, row);
+//     m_children.insert(row, child);
+class LWNaviTreeChange
+{
+public:
+    enum Kind { Insert, Remove, Move };
+
+    // Rows first to last of parent's children; for Move, destination is the
+    // row the block goes before, counted before the move (as
+    // QAbstractItemModel::beginMoveRows counts it).
+    LWNaviTreeChange(Kind kind, LWNaviTreeItem *parent, int first, int last, int destination = -1);
+    ~LWNaviTreeChange();
+
+    LWNaviTreeChange(const LWNaviTreeChange &) = delete;
+    LWNaviTreeChange &operator=(const LWNaviTreeChange &) = delete;
+
+private:
+    QPointer<LWNaviTreeModel> m_model;
+    LWNaviTreeModel::Change m_change = LWNaviTreeModel::Change::Insert;
+    bool m_announced = false;
 };

@@ -17,14 +17,50 @@ LWNaviTreeSelModel::LWNaviTreeSelModel(LWNaviTreeModel *model, LWEffectCommon::L
     qRegisterMetaType<LWNaviTreeItem *>("LWNaviTreeItem*");
     qRegisterMetaType<LWEffectCommon::LWNaviTreeType>("LWEffectCommon::LWNaviTreeType");
     connect(this, &QItemSelectionModel::selectionChanged, this, &LWNaviTreeSelModel::onSelectionChanged);
+    followRequests(model);
 }
 
 LWNaviTreeSelModel::~LWNaviTreeSelModel() = default;
 
 void LWNaviTreeSelModel::attachToModel(LWNaviTreeModel *model, LWEffectCommon::LWNaviTreeType treeType)
 {
+    if (QAbstractItemModel *old = this->model())
+        disconnect(old, nullptr, this, nullptr);
     m_treeType = treeType;
     setModel(model);
+    followRequests(model);
+}
+
+void LWNaviTreeSelModel::followRequests(LWNaviTreeModel *model)
+{
+    if (!model)
+        return;
+    // An item asked to become current: the author's kind of change makes an
+    // undo step, the others are applied as they are.
+    connect(model, &LWNaviTreeModel::selectRequest, this, [this](const QModelIndex &index, bool withUndo) {
+        if (withUndo)
+            setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        else
+            applyCurrentIndex(index, QItemSelectionModel::SelectCurrent);
+    });
+    // Rows going away: on the effect tree whatever leaves it ends the
+    // selection, so the inspector and the scene of what was selected go
+    // too; on the resource tree only the current item's leaving does.
+    connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex &parent, int first, int last) {
+                for (QModelIndex index = currentIndex(); index.isValid(); index = index.parent()) {
+                    if (index.parent() == parent && index.row() >= first && index.row() <= last) {
+                        m_currentLeaving = true;
+                        break;
+                    }
+                }
+            });
+    connect(model, &QAbstractItemModel::rowsRemoved, this, [this] {
+        const bool leaving = m_currentLeaving;
+        m_currentLeaving = false;
+        if (m_treeType == LWEffectCommon::LWNaviTreeTypeEffect || leaving)
+            resetAndClearNavitreeItem(false);
+    });
 }
 
 void LWNaviTreeSelModel::select(const QModelIndex &index, QItemSelectionModel::SelectionFlags command)

@@ -12,7 +12,10 @@ class LWNaviTreeModel;
 // current item by the author is an undo step (LWNaviSelectedUndoCommand)
 // that does not make the project unsaved; title editing ends when an item
 // loses the selection; shift and ctrl clicks extend the selection; every
-// selection is reported with the tree it comes from.
+// selection is reported with the tree it comes from. An item's request to
+// become current (LWNaviTreeItem::requestSelection) is followed here, and
+// rows leaving the tree end the selection (any row on the effect tree, the
+// current one on the resource tree), reported as no item.
 //
 // Undo commands hold it weakly: create it with std::make_shared. A model
 // not held by a shared pointer still works, but its current-item changes
@@ -68,6 +71,9 @@ signals:
     void naviTreeSelChanged(LWNaviTreeItem *treeItem, LWEffectCommon::LWNaviTreeType p_type);
 
 private:
+    void followRequests(LWNaviTreeModel *model);
+
     LWEffectCommon::LWNaviTreeType m_treeType;
     int m_markedSelections = 0;
+    bool m_currentLeaving = false;
 };

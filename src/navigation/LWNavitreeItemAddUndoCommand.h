@@ -1,6 +1,5 @@
 #pragma once
 
-#include "LWNaviTreeEvents.h"
 #include "undo/LWUndoCommand.h"
 #include "common/LWEffectCommon.h"
 #include "navigation/LWNaviTreeItem.h"
@@ -13,11 +12,9 @@
 // makeup filter, a resource).
 //
 // The first redo creates the item through createItem(), which also puts it
-// into its owner and tells the view (the command posts nothing then). Undo
-// takes the item out: beforeRemove(), editor event 0 (5 for the resource
-// tree) while the item is still in the tree, afterRemove(). Each later redo
-// puts the same object back: beforeInsert(), putBack(), event 1 (4) with
-// the item's parent and row, afterInsert().
+// into its owner. Undo takes the item out: beforeRemove(), afterRemove().
+// Each later redo puts the same object back: beforeInsert(), putBack(),
+// afterInsert(). The owners' lists announce each change to the tree.
 //
 // The item is held weakly: a command whose item or owner has gone does
 // nothing. A concrete command names its owner through targetAlive() and
@@ -58,7 +55,6 @@ public:
         }
         beforeInsert();
         putBack();
-        LWNaviTreeEvents::sendInserted(m_treeType, m_item.data());
         afterInsert();
         m_inTree = true;
     }
@@ -72,7 +68,6 @@ public:
             return;
         }
         beforeRemove();
-        LWNaviTreeEvents::sendRemoved(m_treeType, m_item.data());
         afterRemove();
         m_inTree = false;
     }
@@ -89,11 +84,9 @@ protected:
     virtual void beforeInsert() {}
     virtual void beforeRemove() {}
     virtual void afterInsert() {}
-    // Detaches the item from its owner without destroying it. The tree model
-    // may already have done so while handling event 0 (removeChildren), so
-    // this must tolerate an item that is no longer there.
+    // Detaches the item from its owner without destroying it.
     virtual void afterRemove() {}
-    // First redo: create the item, insert it into its owner, tell the view.
+    // First redo: create the item and insert it into its owner.
     virtual T *createItem() = 0;
     // Later redos: put the same item back into its owner.
     virtual void putBack() {}

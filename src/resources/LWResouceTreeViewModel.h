@@ -26,7 +26,6 @@ public:
     // The role string of the root for the interface.
     QVariant data(int column) const override;
     int row() const override { return 0; }
-    void removeChildren(int row, int count) override { detachChildren(row, count); }
     bool naviTreeItemAcceptChild(LWNaviTreeItem *item) const override;
     void naviTreeItemInsertChild(int row, LWNaviTreeItem *item) override { insertMovedChild(row, item); }
     LWNaviTreeItem *naviTreeItemTakeChild(int row) override { return takeChildForMove(row); }

@@ -15,8 +15,9 @@ void LWResourceContainer::putChild(int row, LWResourceViewBase *child)
 {
     if (!child || indexOfModel(child) >= 0)
         return;
-    insertModel(row < 0 ? modelCount() : row, child);
+    // The child answers its new parent before the tree is told of it.
     child->setParentNode(containerNode());
+    insertModel(row < 0 ? modelCount() : row, child);
 }
 
 bool LWResourceContainer::detachChild(LWResourceViewBase *child)
@@ -28,12 +29,6 @@ bool LWResourceContainer::detachChild(LWResourceViewBase *child)
 LWNaviTreeItem *LWResourceContainer::childNode(int row) const
 {
     return modelAt(row);
-}
-
-void LWResourceContainer::detachChildren(int row, int count)
-{
-    for (int i = 0; i < count; ++i)
-        removeModelAt(row);
 }
 
 bool LWResourceContainer::acceptsChild(LWNaviTreeItem *item)

@@ -36,8 +36,6 @@ public:
     bool detachChild(LWResourceViewBase *child);
 
     LWNaviTreeItem *childNode(int row) const;
-    // What the tree model calls inside its removal announcement.
-    void detachChildren(int row, int count);
 
     // Drag and drop. Moves change only the tree (files stay where they
     // are); they are no undo step but they do change the project.
@@ -49,4 +47,7 @@ public:
     // The "groups" and "resources" arrays of the manifest, in child order.
     void writeChildren(QJsonObject &node) const;
     void collectChildren(int type, int constraint, QList<LWResourceViewBase *> &found, QStringList *errors) const;
+
+protected:
+    LWNaviTreeItem *listTreeItem() const override { return const_cast<LWResourceContainer *>(this)->containerNode(); }
 };

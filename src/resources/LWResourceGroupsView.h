@@ -18,7 +18,6 @@ public:
 
     LWNaviTreeItem *child(int row) const override { return childNode(row); }
     int childCount() const override { return modelCount(); }
-    void removeChildren(int row, int count) override { detachChildren(row, count); }
     bool naviTreeItemAcceptChild(LWNaviTreeItem *item) const override;
     void naviTreeItemInsertChild(int row, LWNaviTreeItem *item) override { insertMovedChild(row, item); }
     LWNaviTreeItem *naviTreeItemTakeChild(int row) override { return takeChildForMove(row); }

@@ -13,7 +13,6 @@
 #include "common/LWJsonFile.h"
 #include "compress/LWTextureCompess.h"
 #include "inspector/LWInspectorViewModel.h"
-#include "navigation/LWNaviTreeEvents.h"
 #include "undo/LWUndoStack.h"
 
 #include <QCoreApplication>
@@ -418,7 +417,6 @@ LWResourceViewBase *LWResourceManager::insertTreeItem(LWResouceTreeViewModel *li
                                    ? static_cast<LWResourceViewBase *>(library->buildGroup(object))
                                    : library->buildComponent(object);
     container->putChild(position, item);
-    LWNaviTreeEvents::sendInserted(LWEffectCommon::LWNaviTreeTypeResource, item);
     announceDataChanged(item);
     return item;
 }

@@ -118,14 +118,8 @@ void LWEffectModel::loadFeatures(const QJsonObject &effect, const QString &sourc
     std::stable_sort(links.begin(), links.end(), [](const QJsonObject &a, const QJsonObject &b) {
         return a.value(QStringLiteral("zorder")).toInt() < b.value(QStringLiteral("zorder")).toInt();
     });
-    for (const QJsonObject &link : links) {
-        LWFeatureModel *feature = createFeatureFromLink(link, sourceFolder, fromProject);
-        // Imported features appear in the tree as they come.
-        if (feature && !fromProject) {
-            if (LWNaviTreeItem *item = feature->asNaviTreeItem())
-                emit item->itemInserted(item, true);
-        }
-    }
+    for (const QJsonObject &link : links)
+        createFeatureFromLink(link, sourceFolder, fromProject);
     const QJsonValue bgm = effect.value(QStringLiteral("bgm"));
     if (bgm.isObject())
         loadBackgroundMusic(bgm.toObject(), sourceFolder, fromProject);
@@ -152,10 +146,6 @@ void LWEffectModel::loadBackgroundMusic(QJsonObject bgm, const QString &sourceFo
     if (!feature)
         return;
     feature->loadFeatureData(bgm, param);
-    if (!fromProject) {
-        if (LWNaviTreeItem *item = feature->asNaviTreeItem())
-            emit item->itemInserted(item, true);
-    }
 }
 
 LWNaviTreeItem *LWEffectModel::child(int row) const
@@ -167,12 +157,6 @@ LWNaviTreeItem *LWEffectModel::child(int row) const
 QVariant LWEffectModel::data(int column) const
 {
     return column == 0 ? QVariant(title()) : QVariant();
-}
-
-void LWEffectModel::removeChildren(int row, int count)
-{
-    for (int i = 0; i < count; ++i)
-        removeModelAt(row);
 }
 
 bool LWEffectModel::naviTreeItemAcceptChild(LWNaviTreeItem *item) const
@@ -276,8 +260,10 @@ LWFeatureModel *LWEffectModel::createFeatureNow(LWEffectCommon::LWFeatureType ty
         return nullptr;
     if (type == LWEffectCommon::LWFeatureTypeBGM)
         feature->loadFeatureData(defaultData, param);
-    if (LWNaviTreeItem *item = feature->asNaviTreeItem())
-        emit item->itemInserted(item, true);
+    // A new feature that comes with children (a makeup with its first
+    // filter, a sticker with its first part) is shown opened.
+    if (LWNaviTreeItem *item = feature->asNaviTreeItem(); item && item->childCount() > 0)
+        item->requestExpand();
     return feature;
 }
 
@@ -291,7 +277,12 @@ LWFeatureModel *LWEffectModel::buildFeature(LWEffectCommon::LWFeatureType type, 
     request.data = data;
     request.loadParam = loadParam;
     request.makeupChoice = m_pendingMakeupChoice;
-    return LWFeatureFactory::create(type, request);
+    LWFeatureModel *feature = LWFeatureFactory::create(type, request);
+    // The newest feature stands first. It joins the list once it is whole,
+    // so the tree shows it as soon as it is there.
+    if (feature && indexOfModel(feature) < 0)
+        insertModel(0, feature);
+    return feature;
 }
 
 LWFeatureModel *LWEffectModel::createFeatureFromLink(const QJsonObject &link, const QString &sourceFolder,

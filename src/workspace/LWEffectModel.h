@@ -31,7 +31,6 @@ public:
     int columnCount() const override { return 1; }
     QVariant data(int column) const override;
     int row() const override { return 0; }
-    void removeChildren(int row, int count) override;
     bool naviTreeItemAcceptChild(LWNaviTreeItem *item) const override;
     void naviTreeItemInsertChild(int row, LWNaviTreeItem *item) override;
     LWNaviTreeItem *naviTreeItemTakeChild(int row) override;

@@ -167,20 +167,27 @@ private slots:
         emit LWEffectPackManager::instance()->resourceInWorkspaceChanged(nullptr);
     }
 
-    void queuedEventsSelectAndExpand()
+    // An item's own request reaches the controller's trees: it becomes the
+    // selected item, with its inspector, or opens in the tree view.
+    void itemRequestsSelectAndExpand()
     {
         auto *controller = LWMainWindowController::instance();
         auto *effect = LWEffectPackManager::instance()->effect();
         effect->createFeature(LWEffectCommon::LWFeatureType2DSticker, {});
         effect->createFeature(LWEffectCommon::LWFeatureType2DSticker, {});
         LWNaviTreeItem *target = effect->featureAt(1)->asNaviTreeItem();
-        auto *model = static_cast<LWEffectNaviTreeModel *>(controller->effectNaviTreeModel());
-        QSignalSpy expand(model, &LWEffectNaviTreeModel::expandRequest);
-        PostEventOffice::instance()->postEvent(ToSelectEffectNaviItem, QVariant::fromValue<quint64>(target->naviItemId()));
-        PostEventOffice::instance()->postEvent(ToExpandEffectNaviItem, QVariant::fromValue<quint64>(target->naviItemId()));
-        QTRY_COMPARE(controller->selectedEffectItem(), target);
-        QTRY_COMPARE(expand.size(), 1);
+        auto *model = controller->effectNaviTreeModel();
+        QSignalSpy expand(model, &LWNaviTreeModel::expandRequest);
+        target->requestSelection(false);
+        QCOMPARE(controller->selectedEffectItem(), target);
+        QCOMPARE(controller->inspectorViewModel(), target->inspectorViewModel().get());
+        target->requestExpand();
+        QCOMPARE(expand.size(), 1);
         QCOMPARE(LWNaviTreeModel::itemFromIndex(expand.at(0).at(0).toModelIndex()), target);
+        // Removing a feature ends the selection and drops its inspector.
+        effect->featureAt(0)->onActionRemoveFeature();
+        QCOMPARE(controller->selectedEffectItem(), nullptr);
+        QCOMPARE(controller->inspectorViewModel(), nullptr);
     }
 
     void featureCountsEvent()

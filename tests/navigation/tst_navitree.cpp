@@ -91,37 +91,32 @@ private slots:
         QCOMPARE(model.currentItem(), model.index(2, 0));
     }
 
-    // The models pass Qt's own model checks while the owners insert, the
-    // model removes and rows move within and between parents.
+    // The models pass Qt's own model checks while the owners insert and
+    // remove children and rows move within and between parents.
     void passesModelTesterThroughEdits()
     {
         Tree tree;
         LWEffectNaviTreeModel model(&tree.root);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        LWTestTreeRecorder recorder(&model);
         QVERIFY(LWTest::modelMatchesTree(model));
 
-        // Insertions: the owner first, then the announcement.
+        // Insertions: the owner's list tells the model as it changes.
         new LWTestNode("d", &tree.root, 0);
-        QVERIFY(model.announceInsertedRow(&tree.root, 0));
         QVERIFY(LWTest::modelMatchesTree(model));
         new LWTestNode("a2", tree.node(1), 1);
-        QVERIFY(model.announceInsertedRow(tree.node(1), 1));
         QVERIFY(LWTest::modelMatchesTree(model));
         new LWTestNode("e", &tree.root, 4);
-        QVERIFY(model.insertRows(4, 1, QModelIndex()));
         QVERIFY(LWTest::modelMatchesTree(model));
         QCOMPARE(LWTest::titles(&tree.root), (QStringList{"d", "a", "b", "c", "e"}));
         QCOMPARE(LWTest::titles(tree.node(1)), (QStringList{"a0", "a2", "a1"}));
+        QCOMPARE(recorder.log, (QStringList{"+0", "+1", "+4"}));
 
-        // An announcement of rows that are not there is refused.
-        QVERIFY(!model.insertRows(0, 2, model.indexOfItem(tree.node(2))));
-
-        // Removals through the model detach the children.
-        LWTestNode *d = tree.node(0);
-        QVERIFY(model.removeRows(0, 1));
+        // Removals by the owners, of a leaf and of a branch.
+        LWTestNode *d = tree.root.removeModelAt(0);
         QVERIFY(LWTest::modelMatchesTree(model));
         QCOMPARE(tree.root.indexOfModel(d), -1);
-        QVERIFY(model.removeItemRow(tree.node(0)->node(1)));
+        QVERIFY(tree.node(0)->removeModel(tree.node(0)->node(1)));
         QCOMPARE(LWTest::titles(tree.node(0)), (QStringList{"a0", "a1"}));
         QVERIFY(LWTest::modelMatchesTree(model));
 
@@ -144,11 +139,9 @@ private slots:
         QCOMPARE(LWTest::titles(tree.node(1)), (QStringList{"a"}));
         QVERIFY(LWTest::modelMatchesTree(model));
 
-        // Several rows at once, both ways.
+        // Several rows at once, both ways; an owner's own move.
         new LWTestNode("f", &tree.root);
         new LWTestNode("g", &tree.root);
-        QVERIFY(model.announceInsertedRow(&tree.root, 3));
-        QVERIFY(model.announceInsertedRow(&tree.root, 4));
         QCOMPARE(LWTest::titles(&tree.root), (QStringList{"e", "b", "c", "f", "g"}));
         QVERIFY(model.moveRows(QModelIndex(), 0, 2, QModelIndex(), 4));
         QCOMPARE(LWTest::titles(&tree.root), (QStringList{"c", "f", "e", "b", "g"}));
@@ -156,16 +149,19 @@ private slots:
         QVERIFY(model.moveRows(QModelIndex(), 2, 3, QModelIndex(), 0));
         QCOMPARE(LWTest::titles(&tree.root), (QStringList{"e", "b", "g", "c", "f"}));
         QVERIFY(LWTest::modelMatchesTree(model));
+        tree.root.moveModel(4, 0);
+        QCOMPARE(LWTest::titles(&tree.root), (QStringList{"f", "e", "b", "g", "c"}));
+        QVERIFY(LWTest::modelMatchesTree(model));
 
         // A node cannot move into its own branch.
-        const QModelIndex b = model.index(1, 0);
+        const QModelIndex b = model.index(2, 0);
         QVERIFY(!model.moveIn(b, model.index(0, 0, b)));
         QVERIFY(LWTest::modelMatchesTree(model));
 
         delete d;
     }
 
-    void insertionAnnouncedAfterTheFactLooksStandard()
+    void insertionLooksStandard()
     {
         Tree tree;
         LWNaviTreeModel model(&tree.root);
@@ -177,11 +173,62 @@ private slots:
         });
         LWTestNode *a = tree.node(0);
         new LWTestNode("x", &tree.root, 0);
-        QVERIFY(model.announceInsertedRow(&tree.root, 0));
         // While "about to" insert, the new row is not there yet.
         QCOMPARE(countDuring, 3);
         QCOMPARE(LWNaviTreeModel::itemFromIndex(rowZeroDuring), a);
         QCOMPARE(model.rowCount(), 4);
+    }
+
+    // A branch taken out of the tree (as an undo command holds it) is not
+    // shown: what happens inside it is not announced, and putting it back
+    // shows it whole.
+    void detachedBranchIsNotShown()
+    {
+        Tree tree;
+        LWNaviTreeModel model(&tree.root);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        LWTestTreeRecorder recorder(&model);
+        LWTestNode *c = tree.node(2);
+        QCOMPARE(c->treeModel(), &model);
+        tree.root.removeModel(c);
+        QCOMPARE(c->treeModel(), nullptr);
+        QCOMPARE(c->node(0)->treeModel(), nullptr);
+        QVERIFY(!model.indexOfItem(c->node(0)).isValid());
+        new LWTestNode("c1", c);
+        c->removeModelAt(0);
+        QCOMPARE(recorder.log, QStringList{"-2"});
+        tree.root.insertModel(2, c);
+        QCOMPARE(recorder.log, (QStringList{"-2", "+2"}));
+        QVERIFY(LWTest::modelMatchesTree(model));
+        QCOMPARE(LWTest::titles(c), QStringList{"c1"});
+    }
+
+    // An item asks for the selection or an open branch; the selection model
+    // attached to the model follows, with an undo step only when asked.
+    void itemRequestsReachTheViews()
+    {
+        Tree tree;
+        LWNaviTreeModel model(&tree.root);
+        auto selection = std::make_shared<LWNaviTreeSelModel>(&model);
+        QSignalSpy expand(&model, &LWNaviTreeModel::expandRequest);
+        const int steps = LWUndoStack::instance()->count();
+        tree.node(1)->requestSelection(false);
+        QCOMPARE(selection->currentIndex(), model.index(1, 0));
+        QCOMPARE(LWUndoStack::instance()->count(), steps);
+        tree.node(2)->node(0)->requestSelection(true);
+        QCOMPARE(selection->currentIndex(), model.index(0, 0, model.index(2, 0)));
+        QCOMPARE(LWUndoStack::instance()->count(), steps + 1);
+        tree.node(2)->requestExpand();
+        QCOMPARE(expand.count(), 1);
+        QCOMPARE(expand.at(0).at(0).value<QModelIndex>(), model.index(2, 0));
+        // Nothing for the root, or for an item no model shows.
+        tree.root.requestExpand();
+        LWTestNode loose("loose");
+        loose.requestSelection(false);
+        loose.requestExpand();
+        QCOMPARE(expand.count(), 1);
+        QCOMPARE(selection->currentIndex(), model.index(0, 0, model.index(2, 0)));
+        LWUndoStack::instance()->clear();
     }
 
     void dropOntoItselfOrJustBelowChangesNothing()
@@ -235,27 +282,6 @@ private slots:
         QCOMPARE(layout.count(), 1);
         QCOMPARE(LWTest::titles(tree.node(1)), (QStringList{"a1"}));
         QVERIFY(LWTest::modelMatchesTree(model));
-    }
-
-    void effectModelExpandRequest()
-    {
-        Tree tree;
-        LWEffectNaviTreeModel model(&tree.root);
-        QSignalSpy spy(&model, &LWEffectNaviTreeModel::expandRequest);
-        QVERIFY(model.requestExpand(tree.node(2)));
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(0).value<QModelIndex>(), model.index(2, 0));
-        QVERIFY(!model.requestExpand(&tree.root));
-        QCOMPARE(spy.count(), 1);
-    }
-
-    void findsItemsByIdentifier()
-    {
-        Tree tree;
-        LWNaviTreeModel model(&tree.root);
-        LWTestNode *c0 = tree.node(2)->node(0);
-        QCOMPARE(model.indexOfItemId(c0->naviItemId()), model.indexOfItem(c0));
-        QVERIFY(!model.indexOfItemId(0).isValid());
     }
 
     void rootDestroyedEmptiesTheModel()

@@ -19,7 +19,6 @@ public:
         setFeatureType(type);
         setSdkVersion(type == LWEffectCommon::LWFeatureTypeFilter ? QStringLiteral("2.9.1") : QStringLiteral("2.7.0"));
         setContextMenu({{QStringLiteral("Delete"), removeMenuId()}});
-        connectToEffectTree();
         if (request.loadParam.bLoadFromProject) {
             readProjectRecord(request.data);
         } else {

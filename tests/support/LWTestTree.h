@@ -2,11 +2,9 @@
 
 // A small navigation tree for the navigation and undo tests: nodes that keep
 // their children in an LWModelContainer (as the effect, the sticker and the
-// makeup do), a listener that applies the editor events to tree models as
-// the main window controller does, and a check that a model
-// shows exactly the items' structure.
+// makeup do), a recorder of what a model tells its views, and a check that a
+// model shows exactly the items' structure.
 
-#include "common/PostEventOffice.h"
 #include "navigation/LWModelContainer.h"
 #include "navigation/LWNaviTreeItem.h"
 #include "navigation/LWNaviTreeModel.h"
@@ -46,12 +44,6 @@ public:
     int columnCount() const override { return 1; }
     QVariant data(int) const override { return title(); }
     int row() const override { return m_parentNode ? m_parentNode->indexOfModel(this) : 0; }
-
-    void removeChildren(int row, int count) override
-    {
-        for (int i = 0; i < count; ++i)
-            removeModelAt(row);
-    }
 
     bool naviTreeItemAcceptChild(LWNaviTreeItem *item) const override
     {
@@ -96,70 +88,34 @@ private:
     QPointer<LWTestNode> m_parentNode;
 };
 
-// Applies the editor events to tree models as the controller will, and
-// remembers them.
-class LWTestTreeListener : public LWEditorEventListener
+// What a model told its views, in order: "+<row>" inserted under a parent,
+// "-<row>" removed, "><from>:<to>" moved, "select", "expand".
+class LWTestTreeRecorder : public QObject
 {
 public:
-    struct Event
+    explicit LWTestTreeRecorder(LWNaviTreeModel *model)
     {
-        LWEditorEventType type;
-        LWNaviTreeItem *item;
-        int row;
-        bool withUndo;
-    };
-
-    void onEditorEvent(LWEditorEventType type, const LWEditorEventData *data) override
-    {
-        events.append({type, data ? data->item : nullptr, data ? data->row : -1, data && data->withUndo});
-        if (!data)
-            return;
-        switch (type) {
-        case LWEditorEventEffectItemRemoved:
-            if (effectModel)
-                effectModel->removeItemRow(data->item);
-            if (effectSelection)
-                effectSelection->resetAndClearNavitreeItem(false);
-            break;
-        case LWEditorEventEffectItemInserted:
-            if (effectModel)
-                effectModel->announceInsertedRow(data->item, data->row);
-            break;
-        case LWEditorEventEffectItemSelect:
-            if (effectModel && effectSelection) {
-                const QModelIndex index = effectModel->indexOfItem(data->item);
-                if (data->withUndo)
-                    effectSelection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-                else
-                    effectSelection->applyCurrentIndex(index, QItemSelectionModel::SelectCurrent);
-            }
-            break;
-        case LWEditorEventResourceItemInserted:
-            if (resourceModel)
-                resourceModel->announceInsertedRow(data->item, data->row);
-            break;
-        case LWEditorEventResourceItemRemoved:
-            if (resourceModel)
-                resourceModel->removeItemRow(data->item);
-            break;
-        default:
-            break;
-        }
-    }
-    void onPostedEvent(LWEPEvent, const QVariant &) override {}
-
-    QList<LWEditorEventType> types() const
-    {
-        QList<LWEditorEventType> result;
-        for (const Event &event : events)
-            result.append(event.type);
-        return result;
+        connect(model, &QAbstractItemModel::rowsInserted, this,
+                [this](const QModelIndex &, int first, int) { log << QStringLiteral("+%1").arg(first); });
+        connect(model, &QAbstractItemModel::rowsRemoved, this,
+                [this](const QModelIndex &, int first, int) { log << QStringLiteral("-%1").arg(first); });
+        connect(model, &QAbstractItemModel::rowsMoved, this,
+                [this](const QModelIndex &, int first, int, const QModelIndex &, int to) {
+                    log << QStringLiteral(">%1:%2").arg(first).arg(to);
+                });
+        connect(model, &LWNaviTreeModel::selectRequest, this, [this] { log << QStringLiteral("select"); });
+        connect(model, &LWNaviTreeModel::expandRequest, this, [this] { log << QStringLiteral("expand"); });
     }
 
-    QList<Event> events;
-    LWNaviTreeModel *effectModel = nullptr;
-    LWNaviTreeSelModel *effectSelection = nullptr;
-    LWNaviTreeModel *resourceModel = nullptr;
+    int count(const QString &prefix) const
+    {
+        int n = 0;
+        for (const QString &entry : log)
+            n += entry.startsWith(prefix);
+        return n;
+    }
+
+    QStringList log;
 };
 
 namespace LWTest {

@@ -31,7 +31,6 @@ protected:
     LWTestNode *createItem() override
     {
         auto *node = new LWTestNode(m_title, m_owner, 0);
-        emit node->itemInserted(node, true); // what a new feature does
         ++created;
         return node;
     }
@@ -162,27 +161,24 @@ private slots:
         QVERIFY(!stack()->canUndo());
     }
 
-    void undoingAnAdditionPostsRemovedAndRedoRestoresTheSameObject()
+    void undoingAnAdditionRemovesAndRedoRestoresTheSameObject()
     {
         LWTestNode effect("effect");
         new LWTestNode("old", &effect);
         LWEffectNaviTreeModel model(&effect);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        LWTestTreeListener controller;
-        controller.effectModel = &model;
+        LWTestTreeRecorder tree(&model);
 
         auto *command = new AddNodeCommand(&effect, "sticker");
         stack()->push(command);
         LWTestNode *sticker = command->item();
         QVERIFY(sticker);
         QCOMPARE(effect.node(0), sticker);
-        QVERIFY(controller.events.isEmpty()); // the first redo posts nothing
-        model.announceInsertedRow(&effect, 0); // the feature's itemInserted, as the controller handles it
+        QCOMPARE(tree.log, QStringList{"+0"});
         QVERIFY(LWTest::modelMatchesTree(model));
 
         stack()->undo();
-        QCOMPARE(controller.types(), QList<LWEditorEventType>{LWEditorEventEffectItemRemoved});
-        QCOMPARE(controller.events.at(0).item, sticker);
+        QCOMPARE(tree.log, (QStringList{"+0", "-0"}));
         QCOMPARE(effect.indexOfModel(sticker), -1);
         QCOMPARE(LWTest::titles(&effect), QStringList{"old"});
         QVERIFY(LWTest::modelMatchesTree(model));
@@ -190,33 +186,26 @@ private slots:
         stack()->redo();
         QCOMPARE(AddNodeCommand::created, 1);
         QCOMPARE(effect.node(0), sticker); // the same object, at the front
-        QCOMPARE(controller.types(),
-                 (QList<LWEditorEventType>{LWEditorEventEffectItemRemoved, LWEditorEventEffectItemInserted}));
-        QCOMPARE(controller.events.at(1).item, &effect);
-        QCOMPARE(controller.events.at(1).row, 0);
+        QCOMPARE(tree.log, (QStringList{"+0", "-0", "+0"}));
         QVERIFY(LWTest::modelMatchesTree(model));
     }
 
-    void resourceTreeCommandsUseTheResourceEvents()
+    void resourceTreeCommandsSelectNothing()
     {
         LWTestNode library("library");
         LWNaviTreeModel model(&library);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        LWTestTreeListener controller;
-        controller.resourceModel = &model;
+        LWTestTreeRecorder tree(&model);
         auto *command = new AddNodeCommand(&library, "frames", LWEffectCommon::LWNaviTreeTypeResource);
         stack()->push(command);
-        model.announceInsertedRow(&library, 0);
         stack()->undo();
         stack()->redo();
-        QCOMPARE(controller.types(), (QList<LWEditorEventType>{LWEditorEventResourceItemRemoved,
-                                                                LWEditorEventResourceItemInserted}));
+        QCOMPARE(tree.log, (QStringList{"+0", "-0", "+0"}));
         QVERIFY(LWTest::modelMatchesTree(model));
 
         stack()->push(new RemoveNodeCommand(&library, command->item(), LWEffectCommon::LWNaviTreeTypeResource));
-        stack()->undo(); // no select event for the resource tree
-        QCOMPARE(controller.types().mid(2), (QList<LWEditorEventType>{LWEditorEventResourceItemRemoved,
-                                                                       LWEditorEventResourceItemInserted}));
+        stack()->undo(); // no selection for the resource tree
+        QCOMPARE(tree.log.mid(3), (QStringList{"-0", "+0"}));
         QVERIFY(LWTest::modelMatchesTree(model));
     }
 
@@ -228,27 +217,28 @@ private slots:
         LWEffectNaviTreeModel model(&effect);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         auto selection = std::make_shared<LWNaviTreeSelModel>(&model);
-        LWTestTreeListener controller;
-        controller.effectModel = &model;
-        controller.effectSelection = selection.get();
+        LWTestTreeRecorder tree(&model);
+        QSignalSpy reported(selection.get(), &LWNaviTreeSelModel::naviTreeSelChanged);
         LWTestNode *b = effect.node(1);
+        selection->applyCurrentIndex(model.index(0, 0), QItemSelectionModel::SelectCurrent);
+        reported.clear();
 
         stack()->push(new RemoveNodeCommand(&effect, b));
-        QCOMPARE(controller.types(), QList<LWEditorEventType>{LWEditorEventEffectItemRemoved});
+        QCOMPARE(tree.log, QStringList{"-1"});
         QCOMPARE(LWTest::titles(&effect), (QStringList{"a", "c"}));
         QVERIFY(LWTest::modelMatchesTree(model));
         QCOMPARE(b->parent(), &effect); // detached, not destroyed
+        // Whatever leaves the effect tree ends the selection.
+        QVERIFY(!selection->currentIndex().isValid());
+        QCOMPARE(reported.count(), 1);
+        QCOMPARE(reported.at(0).at(0).value<LWNaviTreeItem *>(), nullptr);
 
         stack()->undo();
         QCOMPARE(LWTest::titles(&effect), (QStringList{"a", "b", "c"}));
         QCOMPARE(effect.node(1), b);
-        QCOMPARE(controller.types().mid(1),
-                 (QList<LWEditorEventType>{LWEditorEventEffectItemInserted, LWEditorEventEffectItemSelect}));
-        QCOMPARE(controller.events.at(1).item, &effect);
-        QCOMPARE(controller.events.at(1).row, 1);
-        QCOMPARE(controller.events.at(2).item, b);
-        QVERIFY(!controller.events.at(2).withUndo);
+        QCOMPARE(tree.log, (QStringList{"-1", "+1", "select"}));
         QCOMPARE(selection->currentIndex(), model.indexOfItem(b));
+        QCOMPARE(reported.last().at(0).value<LWNaviTreeItem *>(), b);
         QVERIFY(LWTest::modelMatchesTree(model));
 
         stack()->redo();
@@ -261,13 +251,14 @@ private slots:
         LWTestNode effect("effect");
         auto *gone = new LWTestNode("gone", &effect);
         new LWTestNode("kept", &effect);
-        LWTestTreeListener controller;
         auto *command = new RemoveNodeCommand(&effect, gone);
         delete gone;
+        LWNaviTreeModel model(&effect);
+        LWTestTreeRecorder tree(&model);
         stack()->push(command);
         stack()->undo();
         stack()->redo();
-        QVERIFY(controller.events.isEmpty());
+        QVERIFY(tree.log.isEmpty());
         QCOMPARE(LWTest::titles(&effect), QStringList{"kept"});
         QCOMPARE(diagnosticLog().count("remove redo command, using nullptr\n"), 2);
         QVERIFY(diagnosticLog().contains("[ERROR]"));
@@ -279,11 +270,9 @@ private slots:
         auto *effect = new LWTestNode("effect");
         auto *command = new AddNodeCommand(effect, "filter");
         delete effect;
-        LWTestTreeListener controller;
         stack()->push(command);
         QVERIFY(!command->item());
         QCOMPARE(AddNodeCommand::created, 0);
-        QVERIFY(controller.events.isEmpty());
         QCOMPARE(diagnosticLog().count("makeup add component undo failed, using nullptr\n"), before + 1);
 
         // Gone after the addition: undo and redo do nothing.
@@ -294,7 +283,7 @@ private slots:
         delete owner;
         stack()->undo();
         stack()->redo();
-        QVERIFY(controller.events.isEmpty());
+        QVERIFY(!second->item());
     }
 
     void swapCommandsExchangeTheValue()
@@ -391,9 +380,6 @@ private slots:
         LWEffectNaviTreeModel model(&effect);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         auto selection = std::make_shared<LWNaviTreeSelModel>(&model);
-        LWTestTreeListener controller;
-        controller.effectModel = &model;
-        controller.effectSelection = selection.get();
         selection->setCurrentIndex(model.index(0, 0), QItemSelectionModel::ClearAndSelect);
 
         class SelectingAdd : public AddNodeCommand
@@ -405,8 +391,7 @@ private slots:
             LWTestNode *createItem() override
             {
                 LWTestNode *node = AddNodeCommand::createItem();
-                LWNaviTreeEvents::sendInserted(LWEffectCommon::LWNaviTreeTypeEffect, node);
-                LWNaviTreeEvents::sendSelect(node, true);
+                node->requestSelection(true);
                 return node;
             }
         };

@@ -1,5 +1,7 @@
 #include "LWTestFeature.h"
 #include "LWTestMain.h"
+#include "LWTestTree.h"
+#include "navigation/LWEffectNaviTreeModel.h"
 #include "common/LWDataPaths.h"
 #include "common/LWJsonFile.h"
 #include "common/LWUsageEvents.h"
@@ -22,7 +24,6 @@ struct EventLog : LWEditorEventListener
     {
         events.append({int(event), data ? data->item : nullptr});
     }
-    void onPostedEvent(LWEPEvent, const QVariant &) override {}
     int count(LWEditorEventType event) const
     {
         int n = 0;
@@ -95,7 +96,7 @@ private slots:
             LWFeatureFactory::Request request;
             request.effect = &effect;
             request.path = path;
-            new LWTestFeature(request, LWEffectCommon::LWFeatureTypeFilter);
+            effect.insertModel(0, new LWTestFeature(request, LWEffectCommon::LWFeatureTypeFilter));
         }
         QCOMPARE(effect.uniqueFolderName(name), unique);
     }
@@ -311,27 +312,34 @@ private slots:
         QCOMPARE(effect.multiViewerTextureTag(), tag);
     }
 
-    // Ten steps are kept; undo sends the removed event; redo brings back the
-    // same object at the front.
+    // Ten steps are kept; each creation, undo and redo is shown in the tree
+    // as it happens; redo brings back the same object at the front.
     void undoableCreation()
     {
         QTemporaryDir dir;
         LWEffectModel effect(dir.path());
-        EventLog log;
+        LWEffectNaviTreeModel model(&effect);
+        LWTestTreeRecorder tree(&model);
         QList<LWFeatureModel *> created;
-        for (int i = 0; i < 11; ++i)
+        for (int i = 0; i < 11; ++i) {
             created << effect.createFeature(LWEffectCommon::LWFeatureType2DSticker, {});
+            QVERIFY(LWTest::modelMatchesTree(model));
+        }
         QCOMPARE(effect.modelCount(), 11);
-        for (int i = 0; i < 11; ++i)
+        QCOMPARE(tree.count("+0"), 11);
+        for (int i = 0; i < 11; ++i) {
             LWUndoStack::instance()->undo();
+            QVERIFY(LWTest::modelMatchesTree(model));
+        }
         QCOMPARE(effect.modelCount(), 1);
         QCOMPARE(effect.featureAt(0), created.first());
-        QCOMPARE(log.count(LWEditorEventEffectItemRemoved), 10);
+        QCOMPARE(tree.count("-"), 10);
 
         LWUndoStack::instance()->redo();
+        QVERIFY(LWTest::modelMatchesTree(model));
         QCOMPARE(effect.modelCount(), 2);
         QCOMPARE(effect.featureAt(0), created.at(1));
-        QCOMPARE(log.count(LWEditorEventEffectItemInserted), 1);
+        QCOMPARE(tree.count("+0"), 12);
     }
 
     void removalUndoRestoresPlaceAndSelects()
@@ -342,16 +350,20 @@ private slots:
         LWFeatureModel *middle = effect.createFeature(LWEffectCommon::LWFeatureTypeFilter, {}, false);
         effect.createFeature(LWEffectCommon::LWFeatureType2DSticker, {}, false);
         QCOMPARE(effect.indexOfModel(middle), 1);
-        EventLog log;
+        LWEffectNaviTreeModel model(&effect);
+        LWTestTreeRecorder tree(&model);
         middle->asNaviTreeItem()->menuItemAction("menuItemRemove");
         QCOMPARE(effect.modelCount(), 2);
         QCOMPARE(effect.indexOfModel(middle), -1);
-        QCOMPARE(log.count(LWEditorEventEffectItemRemoved), 1);
+        QCOMPARE(tree.log, QStringList{"-1"});
+        QVERIFY(LWTest::modelMatchesTree(model));
         LWUndoStack::instance()->undo();
         QCOMPARE(effect.indexOfModel(middle), 1);
-        QCOMPARE(log.count(LWEditorEventEffectItemSelect), 1);
+        QCOMPARE(tree.log, (QStringList{"-1", "+1", "select"}));
+        QVERIFY(LWTest::modelMatchesTree(model));
         LWUndoStack::instance()->redo();
         QCOMPARE(effect.indexOfModel(middle), -1);
+        QVERIFY(LWTest::modelMatchesTree(model));
     }
 
     void commandsOutliveTheirEffect()

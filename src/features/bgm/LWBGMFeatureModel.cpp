@@ -54,7 +54,6 @@ LWBGMFeatureModel::LWBGMFeatureModel(const LWFeatureFactory::Request &request)
     setNaviItemIcon(QStringLiteral("qrc:/LWViewCommon/images/featurebgm.png"));
     setContextMenu({{tr("Delete"), removeMenuId()}});
     setFeatureType(LWEffectCommon::LWFeatureTypeBGM);
-    connectToEffectTree();
     loadFeatureData(request.data, request.loadParam);
 }
 

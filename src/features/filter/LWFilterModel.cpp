@@ -93,7 +93,6 @@ LWFilterModel::LWFilterModel(const LWFeatureFactory::Request &request)
     setFeatureType(LWEffectCommon::LWFeatureTypeFilter);
     m_scene = new LWFilterSceneViewModel(this);
     setSceneViewModel(m_scene);
-    connectToEffectTree();
     if (request.loadParam.bLoadFromProject) {
         readProjectFields(request.data);
     } else {

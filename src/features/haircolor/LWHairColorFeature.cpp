@@ -62,7 +62,6 @@ LWHairColorFeature::LWHairColorFeature(const LWFeatureFactory::Request &request)
     setFeatureType(LWEffectCommon::LWFeatureTypeHairColor);
     m_scene = new LWHairColorSceneViewModel(this);
     setSceneViewModel(m_scene);
-    connectToEffectTree();
     if (request.loadParam.bLoadFromProject) {
         readProjectRecord(request.data);
         readFill(fillOf(contentJson()));

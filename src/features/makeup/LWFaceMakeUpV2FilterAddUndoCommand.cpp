@@ -12,5 +12,5 @@ LWFaceMakeUpV2FilterAddUndoCommand::LWFaceMakeUpV2FilterAddUndoCommand(LWFaceMak
 
 LWFaceMakeupV2FilterBase *LWFaceMakeUpV2FilterAddUndoCommand::createItem()
 {
-    return m_makeup ? m_makeup->appendNewPart(m_type, true) : nullptr;
+    return m_makeup ? m_makeup->appendNewPart(m_type) : nullptr;
 }

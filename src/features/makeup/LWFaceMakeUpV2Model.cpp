@@ -8,11 +8,9 @@
 #include "common/LWJsonFile.h"
 #include "common/LWJsonNumbers.h"
 #include "common/LWUsageEvents.h"
-#include "common/PostEventOffice.h"
 #include "features/LWMenuItemModel.h"
 #include "inspector/LWInspectorViewModel.h"
 #include "navigation/LWNaviComponentRemoveUndoCommandBase.h"
-#include "navigation/LWNaviTreeEvents.h"
 #include "undo/LWUndoStack.h"
 
 #include <QCoreApplication>
@@ -89,19 +87,16 @@ LWFaceMakeUpV2Model::LWFaceMakeUpV2Model(LWFeatureContainer *container, int zOrd
     setFeatureType(LWEffectCommon::LWFeatureTypeFaceMakeupV2);
     m_scene = new LWMakeupV2SceneViewModel(this, this);
     setSceneViewModel(m_scene);
-    connectToEffectTree();
     if (!param.bLoadFromProject) {
         loadContentFile();
         readContentFile();
         if (!choice.isEmpty())
-            appendNewPart(choice, false);
+            appendNewPart(choice);
     } else {
         readProjectData(record);
     }
     if (!inspectorViewModel())
         buildFaceInspector(QJsonArray());
-    // The tree shows the new makeup opened, once it has caught up.
-    PostEventOffice::instance()->postEvent(ToExpandEffectNaviItem, QVariant::fromValue<quint64>(naviItemId()));
     setSdkVersion(kSdkVersion);
 }
 
@@ -137,11 +132,6 @@ void LWFaceMakeUpV2Model::buildMenus()
 LWNaviTreeItem *LWFaceMakeUpV2Model::child(int row) const
 {
     return modelAt(row);
-}
-
-void LWFaceMakeUpV2Model::removeChildren(int row, int)
-{
-    removeModelAt(row);
 }
 
 bool LWFaceMakeUpV2Model::naviTreeItemAcceptChild(LWNaviTreeItem *item) const
@@ -269,15 +259,13 @@ LWFaceMakeupV2FilterBase *LWFaceMakeUpV2Model::createPart(const QString &type)
     return kind->create(this);
 }
 
-LWFaceMakeupV2FilterBase *LWFaceMakeUpV2Model::appendNewPart(const QString &type, bool announce)
+LWFaceMakeupV2FilterBase *LWFaceMakeUpV2Model::appendNewPart(const QString &type)
 {
     LWFaceMakeupV2FilterBase *filter = createPart(type);
     if (!filter)
         return nullptr;
     filter->init();
     appendModel(filter);
-    if (announce)
-        LWNaviTreeEvents::sendInserted(LWEffectCommon::LWNaviTreeTypeEffect, filter);
     return filter;
 }
 

@@ -43,7 +43,6 @@ public:
     LWNaviTreeItem *child(int row) const override;
     int childCount() const override { return modelCount(); }
     // One filter, the one at row; the model never asks for more.
-    void removeChildren(int row, int count) override;
     bool naviTreeItemAcceptChild(LWNaviTreeItem *item) const override;
     void naviTreeItemMoveChild(int from, int to) override;
     void naviTreeItemSelect() override;
@@ -57,11 +56,10 @@ public:
 
     // Filters. addPart is the author's undoable add; createPart only builds
     // the filter object of a type ("mask", "brow" ...), null for an unknown
-    // type; appendNewPart builds, initialises and appends it, telling the
-    // tree when announce is set.
+    // type; appendNewPart builds, initialises and appends it.
     void addPart(const QString &type);
     LWFaceMakeupV2FilterBase *createPart(const QString &type);
-    LWFaceMakeupV2FilterBase *appendNewPart(const QString &type, bool announce);
+    LWFaceMakeupV2FilterBase *appendNewPart(const QString &type);
     void onActionRemoveFilter(LWFaceMakeupV2FilterBase *filter);
     // The scene's filter list changed.
     void updatePartToScene();

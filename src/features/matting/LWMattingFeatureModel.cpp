@@ -57,7 +57,6 @@ LWMattingFeatureModel::LWMattingFeatureModel(const LWFeatureFactory::Request &re
     setNaviItemIcon(QStringLiteral("qrc:/LWViewCommon/images/featuresegbody.png"));
     setContextMenu({{tr("Rename"), kRenameId}, {tr("Delete"), kDeleteId}});
     setFeatureType(LWEffectCommon::LWFeatureTypeMatting);
-    connectToEffectTree();
     if (request.loadParam.bLoadFromProject) {
         readProjectRecord(request.data);
         createPartFromContent(contentOf(contentJson()));

@@ -52,9 +52,7 @@ const NS2DStickerParameter::FaceTypeRelateData &LW2DSticker::faceTypeData() cons
 
 void LW2DSticker::load(const QJsonObject &document, const LoadContext &context)
 {
-    const QList<LW2DStickerPart *> old = m_models;
-    m_models.clear();
-    qDeleteAll(old);
+    qDeleteAll(takeAllModels());
     m_version = QStringLiteral("1.1");
     m_backgroundEdge = QJsonObject();
     if (document.isEmpty())

@@ -92,6 +92,10 @@ public:
 signals:
     void partsChanged();
 
+protected:
+    // The parts hang under the feature.
+    LWNaviTreeItem *listTreeItem() const override { return m_treeItem; }
+
 private:
     LWNaviTreeItem *m_treeItem; // not owned: the feature, which owns this
     QPointer<LW2DStickerPartSceneViewModel> m_scene;

@@ -2,8 +2,6 @@
 
 #include "LW2DSticker.h"
 #include "LW2DStickerPart.h"
-#include "common/PostEventOffice.h"
-#include "navigation/LWNaviTreeEvents.h"
 
 LW2DStickerAddComponetUndoCommand::LW2DStickerAddComponetUndoCommand(LW2DSticker *sticker, const QString &name,
                                                                      int partType, const LW2DStickerPartData &data)
@@ -20,10 +18,9 @@ LW2DStickerPart *LW2DStickerAddComponetUndoCommand::createItem()
     LW2DStickerPartData data = m_data;
     data.title = m_name;
     LW2DStickerPart *part = m_sticker->insertPart(0, data);
-    LWNaviTreeEvents::sendInserted(treeType(), part);
-    LWNaviTreeEvents::sendSelect(part, false);
     // The feature may be folded in the tree; the new part must be seen.
     if (LWNaviTreeItem *feature = m_sticker->treeItem())
-        PostEventOffice::instance()->postEvent(ToExpandEffectNaviItem, QVariant::fromValue<quint64>(feature->naviItemId()));
+        feature->requestExpand();
+    part->requestSelection(false);
     return part;
 }

@@ -77,7 +77,6 @@ LW2DStickerFeatureModel::LW2DStickerFeatureModel(LWFeatureContainer *container, 
         for (LW2DStickerPart *part : m_sticker->models())
             part->notifyGeometryChanged();
     });
-    connectToEffectTree();
 
     if (loadParam.bLoadFromProject) {
         readProjectRecord(record);
@@ -137,12 +136,6 @@ LWNaviTreeItem *LW2DStickerFeatureModel::child(int row) const
 int LW2DStickerFeatureModel::childCount() const
 {
     return m_sticker->modelCount();
-}
-
-void LW2DStickerFeatureModel::removeChildren(int row, int count)
-{
-    for (int i = 0; i < count; ++i)
-        m_sticker->removeModelAt(row);
 }
 
 bool LW2DStickerFeatureModel::naviTreeItemAcceptChild(LWNaviTreeItem *item) const

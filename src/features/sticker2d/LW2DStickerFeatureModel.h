@@ -36,7 +36,6 @@ public:
     // Tree node: the parts, which may be reordered among themselves.
     LWNaviTreeItem *child(int row) const override;
     int childCount() const override;
-    void removeChildren(int row, int count) override;
     bool naviTreeItemAcceptChild(LWNaviTreeItem *item) const override;
     void naviTreeItemInsertChild(int row, LWNaviTreeItem *item) override;
     LWNaviTreeItem *naviTreeItemTakeChild(int row) override;

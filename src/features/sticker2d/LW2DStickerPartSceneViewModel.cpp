@@ -1,7 +1,6 @@
 #include "LW2DStickerPartSceneViewModel.h"
 
 #include "LW2DStickerSceneViewModel.h"
-#include "common/PostEventOffice.h"
 #include "features/sticker2d/LW2DSticker.h"
 #include "features/sticker2d/LW2DStickerPart.h"
 #include "features/sticker2d/NS2DStickerParameter.h"
@@ -87,12 +86,8 @@ void LW2DStickerPartSceneViewModel::setSelected(LW2DStickerPart *part, bool from
     emit qmlSelectIndexChanged(m_reportedIndex);
     // The tree follows a choice made in the scene, as if it had been
     // clicked there; its selection comes back here through focusItem().
-    if (fromScene && part) {
-        LWEditorEventData data;
-        data.item = part;
-        data.withUndo = true;
-        PostEventOffice::instance()->sendEvent(LWEditorEventEffectItemSelect, data);
-    }
+    if (fromScene && part)
+        part->requestSelection(true);
 }
 
 void LW2DStickerPartSceneViewModel::onPartsChanged()

@@ -14,7 +14,6 @@
 #include "inspector/LWQmlViewModel.h"
 #include "navigation/LWNaviTreeModel.h"
 #include "resources/LWResourceManager.h"
-#include "navigation/LWNaviTreeEvents.h"
 #include "undo/LWUndoStack.h"
 #include "workspace/LWEffectModel.h"
 #include "workspace/LWEffectPackManager.h"
@@ -73,7 +72,7 @@ inline LWFaceMakeupV2FilterBase *addFilter(LWFaceMakeUpV2Model *makeup, const QS
 
 inline void select(LWNaviTreeItem *item)
 {
-    LWNaviTreeEvents::sendSelect(item, false);
+    item->requestSelection(false);
 }
 
 template <typename T>
