@@ -13,7 +13,7 @@
 #include <QUrl>
 
 LWBeaconBase::LWBeaconBase(QObject *parent)
-    : LWQTHttpBase(parent)
+    : QObject(parent)
     , m_appId(LWServiceProtocol::kAnalyticsAppId)
     , m_appVersion(QStringLiteral(LW_VERSION))
     , m_osName(QSysInfo::productType())
@@ -24,16 +24,11 @@ LWBeaconBase::LWBeaconBase(QObject *parent)
                            {QStringLiteral("app_version"), m_appVersion},
                            {QStringLiteral("os_name"), m_osName},
                            {QStringLiteral("os_version"), m_osVersion}};
+    m_http.setRawHeader(LWServiceProtocol::kContentTypeHeader, LWServiceProtocol::kJsonContentType);
     refreshUser();
     // A sign-in after start must not leave every later report saying
     // "signed out".
     connect(LWLoginManager::instance(), &LWLoginManager::signedInChanged, this, [this] { refreshUser(); });
-}
-
-void LWBeaconBase::setupHeaders()
-{
-    request().setRawHeader(LWServiceProtocol::kUserAgentHeader, LWServiceProtocol::kUserAgent);
-    request().setRawHeader(LWServiceProtocol::kContentTypeHeader, LWServiceProtocol::kJsonContentType);
 }
 
 void LWBeaconBase::refreshUser()
@@ -73,10 +68,6 @@ void LWBeaconBase::sendEvent(const QString &event, const QString &key, const QSt
     ++m_inFlight;
     const QUrl collector(LWServiceConfig::baseUrl(QStringLiteral("analytics"))
                          + QLatin1String(LWServiceProtocol::kPathAnalytics));
-    postAsync(collector, reportBody(event, m_params, time));
-}
-
-void LWBeaconBase::replyHandler(const QByteArray &, int)
-{
-    --m_inFlight;
+    // The reply is not read: a report that does not arrive is lost.
+    m_http.post(collector, reportBody(event, m_params, time), [this](const LWHttpReply &) { --m_inFlight; });
 }

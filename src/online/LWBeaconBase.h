@@ -9,7 +9,7 @@
 // report with the event, who sends it (device, signed in or not) and what
 // sends it (application, system). Reports are fire-and-forget: no reply is
 // read and a report that cannot be delivered is lost.
-class LWBeaconBase : public LWQTHttpBase
+class LWBeaconBase : public QObject
 {
     Q_OBJECT
 public:
@@ -23,13 +23,13 @@ public:
     // object as JSON text and the time; user, header and verbose.
     QByteArray reportBody(const QString &event, const QJsonObject &params, qint64 time) const;
     int inFlight() const { return m_inFlight; }
+    // Drops the reports still on their way.
+    void cancelRunning() { m_http.cancelRunning(); }
 
 protected:
     // Resets the parameter object, stamps the time, adds key and value and
     // sends the report.
     void sendEvent(const QString &event, const QString &key, const QString &value);
-    void setupHeaders() override;
-    void replyHandler(const QByteArray &body, int status) override;
 
 private:
     void refreshUser();
@@ -47,4 +47,5 @@ private:
     QJsonObject m_header;
     QJsonObject m_user;
     QJsonObject m_params;
+    LWQTHttpBase m_http; // owned
 };

@@ -1,6 +1,7 @@
 #include "LWCheckUpdateWindowModel.h"
 
-#include "LWDownloadModel.h"
+#include "LWDownload.h"
+#include "LWOnlineAddresses.h"
 #include "LWServiceProtocol.h"
 #include "common/LWDataPaths.h"
 #include "common/LWServiceConfig.h"
@@ -65,12 +66,6 @@ QString fileNameSafe(const QString &text)
     return safe == QLatin1String(".") || safe == QLatin1String("..") ? QString() : safe;
 }
 
-bool isWebAddress(const QString &url)
-{
-    const QUrl parsed(url);
-    return parsed.isValid() && (parsed.scheme() == QLatin1String("http") || parsed.scheme() == QLatin1String("https"));
-}
-
 } // namespace
 
 LWCheckUpdateWindowModel *LWCheckUpdateWindowModel::instance()
@@ -84,17 +79,10 @@ LWCheckUpdateWindowModel *LWCheckUpdateWindowModel::instance()
 }
 
 LWCheckUpdateWindowModel::LWCheckUpdateWindowModel(QObject *parent)
-    : LWQTHttpBase(parent)
+    : QObject(parent)
     , m_curVersion(QStringLiteral(LW_VERSION))
-    , m_download(new LWDownloadModel(this))
 {
-    m_timer.setSingleShot(true);
-    // A coarse timer may fire 5 % early; the check is promised 7000 ms.
-    m_timer.setTimerType(Qt::PreciseTimer);
-    m_timer.setInterval(kCheckTimeLimitMs);
-    connect(&m_timer, &QTimer::timeout, this, &LWCheckUpdateWindowModel::connectTimeOut);
-    connect(m_download, &LWDownloadModel::progress, this, &LWCheckUpdateWindowModel::updateDataRead);
-    connect(m_download, &LWDownloadModel::finished, this, &LWCheckUpdateWindowModel::onDownloadFinished);
+    m_http.setTimeLimit(kCheckTimeLimitMs);
 }
 
 void LWCheckUpdateWindowModel::setLauncher(Launcher newLauncher)
@@ -189,37 +177,38 @@ void LWCheckUpdateWindowModel::updateLastestVersionByUser()
 
 void LWCheckUpdateWindowModel::sendCheck()
 {
-    cancelRunning();
-    getAsync(QUrl(LWServiceConfig::baseUrl(QStringLiteral("update")) + QLatin1String(LWServiceProtocol::kPathUpdate)
-                  + QStringLiteral("?platform=1&type=0&source=0")));
-    m_timer.start();
+    m_http.cancelRunning();
+    m_http.get(QUrl(LWServiceConfig::baseUrl(QStringLiteral("update")) + QLatin1String(LWServiceProtocol::kPathUpdate)
+                    + QStringLiteral("?platform=1&type=0&source=0")),
+               [this](const LWHttpReply &reply) { onCheckReply(reply); });
 }
 
 void LWCheckUpdateWindowModel::connectTimeOut()
 {
     // The checking window stays and tells the author that no answer came.
-    m_timer.stop();
-    cancelRunning();
+    m_http.cancelRunning();
     setShowChecking(false);
 }
 
 void LWCheckUpdateWindowModel::setCancel()
 {
     m_cancelled = true;
-    m_timer.stop();
-    cancelRunning();
+    m_http.cancelRunning();
     setShowChecking(false);
     showWindow(kCheckingWindow, false);
 }
 
-void LWCheckUpdateWindowModel::replyHandler(const QByteArray &body, int status)
+void LWCheckUpdateWindowModel::onCheckReply(const LWHttpReply &reply)
 {
-    if (status == kStatusCancelled)
+    if (reply.status == LWQTHttpBase::kStatusCancelled)
         return;
-    m_timer.stop();
-    if (m_cancelled || status != 200 || !readOffer(body)) {
-        if (status != 200)
-            qDebug() << "update check answered with status" << status;
+    if (reply.status == LWQTHttpBase::kStatusTimedOut) {
+        connectTimeOut();
+        return;
+    }
+    if (m_cancelled || reply.status != 200 || !readOffer(reply.body)) {
+        if (reply.status != 200)
+            qDebug() << "update check answered with status" << reply.status;
         setShowChecking(false);
         return;
     }
@@ -246,7 +235,7 @@ bool LWCheckUpdateWindowModel::readOffer(const QByteArray &body)
     const QString url = urls.isEmpty() ? QString() : urls.first().toString();
     // Without a digest the installer could never be verified, so an offer
     // lacking one is treated like one lacking its version.
-    if (version.isEmpty() || md5.isEmpty() || !isWebAddress(url))
+    if (version.isEmpty() || md5.isEmpty() || !LWOnlineAddresses::isWebAddress(QUrl(url)))
         return false;
     setText(m_lastestVersion, version, &LWCheckUpdateWindowModel::lastestVersionChanged);
     setText(m_strNewFeature, data.value(QStringLiteral("features")).toString(), &LWCheckUpdateWindowModel::strNewFeatureChanged);
@@ -316,15 +305,23 @@ void LWCheckUpdateWindowModel::attemptDownload()
     m_verified = false;
     resetProgress();
     emit updateBtnStatus(false);
-    if (!m_download->start(QUrl(m_downloadUrl), downloadPath())) {
-        setDownloadMessage(tr("The installer cannot be saved in the Lumeworks folder."));
-        emit updateBtnStatus(true);
-    }
+    if (m_download)
+        m_download->cancel();
+    LWDownload::Request request;
+    request.url = QUrl(m_downloadUrl);
+    request.targetPath = downloadPath();
+    request.maxBytes = kInstallerLimit;
+    request.idleLimitMs = m_downloadIdleLimitMs;
+    request.progress = [this](qint64 received, qint64 total) { updateDataRead(received, total); };
+    m_download = LWDownload::start(request, this, [this](const LWDownload::Result &result) {
+        onDownloadFinished(result.ok, result.targetFailed);
+    });
 }
 
 void LWCheckUpdateWindowModel::cancelDownload()
 {
-    m_download->cancel();
+    if (m_download)
+        m_download->cancel();
     resetProgress();
     setDownloadMessage(QString());
     showWindow(kDownloadWindow, false);
@@ -365,8 +362,13 @@ bool LWCheckUpdateWindowModel::digestMatches() const
     return QString::fromLatin1(hash.result().toHex()).compare(m_md5, Qt::CaseInsensitive) == 0;
 }
 
-void LWCheckUpdateWindowModel::onDownloadFinished(bool complete)
+void LWCheckUpdateWindowModel::onDownloadFinished(bool complete, bool targetFailed)
 {
+    if (targetFailed) {
+        setDownloadMessage(tr("The installer cannot be saved in the Lumeworks folder."));
+        emit updateBtnStatus(true);
+        return;
+    }
     // Only a verified installer is offered for installation.
     if (complete && digestMatches()) {
         m_verified = true;

@@ -2,18 +2,18 @@
 
 #include "LWQTHttpBase.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 #include <functional>
 
-class LWDownloadModel;
+class LWDownload;
 
 // The update check: asks the publishing service for the newest release at
 // start (when the author allows it) and on request, offers it when it is
 // newer than the running version, downloads the installer with progress,
 // verifies its MD5 digest and starts it. One per process.
-class LWCheckUpdateWindowModel : public LWQTHttpBase
+class LWCheckUpdateWindowModel : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(QString curVersion READ curVersion NOTIFY curVersionChanged)
@@ -37,6 +37,10 @@ public:
     // A digest that keeps failing means the offer itself is wrong; trying
     // for ever would download the installer in an endless loop.
     static constexpr int kMaxDownloadAttempts = 3;
+    // An installer is far smaller; anything larger is no installer of ours.
+    static constexpr qint64 kInstallerLimit = qint64(1024) * 1024 * 1024;
+    // A transfer on which nothing moves for this long is given up.
+    static constexpr int kDownloadIdleLimitMs = 30000;
 
     // The one the interface uses; tests may make their own.
     static LWCheckUpdateWindowModel *instance();
@@ -72,8 +76,8 @@ public:
     // Where the download goes: "<home>/Lumeworks/<file name of the URL>.exe".
     QString downloadPath() const;
     QString installerPath() const; // "<home>/Lumeworks/Glowsmith_SetUp_<version>.exe"
-    LWDownloadModel *downloader() const { return m_download; }
     int downloadAttempts() const { return m_attempts; }
+    void setDownloadIdleLimit(int ms) { m_downloadIdleLimitMs = ms; }
     // Tests start nothing and end nothing.
     static void setLauncher(Launcher launcher);
     static void setQuitter(Quitter quitter);
@@ -98,18 +102,16 @@ signals:
     // The installer arrived and its digest matched.
     void downloadVerified();
 
-protected:
-    void replyHandler(const QByteArray &body, int status) override;
-
 private:
     void sendCheck();
+    void onCheckReply(const LWHttpReply &reply);
     bool readOffer(const QByteArray &body);
     void setShowChecking(bool checking);
     void setDownloadMessage(const QString &message);
     void setText(QString &member, const QString &value, void (LWCheckUpdateWindowModel::*changed)());
     void resetProgress();
     void attemptDownload();
-    void onDownloadFinished(bool complete);
+    void onDownloadFinished(bool complete, bool targetFailed);
     bool digestMatches() const;
 
     QString m_curVersion;
@@ -128,6 +130,7 @@ private:
     bool m_requestedByUser = false;
     bool m_verified = false;
     int m_attempts = 0;
-    QTimer m_timer;
-    LWDownloadModel *m_download; // owned (QObject child)
+    int m_downloadIdleLimitMs = kDownloadIdleLimitMs;
+    LWQTHttpBase m_http;            // owned; the check
+    QPointer<LWDownload> m_download; // owned (QObject child) while it runs
 };

@@ -1,8 +1,7 @@
 #include "LWFeedBackModel.h"
 
 #include "LWDeviceIdentity.h"
-#include "LWFeedBackDownloadImage.h"
-#include "LWFeedBackSendMessage.h"
+#include "LWDownload.h"
 #include "LWFeedBackUploadImage.h"
 #include "common/LWImageSink.h"
 #include "LWServiceProtocol.h"
@@ -14,6 +13,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QFile>
+#include <QHttpMultiPart>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -40,6 +40,35 @@ QByteArray packageBytes()
     return file.readAll();
 }
 
+void appendText(QHttpMultiPart *form, const char *name, const QString &value)
+{
+    QHttpPart part;
+    part.setRawHeader("Content-Disposition", QByteArray("form-data; name=\"") + name + '"');
+    part.setBody(value.toUtf8());
+    form->append(part);
+}
+
+// The package when attached, the screenshot reference when there is one,
+// the words and the contact.
+QHttpMultiPart *messageForm(const QString &content, const QString &contact, const QString &imageReference,
+                            const QByteArray &package)
+{
+    auto *form = new QHttpMultiPart(QHttpMultiPart::FormDataType);
+    if (!package.isEmpty()) {
+        QHttpPart part;
+        part.setRawHeader("Content-Disposition",
+                          "form-data; name=\"file\"; fileName=\"effectPack.zip\"; mimeType=\"zip\"");
+        part.setRawHeader(LWServiceProtocol::kContentIdHeader, LWServiceProtocol::kContentIdValue);
+        part.setBody(package);
+        form->append(part);
+    }
+    if (!imageReference.isEmpty())
+        appendText(form, "image_uri", imageReference);
+    appendText(form, "content", content);
+    appendText(form, "contact", contact);
+    return form;
+}
+
 } // namespace
 
 LWFeedBackModel *LWFeedBackModel::instance()
@@ -53,15 +82,14 @@ LWFeedBackModel *LWFeedBackModel::instance()
 }
 
 LWFeedBackModel::LWFeedBackModel(QObject *parent)
-    : LWQTHttpBase(parent)
+    : QObject(parent)
     , m_uploader(new LWFeedBackUploadImage(this))
-    , m_sender(new LWFeedBackSendMessage([this](bool sent) { emit submitFinished(sent); }, this))
 {
 }
 
 QString LWFeedBackModel::commonQuery()
 {
-    static const QString query = joinParameters({
+    static const QString query = LWQTHttpBase::joinParameters({
                                      {QStringLiteral("app_name"), QLatin1String(LWServiceProtocol::kFeedbackAppName)},
                                      {QStringLiteral("channel"), QStringLiteral("update")},
                                      {QStringLiteral("device_id"), LWDeviceIdentity::deviceId()},
@@ -125,13 +153,12 @@ bool LWFeedBackModel::submit(const QString &content, const QString &contact, con
         m_imageReference.clear();
     else if (image != m_referenceFor || m_imageReference.isEmpty())
         uploadImage(image); // a failed upload still lets the words through
-    LWFeedBackSendMessage::Message message;
-    message.content = content;
-    message.contact = contact;
-    message.imageReference = m_imageReference;
-    if (withPackage)
-        message.package = packageBytes();
-    m_sender->send(QUrl(serviceUrl(LWServiceProtocol::kPathFeedbackPost)), message);
+    QHttpMultiPart *form = messageForm(content, contact, m_imageReference, withPackage ? packageBytes() : QByteArray());
+    m_messages.post(QUrl(serviceUrl(LWServiceProtocol::kPathFeedbackPost)), form, [this](const LWHttpReply &reply) {
+        if (reply.status != 200)
+            qWarning() << "feedback not delivered, status" << reply.status << reply.body.left(200);
+        emit submitFinished(reply.status == 200);
+    });
     // The screenshot belongs to this message only.
     m_imageReference.clear();
     m_referenceFor = QUrl();
@@ -143,18 +170,19 @@ bool LWFeedBackModel::submit(const QString &content, const QString &contact, con
 
 void LWFeedBackModel::getRecords()
 {
-    cancelRunning();
-    getAsync(QUrl(serviceUrl(LWServiceProtocol::kPathFeedbackList) + QStringLiteral("&min_id=100&count=50")));
+    m_records.cancelRunning();
+    m_records.get(QUrl(serviceUrl(LWServiceProtocol::kPathFeedbackList) + QStringLiteral("&min_id=100&count=50")),
+                  [this](const LWHttpReply &reply) { onRecords(reply); });
 }
 
-void LWFeedBackModel::replyHandler(const QByteArray &body, int status)
+void LWFeedBackModel::onRecords(const LWHttpReply &reply)
 {
-    if (status != 200) {
-        if (status != kStatusCancelled)
-            qDebug() << "feedback records not available, status" << status;
+    if (reply.status != 200) {
+        if (reply.status != LWQTHttpBase::kStatusCancelled)
+            qDebug() << "feedback records not available, status" << reply.status;
         return;
     }
-    const QJsonValue data = QJsonDocument::fromJson(body).object().value(QStringLiteral("data"));
+    const QJsonValue data = QJsonDocument::fromJson(reply.body).object().value(QStringLiteral("data"));
     if (!data.isArray()) {
         qWarning() << "feedback records are not a list; the page keeps what it shows";
         return;
@@ -188,18 +216,20 @@ void LWFeedBackModel::fetchImage(int index, const QString &url)
     if (!m_sink)
         return;
     const int generation = m_generation;
-    QPointer<LWFeedBackModel> self(this);
-    auto *download = new LWFeedBackDownloadImage([self, index, generation](const QImage &image) {
-        if (!self || image.isNull() || generation != self->m_generation || !self->m_sink)
+    LWDownload::Request request;
+    request.url = QUrl(url);
+    request.maxBytes = kRecordImageLimit;
+    LWDownload::start(request, this, [this, index, generation](const LWDownload::Result &result) {
+        const QImage image = result.ok ? QImage::fromData(result.bytes) : QImage();
+        if (image.isNull() || generation != m_generation || !m_sink)
             return;
         const QString id = QLatin1String(kRecordImagePrefix) + QString::number(index);
-        self->m_sink->insert(id, image);
+        m_sink->insert(id, image);
         // Shown only once it is there, so the view never asks for a
         // picture the provider does not have.
-        self->m_urlList[index] = QStringLiteral("image://imageProvider/") + id;
-        emit self->urlListChanged();
-    }, this);
-    download->download(QUrl(url));
+        m_urlList[index] = QStringLiteral("image://imageProvider/") + id;
+        emit urlListChanged();
+    });
 }
 
 void LWFeedBackModel::announceLists()

@@ -5,7 +5,6 @@
 #include <QStringList>
 #include <QUrl>
 
-class LWFeedBackSendMessage;
 class LWFeedBackUploadImage;
 class LWImageSink;
 class QJsonArray;
@@ -14,7 +13,7 @@ class QJsonObject;
 // The feedback window: sends the author's message (with a screenshot and
 // the effect package when chosen) and lists earlier messages with the
 // service's replies. One per process.
-class LWFeedBackModel : public LWQTHttpBase
+class LWFeedBackModel : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(QStringList contentList READ contentList NOTIFY contentListChanged)
@@ -26,6 +25,9 @@ class LWFeedBackModel : public LWQTHttpBase
     Q_PROPERTY(QUrl screenshotUrl READ screenshotUrl NOTIFY screenshotUrlChanged)
 
 public:
+    // Pictures of records larger than this are not shown.
+    static constexpr qint64 kRecordImageLimit = 8 * 1024 * 1024;
+
     // The one the interface uses; tests may make their own.
     static LWFeedBackModel *instance();
     explicit LWFeedBackModel(QObject *parent = nullptr);
@@ -67,11 +69,9 @@ signals:
     // A message went out; sent tells whether the service took it.
     void submitFinished(bool sent);
 
-protected:
-    void replyHandler(const QByteArray &body, int status) override;
-
 private:
     void setScreenshotUrl(const QUrl &url);
+    void onRecords(const LWHttpReply &reply);
     void readRecords(const QJsonArray &records);
     void fetchImage(int index, const QString &url);
     void announceLists();
@@ -86,7 +86,8 @@ private:
     QUrl m_referenceFor;      // the file it was uploaded from
     int m_generation = 0;     // pictures of an older record list are dropped
     bool m_submitting = false;
-    LWImageSink *m_sink = nullptr;             // not owned
-    LWFeedBackUploadImage *m_uploader;         // owned (QObject child)
-    LWFeedBackSendMessage *m_sender;           // owned (QObject child)
+    LWImageSink *m_sink = nullptr;     // not owned
+    LWQTHttpBase m_records;            // owned; the record list
+    LWQTHttpBase m_messages;           // owned; messages being sent
+    LWFeedBackUploadImage *m_uploader; // owned (QObject child)
 };

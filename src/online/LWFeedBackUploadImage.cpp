@@ -24,13 +24,12 @@ QByteArray imageType(const QByteArray &bytes)
 } // namespace
 
 LWFeedBackUploadImage::LWFeedBackUploadImage(QObject *parent)
-    : LWQTHttpBase(parent)
+    : QObject(parent)
 {
 }
 
 QString LWFeedBackUploadImage::upload(const QString &imagePath)
 {
-    m_reference.clear();
     QFile file(imagePath);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxImageBytes) {
         qWarning().noquote() << "screenshot missing or too large:" << imagePath;
@@ -48,16 +47,14 @@ QString LWFeedBackUploadImage::upload(const QString &imagePath)
     part.setRawHeader("Content-Disposition", "form-data; name=\"image\"; fileName=\"upload.data\"");
     part.setBody(bytes);
     form->append(part);
-    postSync(QUrl(LWServiceConfig::baseUrl(QStringLiteral("feedback")) + QLatin1String(LWServiceProtocol::kPathImageUpload)),
-             form, kTimeLimitMs);
-    return m_reference;
-}
-
-void LWFeedBackUploadImage::replyHandler(const QByteArray &body, int status)
-{
-    const QJsonObject reply = QJsonDocument::fromJson(body).object();
-    m_reference = status == 200 ? reply.value(QStringLiteral("data")).toObject().value(QStringLiteral("web_uri")).toString()
-                                : QString();
-    if (m_reference.isEmpty())
-        qWarning() << "screenshot upload failed, status" << status;
+    const LWHttpReply reply = m_http.postSync(
+        QUrl(LWServiceConfig::baseUrl(QStringLiteral("feedback")) + QLatin1String(LWServiceProtocol::kPathImageUpload)),
+        form, kTimeLimitMs);
+    const QJsonObject answer = QJsonDocument::fromJson(reply.body).object();
+    const QString reference =
+        reply.status == 200 ? answer.value(QStringLiteral("data")).toObject().value(QStringLiteral("web_uri")).toString()
+                            : QString();
+    if (reference.isEmpty())
+        qWarning() << "screenshot upload failed, status" << reply.status;
+    return reference;
 }

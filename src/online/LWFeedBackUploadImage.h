@@ -6,7 +6,7 @@
 
 // Sends a screenshot to the image service and waits for the reference the
 // message then carries ("data.web_uri").
-class LWFeedBackUploadImage : public LWQTHttpBase
+class LWFeedBackUploadImage : public QObject
 {
     Q_OBJECT
 public:
@@ -19,9 +19,6 @@ public:
     // PNG or JPEG picture of acceptable size, or the upload failed.
     QString upload(const QString &imagePath);
 
-protected:
-    void replyHandler(const QByteArray &body, int status) override;
-
 private:
-    QString m_reference;
+    LWQTHttpBase m_http; // owned
 };

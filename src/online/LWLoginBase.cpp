@@ -11,7 +11,7 @@
 using namespace LWServiceProtocol;
 
 LWLoginBase::LWLoginBase(QObject *parent)
-    : LWQTHttpBase(parent)
+    : QObject(parent)
 {
 }
 
@@ -50,14 +50,14 @@ void LWLoginBase::finish()
         m_callback(m_result, m_message);
 }
 
-void LWLoginBase::replyHandler(const QByteArray &body, int status)
+void LWLoginBase::handleReply(const LWHttpReply &reply)
 {
-    if (status == kStatusTimedOut) {
+    if (reply.status == LWQTHttpBase::kStatusTimedOut) {
         setResult(ResultRefused, timeoutMessage());
-    } else if (status != 200) {
+    } else if (reply.status != 200) {
         setResult(ResultFailed, QString());
     } else {
-        const QJsonDocument document = QJsonDocument::fromJson(body);
+        const QJsonDocument document = QJsonDocument::fromJson(reply.body);
         if (document.isObject())
             handleServiceReply(document.object());
     }

@@ -16,8 +16,10 @@ struct LWLoginResult
 
 // Sign-in and account checks of the account services. Result codes:
 // 0 signed in / valid, 1 failed for no known reason, 2 time-out or wrong
-// credentials, 3 the account signed in on another client.
-class LWLoginBase : public LWQTHttpBase
+// credentials, 3 the account signed in on another client. The requests
+// wait for their answer (the sign-in window and the periodic check need
+// it at once).
+class LWLoginBase : public QObject
 {
     Q_OBJECT
 public:
@@ -34,16 +36,19 @@ public:
     static QString timeoutMessage();
 
 protected:
+    LWQTHttpBase &http() { return m_http; }
+
     // Fresh "device_id", "device_platform", "type", "token", "random" for
     // one request; remembers the token to verify the reply against.
-    Parameters clientParameters();
+    LWQTHttpBase::Parameters clientParameters();
     // A request starts as an unexplained failure: a reply that proves
     // nothing must not inherit an earlier success.
     void beginRequest();
     void finish();
     void setResult(int result, const QString &message);
 
-    void replyHandler(const QByteArray &body, int status) override;
+    // Reads the reply into the result and reports it to the callback.
+    void handleReply(const LWHttpReply &reply);
     virtual void handleServiceReply(const QJsonObject &reply);
 
     QString m_deviceId;
@@ -53,4 +58,5 @@ protected:
 
 private:
     Callback m_callback;
+    LWQTHttpBase m_http; // owned
 };

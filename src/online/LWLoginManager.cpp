@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
-#include <memory>
 
 LWLoginManager *LWLoginManager::instance()
 {
@@ -93,12 +92,7 @@ void LWLoginManager::signOut(int loginType)
 {
     if (loginType == 1) {
         // The logout must reach the service before a restart can cut it off.
-        auto once = std::make_shared<QMetaObject::Connection>();
-        *once = connect(ssoLogoutRequest(), &LWSSOLogout::done, this, [this, once] {
-            disconnect(*once);
-            emit signedOutByAuthor();
-        });
-        ssoLogoutRequest()->logout(cookieDatabase());
+        ssoLogoutRequest()->logout(cookieDatabase(), [this] { emit signedOutByAuthor(); });
     }
     if (loginType == 1 || loginType == 2)
         QFile::remove(cookieDatabase());

@@ -1,20 +1,19 @@
 #include "LWMaterialsOnLine.h"
 
-#include "LWMaterialDownloadFile.h"
-#include "LWMaterialDownloadIcon.h"
 #include "LWMaterialStore.h"
 #include "LWServiceProtocol.h"
 #include "common/LWJsonNumbers.h"
 #include "common/LWServiceConfig.h"
 
+#include <QBuffer>
 #include <QDebug>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QPointer>
 #include <QUrl>
 
 namespace {
@@ -22,6 +21,15 @@ namespace {
 QString serviceBase()
 {
     return LWServiceConfig::baseUrl(QStringLiteral("materials"));
+}
+
+bool isPicture(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    return !reader.read().isNull();
 }
 
 } // namespace
@@ -37,7 +45,7 @@ LWMaterialsOnLine *LWMaterialsOnLine::instance()
 }
 
 LWMaterialsOnLine::LWMaterialsOnLine(QObject *parent)
-    : LWQTHttpBase(parent)
+    : QObject(parent)
 {
 }
 
@@ -76,19 +84,19 @@ QUrl LWMaterialsOnLine::fileStoreUrl(const QString &uri)
 void LWMaterialsOnLine::sendGetRequest()
 {
     // A listing still on its way is superseded by this one.
-    cancelRunning();
-    getAsync(QUrl(serviceBase() + QLatin1String(LWServiceProtocol::kPathMaterials)
-                  + QStringLiteral("?cursor=0&count=50")));
+    m_http.cancelRunning();
+    m_http.get(QUrl(serviceBase() + QLatin1String(LWServiceProtocol::kPathMaterials) + QStringLiteral("?cursor=0&count=50")),
+               [this](const LWHttpReply &reply) { onCatalogue(reply); });
 }
 
-void LWMaterialsOnLine::replyHandler(const QByteArray &body, int status)
+void LWMaterialsOnLine::onCatalogue(const LWHttpReply &reply)
 {
-    if (status == kStatusCancelled)
+    if (reply.status == LWQTHttpBase::kStatusCancelled)
         return;
     clearLists();
-    const QJsonDocument document = QJsonDocument::fromJson(body);
-    if (status != 200 || !document.isObject()) {
-        qDebug() << "material catalogue not available, status" << status;
+    const QJsonDocument document = QJsonDocument::fromJson(reply.body);
+    if (reply.status != 200 || !document.isObject()) {
+        qDebug() << "material catalogue not available, status" << reply.status;
         announceLists();
         return;
     }
@@ -152,17 +160,28 @@ void LWMaterialsOnLine::showIcon(int index)
         return;
     ++m_iconRequests;
     const int generation = m_generation;
-    QPointer<LWMaterialsOnLine> self(this);
-    auto *icon = new LWMaterialDownloadIcon(cachePath, [self, generation](const QString &stored) {
-        if (self)
-            self->iconStored(stored, generation);
-    }, this);
-    icon->download(fileStoreUrl(entry.iconUri));
+    LWDownload::Request request;
+    request.url = fileStoreUrl(entry.iconUri);
+    request.maxBytes = kIconLimit;
+    LWDownload::start(request, this, [this, cachePath, generation](const LWDownload::Result &result) {
+        iconArrived(cachePath, generation, result.ok ? result.bytes : QByteArray());
+    });
 }
 
-void LWMaterialsOnLine::iconStored(const QString &cachePath, int generation)
+void LWMaterialsOnLine::iconArrived(const QString &cachePath, int generation, const QByteArray &bytes)
 {
-    if (cachePath.isEmpty() || generation != m_generation)
+    // Only bytes that read as a picture are kept, so a broken answer is
+    // never served from the cache later. An older listing's icon still
+    // goes to the cache.
+    if (bytes.isEmpty()) {
+        qDebug().noquote() << "material icon not fetched:" << cachePath;
+        return;
+    }
+    if (!isPicture(bytes)) {
+        qWarning().noquote() << "material icon is not a picture; not cached:" << cachePath;
+        return;
+    }
+    if (!LWMaterialStore::writeFile(cachePath, bytes) || generation != m_generation)
         return;
     const QList<int> indexes = m_iconWaiters.take(cachePath);
     for (int index : indexes) {
@@ -191,22 +210,20 @@ void LWMaterialsOnLine::sendDownloadRequest(int index)
     if (m_downloading.contains(target))
         return;
     m_downloading.insert(target);
-    QPointer<LWMaterialsOnLine> self(this);
-    auto *file = new LWMaterialDownloadFile([self, index, entry](const QByteArray &bytes) {
-        if (self)
-            self->fileArrived(index, entry, bytes);
-    }, this);
-    if (m_idleLimitMs > 0)
-        file->setIdleLimit(m_idleLimitMs);
-    file->download(fileStoreUrl(entry.fileUri));
+    LWDownload::Request request;
+    request.url = fileStoreUrl(entry.fileUri);
+    request.targetPath = target;
+    request.maxBytes = kFileLimit;
+    request.idleLimitMs = m_idleLimitMs;
+    LWDownload::start(request, this, [this, index, entry](const LWDownload::Result &result) {
+        fileArrived(index, entry, result.ok);
+    });
 }
 
-void LWMaterialsOnLine::fileArrived(int index, const Entry &entry, const QByteArray &bytes)
+void LWMaterialsOnLine::fileArrived(int index, const Entry &entry, bool arrived)
 {
     const QString target = LWMaterialStore::materialPath(entry.stem, entry.type);
     m_downloading.remove(target);
-    bool imported = false;
-    if (!bytes.isEmpty() && LWMaterialStore::writeFile(target, bytes))
-        imported = LWMaterialStore::importMaterial(target, entry.stem, entry.type);
+    const bool imported = arrived && LWMaterialStore::importMaterial(target, entry.stem, entry.type);
     emit materialDownloaded(index, imported);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LWDownload.h"
 #include "LWQTHttpBase.h"
 
 #include <QHash>
@@ -14,7 +15,7 @@ class QJsonObject;
 // icon (from the cache when it was fetched before) and size text; a click on
 // an entry whose icon is ready downloads the material and imports it into
 // the project's resources. One per process.
-class LWMaterialsOnLine : public LWQTHttpBase
+class LWMaterialsOnLine : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(QStringList urlList READ urlList NOTIFY urlListChanged)
@@ -23,6 +24,9 @@ class LWMaterialsOnLine : public LWQTHttpBase
     Q_PROPERTY(int materialLoadedNumber READ materialLoadedNumber NOTIFY materialLoadedNumberChanged)
 
 public:
+    static constexpr qint64 kIconLimit = 8 * 1024 * 1024;
+    static constexpr qint64 kFileLimit = 128 * 1024 * 1024;
+
     // The one the interface uses; tests may make their own.
     static LWMaterialsOnLine *instance();
     explicit LWMaterialsOnLine(QObject *parent = nullptr);
@@ -47,6 +51,7 @@ public:
     // How long a material download may see no data before it is given up.
     void setTransferIdleLimit(int ms) { m_idleLimitMs = ms; }
 
+
 signals:
     void urlListChanged();
     void materialNumbersChanged();
@@ -54,9 +59,6 @@ signals:
     void materialLoadedNumberChanged();
     // A download ended; imported tells whether the library gained anything.
     void materialDownloaded(int index, bool imported);
-
-protected:
-    void replyHandler(const QByteArray &body, int status) override;
 
 private:
     struct Entry
@@ -72,11 +74,12 @@ private:
 
     static bool readEntry(const QJsonObject &object, Entry *entry);
     static QUrl fileStoreUrl(const QString &uri);
+    void onCatalogue(const LWHttpReply &reply);
     void clearLists();
     void readCatalogue(const QJsonArray &materials);
     void showIcon(int index);
-    void iconStored(const QString &cachePath, int generation);
-    void fileArrived(int index, const Entry &entry, const QByteArray &bytes);
+    void iconArrived(const QString &cachePath, int generation, const QByteArray &bytes);
+    void fileArrived(int index, const Entry &entry, bool arrived);
     void announceLists();
 
     QList<Entry> m_entries;
@@ -85,7 +88,8 @@ private:
     int m_loaded = 0;
     int m_generation = 0; // icons of an older listing go to the cache only
     int m_iconRequests = 0;
-    int m_idleLimitMs = 0;
+    int m_idleLimitMs = LWDownload::kDefaultIdleLimitMs;
     QHash<QString, QList<int>> m_iconWaiters; // cache path -> entries showing it
     QSet<QString> m_downloading;              // material files being fetched
+    LWQTHttpBase m_http;                      // owned; the catalogue
 };

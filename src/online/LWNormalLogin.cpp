@@ -13,20 +13,20 @@ LWNormalLogin::LWNormalLogin(QObject *parent)
 LWLoginResult LWNormalLogin::login(const QString &userId, const QString &password)
 {
     beginRequest();
-    Parameters form{{QStringLiteral("username"), userId},
+    LWQTHttpBase::Parameters form{{QStringLiteral("username"), userId},
                     {QStringLiteral("password"), LWServiceProtocol::maskText(password)}};
     form += clientParameters();
     const QUrl url(LWOnlineAddresses::accountBase() + QLatin1String(LWServiceProtocol::kPathLogin));
-    postSync(url, joinParameters(form).toUtf8(), kTimeLimitMs);
+    handleReply(http().postSync(url, LWQTHttpBase::joinParameters(form).toUtf8(), kTimeLimitMs));
     return lastResult();
 }
 
 LWLoginResult LWNormalLogin::check()
 {
     beginRequest();
-    const QString query = joinParameters(clientParameters());
-    getSync(QUrl(LWOnlineAddresses::accountBase() + QLatin1String(LWServiceProtocol::kPathUserInfo)
-                 + QLatin1Char('?') + query),
-            kTimeLimitMs);
+    const QString query = LWQTHttpBase::joinParameters(clientParameters());
+    handleReply(http().getSync(QUrl(LWOnlineAddresses::accountBase() + QLatin1String(LWServiceProtocol::kPathUserInfo)
+                                    + QLatin1Char('?') + query),
+                               kTimeLimitMs));
     return lastResult();
 }

@@ -43,4 +43,9 @@ QUrl publishUrl(const char *path)
     return QUrl(publishBase() + QString::fromLatin1(path));
 }
 
+bool isWebAddress(const QUrl &url)
+{
+    return url.isValid() && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
+}
+
 } // namespace LWOnlineAddresses

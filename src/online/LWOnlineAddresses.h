@@ -20,4 +20,7 @@ QString publishBase();
 
 QUrl publishUrl(const char *path);
 
+// http or https: the only addresses a service reply may send the editor to.
+bool isWebAddress(const QUrl &url);
+
 } // namespace LWOnlineAddresses

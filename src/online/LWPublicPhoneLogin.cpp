@@ -8,19 +8,14 @@
 LWPublicPhoneLogin::LWPublicPhoneLogin(QObject *parent)
     : LWLoginBase(parent)
 {
-}
-
-void LWPublicPhoneLogin::setupHeaders()
-{
-    LWLoginBase::setupHeaders();
-    request().setRawHeader(LWServiceProtocol::kContentTypeHeader, LWServiceProtocol::kJsonContentType);
+    http().setRawHeader(LWServiceProtocol::kContentTypeHeader, LWServiceProtocol::kJsonContentType);
 }
 
 LWLoginResult LWPublicPhoneLogin::check(const QString &cookieDatabase)
 {
     beginRequest();
-    loadBrowserCookies(cookieDatabase, true);
-    getSync(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathPublicUserInfo), kTimeLimitMs);
+    http().loadBrowserCookies(cookieDatabase, true);
+    handleReply(http().getSync(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathPublicUserInfo), kTimeLimitMs));
     return lastResult();
 }
 

@@ -15,6 +15,5 @@ public:
     LWLoginResult check(const QString &cookieDatabase);
 
 protected:
-    void setupHeaders() override;
     void handleServiceReply(const QJsonObject &reply) override;
 };

@@ -5,18 +5,52 @@
 #include "LWServiceProtocol.h"
 #include "common/LWDiagnosticLog.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QHttpMultiPart>
 #include <QNetworkAccessManager>
+#include <QNetworkCookie>
 #include <QNetworkReply>
+#include <QPointer>
+#include <QThread>
+#include <QThreadStorage>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
+
+struct LWQTHttpBase::Call
+{
+    QPointer<QNetworkReply> reply; // owned by the access manager
+    Done done;
+    Sink sink;
+    Progress progress;
+    qint64 received = 0;
+    Stop stop = Stop::None;
+    QPointer<QTimer> timeLimit; // children of the reply
+    QPointer<QTimer> idle;
+};
 
 namespace {
 
-const char kCancelledFlag[] = "lwCancelled";
-const char kOversizeFlag[] = "lwOversize";
-const char kIdleFlag[] = "lwIdle";
+QThreadStorage<QNetworkAccessManager *> &threadManagers()
+{
+    static QThreadStorage<QNetworkAccessManager *> managers;
+    return managers;
+}
+
+// Thread storage of the application's thread is cleared only after the
+// application object is gone, and a manager destroyed then finds nothing
+// of what it needs; it goes while the application is being destroyed.
+void dropApplicationManager()
+{
+    threadManagers().setLocalData(nullptr);
+}
+
+void dropWithApplication()
+{
+    if (QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread())
+        qAddPostRoutine(dropApplicationManager);
+}
 
 // HTTP error statuses (4xx, 5xx) arrive as network errors, but their body
 // is the service's answer and is handed on like any other.
@@ -25,6 +59,20 @@ bool isHttpLevelError(QNetworkReply::NetworkError error)
     return (error >= QNetworkReply::ContentAccessDenied && error <= QNetworkReply::UnknownContentError)
         || (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError)
         || error == QNetworkReply::ProtocolInvalidOperationError;
+}
+
+qint64 announcedLength(const QNetworkReply *reply)
+{
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    return length.isValid() ? length.toLongLong() : -1;
+}
+
+// A body that ends short of its announced length was cut off, whatever the
+// connection said. Compressed bodies announce their compressed length.
+bool lengthMatches(const QNetworkReply *reply, qint64 received)
+{
+    const qint64 announced = announcedLength(reply);
+    return announced < 0 || announced == received || !reply->rawHeader("Content-Encoding").isEmpty();
 }
 
 QString encoded(const QString &text)
@@ -36,165 +84,287 @@ QString encoded(const QString &text)
 
 LWQTHttpBase::LWQTHttpBase(QObject *parent)
     : QObject(parent)
-    , m_manager(new QNetworkAccessManager(this))
-{
-}
-
-LWQTHttpBase::~LWQTHttpBase()
-{
-    // Replies die with the manager; none may call back into a half-destroyed handler.
-    for (const QPointer<QNetworkReply> &reply : qAsConst(m_running)) {
-        if (reply)
-            reply->disconnect(this);
-    }
-}
-
-void LWQTHttpBase::setupHeaders()
 {
     m_request.setRawHeader(LWServiceProtocol::kUserAgentHeader, LWServiceProtocol::kUserAgent);
     m_request.setRawHeader(LWServiceProtocol::kContentTypeHeader, LWServiceProtocol::kFormContentType);
 }
 
-void LWQTHttpBase::prepare(const QUrl &url)
+LWQTHttpBase::~LWQTHttpBase()
 {
-    if (!m_headersReady) {
-        setupHeaders();
-        m_headersReady = true;
+    // The shared manager outlives this client: what still runs is stopped
+    // here, and nothing calls back into an owner being destroyed.
+    const std::vector<std::shared_ptr<Call>> calls = std::move(m_calls);
+    for (const std::shared_ptr<Call> &call : calls) {
+        if (!call->reply)
+            continue;
+        call->reply->disconnect(this);
+        call->reply->abort();
+        call->reply->deleteLater();
     }
-    m_request.setUrl(url);
 }
 
-QNetworkReply *LWQTHttpBase::track(QNetworkReply *reply)
+QNetworkAccessManager *LWQTHttpBase::threadManager()
 {
-    m_running.append(reply);
-    connect(reply, &QNetworkReply::downloadProgress, this, [this, reply](qint64 received, qint64 total) {
-        if (received <= m_replyLimit && total <= m_replyLimit)
-            return;
+    QThreadStorage<QNetworkAccessManager *> &managers = threadManagers();
+    if (!managers.hasLocalData()) {
+        managers.setLocalData(new QNetworkAccessManager);
+        dropWithApplication();
+    }
+    return managers.localData();
+}
+
+void LWQTHttpBase::installThreadManager(QNetworkAccessManager *manager)
+{
+    threadManagers().setLocalData(manager);
+    dropWithApplication();
+}
+
+void LWQTHttpBase::setRawHeader(const QByteArray &name, const QByteArray &value)
+{
+    m_request.setRawHeader(name, value.isEmpty() ? QByteArray() : value);
+}
+
+QNetworkRequest LWQTHttpBase::requestFor(const QUrl &url, bool multipart) const
+{
+    QNetworkRequest request(m_request);
+    request.setUrl(url);
+    // The headers say "form-urlencoded"; a multipart body needs the access
+    // manager to announce "multipart/form-data" with its boundary.
+    if (multipart)
+        request.setHeader(QNetworkRequest::ContentTypeHeader, QVariant());
+    // The access manager serves every client of the thread; the cookies
+    // are each client's own, or a sign-in would travel with every request.
+    request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+    request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
+    if (m_cookieJar) {
+        const QList<QNetworkCookie> cookies = m_cookieJar->cookiesForUrl(url);
+        if (!cookies.isEmpty())
+            request.setHeader(QNetworkRequest::CookieHeader, QVariant::fromValue(cookies));
+    }
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         m_followRedirects ? QNetworkRequest::NoLessSafeRedirectPolicy
+                                           : QNetworkRequest::ManualRedirectPolicy);
+    return request;
+}
+
+std::shared_ptr<LWQTHttpBase::Call> LWQTHttpBase::track(QNetworkReply *reply, int timeLimitMs, Done done, Sink sink,
+                                                         Progress progress)
+{
+    auto call = std::make_shared<Call>();
+    call->reply = reply;
+    call->done = std::move(done);
+    call->sink = std::move(sink);
+    call->progress = std::move(progress);
+    m_calls.push_back(call);
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this, call] {
+        // Refused on the announcement, before any of it is carried.
+        if (call->reply && announcedLength(call->reply) > m_replyLimit)
+            stop(*call, Stop::Oversize);
+    });
+    connect(reply, &QNetworkReply::readyRead, this, [this, call] { readArrived(*call); });
+    connect(reply, &QNetworkReply::finished, this, [this, reply] { serviceFinished(reply); });
+    watchLimits(call, timeLimitMs);
+    if (reply->isFinished())
+        QMetaObject::invokeMethod(this, [this, reply] { serviceFinished(reply); }, Qt::QueuedConnection);
+    return call;
+}
+
+void LWQTHttpBase::watchLimits(const std::shared_ptr<Call> &call, int timeLimitMs)
+{
+    QNetworkReply *reply = call->reply;
+    if (timeLimitMs > 0) {
+        auto *timer = new QTimer(reply);
+        timer->setSingleShot(true);
+        // A coarse timer may fire 5 % early; a limit is promised in ms.
+        timer->setTimerType(Qt::PreciseTimer);
+        connect(timer, &QTimer::timeout, this, [this, call] { stop(*call, Stop::TimedOut); });
+        timer->start(timeLimitMs);
+        call->timeLimit = timer;
+    }
+    if (m_idleLimitMs > 0) {
+        auto *idle = new QTimer(reply);
+        idle->setSingleShot(true);
+        connect(idle, &QTimer::timeout, this, [this, call] { stop(*call, Stop::TimedOut); });
+        auto restart = [idle, limit = m_idleLimitMs] { idle->start(limit); };
+        // Progress signals are throttled by the access manager; data is not.
+        connect(reply, &QNetworkReply::readyRead, idle, restart);
+        connect(reply, &QNetworkReply::downloadProgress, idle, restart);
+        connect(reply, &QNetworkReply::uploadProgress, idle, restart);
+        idle->start(m_idleLimitMs);
+        call->idle = idle;
+    }
+}
+
+void LWQTHttpBase::readArrived(Call &call)
+{
+    QNetworkReply *reply = call.reply;
+    // An aborted reply is closed and has nothing more to give.
+    if (!reply || call.stop != Stop::None || !reply->isOpen())
+        return;
+    if (call.sink) {
+        const QByteArray chunk = reply->readAll();
+        call.received += chunk.size();
+        if (call.received > m_replyLimit)
+            return stop(call, Stop::Oversize);
+        if (!chunk.isEmpty() && !call.sink(chunk))
+            return stop(call, Stop::SinkRefused);
+    } else {
+        call.received = reply->bytesAvailable();
+        if (call.received > m_replyLimit)
+            return stop(call, Stop::Oversize);
+    }
+    if (call.progress)
+        call.progress(call.received, announcedLength(reply));
+}
+
+void LWQTHttpBase::stop(Call &call, Stop why)
+{
+    if (call.stop != Stop::None || !call.reply)
+        return;
+    call.stop = why;
+    if (why == Stop::Oversize)
         LWDiagnosticLog::instance()->log(LWDiagnosticLog::CategoryNetwork, LWDiagnosticLog::Warning,
                                          "reply of %s exceeds %lld bytes; dropped",
-                                         qUtf8Printable(reply->url().path()), static_cast<long long>(m_replyLimit));
-        reply->setProperty(kOversizeFlag, true);
-        reply->abort();
-    });
-    if (m_idleLimitMs > 0)
-        watchIdle(reply);
-    return reply;
-}
-
-void LWQTHttpBase::watchIdle(QNetworkReply *reply)
-{
-    // A service that stops sending without closing would otherwise hold
-    // the request open for ever.
-    auto *idle = new QTimer(reply);
-    idle->setSingleShot(true);
-    connect(idle, &QTimer::timeout, reply, [reply] {
-        reply->setProperty(kIdleFlag, true);
-        reply->abort();
-    });
-    auto restart = [idle, limit = m_idleLimitMs] { idle->start(limit); };
-    // Progress signals are throttled by the access manager; data is not.
-    connect(reply, &QNetworkReply::readyRead, idle, restart);
-    connect(reply, &QNetworkReply::downloadProgress, idle, restart);
-    connect(reply, &QNetworkReply::uploadProgress, idle, restart);
-    connect(reply, &QNetworkReply::finished, idle, &QTimer::stop);
-    idle->start(m_idleLimitMs);
-}
-
-void LWQTHttpBase::watchAsync(QNetworkReply *reply)
-{
-    connect(reply, &QNetworkReply::finished, this, [this, reply] { serviceFinished(reply); });
-}
-
-void LWQTHttpBase::getAsync(const QUrl &url)
-{
-    prepare(url);
-    watchAsync(track(m_manager->get(m_request)));
-}
-
-void LWQTHttpBase::postAsync(const QUrl &url, const QByteArray &body)
-{
-    prepare(url);
-    watchAsync(track(m_manager->post(m_request, body)));
-}
-
-QNetworkRequest LWQTHttpBase::multipartRequest() const
-{
-    // The shared request says "form-urlencoded"; a multipart body needs the
-    // access manager to announce "multipart/form-data" with its boundary.
-    QNetworkRequest copy(m_request);
-    copy.setHeader(QNetworkRequest::ContentTypeHeader, QVariant());
-    return copy;
-}
-
-void LWQTHttpBase::postAsync(const QUrl &url, QHttpMultiPart *multiPart)
-{
-    prepare(url);
-    QNetworkReply *reply = m_manager->post(multipartRequest(), multiPart);
-    multiPart->setParent(reply);
-    watchAsync(track(reply));
-}
-
-void LWQTHttpBase::getSync(const QUrl &url, int timeLimitMs)
-{
-    prepare(url);
-    waitFor(track(m_manager->get(m_request)), timeLimitMs);
-}
-
-void LWQTHttpBase::postSync(const QUrl &url, const QByteArray &body, int timeLimitMs)
-{
-    prepare(url);
-    waitFor(track(m_manager->post(m_request, body)), timeLimitMs);
-}
-
-void LWQTHttpBase::postSync(const QUrl &url, QHttpMultiPart *multiPart, int timeLimitMs)
-{
-    prepare(url);
-    QNetworkReply *reply = m_manager->post(multipartRequest(), multiPart);
-    multiPart->setParent(reply);
-    waitFor(track(reply), timeLimitMs);
-}
-
-void LWQTHttpBase::waitFor(QNetworkReply *reply, int timeLimitMs)
-{
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timer.start(timeLimitMs);
-    if (!reply->isFinished())
-        loop.exec();
-    if (!timer.isActive() && !reply->isFinished()) {
-        // Too late: whatever still arrives is thrown away unseen.
-        reply->disconnect();
-        m_running.removeAll(reply);
-        reply->abort();
-        reply->deleteLater();
-        replyHandler(QByteArray(), kStatusTimedOut);
-        return;
-    }
-    timer.stop();
-    serviceFinished(reply);
+                                         qUtf8Printable(call.reply->url().path()), static_cast<long long>(m_replyLimit));
+    // Ends in serviceFinished, which reports the reason.
+    call.reply->abort();
 }
 
 void LWQTHttpBase::serviceFinished(QNetworkReply *p_reply)
 {
     if (!p_reply)
         return;
-    m_running.removeAll(p_reply);
-    p_reply->disconnect(this);
-    int status = p_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    QByteArray body;
-    if (p_reply->property(kCancelledFlag).toBool())
-        status = kStatusCancelled;
-    else if (p_reply->property(kIdleFlag).toBool())
-        status = kStatusTimedOut;
-    else if (p_reply->property(kOversizeFlag).toBool())
-        body.clear();
-    else if (p_reply->error() == QNetworkReply::NoError || (status > 0 && isHttpLevelError(p_reply->error())))
-        body = p_reply->readAll();
-    p_reply->deleteLater();
-    replyHandler(body, status);
+    const auto found = std::find_if(m_calls.begin(), m_calls.end(),
+                                    [p_reply](const std::shared_ptr<Call> &call) { return call->reply == p_reply; });
+    if (found == m_calls.end())
+        return;
+    const std::shared_ptr<Call> call = *found;
+    m_calls.erase(found);
+    const LWHttpReply reply = complete(*call);
+    const Done done = std::move(call->done);
+    // Last: the callback may end this client.
+    if (done)
+        done(reply);
+}
+
+LWHttpReply LWQTHttpBase::complete(Call &call)
+{
+    QNetworkReply *reply = call.reply;
+    // Only this client's connections: the access manager keeps its own.
+    reply->disconnect(this);
+    for (QTimer *timer : {call.timeLimit.data(), call.idle.data()}) {
+        if (timer) {
+            reply->disconnect(timer);
+            timer->stop();
+            timer->disconnect();
+        }
+    }
+    LWHttpReply result;
+    result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (call.stop == Stop::Cancelled) {
+        result.status = kStatusCancelled;
+    } else if (call.stop == Stop::TimedOut) {
+        result.status = kStatusTimedOut;
+    } else if (call.stop == Stop::None
+               && (reply->error() == QNetworkReply::NoError
+                   || (result.status > 0 && isHttpLevelError(reply->error())))) {
+        const QByteArray rest = reply->readAll();
+        call.received = call.sink ? call.received + rest.size() : rest.size();
+        const bool taken = !call.sink || rest.isEmpty() || call.sink(rest);
+        result.whole = taken && call.received <= m_replyLimit && lengthMatches(reply, call.received);
+        if (result.whole && !call.sink)
+            result.body = rest;
+        if (result.whole && call.progress && !rest.isEmpty())
+            call.progress(call.received, announcedLength(reply));
+    }
+    if (result.status > 0)
+        keepCookies(reply);
+    reply->deleteLater();
+    return result;
+}
+
+void LWQTHttpBase::keepCookies(QNetworkReply *reply)
+{
+    const QList<QNetworkCookie> cookies = reply->header(QNetworkRequest::SetCookieHeader).value<QList<QNetworkCookie>>();
+    if (!cookies.isEmpty())
+        jar()->setCookiesFromUrl(cookies, reply->url());
+}
+
+LWNetworkcookieJar *LWQTHttpBase::jar()
+{
+    if (!m_cookieJar)
+        m_cookieJar = new LWNetworkcookieJar(this);
+    return m_cookieJar;
+}
+
+void LWQTHttpBase::get(const QUrl &url, Done done)
+{
+    track(threadManager()->get(requestFor(url, false)), m_timeLimitMs, std::move(done));
+}
+
+void LWQTHttpBase::post(const QUrl &url, const QByteArray &body, Done done)
+{
+    track(threadManager()->post(requestFor(url, false), body), m_timeLimitMs, std::move(done));
+}
+
+void LWQTHttpBase::post(const QUrl &url, QHttpMultiPart *multiPart, Done done)
+{
+    QNetworkReply *reply = threadManager()->post(requestFor(url, true), multiPart);
+    multiPart->setParent(reply);
+    track(reply, m_timeLimitMs, std::move(done));
+}
+
+void LWQTHttpBase::fetch(const QUrl &url, Sink sink, Progress progress, Done done)
+{
+    track(threadManager()->get(requestFor(url, false)), m_timeLimitMs, std::move(done), std::move(sink),
+          std::move(progress));
+}
+
+LWHttpReply LWQTHttpBase::wait(const std::function<std::shared_ptr<Call>(Done)> &start)
+{
+    LWHttpReply result;
+    bool finished = false;
+    QEventLoop loop;
+    QPointer<LWQTHttpBase> self(this);
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    const std::shared_ptr<Call> call = start([&](const LWHttpReply &reply) {
+        result = reply;
+        finished = true;
+        loop.quit();
+    });
+    if (!finished)
+        loop.exec();
+    if (!finished) {
+        // The loop was ended from outside (the application quits, or this
+        // client went): the answer can no longer reach this frame.
+        call->done = nullptr;
+        if (self)
+            stop(*call, Stop::Cancelled);
+        result = LWHttpReply();
+        result.status = kStatusCancelled;
+    }
+    return result;
+}
+
+LWHttpReply LWQTHttpBase::getSync(const QUrl &url, int timeLimitMs)
+{
+    return wait([&](Done done) { return track(threadManager()->get(requestFor(url, false)), timeLimitMs, std::move(done)); });
+}
+
+LWHttpReply LWQTHttpBase::postSync(const QUrl &url, const QByteArray &body, int timeLimitMs)
+{
+    return wait([&](Done done) {
+        return track(threadManager()->post(requestFor(url, false), body), timeLimitMs, std::move(done));
+    });
+}
+
+LWHttpReply LWQTHttpBase::postSync(const QUrl &url, QHttpMultiPart *multiPart, int timeLimitMs)
+{
+    return wait([&](Done done) {
+        QNetworkReply *reply = threadManager()->post(requestFor(url, true), multiPart);
+        multiPart->setParent(reply);
+        return track(reply, timeLimitMs, std::move(done));
+    });
 }
 
 void LWQTHttpBase::loadBrowserCookies(const QString &databasePath, bool onlyIfNotLoaded)
@@ -206,32 +376,20 @@ void LWQTHttpBase::loadBrowserCookies(const QString &databasePath, bool onlyIfNo
         LWDiagnosticLog::instance()->log(LWDiagnosticLog::CategoryNetwork, LWDiagnosticLog::Error, "cookie 初始化失败\n");
         return;
     }
-    if (!m_cookieJar) {
-        m_cookieJar = new LWNetworkcookieJar;
-        m_manager->setCookieJar(m_cookieJar);
-    }
-    m_cookieJar->setAllCookies(cookies);
+    jar()->setAllCookies(cookies);
     m_cookiesLoaded = true;
 }
 
 void LWQTHttpBase::cancelRunning()
 {
-    const QList<QPointer<QNetworkReply>> running = m_running;
-    for (const QPointer<QNetworkReply> &reply : running) {
-        if (!reply)
-            continue;
-        reply->setProperty(kCancelledFlag, true);
-        reply->abort();
+    const std::vector<std::shared_ptr<Call>> running = m_calls;
+    QPointer<LWQTHttpBase> self(this);
+    for (const std::shared_ptr<Call> &call : running) {
+        // A callback may have ended this client.
+        if (!self)
+            return;
+        stop(*call, Stop::Cancelled);
     }
-}
-
-bool LWQTHttpBase::isRunning() const
-{
-    for (const QPointer<QNetworkReply> &reply : m_running) {
-        if (reply)
-            return true;
-    }
-    return false;
 }
 
 QString LWQTHttpBase::joinParameters(const Parameters &parameters)

@@ -13,10 +13,10 @@ LWSSOLogin::LWSSOLogin(QObject *parent)
 LWLoginResult LWSSOLogin::check(const QString &cookieDatabase)
 {
     beginRequest();
-    loadBrowserCookies(cookieDatabase, false);
-    const QString query = joinParameters(clientParameters());
-    getSync(QUrl(LWOnlineAddresses::ssoBase() + QLatin1String(LWServiceProtocol::kPathUserInfo) + QLatin1Char('?')
-                 + query),
-            kTimeLimitMs);
+    http().loadBrowserCookies(cookieDatabase, false);
+    const QString query = LWQTHttpBase::joinParameters(clientParameters());
+    handleReply(http().getSync(QUrl(LWOnlineAddresses::ssoBase() + QLatin1String(LWServiceProtocol::kPathUserInfo)
+                                    + QLatin1Char('?') + query),
+                               kTimeLimitMs));
     return lastResult();
 }

@@ -7,18 +7,17 @@
 #include <QUrl>
 
 LWSSOLogout::LWSSOLogout(QObject *parent)
-    : LWLoginBase(parent)
+    : QObject(parent)
 {
 }
 
-void LWSSOLogout::logout(const QString &cookieDatabase)
+void LWSSOLogout::logout(const QString &cookieDatabase, std::function<void()> done)
 {
-    loadBrowserCookies(cookieDatabase, false);
-    postAsync(QUrl(LWOnlineAddresses::ssoBase() + QLatin1String(LWServiceProtocol::kPathLogout)), QByteArray());
-}
-
-void LWSSOLogout::replyHandler(const QByteArray &body, int status)
-{
-    qDebug() << "single sign-on logout answered" << status << body.left(200);
-    emit done();
+    m_http.loadBrowserCookies(cookieDatabase, false);
+    m_http.post(QUrl(LWOnlineAddresses::ssoBase() + QLatin1String(LWServiceProtocol::kPathLogout)), QByteArray(),
+                [done = std::move(done)](const LWHttpReply &reply) {
+                    qDebug() << "single sign-on logout answered" << reply.status << reply.body.left(200);
+                    if (done)
+                        done();
+                });
 }

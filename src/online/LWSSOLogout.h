@@ -1,19 +1,22 @@
 #pragma once
 
-#include "LWLoginBase.h"
+#include "LWQTHttpBase.h"
 
-// Ends the single sign-on at the enterprise service; nobody waits for it.
-class LWSSOLogout : public LWLoginBase
+#include <QObject>
+#include <QString>
+#include <functional>
+
+// Ends the single sign-on at the enterprise service with the web view's
+// cookies; nobody waits for it.
+class LWSSOLogout : public QObject
 {
     Q_OBJECT
 public:
     explicit LWSSOLogout(QObject *parent = nullptr);
 
-    void logout(const QString &cookieDatabase);
+    // done: once the service answered or the request failed.
+    void logout(const QString &cookieDatabase, std::function<void()> done);
 
-signals:
-    void done();
-
-protected:
-    void replyHandler(const QByteArray &body, int status) override;
+private:
+    LWQTHttpBase m_http; // owned
 };

@@ -91,5 +91,5 @@ void LWUploadDraftEffectModel::onUploaded(int state, const QString &text)
 
 void LWUploadDraftEffectModel::cancleUpload()
 {
-    m_file->cancelRunning();
+    m_file->cancel();
 }

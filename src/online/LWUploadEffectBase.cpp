@@ -15,13 +15,10 @@ void logNetwork(const char *text)
 } // namespace
 
 LWUploadEffectBase::LWUploadEffectBase(QObject *parent)
-    : LWQTHttpBase(parent)
+    : QObject(parent)
 {
-}
-
-void LWUploadEffectBase::setupHeaders()
-{
-    request().setRawHeader(LWServiceProtocol::kUserAgentHeader, LWServiceProtocol::kUserAgent);
+    // Every upload is a multipart form, which states its own type.
+    m_http.setRawHeader(LWServiceProtocol::kContentTypeHeader, QByteArray());
 }
 
 void LWUploadEffectBase::begin()
@@ -40,19 +37,19 @@ void LWUploadEffectBase::refuse(LWUploadEffectNetStatus state, const QString &me
     report();
 }
 
-void LWUploadEffectBase::replyHandler(const QByteArray &body, int status)
+void LWUploadEffectBase::handleReply(const LWHttpReply &reply)
 {
-    if (status == kStatusTimedOut) {
+    if (reply.status == LWQTHttpBase::kStatusTimedOut) {
         logNetwork("Upload timed out");
         m_state = LWUploadTimedOut;
-    } else if (status == kStatusCancelled) {
+    } else if (reply.status == LWQTHttpBase::kStatusCancelled) {
         logNetwork("Cancel uploading special effect");
         m_state = LWUploadCancelled;
-    } else if (status == 200) {
-        readReply(body);
+    } else if (reply.status == 200) {
+        readReply(reply.body);
     } else {
         LWDiagnosticLog::instance()->log(LWDiagnosticLog::CategoryNetwork, LWDiagnosticLog::Error,
-                                         "Upload failed with HTTP status %d", status);
+                                         "Upload failed with HTTP status %d", reply.status);
     }
     report();
 }

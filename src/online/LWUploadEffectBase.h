@@ -17,7 +17,7 @@ enum LWUploadEffectNetStatus {
 
 // A request that sends a file to the publishing service and reads back an
 // identifier. State, identifier and message describe the last request.
-class LWUploadEffectBase : public LWQTHttpBase
+class LWUploadEffectBase : public QObject
 {
     Q_OBJECT
 public:
@@ -35,9 +35,14 @@ public:
     // JSON object with HTTP 200; empty otherwise.
     QJsonObject replyObject() const { return m_replyObject; }
 
+    // Aborts the request in flight; it ends as cancelled.
+    void cancel() { m_http.cancelRunning(); }
+    bool isRunning() const { return m_http.isRunning(); }
+
 protected:
-    void setupHeaders() override;
-    void replyHandler(const QByteArray &body, int status) override;
+    LWQTHttpBase &http() { return m_http; }
+    // Reads the reply into state, identifier and message and reports them.
+    void handleReply(const LWHttpReply &reply);
     // "id" for packages, "uri" for icons.
     virtual QString identifierKey() const = 0;
 
@@ -54,4 +59,5 @@ private:
     QString m_identifier;
     QString m_message;
     QJsonObject m_replyObject;
+    LWQTHttpBase m_http; // owned
 };

@@ -1,12 +1,14 @@
 #include "LWUploadEffectChoiceModel.h"
 
+#include "LWDownload.h"
 #include "common/LWImageSink.h"
 #include "LWLoginManager.h"
-#include "LWPreviousEffectsRequest.h"
-#include "LWUploadDownloadIcon.h"
+#include "LWOnlineAddresses.h"
+#include "LWServiceProtocol.h"
 #include "LWUploadEffectModel.h"
 
 #include <QDebug>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -38,8 +40,6 @@ LWUploadEffectChoiceModel *LWUploadEffectChoiceModel::instance()
 
 LWUploadEffectChoiceModel::LWUploadEffectChoiceModel(QObject *parent)
     : QObject(parent)
-    , m_request(new LWPreviousEffectsRequest([this](const QByteArray &body, int status) { onReply(body, status); },
-                                             this))
 {
 }
 
@@ -63,7 +63,9 @@ QString LWUploadEffectChoiceModel::stateText(int stateCode)
 
 void LWUploadEffectChoiceModel::sendGetRequest()
 {
-    m_request->send(LWLoginManager::cookieDatabase());
+    m_http.loadBrowserCookies(LWLoginManager::cookieDatabase(), false);
+    m_http.get(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathPreviousEffects),
+               [this](const LWHttpReply &reply) { onReply(reply); });
 }
 
 void LWUploadEffectChoiceModel::setProblem(const QString &problem)
@@ -74,14 +76,14 @@ void LWUploadEffectChoiceModel::setProblem(const QString &problem)
     emit listProblemChanged();
 }
 
-void LWUploadEffectChoiceModel::onReply(const QByteArray &body, int status)
+void LWUploadEffectChoiceModel::onReply(const LWHttpReply &answer)
 {
-    if (status != 200) {
-        qDebug() << "earlier effects: HTTP status" << status;
+    if (answer.status != 200) {
+        qDebug() << "earlier effects: HTTP status" << answer.status;
         setProblem(tr("Your earlier effects could not be loaded."));
         return;
     }
-    const QJsonObject reply = QJsonDocument::fromJson(body).object();
+    const QJsonObject reply = QJsonDocument::fromJson(answer.body).object();
     if (reply.value(QStringLiteral("status_code")).toInt(-1) != 0) {
         const QString message = reply.value(QStringLiteral("message")).toString();
         setProblem(message.isEmpty() ? tr("Your earlier effects could not be loaded.") : message);
@@ -117,9 +119,7 @@ void LWUploadEffectChoiceModel::replaceLists(const QJsonArray &effects)
     emit effectIconChanged();
     emit effectNumsChanged();
     for (int row = 0; row < iconUrls.size(); ++row) {
-        // Only web addresses: a reply must not make the editor read local files.
-        const QString scheme = QUrl(iconUrls.at(row)).scheme();
-        if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+        if (!iconUrls.at(row).isEmpty())
             downloadIcon(row, iconUrls.at(row));
     }
 }
@@ -127,18 +127,19 @@ void LWUploadEffectChoiceModel::replaceLists(const QJsonArray &effects)
 void LWUploadEffectChoiceModel::downloadIcon(int row, const QString &url)
 {
     const int generation = m_generation;
-    auto *download = new LWUploadDownloadIcon(
-        nextIconId(),
-        [this, row, generation](const QString &id, const QImage &image) {
-            if (generation != m_generation || image.isNull() || row >= m_icons.size())
-                return;
-            if (m_sink)
-                m_sink->insert(id, image);
-            m_icons[row] = QStringLiteral("image://imageProvider/") + id;
-            emit effectIconChanged();
-        },
-        this);
-    download->download(QUrl(url));
+    const QString id = nextIconId();
+    LWDownload::Request request;
+    request.url = QUrl(url);
+    request.maxBytes = kIconLimit;
+    LWDownload::start(request, this, [this, row, generation, id](const LWDownload::Result &result) {
+        const QImage image = result.ok ? QImage::fromData(result.bytes) : QImage();
+        if (generation != m_generation || image.isNull() || row >= m_icons.size())
+            return;
+        if (m_sink)
+            m_sink->insert(id, image);
+        m_icons[row] = QStringLiteral("image://imageProvider/") + id;
+        emit effectIconChanged();
+    });
 }
 
 void LWUploadEffectChoiceModel::uploadEffctFile(int chooseIndex)

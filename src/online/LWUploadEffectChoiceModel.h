@@ -1,10 +1,11 @@
 #pragma once
 
+#include "LWQTHttpBase.h"
+
 #include <QObject>
 #include <QStringList>
 
 class LWImageSink;
-class LWPreviousEffectsRequest;
 class QJsonArray;
 
 // The author's earlier effects, one of which a new submission may replace.
@@ -22,6 +23,9 @@ class LWUploadEffectChoiceModel : public QObject
     Q_PROPERTY(QString listProblem READ listProblem NOTIFY listProblemChanged)
 
 public:
+    // Icons larger than this are not shown.
+    static constexpr qint64 kIconLimit = 4 * 1024 * 1024;
+
     // The one the interface uses; tests may make their own.
     static LWUploadEffectChoiceModel *instance();
     explicit LWUploadEffectChoiceModel(QObject *parent = nullptr);
@@ -51,7 +55,7 @@ signals:
     void listProblemChanged();
 
 private:
-    void onReply(const QByteArray &body, int status);
+    void onReply(const LWHttpReply &reply);
     void replaceLists(const QJsonArray &effects);
     void downloadIcon(int row, const QString &url);
     void setProblem(const QString &problem);
@@ -63,6 +67,6 @@ private:
     QStringList m_uuids;
     QString m_problem;
     int m_generation = 0;               // drops icons of a list that was replaced
-    LWImageSink *m_sink = nullptr;      // not owned
-    LWPreviousEffectsRequest *m_request; // owned (QObject child)
+    LWImageSink *m_sink = nullptr; // not owned
+    LWQTHttpBase m_http;           // owned; the list, with the web view's cookies
 };

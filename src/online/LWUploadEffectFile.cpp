@@ -40,8 +40,8 @@ void LWUploadEffectFile::submit(const QString &packagePath, const LWUploadFields
     if (!readPackage(packagePath, &bytes))
         return;
     QHttpMultiPart *form = LWUploadForm::package(bytes, fields);
-    loadBrowserCookies(cookieDatabase, false);
-    postSync(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathSubmit), form, kTimeLimitMs);
+    http().loadBrowserCookies(cookieDatabase, false);
+    handleReply(http().postSync(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathSubmit), form, kTimeLimitMs));
 }
 
 void LWUploadEffectFile::preview(const QString &packagePath, const LWUploadFields &fields)
@@ -49,7 +49,8 @@ void LWUploadEffectFile::preview(const QString &packagePath, const LWUploadField
     QByteArray bytes;
     if (!readPackage(packagePath, &bytes))
         return;
-    postAsync(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathPreview), LWUploadForm::package(bytes, fields));
+    http().post(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathPreview), LWUploadForm::package(bytes, fields),
+                [this](const LWHttpReply &reply) { handleReply(reply); });
 }
 
 void LWUploadEffectFile::pageUpload(const QString &packagePath)
@@ -57,6 +58,6 @@ void LWUploadEffectFile::pageUpload(const QString &packagePath)
     QByteArray bytes;
     if (!readPackage(packagePath, &bytes))
         return;
-    postSync(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathPageUpload), LWUploadForm::packageOnly(bytes),
-             kTimeLimitMs);
+    handleReply(http().postSync(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathPageUpload),
+                                LWUploadForm::packageOnly(bytes), kTimeLimitMs));
 }

@@ -33,6 +33,6 @@ void LWUploadEffectIcon::upload(const QString &iconPath)
         return;
     }
     begin();
-    postSync(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathIconUpload), LWUploadForm::icon(bytes),
-             kTimeLimitMs);
+    handleReply(http().postSync(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathIconUpload),
+                                LWUploadForm::icon(bytes), kTimeLimitMs));
 }

@@ -187,5 +187,5 @@ void LWUploadEffectModel::reportSubmission()
 
 void LWUploadEffectModel::cancleUpload()
 {
-    m_file->cancelRunning();
+    m_file->cancel();
 }

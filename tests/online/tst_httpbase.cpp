@@ -1,4 +1,4 @@
-// The HTTP base against lwservice and a one-request capture server on
+// The service client against lwservice and a one-request capture server on
 // 127.0.0.1: synchronous time limits, replies that fail in every way the
 // service can be made to fail, cancellation, and the cookie import from a
 // web view store that is current, old-fashioned, missing or locked.
@@ -14,24 +14,21 @@ using namespace LWOnlineTest;
 
 namespace {
 
-// Records what the base hands to its subclass.
-class Probe : public LWQTHttpBase
-{
-public:
-    int calls = 0;
-    int status = 12345;
-    QByteArray body;
+const QString kProbePath = QStringLiteral("/api/user/info");
 
-protected:
-    void replyHandler(const QByteArray &replyBody, int replyStatus) override
+// What came back through the callbacks of one request.
+struct Outcome
+{
+    int calls = 0;
+    LWHttpReply reply;
+    LWQTHttpBase::Done recorder()
     {
-        ++calls;
-        status = replyStatus;
-        body = replyBody;
+        return [this](const LWHttpReply &answer) {
+            ++calls;
+            reply = answer;
+        };
     }
 };
-
-const QString kProbePath = QStringLiteral("/api/user/info");
 
 } // namespace
 
@@ -45,13 +42,13 @@ private:
     QUrl probeUrl() const { return QUrl(m_service.base + kProbePath); }
     QString store() const { return m_dir.filePath(QStringLiteral("Cookies")); }
 
-    // The Cookie header a request of a probe with this store carries.
-    QByteArray cookieHeaderSent(Probe &probe)
+    // The Cookie header a request of this client carries.
+    static QByteArray cookieHeaderSent(LWQTHttpBase &client)
     {
         LWTinyHttp capture;
         if (!capture.listen(QHostAddress::LocalHost))
             return "no server";
-        probe.getSync(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(capture.serverPort())), 5000);
+        client.getSync(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(capture.serverPort())), 5000);
         const QList<QByteArray> lines = capture.request.split('\n');
         for (const QByteArray &line : lines) {
             if (line.toLower().startsWith("cookie:"))
@@ -89,8 +86,8 @@ private slots:
         QCOMPARE(LWQTHttpBase::joinParameters(parameters), joined);
     }
 
-    // Every way a reply can go wrong reaches the handler exactly once with
-    // a status and a body the handler can judge.
+    // Every way a reply can go wrong reaches the caller with a status and a
+    // body it can judge.
     void syncReplies_data()
     {
         QTest::addColumn<QJsonObject>("fault");
@@ -102,7 +99,7 @@ private slots:
             << QJsonObject{{"body", "<html>oops</html>"}, {"contentType", "text/html"}} << 200 << QByteArray("<html>oops</html>");
         QTest::newRow("dropped without a reply") << QJsonObject{{"drop", true}} << 0 << QByteArray();
         QTest::newRow("cut off mid-body") << QJsonObject{{"body", QString(4000, 'x')}, {"truncateAt", 100}} << 200 << QByteArray();
-        // 64 KiB repeated 400 times: far past the reply limit.
+        // 64 KiB repeated 400 times: far past the default reply limit.
         QTest::newRow("huge body dropped")
             << QJsonObject{{"body", QString(65536, 'h')}, {"bodyRepeat", 400}} << 200 << QByteArray();
     }
@@ -112,11 +109,11 @@ private slots:
         QFETCH(int, status);
         QFETCH(QByteArray, body);
         m_service.setFaults({{kProbePath, fault}});
-        Probe probe;
-        probe.getSync(probeUrl(), 8000);
-        QCOMPARE(probe.calls, 1);
-        QCOMPARE(probe.status, status);
-        QCOMPARE(probe.body, body);
+        LWQTHttpBase client;
+        const LWHttpReply reply = client.getSync(probeUrl(), 8000);
+        QCOMPARE(reply.status, status);
+        QCOMPARE(reply.body, body);
+        QVERIFY(!client.isRunning());
     }
 
     void serviceDown()
@@ -125,49 +122,57 @@ private slots:
         QVERIFY(closed.listen(QHostAddress::LocalHost));
         const quint16 port = closed.serverPort();
         closed.close();
-        Probe probe;
-        probe.getSync(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port)), 3000);
-        QCOMPARE(probe.calls, 1);
-        QCOMPARE(probe.status, 0);
-        QVERIFY(probe.body.isEmpty());
+        LWQTHttpBase client;
+        const LWHttpReply reply = client.getSync(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port)), 3000);
+        QCOMPARE(reply.status, 0);
+        QVERIFY(reply.body.isEmpty());
+        QVERIFY(!reply.whole);
     }
 
     // The reply that comes after the time limit is aborted and never
-    // reaches the handler; the interface kept running meanwhile.
+    // reaches anyone; the interface kept running meanwhile.
     void timeLimit()
     {
         m_service.setFaults({{kProbePath, QJsonObject{{"delayMs", 1500}}}});
-        Probe probe;
+        LWQTHttpBase client;
         int ticks = 0;
         QTimer ticker;
         connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
         ticker.start(50);
         QElapsedTimer clock;
         clock.start();
-        probe.getSync(probeUrl(), 300);
+        const LWHttpReply reply = client.getSync(probeUrl(), 300);
         QVERIFY(clock.elapsed() < 1400);
-        QCOMPARE(probe.calls, 1);
-        QCOMPARE(probe.status, LWQTHttpBase::kStatusTimedOut);
-        QVERIFY(probe.body.isEmpty());
+        QCOMPARE(reply.status, LWQTHttpBase::kStatusTimedOut);
+        QVERIFY(reply.body.isEmpty());
         QVERIFY2(ticks >= 3, "the nested loop must keep other events flowing");
-        QTest::qWait(1800);
-        QCOMPARE(probe.calls, 1);
-        QVERIFY(!probe.isRunning());
+        QVERIFY(!client.isRunning());
     }
 
-    void asyncAndCancel()
+    void cancel()
     {
-        Probe probe;
-        probe.getAsync(probeUrl());
-        QVERIFY(waitUntil([&] { return probe.calls == 1; }));
-        QCOMPARE(probe.status, 200);
-        QVERIFY(probe.body.contains("status_code"));
+        LWQTHttpBase client;
+        Outcome quick;
+        client.get(probeUrl(), quick.recorder());
+        QVERIFY(waitUntil([&] { return quick.calls == 1; }));
+        QCOMPARE(quick.reply.status, 200);
+        QVERIFY(quick.reply.body.contains("status_code"));
 
         m_service.setFaults({{kProbePath, QJsonObject{{"delayMs", 3000}}}});
-        QTimer::singleShot(100, [&probe] { probe.cancelRunning(); });
-        probe.getSync(probeUrl(), 8000);
-        QCOMPARE(probe.calls, 2);
-        QCOMPARE(probe.status, LWQTHttpBase::kStatusCancelled);
+        Outcome first;
+        Outcome second;
+        client.get(probeUrl(), first.recorder());
+        client.post(probeUrl(), QByteArray("x=1"), second.recorder());
+        client.cancelRunning();
+        QCOMPARE(first.calls, 1);
+        QCOMPARE(second.calls, 1);
+        QCOMPARE(first.reply.status, LWQTHttpBase::kStatusCancelled);
+        QCOMPARE(second.reply.status, LWQTHttpBase::kStatusCancelled);
+        QVERIFY(!client.isRunning());
+
+        // Cancelled while a caller waits for it.
+        QTimer::singleShot(100, &client, [&client] { client.cancelRunning(); });
+        QCOMPARE(client.getSync(probeUrl(), 8000).status, LWQTHttpBase::kStatusCancelled);
     }
 
     // Rows with expiry times long past still become cookies that are sent:
@@ -185,21 +190,21 @@ private slots:
                                            {"127.0.0.1", "secure_only", "never-on-http", 0, true},
                                            {"elsewhere.example", "foreign", "x", 0, false}},
                                  oldColumns));
-        Probe probe;
-        probe.loadBrowserCookies(store(), false);
-        QVERIFY(probe.cookiesLoaded());
-        QCOMPARE(probe.cookieJar()->allCookies().size(), 3);
-        QCOMPARE(cookieHeaderSent(probe), QByteArray("gs_session=s3cr3t"));
+        LWQTHttpBase client;
+        client.loadBrowserCookies(store(), false);
+        QVERIFY(client.cookiesLoaded());
+        QCOMPARE(client.cookieJar()->allCookies().size(), 3);
+        QCOMPARE(cookieHeaderSent(client), QByteArray("gs_session=s3cr3t"));
     }
 
     void cookieStoreMissing()
     {
         QFile::remove(store());
-        Probe probe;
-        probe.loadBrowserCookies(store(), false);
-        QVERIFY(!probe.cookiesLoaded());
+        LWQTHttpBase client;
+        client.loadBrowserCookies(store(), false);
+        QVERIFY(!client.cookiesLoaded());
         QVERIFY2(!QFile::exists(store()), "looking must not create the store");
-        QCOMPARE(cookieHeaderSent(probe), QByteArray());
+        QCOMPARE(cookieHeaderSent(client), QByteArray());
     }
 
     // The web engine holds its store under an exclusive lock while a
@@ -216,10 +221,10 @@ private slots:
             QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
             QVERIFY(lock.exec(QStringLiteral("UPDATE cookies SET value = 'uncommitted'")));
 
-            Probe probe;
-            probe.loadBrowserCookies(store(), false);
-            QVERIFY(probe.cookiesLoaded());
-            QCOMPARE(cookieHeaderSent(probe), QByteArray("gs_session=locked-value"));
+            LWQTHttpBase client;
+            client.loadBrowserCookies(store(), false);
+            QVERIFY(client.cookiesLoaded());
+            QCOMPARE(cookieHeaderSent(client), QByteArray("gs_session=locked-value"));
             QVERIFY(lock.exec(QStringLiteral("ROLLBACK")));
             holder.close();
         }
@@ -229,14 +234,15 @@ private slots:
     void cookiesLoadedOnceWhenAsked()
     {
         QVERIFY(writeCookieStore(store(), {{"127.0.0.1", "gs_session", "first", 0, false}}));
-        Probe probe;
-        probe.loadBrowserCookies(store(), true);
+        LWQTHttpBase client;
+        client.loadBrowserCookies(store(), true);
         QVERIFY(writeCookieStore(store(), {{"127.0.0.1", "gs_session", "second", 0, false}}));
-        probe.loadBrowserCookies(store(), true);
-        QCOMPARE(cookieHeaderSent(probe), QByteArray("gs_session=first"));
-        probe.loadBrowserCookies(store(), false);
-        QCOMPARE(cookieHeaderSent(probe), QByteArray("gs_session=second"));
+        client.loadBrowserCookies(store(), true);
+        QCOMPARE(cookieHeaderSent(client), QByteArray("gs_session=first"));
+        client.loadBrowserCookies(store(), false);
+        QCOMPARE(cookieHeaderSent(client), QByteArray("gs_session=second"));
     }
+
 };
 
 LW_TEST_MAIN(TstHttpBase)

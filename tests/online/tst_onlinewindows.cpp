@@ -9,7 +9,6 @@
 #include "app/LWMainWindowController.h"
 #include "online/LWCheckUpdateWindowModel.h"
 #include "online/LWDeviceIdentity.h"
-#include "online/LWDownloadModel.h"
 #include "online/LWFeedBackModel.h"
 #include "online/LWMaterialsOnLine.h"
 #include "resources/LWResourceManager.h"
@@ -161,7 +160,7 @@ private slots:
         QCOMPARE(visibleUpdateWindows(), QStringList{"checkUpdateWindow"});
         shoot(windowNamed(QStringLiteral("checkUpdateWindow")), QStringLiteral("update-offer"));
 
-        model->downloader()->setIdleLimit(2500);
+        model->setDownloadIdleLimit(2500);
         auto *offerWindow = windowNamed(QStringLiteral("checkUpdateWindow"));
         auto *updateNow = offerWindow->findChild<QQuickItem *>(QStringLiteral("updateNowButton"));
         QVERIFY(updateNow);

@@ -8,7 +8,6 @@
 #include "common/LWDataPaths.h"
 #include "common/LWSettings.h"
 #include "online/LWCheckUpdateWindowModel.h"
-#include "online/LWDownloadModel.h"
 #include "online/LWFeedBackModel.h"
 #include "online/LWMaterialsOnLine.h"
 
@@ -333,7 +332,7 @@ private slots:
         QFETCH(QJsonObject, fault);
         offer(QStringLiteral("5.0"), QJsonObject{{QStringLiteral("/files/update/") + kInstallerFile, fault}});
         LWCheckUpdateWindowModel model;
-        model.downloader()->setIdleLimit(800);
+        model.setDownloadIdleLimit(800);
         QVERIFY(checkByUser(model));
         QVERIFY(downloaded(model));
         QCOMPARE(model.downloadAttempts(), 2);
@@ -396,9 +395,13 @@ private slots:
         QVERIFY(checkByUser(model));
         model.showDownloadWindow();
         QVERIFY(waitUntil([&] { return model.nowData() > 0; }));
-        QVERIFY(QFile::exists(model.downloadPath()));
+        // Written as it arrives, but not at its place until all of it is there.
+        const QString name = QFileInfo(model.downloadPath()).fileName();
+        const QDir folder = QFileInfo(model.downloadPath()).dir();
+        QVERIFY(!QFile::exists(model.downloadPath()));
         model.cancelDownload();
         QVERIFY(!QFile::exists(model.downloadPath()));
+        QCOMPARE(folder.entryList({name + QStringLiteral("*")}, QDir::Files), QStringList());
         QVERIFY(!visibleWindows().contains("checkUpdateDownloadWindow"));
         QCOMPARE(model.downloadPercent(), 0);
         model.installPack();
