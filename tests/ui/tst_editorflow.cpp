@@ -235,6 +235,35 @@ private slots:
         QTest::keyClick(editor(), Qt::Key_Escape);
     }
 
+    // File > New > "Create a new project from the template" lists the
+    // templates under their groups; choosing one over unsaved work asks
+    // first, and "Not Save" goes on to the template's project.
+    void templateMenuStartsFromTemplate()
+    {
+        startProjectWithFeature();
+        const QString sweet = ui("LWMainWindow", "Filter") + QStringLiteral(" \u203A ")
+                              + ui("LWMainWindow", "Sweet Filter");
+        QVERIFY(clickText(editor(), ui("LWMainMenuBar", "File")));
+        QTRY_VERIFY(itemWithText(editor()->contentItem(), ui("LWMainMenuBar", "New")));
+        QVERIFY(clickText(editor(), ui("LWMainMenuBar", "New")));
+        QTRY_VERIFY(itemWithText(editor()->contentItem(), ui("LWMainMenuBar", "Create a new project from the template")));
+        QVERIFY(clickText(editor(), ui("LWMainMenuBar", "Create a new project from the template")));
+        QTRY_VERIFY(itemWithText(editor()->contentItem(), sweet));
+        QVERIFY(itemWithText(editor()->contentItem(), ui("LWMainWindow", "2D Sticker") + QStringLiteral(" \u203A ")
+                                                          + ui("LWMainWindow", "White Cat")));
+        shoot(editor(), QStringLiteral("menu-templates"));
+        QVERIFY(clickText(editor(), sweet));
+        QObject *guard = inEditor("saveGuard");
+        QTRY_VERIFY(opened(guard));
+        QVERIFY(clickText(editor(), ui("LWSaveGuard", "Not Save")));
+        QTRY_VERIFY(!opened(guard));
+        QTRY_COMPARE(packs()->getFeatureCount(), 1);
+        QVERIFY(packs()->isTmpProj());
+        QTRY_VERIFY(LWMainWindowController::instance()->sceneViewModel());
+        QTRY_VERIFY(LWMainWindowController::instance()->sceneViewModel()->property("qmlPath").toString().endsWith(
+            QLatin1String("LWFilterSceneView.qml")));
+    }
+
     // Each feature kind, selected in the tree, brings its panel into the
     // inspector (and its scene where it has one).
     void eachFeatureKindShows_data()
