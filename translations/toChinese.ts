@@ -550,38 +550,6 @@
         <translation>主页</translation>
     </message>
     <message>
-        <source>White Cat</source>
-        <translation>白猫</translation>
-    </message>
-    <message>
-        <source>FileMovie</source>
-        <translation>胶片电影</translation>
-    </message>
-    <message>
-        <source>I&apos;m DJ</source>
-        <translation>我是DJ</translation>
-    </message>
-    <message>
-        <source>Cat And Bear</source>
-        <translation>猫和熊</translation>
-    </message>
-    <message>
-        <source>Orange eye shadow and tear mole</source>
-        <translation>橘色眼影与泪痣</translation>
-    </message>
-    <message>
-        <source>Ex Machina</source>
-        <translation>机械姬</translation>
-    </message>
-    <message>
-        <source>Capsule</source>
-        <translation>胶囊</translation>
-    </message>
-    <message>
-        <source>Sweet Filter</source>
-        <translation>甜美滤镜</translation>
-    </message>
-    <message>
         <source>New project</source>
         <translation>新建项目</translation>
     </message>
@@ -835,54 +803,6 @@
     <message>
         <source>Please add an effect first</source>
         <translation>请先添加特效</translation>
-    </message>
-    <message>
-        <source>2D Sticker</source>
-        <translation>2D贴纸</translation>
-    </message>
-    <message>
-        <source>White Cat</source>
-        <translation>白猫</translation>
-    </message>
-    <message>
-        <source>FileMovie</source>
-        <translation>胶片电影</translation>
-    </message>
-    <message>
-        <source>I&apos;m DJ</source>
-        <translation>我是DJ</translation>
-    </message>
-    <message>
-        <source>Cat And Bear</source>
-        <translation>猫和熊</translation>
-    </message>
-    <message>
-        <source>FaceMakeUp</source>
-        <translation>美妆</translation>
-    </message>
-    <message>
-        <source>Orange eye shadow and tear mole</source>
-        <translation>橘色眼影与泪痣</translation>
-    </message>
-    <message>
-        <source>Ex Machina</source>
-        <translation>机械姬</translation>
-    </message>
-    <message>
-        <source>Cut out human image</source>
-        <translation>人像抠图</translation>
-    </message>
-    <message>
-        <source>Capsule</source>
-        <translation>胶囊</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>滤镜</translation>
-    </message>
-    <message>
-        <source>Sweet Filter</source>
-        <translation>甜美滤镜</translation>
     </message>
     <message>
         <source>Open project</source>
@@ -1402,6 +1322,57 @@
     <message>
         <source>Add</source>
         <translation>添加</translation>
+    </message>
+</context>
+<context>
+    <name>LWTemplateCatalogue</name>
+    <message>
+        <source>2D Sticker</source>
+        <translation>2D贴纸</translation>
+    </message>
+    <message>
+        <source>White Cat</source>
+        <translation>白猫</translation>
+    </message>
+    <message>
+        <source>FileMovie</source>
+        <translation>胶片电影</translation>
+    </message>
+    <message>
+        <source>I&apos;m DJ</source>
+        <translation>我是DJ</translation>
+    </message>
+    <message>
+        <source>Cat And Bear</source>
+        <translation>猫和熊</translation>
+    </message>
+    <message>
+        <source>FaceMakeUp</source>
+        <translation>美妆</translation>
+    </message>
+    <message>
+        <source>Orange eye shadow and tear mole</source>
+        <translation>橘色眼影与泪痣</translation>
+    </message>
+    <message>
+        <source>Ex Machina</source>
+        <translation>机械姬</translation>
+    </message>
+    <message>
+        <source>Cut out human image</source>
+        <translation>人像抠图</translation>
+    </message>
+    <message>
+        <source>Capsule</source>
+        <translation>胶囊</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>滤镜</translation>
+    </message>
+    <message>
+        <source>Sweet Filter</source>
+        <translation>甜美滤镜</translation>
     </message>
 </context>
 <context>

@@ -550,38 +550,6 @@
         <translation>ホーム</translation>
     </message>
     <message>
-        <source>White Cat</source>
-        <translation>白ネコ</translation>
-    </message>
-    <message>
-        <source>FileMovie</source>
-        <translation>フィルムムービー</translation>
-    </message>
-    <message>
-        <source>I&apos;m DJ</source>
-        <translation>私はDJ</translation>
-    </message>
-    <message>
-        <source>Cat And Bear</source>
-        <translation>ネコとクマ</translation>
-    </message>
-    <message>
-        <source>Orange eye shadow and tear mole</source>
-        <translation>オレンジアイシャドウと泣きぼくろ</translation>
-    </message>
-    <message>
-        <source>Ex Machina</source>
-        <translation>エクス・マキナ</translation>
-    </message>
-    <message>
-        <source>Capsule</source>
-        <translation>カプセル</translation>
-    </message>
-    <message>
-        <source>Sweet Filter</source>
-        <translation>スイートフィルター</translation>
-    </message>
-    <message>
         <source>New project</source>
         <translation>新規プロジェクト</translation>
     </message>
@@ -835,54 +803,6 @@
     <message>
         <source>Please add an effect first</source>
         <translation>先にエフェクトを追加してください</translation>
-    </message>
-    <message>
-        <source>2D Sticker</source>
-        <translation>2Dステッカー</translation>
-    </message>
-    <message>
-        <source>White Cat</source>
-        <translation>白ネコ</translation>
-    </message>
-    <message>
-        <source>FileMovie</source>
-        <translation>フィルムムービー</translation>
-    </message>
-    <message>
-        <source>I&apos;m DJ</source>
-        <translation>私はDJ</translation>
-    </message>
-    <message>
-        <source>Cat And Bear</source>
-        <translation>ネコとクマ</translation>
-    </message>
-    <message>
-        <source>FaceMakeUp</source>
-        <translation>フェイスメイク</translation>
-    </message>
-    <message>
-        <source>Orange eye shadow and tear mole</source>
-        <translation>オレンジアイシャドウと泣きぼくろ</translation>
-    </message>
-    <message>
-        <source>Ex Machina</source>
-        <translation>エクス・マキナ</translation>
-    </message>
-    <message>
-        <source>Cut out human image</source>
-        <translation>人物切り抜き</translation>
-    </message>
-    <message>
-        <source>Capsule</source>
-        <translation>カプセル</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>フィルター</translation>
-    </message>
-    <message>
-        <source>Sweet Filter</source>
-        <translation>スイートフィルター</translation>
     </message>
     <message>
         <source>Open project</source>
@@ -1402,6 +1322,57 @@
     <message>
         <source>Add</source>
         <translation>追加</translation>
+    </message>
+</context>
+<context>
+    <name>LWTemplateCatalogue</name>
+    <message>
+        <source>2D Sticker</source>
+        <translation>2Dステッカー</translation>
+    </message>
+    <message>
+        <source>White Cat</source>
+        <translation>白ネコ</translation>
+    </message>
+    <message>
+        <source>FileMovie</source>
+        <translation>フィルムムービー</translation>
+    </message>
+    <message>
+        <source>I&apos;m DJ</source>
+        <translation>私はDJ</translation>
+    </message>
+    <message>
+        <source>Cat And Bear</source>
+        <translation>ネコとクマ</translation>
+    </message>
+    <message>
+        <source>FaceMakeUp</source>
+        <translation>フェイスメイク</translation>
+    </message>
+    <message>
+        <source>Orange eye shadow and tear mole</source>
+        <translation>オレンジアイシャドウと泣きぼくろ</translation>
+    </message>
+    <message>
+        <source>Ex Machina</source>
+        <translation>エクス・マキナ</translation>
+    </message>
+    <message>
+        <source>Cut out human image</source>
+        <translation>人物切り抜き</translation>
+    </message>
+    <message>
+        <source>Capsule</source>
+        <translation>カプセル</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>フィルター</translation>
+    </message>
+    <message>
+        <source>Sweet Filter</source>
+        <translation>スイートフィルター</translation>
     </message>
 </context>
 <context>

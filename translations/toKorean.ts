@@ -550,38 +550,6 @@
         <translation>홈</translation>
     </message>
     <message>
-        <source>White Cat</source>
-        <translation>하얀 고양이</translation>
-    </message>
-    <message>
-        <source>FileMovie</source>
-        <translation>필름 무비</translation>
-    </message>
-    <message>
-        <source>I&apos;m DJ</source>
-        <translation>나는 DJ</translation>
-    </message>
-    <message>
-        <source>Cat And Bear</source>
-        <translation>고양이와 곰</translation>
-    </message>
-    <message>
-        <source>Orange eye shadow and tear mole</source>
-        <translation>오렌지 아이섀도와 눈물점</translation>
-    </message>
-    <message>
-        <source>Ex Machina</source>
-        <translation>엑스 마키나</translation>
-    </message>
-    <message>
-        <source>Capsule</source>
-        <translation>캡슐</translation>
-    </message>
-    <message>
-        <source>Sweet Filter</source>
-        <translation>스위트 필터</translation>
-    </message>
-    <message>
         <source>New project</source>
         <translation>새 프로젝트</translation>
     </message>
@@ -835,54 +803,6 @@
     <message>
         <source>Please add an effect first</source>
         <translation>먼저 효과를 추가하세요</translation>
-    </message>
-    <message>
-        <source>2D Sticker</source>
-        <translation>2D 스티커</translation>
-    </message>
-    <message>
-        <source>White Cat</source>
-        <translation>하얀 고양이</translation>
-    </message>
-    <message>
-        <source>FileMovie</source>
-        <translation>필름 무비</translation>
-    </message>
-    <message>
-        <source>I&apos;m DJ</source>
-        <translation>나는 DJ</translation>
-    </message>
-    <message>
-        <source>Cat And Bear</source>
-        <translation>고양이와 곰</translation>
-    </message>
-    <message>
-        <source>FaceMakeUp</source>
-        <translation>메이크업</translation>
-    </message>
-    <message>
-        <source>Orange eye shadow and tear mole</source>
-        <translation>오렌지 아이섀도와 눈물점</translation>
-    </message>
-    <message>
-        <source>Ex Machina</source>
-        <translation>엑스 마키나</translation>
-    </message>
-    <message>
-        <source>Cut out human image</source>
-        <translation>인물 분리</translation>
-    </message>
-    <message>
-        <source>Capsule</source>
-        <translation>캡슐</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>필터</translation>
-    </message>
-    <message>
-        <source>Sweet Filter</source>
-        <translation>스위트 필터</translation>
     </message>
     <message>
         <source>Open project</source>
@@ -1402,6 +1322,57 @@
     <message>
         <source>Add</source>
         <translation>추가</translation>
+    </message>
+</context>
+<context>
+    <name>LWTemplateCatalogue</name>
+    <message>
+        <source>2D Sticker</source>
+        <translation>2D 스티커</translation>
+    </message>
+    <message>
+        <source>White Cat</source>
+        <translation>하얀 고양이</translation>
+    </message>
+    <message>
+        <source>FileMovie</source>
+        <translation>필름 무비</translation>
+    </message>
+    <message>
+        <source>I&apos;m DJ</source>
+        <translation>나는 DJ</translation>
+    </message>
+    <message>
+        <source>Cat And Bear</source>
+        <translation>고양이와 곰</translation>
+    </message>
+    <message>
+        <source>FaceMakeUp</source>
+        <translation>메이크업</translation>
+    </message>
+    <message>
+        <source>Orange eye shadow and tear mole</source>
+        <translation>오렌지 아이섀도와 눈물점</translation>
+    </message>
+    <message>
+        <source>Ex Machina</source>
+        <translation>엑스 마키나</translation>
+    </message>
+    <message>
+        <source>Cut out human image</source>
+        <translation>인물 분리</translation>
+    </message>
+    <message>
+        <source>Capsule</source>
+        <translation>캡슐</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>필터</translation>
+    </message>
+    <message>
+        <source>Sweet Filter</source>
+        <translation>스위트 필터</translation>
     </message>
 </context>
 <context>

@@ -24,19 +24,6 @@ Window {
     property int tab: 0
     property var recent: []
 
-    // Only the templates this build ships are offered.
-    readonly property var templates: allTemplates.filter(function(t) { return ctrl.resourceExists(t.zip) })
-    readonly property var allTemplates: [
-        { title: qsTr("White Cat"), zip: "qrc:/LWHome/templates/temp2DSticker1.zip", picture: "qrc:/LWHome/templates/temp2DSticker1.png", event: "gsTemplateWhiteCat" },
-        { title: qsTr("FileMovie"), zip: "qrc:/LWHome/templates/temp2DSticker2.zip", picture: "qrc:/LWHome/templates/temp2DSticker2.png", event: "gsTemplateLittleBeauty" },
-        { title: qsTr("I'm DJ"), zip: "qrc:/LWHome/templates/temp2DSticker3.zip", picture: "qrc:/LWHome/templates/temp2DSticker3.png", event: "gsTemplateTidewaveDJ" },
-        { title: qsTr("Cat And Bear"), zip: "qrc:/LWHome/templates/temp2DSticker4.zip", picture: "qrc:/LWHome/templates/temp2DSticker4.png", event: "gsTemplateCatAndBear" },
-        { title: qsTr("Orange eye shadow and tear mole"), zip: "qrc:/LWHome/templates/tempMakeup1.zip", picture: "qrc:/LWHome/templates/tempMakeup1.png", event: "gsTemplateMakeupEyeTear" },
-        { title: qsTr("Ex Machina"), zip: "qrc:/LWHome/templates/tempMakeup2.zip", picture: "qrc:/LWHome/templates/tempMakeup2.png", event: "gsTemplateMakeupRobot" },
-        { title: qsTr("Capsule"), zip: "qrc:/LWHome/templates/tempSegmentBody1.zip", picture: "qrc:/LWHome/templates/tempSegmentBody1.png", event: "gsTemplateSpaceCapsule" },
-        { title: qsTr("Sweet Filter"), zip: "qrc:/LWHome/templates/tempFilter1.zip", picture: "qrc:/LWHome/templates/tempFilter1.png", event: "gsTemplateSweetyFilter" }
-    ]
-
     // The other windows stay alive hidden for the whole run, so the last
     // window closing is no signal here: closing home is leaving the program.
     onClosing: Qt.quit()
@@ -206,7 +193,7 @@ Window {
         }
 
         Text {
-            visible: homeWin.tab === 0 && homeWin.templates.length === 0
+            visible: homeWin.tab === 0 && templateGrid.count === 0
             anchors.top: heading.bottom
             anchors.topMargin: 18
             text: qsTr("Start with a new project; templates arrive with the next update.")
@@ -224,7 +211,7 @@ Window {
             clip: true
             cellWidth: 196
             cellHeight: 262
-            model: homeWin.templates
+            model: templateCatalogue
             delegate: Item {
                 width: 184
                 height: 250
@@ -241,7 +228,7 @@ Window {
                         anchors.fill: parent
                         anchors.margins: 1
                         fillMode: Image.PreserveAspectCrop
-                        source: homeWin.ctrl.resourceExists(modelData.picture) ? modelData.picture : ""
+                        source: model.picture
                         asynchronous: false
                         visible: status === Image.Ready
                     }
@@ -257,7 +244,7 @@ Window {
                     anchors.top: card.bottom
                     anchors.topMargin: 8
                     width: parent.width
-                    text: modelData.title
+                    text: model.title
                     color: theme.text
                     font.pixelSize: theme.fontSize
                     // Long template names take a second line rather than
@@ -271,7 +258,7 @@ Window {
                     anchors.fill: parent
                     hoverEnabled: true
                     cursorShape: Qt.PointingHandCursor
-                    onClicked: homeWin.fromTemplate(modelData.zip, modelData.event)
+                    onClicked: homeWin.fromTemplate(model.zip, model.usageEvent)
                 }
             }
         }

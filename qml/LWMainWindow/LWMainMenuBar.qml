@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import Glowsmith.App 1.0
 import "qrc:/LWViewCommon"
 import "qrc:/LWViewCommon/LWControls"
 
@@ -38,16 +39,17 @@ MenuBar {
             title: qsTr("New")
             LWMenuItem {
                 text: qsTr("New empty project") + "\tCtrl+N"
-                onTriggered: bar.guard.request(1, "")
+                onTriggered: bar.guard.request(LWPendingOperation.NewProject, "")
             }
             LWMenu {
                 id: templateMenu
                 title: qsTr("Create a new project from the template")
                 Instantiator {
-                    model: bar.window ? bar.window.templates : []
+                    model: templateCatalogue
                     delegate: LWMenuItem {
-                        text: modelData.group + " \u203A " + modelData.title
-                        onTriggered: bar.guard.request(2, modelData)
+                        text: model.group + " \u203A " + model.title
+                        onTriggered: bar.guard.request(LWPendingOperation.NewFromTemplate,
+                                                       { zip: model.zip, usageEvent: model.usageEvent })
                     }
                     onObjectAdded: templateMenu.insertItem(index, object)
                     onObjectRemoved: templateMenu.removeItem(object)
@@ -56,7 +58,7 @@ MenuBar {
         }
         LWMenuItem {
             text: qsTr("Open") + "\tCtrl+O"
-            onTriggered: bar.guard.request(3, "")
+            onTriggered: bar.guard.request(LWPendingOperation.OpenProject, "")
         }
         LWMenu {
             id: recentMenu
@@ -67,7 +69,7 @@ MenuBar {
                 model: recentMenu.entries
                 delegate: LWMenuItem {
                     text: modelData.projName
-                    onTriggered: bar.guard.request(4, modelData.projFilePath)
+                    onTriggered: bar.guard.request(LWPendingOperation.OpenRecent, modelData.projFilePath)
                 }
                 onObjectAdded: recentMenu.insertItem(index, object)
                 onObjectRemoved: recentMenu.removeItem(object)

@@ -10,6 +10,7 @@ import "qrc:/LWLogin"
 import "qrc:/LWFeedback"
 import "qrc:/LWMaterials"
 import Glowsmith.Online 1.0
+import Glowsmith.App 1.0
 
 // The editor: effect and resource navigators, the scene, the inspector and
 // the preview pane, with the menus and the guard that asks before an
@@ -38,7 +39,7 @@ ApplicationWindow {
         id: guard
         objectName: "saveGuard"
         anchors.centerIn: parent
-        onPerform: mainWin.perform(code, param)
+        onPerform: mainWin.perform(operation, param)
         onSaveAsNeeded: saveAsDialog.open()
     }
 
@@ -47,30 +48,30 @@ ApplicationWindow {
             beaconProxy[trigger](name)
     }
 
-    function perform(code, param) {
-        switch (code) {
-        case 0:
+    function perform(operation, param) {
+        switch (operation) {
+        case LWPendingOperation.None:
             ctrl.forceClose = true
             mainWin.close()
             ctrl.forceClose = false
             break
-        case 1:
+        case LWPendingOperation.NewProject:
             ctrl.clearProjOnWorkspace()
             packs.createProj()
             report("triggerEntryProjectEvent", "gsCreateNew")
             break
-        case 2:
+        case LWPendingOperation.NewFromTemplate:
             ctrl.clearProjOnWorkspace()
             packs.createProjFromTemp(param.zip)
-            report("triggerEntryProjectEvent", param.event)
+            report("triggerEntryProjectEvent", param.usageEvent)
             break
-        case 3:
+        case LWPendingOperation.OpenProject:
             openDialog.open()
             break
-        case 4:
+        case LWPendingOperation.OpenRecent:
             openRecent(param)
             break
-        case 5:
+        case LWPendingOperation.LogOut:
             logoutQuestion.show(qsTr("Do you save the project before exiting?"))
             break
         }
@@ -104,26 +105,14 @@ ApplicationWindow {
         report("triggerServiceEvent", "gsSyncToPhone")
     }
 
-    readonly property var templates: allTemplates.filter(function(t) { return ctrl.resourceExists(t.zip) })
-    readonly property var allTemplates: [
-        { group: qsTr("2D Sticker"), title: qsTr("White Cat"), zip: "qrc:/LWHome/templates/temp2DSticker1.zip", event: "gsTemplateWhiteCat" },
-        { group: qsTr("2D Sticker"), title: qsTr("FileMovie"), zip: "qrc:/LWHome/templates/temp2DSticker2.zip", event: "gsTemplateLittleBeauty" },
-        { group: qsTr("2D Sticker"), title: qsTr("I'm DJ"), zip: "qrc:/LWHome/templates/temp2DSticker3.zip", event: "gsTemplateTidewaveDJ" },
-        { group: qsTr("2D Sticker"), title: qsTr("Cat And Bear"), zip: "qrc:/LWHome/templates/temp2DSticker4.zip", event: "gsTemplateCatAndBear" },
-        { group: qsTr("FaceMakeUp"), title: qsTr("Orange eye shadow and tear mole"), zip: "qrc:/LWHome/templates/tempMakeup1.zip", event: "gsTemplateMakeupEyeTear" },
-        { group: qsTr("FaceMakeUp"), title: qsTr("Ex Machina"), zip: "qrc:/LWHome/templates/tempMakeup2.zip", event: "gsTemplateMakeupRobot" },
-        { group: qsTr("Cut out human image"), title: qsTr("Capsule"), zip: "qrc:/LWHome/templates/tempSegmentBody1.zip", event: "gsTemplateSpaceCapsule" },
-        { group: qsTr("Filter"), title: qsTr("Sweet Filter"), zip: "qrc:/LWHome/templates/tempFilter1.zip", event: "gsTemplateSweetyFilter" }
-    ]
-
     menuBar: LWMainMenuBar {
         window: mainWin
         guard: guard
     }
 
     // --- shortcuts --------------------------------------------------------
-    Shortcut { sequence: "Ctrl+N"; onActivated: guard.request(1, "") }
-    Shortcut { sequence: "Ctrl+O"; onActivated: guard.request(3, "") }
+    Shortcut { sequence: "Ctrl+N"; onActivated: guard.request(LWPendingOperation.NewProject, "") }
+    Shortcut { sequence: "Ctrl+O"; onActivated: guard.request(LWPendingOperation.OpenProject, "") }
     Shortcut { sequence: "Ctrl+S"; onActivated: mainWin.saveProject() }
     Shortcut { sequence: "Ctrl+Z"; onActivated: ctrl.onActionUndo() }
     Shortcut { sequence: "Shift+Ctrl+Z"; onActivated: ctrl.onActionRedo() }
@@ -280,7 +269,7 @@ ApplicationWindow {
         id: accountMenu
         LWMenuItem {
             text: qsTr("Log out")
-            onTriggered: guard.request(5, "")
+            onTriggered: guard.request(LWPendingOperation.LogOut, "")
         }
     }
 
@@ -344,7 +333,7 @@ ApplicationWindow {
             return
         }
         close.accepted = false
-        guard.request(0, "")
+        guard.request(LWPendingOperation.None, "")
     }
 
     function leave() {

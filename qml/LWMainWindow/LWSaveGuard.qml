@@ -1,12 +1,12 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import Glowsmith.App 1.0
 import "qrc:/LWViewCommon"
 import "qrc:/LWViewCommon/LWControls"
 
 // Asks "Whether to save the current project" before an action replaces or
-// leaves a project that has unsaved features, then performs the action.
-// Codes: 0 close the window, 1 new project, 2 new from template, 3 open,
-// 4 open recent, 5 log out.
+// leaves a project that has unsaved features, then performs the action, an
+// LWPendingOperation with its parameter (the template, the project file).
 Popup {
     id: guard
     modal: true
@@ -15,23 +15,25 @@ Popup {
     width: 380
     padding: 20
 
-    property int pendingCode: -1
+    // Outside LWPendingOperation: nothing waits for the author's answer.
+    readonly property int nothingPending: -1
+    property int pendingOperation: nothingPending
     property var pendingParam: ""
     property bool waitingForSaveAs: false
 
-    signal perform(int code, var param)
+    signal perform(int operation, var param)
     signal saveAsNeeded()
 
     LWTheme { id: theme }
 
-    function request(code, param) {
+    function request(operation, param) {
         if (effectPackManager.hasProjInWorkSpace() && effectPackManager.getFeatureCount() > 0
                 && !effectPackManager.isSaved) {
-            pendingCode = code
+            pendingOperation = operation
             pendingParam = param
             open()
         } else {
-            perform(code, param)
+            perform(operation, param)
         }
     }
 
@@ -46,11 +48,11 @@ Popup {
     }
 
     function run() {
-        var code = pendingCode
+        var operation = pendingOperation
         var param = pendingParam
-        pendingCode = -1
+        pendingOperation = nothingPending
         close()
-        perform(code, param)
+        perform(operation, param)
     }
 
     background: Rectangle {
@@ -92,7 +94,7 @@ Popup {
                 width: 86
                 height: 28
                 onClicked: {
-                    guard.pendingCode = -1
+                    guard.pendingOperation = guard.nothingPending
                     guard.close()
                 }
             }

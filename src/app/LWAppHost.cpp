@@ -3,6 +3,8 @@
 #include "CustomFileDialogAdapter.h"
 #include "CustomTutorialDialogAdapter.h"
 #include "LWMainWindowController.h"
+#include "LWPendingOperation.h"
+#include "LWTemplateCatalogue.h"
 #include "common/LWEffectCommon.h"
 #include "windows/LWCompressFilesViewModel.h"
 #include "features/LWMenuItemModel.h"
@@ -181,6 +183,8 @@ void registerTypes()
     qRegisterMetaType<LWEffectCommon::LWNaviTreeType>("LWEffectCommon::LWNaviTreeType");
     LWOnlineTypes::registerQmlTypes();
     qmlRegisterType<LWNaviTreeFlatModel>("Glowsmith.Navigation", 1, 0, "LWNaviTreeFlatModel");
+    qmlRegisterUncreatableMetaObject(LWPendingOperation::staticMetaObject, "Glowsmith.App", 1, 0, "LWPendingOperation",
+                                     QStringLiteral("LWPendingOperation only names the save guard's operations"));
 }
 
 void publishServices(QQmlEngine &engine)
@@ -201,6 +205,7 @@ void publishServices(QQmlEngine &engine)
     LWBeaconProxy::instance()->installAsUsageSink();
     context->setContextProperty(QStringLiteral("lwLoginBridgeModel"), LWLoginBridgeModel::instance());
     context->setContextProperty(QStringLiteral("packageSizeEstimator"), LWPackageSizeEstimator::instance());
+    context->setContextProperty(QStringLiteral("templateCatalogue"), LWTemplateCatalogue::instance());
     wireServices();
 }
 

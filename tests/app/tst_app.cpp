@@ -4,6 +4,7 @@
 #include "app/LWCheckHelper.h"
 #include "app/LWGuiApplication.h"
 #include "app/LWMainWindowController.h"
+#include "app/LWTemplateCatalogue.h"
 #include "common/LWDataPaths.h"
 #include "common/LWJsonFile.h"
 #include "common/LWResources.h"
@@ -18,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTranslator>
 #include <QWindow>
 
 namespace {
@@ -344,6 +346,61 @@ private slots:
         QCOMPARE(controller->currentLanguageType(), language);
         QCOMPARE(controller->getInspectorWidth(), inspector);
         QCOMPARE(controller->getHomeTabWidth(), homeTab);
+    }
+
+    // The shipped templates in menu order, read through the roles the home
+    // tiles and the template menu use.
+    void templateCatalogueRows_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("usageEvent");
+        QTest::newRow("0") << 0 << "2D Sticker" << "White Cat" << "temp2DSticker1" << "gsTemplateWhiteCat";
+        QTest::newRow("1") << 1 << "2D Sticker" << "FileMovie" << "temp2DSticker2" << "gsTemplateLittleBeauty";
+        QTest::newRow("2") << 2 << "2D Sticker" << "I'm DJ" << "temp2DSticker3" << "gsTemplateTidewaveDJ";
+        QTest::newRow("3") << 3 << "2D Sticker" << "Cat And Bear" << "temp2DSticker4" << "gsTemplateCatAndBear";
+        QTest::newRow("4") << 4 << "FaceMakeUp" << "Orange eye shadow and tear mole" << "tempMakeup1"
+                           << "gsTemplateMakeupEyeTear";
+        QTest::newRow("5") << 5 << "FaceMakeUp" << "Ex Machina" << "tempMakeup2" << "gsTemplateMakeupRobot";
+        QTest::newRow("6") << 6 << "Cut out human image" << "Capsule" << "tempSegmentBody1" << "gsTemplateSpaceCapsule";
+        QTest::newRow("7") << 7 << "Filter" << "Sweet Filter" << "tempFilter1" << "gsTemplateSweetyFilter";
+    }
+    void templateCatalogueRows()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, group);
+        QFETCH(QString, title);
+        QFETCH(QString, name);
+        QFETCH(QString, usageEvent);
+        LWTemplateCatalogue catalogue;
+        QCOMPARE(catalogue.rowCount(), 8);
+        const QModelIndex index = catalogue.index(row);
+        const QHash<int, QByteArray> roles = catalogue.roleNames();
+        auto read = [&](const char *role) { return catalogue.data(index, roles.key(role)).toString(); };
+        QCOMPARE(read("group"), group);
+        QCOMPARE(read("title"), title);
+        QCOMPARE(read("zip"), "qrc:/LWHome/templates/" + name + ".zip");
+        QCOMPARE(read("picture"), "qrc:/LWHome/templates/" + name + ".png");
+        QCOMPARE(read("usageEvent"), usageEvent);
+        QVERIFY(QFile::exists(":/LWHome/templates/" + name + ".zip"));
+    }
+
+    // Titles and groups follow the translator installed when they are read.
+    void templateCatalogueSpeaksTheInterfaceLanguage()
+    {
+        LWTemplateCatalogue catalogue;
+        QTranslator chinese;
+        QVERIFY(chinese.load(QStringLiteral(":/toChinese.qm")));
+        QVERIFY(QCoreApplication::installTranslator(&chinese));
+        const QModelIndex first = catalogue.index(0);
+        const QString title = catalogue.data(first, LWTemplateCatalogue::TitleRole).toString();
+        const QString group = catalogue.data(first, LWTemplateCatalogue::GroupRole).toString();
+        QCoreApplication::removeTranslator(&chinese);
+        QCOMPARE(title, QStringLiteral("白猫"));
+        QCOMPARE(group, QStringLiteral("2D贴纸"));
+        QCOMPARE(catalogue.data(first, LWTemplateCatalogue::TitleRole).toString(), QStringLiteral("White Cat"));
     }
 };
 

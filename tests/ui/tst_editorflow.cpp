@@ -241,16 +241,16 @@ private slots:
     void templateMenuStartsFromTemplate()
     {
         startProjectWithFeature();
-        const QString sweet = ui("LWMainWindow", "Filter") + QStringLiteral(" \u203A ")
-                              + ui("LWMainWindow", "Sweet Filter");
+        const QString sweet = ui("LWTemplateCatalogue", "Filter") + QStringLiteral(" \u203A ")
+                              + ui("LWTemplateCatalogue", "Sweet Filter");
         QVERIFY(clickText(editor(), ui("LWMainMenuBar", "File")));
         QTRY_VERIFY(itemWithText(editor()->contentItem(), ui("LWMainMenuBar", "New")));
         QVERIFY(clickText(editor(), ui("LWMainMenuBar", "New")));
         QTRY_VERIFY(itemWithText(editor()->contentItem(), ui("LWMainMenuBar", "Create a new project from the template")));
         QVERIFY(clickText(editor(), ui("LWMainMenuBar", "Create a new project from the template")));
         QTRY_VERIFY(itemWithText(editor()->contentItem(), sweet));
-        QVERIFY(itemWithText(editor()->contentItem(), ui("LWMainWindow", "2D Sticker") + QStringLiteral(" \u203A ")
-                                                          + ui("LWMainWindow", "White Cat")));
+        QVERIFY(itemWithText(editor()->contentItem(), ui("LWTemplateCatalogue", "2D Sticker") + QStringLiteral(" \u203A ")
+                                                          + ui("LWTemplateCatalogue", "White Cat")));
         shoot(editor(), QStringLiteral("menu-templates"));
         QVERIFY(clickText(editor(), sweet));
         QObject *guard = inEditor("saveGuard");
@@ -312,7 +312,7 @@ private slots:
         QVERIFY(activate(home()));
         QTest::qWait(300);
         shoot(home(), QStringLiteral("home-templates"));
-        QVERIFY(clickText(home(), ui("LWHomeWindow", "White Cat")));
+        QVERIFY(clickText(home(), ui("LWTemplateCatalogue", "White Cat")));
         QTRY_VERIFY(showing(editor()));
         QTRY_COMPARE(packs()->getFeatureCount(), 1);
         shoot(editor(), QStringLiteral("white-cat-opened"));
