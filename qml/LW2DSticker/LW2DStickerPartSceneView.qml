@@ -55,8 +55,6 @@ Item {
             hoverIndex = -1
     }
 
-    LWTheme { id: theme }
-
     Timer {
         interval: 150
         repeat: true
@@ -246,7 +244,7 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: theme.window
+        color: LWTheme.window
     }
 
     LWSceneViewport {
@@ -288,7 +286,7 @@ Item {
                     width: box.width
                     height: box.height
                     color: "transparent"
-                    border.color: theme.accent
+                    border.color: LWTheme.accent
                     border.width: 1
                     opacity: 0.7
                 }
@@ -300,7 +298,7 @@ Item {
                     y: 0
                     width: 1
                     height: viewport.height
-                    color: theme.accent
+                    color: LWTheme.accent
                 }
             },
             Repeater {
@@ -310,7 +308,7 @@ Item {
                     y: Math.round(modelData)
                     width: viewport.width
                     height: 1
-                    color: theme.accent
+                    color: LWTheme.accent
                 }
             },
             // The hovered part, unless it is the selected one.
@@ -323,7 +321,7 @@ Item {
                 width: box.width
                 height: box.height
                 color: "transparent"
-                border.color: theme.text
+                border.color: LWTheme.text
                 border.width: 1
                 opacity: 0.45
             },
@@ -343,7 +341,7 @@ Item {
                     var t = trace
                     if (!t)
                         return
-                    ctx.strokeStyle = theme.accent
+                    ctx.strokeStyle = LWTheme.accent
                     ctx.lineWidth = 1
                     ctx.setLineDash([4, 3])
                     for (var i = 0; i < t.points.length; ++i) {
@@ -353,14 +351,14 @@ Item {
                         ctx.stroke()
                     }
                     ctx.setLineDash([])
-                    ctx.fillStyle = theme.accent
+                    ctx.fillStyle = LWTheme.accent
                     for (var j = 0; j < t.points.length; ++j) {
                         ctx.beginPath()
                         ctx.arc(t.points[j].x, t.points[j].y, 4, 0, 2 * Math.PI)
                         ctx.fill()
                     }
                     ctx.fillStyle = "#ffffff"
-                    ctx.strokeStyle = theme.accent
+                    ctx.strokeStyle = LWTheme.accent
                     ctx.beginPath()
                     ctx.arc(t.centre.x, t.centre.y, 4, 0, 2 * Math.PI)
                     ctx.fill()
@@ -377,7 +375,7 @@ Item {
                 width: box.width
                 height: box.height
                 color: "transparent"
-                border.color: theme.accent
+                border.color: LWTheme.accent
                 border.width: 1
             },
             Rectangle {
@@ -386,8 +384,8 @@ Item {
                 y: Math.round(selectionBox.box.y + selectionBox.box.height - root.handleSize / 2)
                 width: root.handleSize
                 height: root.handleSize
-                color: root.pressMode === "scalePart" || root.overHandle ? theme.accent : "#ffffff"
-                border.color: theme.accent
+                color: root.pressMode === "scalePart" || root.overHandle ? LWTheme.accent : "#ffffff"
+                border.color: LWTheme.accent
                 border.width: 1
             },
             MouseArea {
@@ -479,10 +477,10 @@ Item {
                 visible: text !== ""
                 text: root.hoverIndex >= 0 && root.hoverIndex < root.parts.length && root.parts[root.hoverIndex]
                       ? root.parts[root.hoverIndex].title : ""
-                color: theme.text
-                font.pixelSize: theme.smallSize
+                color: LWTheme.text
+                font.pixelSize: LWTheme.smallSize
                 style: Text.Outline
-                styleColor: theme.window
+                styleColor: LWTheme.window
             }
         ]
     }

@@ -14,8 +14,6 @@ Item {
     readonly property var parts: lwModel ? lwModel.listPartObject : []
     property int frameTick: 0
 
-    LWTheme { id: theme }
-
     Timer {
         interval: 150
         repeat: true
@@ -25,7 +23,7 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: theme.window
+        color: LWTheme.window
     }
 
     LWSceneViewport {

@@ -49,8 +49,6 @@ FocusScope {
         NumberAnimation { duration: 200; easing.type: Easing.OutCubic }
     }
 
-    LWTheme { id: theme }
-
     function clampScale(value) {
         var clamped = Math.max(minScale, Math.min(maxScale, value))
         return Math.round(clamped * 1e6) / 1e6
@@ -168,7 +166,7 @@ FocusScope {
         contentItem: Rectangle {
             implicitHeight: 8
             radius: 4
-            color: hbar.pressed ? theme.accent : theme.fieldHover
+            color: hbar.pressed ? LWTheme.accent : LWTheme.fieldHover
         }
         background: Rectangle { color: "transparent" }
         MouseArea {
@@ -196,7 +194,7 @@ FocusScope {
         contentItem: Rectangle {
             implicitWidth: 8
             radius: 4
-            color: vbar.pressed ? theme.accent : theme.fieldHover
+            color: vbar.pressed ? LWTheme.accent : LWTheme.fieldHover
         }
         background: Rectangle { color: "transparent" }
         MouseArea {

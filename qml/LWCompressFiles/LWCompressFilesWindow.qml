@@ -17,7 +17,7 @@ Window {
     minimumHeight: 440
     visible: false
     title: qsTr("Compressed file") + " - Glowsmith"
-    color: theme.window
+    color: LWTheme.window
 
     property var model: mainWindowController ? mainWindowController.lwCompressFilesViewModel : null
     property var files: []
@@ -25,8 +25,6 @@ Window {
                                         qsTr("Low quality")]
 
     function readFiles() { files = model ? model.getFileList() : [] }
-
-    LWTheme { id: theme }
 
     Component.onCompleted: readFiles()
     onModelChanged: readFiles()
@@ -52,8 +50,8 @@ Window {
         anchors.margins: 16
         width: 220
         radius: 6
-        color: theme.panel
-        border.color: theme.line
+        color: LWTheme.panel
+        border.color: LWTheme.line
 
         ListView {
             id: fileList
@@ -70,8 +68,8 @@ Window {
                 height: 34
                 radius: 4
                 readonly property bool chosen: index === fileList.currentIndex
-                color: chosen ? theme.panelRaised : (area.containsMouse ? theme.sectionHeader : "transparent")
-                border.color: chosen ? theme.accent : "transparent"
+                color: chosen ? LWTheme.panelRaised : (area.containsMouse ? LWTheme.sectionHeader : "transparent")
+                border.color: chosen ? LWTheme.accent : "transparent"
 
                 Image {
                     id: icon
@@ -90,8 +88,8 @@ Window {
                     anchors.verticalCenter: parent.verticalCenter
                     elide: Text.ElideRight
                     text: modelData ? modelData.getFileName : ""
-                    color: theme.text
-                    font.pixelSize: theme.fontSize
+                    color: LWTheme.text
+                    font.pixelSize: LWTheme.fontSize
                 }
                 MouseArea {
                     id: area
@@ -108,8 +106,8 @@ Window {
             wrapMode: Text.Wrap
             visible: win.files.length === 0
             text: qsTr("The project has no frame sequences.")
-            color: theme.textDim
-            font.pixelSize: theme.smallSize
+            color: LWTheme.textDim
+            font.pixelSize: LWTheme.smallSize
         }
     }
 
@@ -143,24 +141,24 @@ Window {
 
             Text {
                 text: qsTr("Frames")
-                color: theme.textDim
-                font.pixelSize: theme.smallSize
+                color: LWTheme.textDim
+                font.pixelSize: LWTheme.smallSize
             }
             Text {
                 objectName: "compressFrameCount"
                 text: win.model ? win.model.getImagesNumber : 0
-                color: theme.text
+                color: LWTheme.text
                 font.pixelSize: 18
             }
             Text {
                 text: qsTr("Size")
-                color: theme.textDim
-                font.pixelSize: theme.smallSize
+                color: LWTheme.textDim
+                font.pixelSize: LWTheme.smallSize
             }
             Text {
                 objectName: "compressSize"
                 text: win.model ? win.model.getImagesSize : ""
-                color: theme.text
+                color: LWTheme.text
                 font.pixelSize: 18
             }
         }
@@ -174,8 +172,8 @@ Window {
 
             Text {
                 text: qsTr("Quality")
-                color: theme.textDim
-                font.pixelSize: theme.smallSize
+                color: LWTheme.textDim
+                font.pixelSize: LWTheme.smallSize
             }
             Flow {
                 width: parent.width
@@ -190,14 +188,14 @@ Window {
                         height: 30
                         radius: 15
                         opacity: usable ? 1 : 0.5
-                        color: chosen ? theme.accent : (levelArea.containsMouse && usable ? theme.panelRaised : theme.panel)
-                        border.color: chosen ? theme.accent : theme.line
+                        color: chosen ? LWTheme.accent : (levelArea.containsMouse && usable ? LWTheme.panelRaised : LWTheme.panel)
+                        border.color: chosen ? LWTheme.accent : LWTheme.line
                         Text {
                             id: levelText
                             anchors.centerIn: parent
                             text: modelData
-                            color: parent.chosen ? "#1e1f24" : theme.text
-                            font.pixelSize: theme.fontSize
+                            color: parent.chosen ? "#1e1f24" : LWTheme.text
+                            font.pixelSize: LWTheme.fontSize
                             font.bold: parent.chosen
                         }
                         MouseArea {
@@ -222,14 +220,14 @@ Window {
                     anchors.verticalCenter: parent.verticalCenter
                     height: 6
                     radius: 3
-                    color: theme.field
-                    border.color: theme.fieldBorder
+                    color: LWTheme.field
+                    border.color: LWTheme.fieldBorder
                     Rectangle {
                         objectName: "compressProgress"
                         width: track.width * Math.max(0, Math.min(1, win.model ? win.model.getProcessValue : 0))
                         height: parent.height
                         radius: 3
-                        color: theme.accent
+                        color: LWTheme.accent
                     }
                 }
                 Text {
@@ -239,8 +237,8 @@ Window {
                     width: 40
                     horizontalAlignment: Text.AlignRight
                     text: Math.round(Math.max(0, Math.min(1, win.model ? win.model.getProcessValue : 0)) * 100) + "%"
-                    color: theme.textDim
-                    font.pixelSize: theme.smallSize
+                    color: LWTheme.textDim
+                    font.pixelSize: LWTheme.smallSize
                 }
             }
         }
@@ -252,7 +250,7 @@ Window {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         height: 68
-        Rectangle { width: parent.width; height: 1; color: theme.line }
+        Rectangle { width: parent.width; height: 1; color: LWTheme.line }
         LWOnlineButton {
             objectName: "compressFinishButton"
             anchors.right: parent.right

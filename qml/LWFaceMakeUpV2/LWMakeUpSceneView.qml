@@ -22,11 +22,9 @@ Item {
                                   ? (lwModel.standardFaceWidth - faceWidth) / 2 : 0
     readonly property string pupil: lwModel && filters ? lwModel.pupilFilterPath : ""
 
-    LWTheme { id: theme }
-
     Rectangle {
         anchors.fill: parent
-        color: theme.window
+        color: LWTheme.window
     }
 
     LWSceneViewport {

@@ -8,14 +8,12 @@ Item {
     property var model: null
     readonly property int count: model ? model.recordNumbers : 0
 
-    LWTheme { id: theme }
-
     Text {
         anchors.centerIn: parent
         visible: page.count === 0
         text: qsTr("No feedback yet.")
-        color: theme.textDim
-        font.pixelSize: theme.fontSize
+        color: LWTheme.textDim
+        font.pixelSize: LWTheme.fontSize
     }
 
     ListView {
@@ -36,8 +34,8 @@ Item {
             height: body.implicitHeight + 24
             x: isReply ? 12 : 0
             radius: 8
-            color: isReply ? theme.panelRaised : theme.panel
-            border.color: isReply ? theme.accentDim : theme.line
+            color: isReply ? LWTheme.panelRaised : LWTheme.panel
+            border.color: isReply ? LWTheme.accentDim : LWTheme.line
 
             Column {
                 id: body
@@ -50,30 +48,30 @@ Item {
                     spacing: 10
                     Text {
                         text: page.model ? page.model.typeList[index] : ""
-                        color: card.isReply ? theme.accent : theme.text
-                        font.pixelSize: theme.smallSize
+                        color: card.isReply ? LWTheme.accent : LWTheme.text
+                        font.pixelSize: LWTheme.smallSize
                         font.bold: true
                     }
                     Text {
                         text: page.model ? page.model.timeList[index] : ""
-                        color: theme.textDim
-                        font.pixelSize: theme.smallSize
+                        color: LWTheme.textDim
+                        font.pixelSize: LWTheme.smallSize
                     }
                 }
                 Text {
                     width: parent.width
                     wrapMode: Text.Wrap
                     text: page.model ? page.model.contentList[index] : ""
-                    color: theme.text
-                    font.pixelSize: theme.fontSize
+                    color: LWTheme.text
+                    font.pixelSize: LWTheme.fontSize
                 }
                 Rectangle {
                     visible: card.image.length > 0
                     width: Math.min(parent.width, 228)
                     height: visible ? 132 : 0
                     radius: 6
-                    color: theme.field
-                    border.color: theme.line
+                    color: LWTheme.field
+                    border.color: LWTheme.line
                     Image {
                         anchors.fill: parent
                         anchors.margins: 4

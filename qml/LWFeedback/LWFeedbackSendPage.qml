@@ -15,8 +15,6 @@ Item {
     readonly property string contactHint: qsTr("Optional, for contact")
     readonly property bool canSubmit: messageArea.text.trim().length > 0 && messageArea.text !== messageHint
 
-    LWTheme { id: theme }
-
     function submit() {
         if (!canSubmit || typeof mainWindowController === "undefined" || !mainWindowController)
             return
@@ -53,16 +51,16 @@ Item {
             width: parent.width
             height: 170
             radius: 6
-            color: theme.field
-            border.color: messageArea.activeFocus ? theme.accent : theme.line
+            color: LWTheme.field
+            border.color: messageArea.activeFocus ? LWTheme.accent : LWTheme.line
             ScrollView {
                 anchors.fill: parent
                 TextArea {
                     id: messageArea
                     objectName: "feedbackMessage"
                     wrapMode: TextEdit.Wrap
-                    color: theme.text
-                    font.pixelSize: theme.fontSize
+                    color: LWTheme.text
+                    font.pixelSize: LWTheme.fontSize
                     placeholderText: page.messageHint
                     placeholderTextColor: "#6d7080"
                     selectByMouse: true
@@ -86,8 +84,8 @@ Item {
                 width: 96
                 height: 64
                 radius: 6
-                color: theme.field
-                border.color: theme.line
+                color: LWTheme.field
+                border.color: LWTheme.line
                 Image {
                     anchors.fill: parent
                     anchors.margins: 3
@@ -107,7 +105,7 @@ Item {
                     elide: Text.ElideRight
                     visible: !page.model || page.model.screenshotUrl.toString().length === 0
                     text: qsTr("No screenshot")
-                    color: theme.textDim
+                    color: LWTheme.textDim
                     font.pixelSize: 11
                 }
             }
@@ -139,8 +137,8 @@ Item {
                     Text {
                         anchors.verticalCenter: parent.verticalCenter
                         text: qsTr("Attach the current effect package")
-                        color: theme.textDim
-                        font.pixelSize: theme.smallSize
+                        color: LWTheme.textDim
+                        font.pixelSize: LWTheme.smallSize
                     }
                 }
             }
@@ -156,8 +154,8 @@ Item {
         elide: Text.ElideRight
         visible: page.notice.length > 0
         text: page.notice
-        color: page.noticeIsError ? theme.danger : theme.textDim
-        font.pixelSize: theme.smallSize
+        color: page.noticeIsError ? LWTheme.danger : LWTheme.textDim
+        font.pixelSize: LWTheme.smallSize
     }
     LWOnlineButton {
         id: submitButton

@@ -10,20 +10,19 @@ Item {
 
     implicitWidth: label.implicitWidth + 32
     implicitHeight: 40
-    LWTheme { id: theme }
 
     Text {
         id: label
         anchors.centerIn: parent
-        color: tab.current ? theme.text : theme.textDim
-        font.pixelSize: theme.fontSize
+        color: tab.current ? LWTheme.text : LWTheme.textDim
+        font.pixelSize: LWTheme.fontSize
         font.bold: tab.current
     }
     Rectangle {
         anchors.bottom: parent.bottom
         width: parent.width
         height: 2
-        color: tab.current ? theme.accent : "transparent"
+        color: tab.current ? LWTheme.accent : "transparent"
     }
     MouseArea {
         anchors.fill: parent

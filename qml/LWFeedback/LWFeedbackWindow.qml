@@ -13,7 +13,7 @@ Window {
     minimumHeight: 500
     visible: false
     title: qsTr("Feedback") + " - Glowsmith"
-    color: theme.window
+    color: LWTheme.window
 
     property var model: mainWindowController ? mainWindowController.feedBackModel : null
     property int page: 0
@@ -23,8 +23,6 @@ Window {
         if (index === 1 && mainWindowController)
             mainWindowController.getFeedBackRecords()
     }
-
-    LWTheme { id: theme }
 
     onVisibleChanged: {
         if (!visible)
@@ -63,7 +61,7 @@ Window {
         anchors.top: tabs.bottom
         width: parent.width
         height: 1
-        color: theme.line
+        color: LWTheme.line
     }
 
     LWFeedbackSendPage {

@@ -15,9 +15,7 @@ Window {
     minimumHeight: 560
     visible: false
     title: qsTr("Home") + " - Glowsmith"
-    color: theme.window
-
-    LWTheme { id: theme }
+    color: LWTheme.window
 
     readonly property var ctrl: mainWindowController
     readonly property var packs: effectPackManager
@@ -74,7 +72,7 @@ Window {
         id: side
         width: 240
         height: parent.height
-        color: theme.panel
+        color: LWTheme.panel
 
         Column {
             anchors.fill: parent
@@ -93,7 +91,7 @@ Window {
                 Text {
                     anchors.verticalCenter: parent.verticalCenter
                     text: "Glowsmith"
-                    color: theme.text
+                    color: LWTheme.text
                     font.pixelSize: 22
                     font.bold: true
                 }
@@ -120,20 +118,20 @@ Window {
                     width: side.width - 40
                     height: 34
                     radius: 4
-                    color: homeWin.tab === index ? theme.panelRaised : "transparent"
+                    color: homeWin.tab === index ? LWTheme.panelRaised : "transparent"
                     Rectangle {
                         visible: homeWin.tab === index
                         width: 3
                         height: parent.height
-                        color: theme.accent
+                        color: LWTheme.accent
                     }
                     Text {
                         anchors.left: parent.left
                         anchors.leftMargin: 14
                         anchors.verticalCenter: parent.verticalCenter
                         text: modelData
-                        color: homeWin.tab === index ? theme.text : theme.textDim
-                        font.pixelSize: theme.fontSize + 1
+                        color: homeWin.tab === index ? LWTheme.text : LWTheme.textDim
+                        font.pixelSize: LWTheme.fontSize + 1
                     }
                     MouseArea {
                         anchors.fill: parent
@@ -149,8 +147,8 @@ Window {
             spacing: 10
             Text {
                 text: qsTr("Online tutorial")
-                color: theme.accent
-                font.pixelSize: theme.fontSize
+                color: LWTheme.accent
+                font.pixelSize: LWTheme.fontSize
                 MouseArea {
                     anchors.fill: parent
                     cursorShape: Qt.PointingHandCursor
@@ -162,8 +160,8 @@ Window {
             }
             Text {
                 text: qsTr("My effects")
-                color: theme.accent
-                font.pixelSize: theme.fontSize
+                color: LWTheme.accent
+                font.pixelSize: LWTheme.fontSize
                 MouseArea {
                     anchors.fill: parent
                     cursorShape: Qt.PointingHandCursor
@@ -187,8 +185,8 @@ Window {
         Text {
             id: heading
             text: homeWin.tab === 0 ? qsTr("Start from a template") : qsTr("Recent projects")
-            color: theme.text
-            font.pixelSize: theme.titleSize
+            color: LWTheme.text
+            font.pixelSize: LWTheme.titleSize
             font.bold: true
         }
 
@@ -197,8 +195,8 @@ Window {
             anchors.top: heading.bottom
             anchors.topMargin: 18
             text: qsTr("Start with a new project; templates arrive with the next update.")
-            color: theme.textDim
-            font.pixelSize: theme.fontSize
+            color: LWTheme.textDim
+            font.pixelSize: LWTheme.fontSize
         }
         GridView {
             id: templateGrid
@@ -220,8 +218,8 @@ Window {
                     width: parent.width
                     height: 200
                     radius: 8
-                    color: theme.panel
-                    border.color: tileArea.containsMouse ? theme.accent : theme.line
+                    color: LWTheme.panel
+                    border.color: tileArea.containsMouse ? LWTheme.accent : LWTheme.line
                     clip: true
                     Image {
                         id: picture
@@ -236,7 +234,7 @@ Window {
                         anchors.centerIn: parent
                         visible: !picture.visible
                         text: "\u2728"
-                        color: theme.accent
+                        color: LWTheme.accent
                         font.pixelSize: 40
                     }
                 }
@@ -245,8 +243,8 @@ Window {
                     anchors.topMargin: 8
                     width: parent.width
                     text: model.title
-                    color: theme.text
-                    font.pixelSize: theme.fontSize
+                    color: LWTheme.text
+                    font.pixelSize: LWTheme.fontSize
                     // Long template names take a second line rather than
                     // losing their end.
                     wrapMode: Text.WordWrap
@@ -278,8 +276,8 @@ Window {
                 width: 258
                 height: 84
                 radius: 6
-                color: recentArea.containsMouse ? theme.panelRaised : theme.panel
-                border.color: theme.line
+                color: recentArea.containsMouse ? LWTheme.panelRaised : LWTheme.panel
+                border.color: LWTheme.line
                 Column {
                     anchors.left: parent.left
                     anchors.leftMargin: 16
@@ -287,16 +285,16 @@ Window {
                     spacing: 6
                     Text {
                         text: modelData.projName
-                        color: theme.text
-                        font.pixelSize: theme.fontSize + 1
+                        color: LWTheme.text
+                        font.pixelSize: LWTheme.fontSize + 1
                         font.bold: true
                         width: 220
                         elide: Text.ElideRight
                     }
                     Text {
                         text: modelData.projTime
-                        color: theme.textDim
-                        font.pixelSize: theme.smallSize
+                        color: LWTheme.textDim
+                        font.pixelSize: LWTheme.smallSize
                     }
                 }
                 MouseArea {
@@ -311,8 +309,8 @@ Window {
                 anchors.centerIn: parent
                 visible: parent.count === 0
                 text: qsTr("Projects you save appear here")
-                color: theme.textDim
-                font.pixelSize: theme.fontSize
+                color: LWTheme.textDim
+                font.pixelSize: LWTheme.fontSize
             }
         }
     }
@@ -330,15 +328,15 @@ Window {
         anchors.centerIn: parent
         modal: true
         padding: 20
-        background: Rectangle { color: theme.panel; border.color: theme.line; radius: 6 }
+        background: Rectangle { color: LWTheme.panel; border.color: LWTheme.line; radius: 6 }
         contentItem: Column {
             spacing: 14
             Text {
                 width: 340
                 wrapMode: Text.WordWrap
                 text: qsTr("The Lumeworks project you want to open does not exist and may have been renamed or deleted.")
-                color: theme.text
-                font.pixelSize: theme.fontSize + 1
+                color: LWTheme.text
+                font.pixelSize: LWTheme.fontSize + 1
             }
             LWButton {
                 anchors.right: parent.right
@@ -356,13 +354,13 @@ Window {
         anchors.centerIn: parent
         modal: true
         padding: 20
-        background: Rectangle { color: theme.panel; border.color: theme.line; radius: 6 }
+        background: Rectangle { color: LWTheme.panel; border.color: LWTheme.line; radius: 6 }
         contentItem: Column {
             spacing: 14
             Text {
                 text: qsTr("Resume last project?")
-                color: theme.text
-                font.pixelSize: theme.fontSize + 2
+                color: LWTheme.text
+                font.pixelSize: LWTheme.fontSize + 2
             }
             Row {
                 spacing: 10

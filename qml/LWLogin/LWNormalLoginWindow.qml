@@ -15,11 +15,10 @@ Window {
     minimumHeight: 460
     visible: false
     title: qsTr("Sign in") + " - Glowsmith"
-    color: theme.window
+    color: LWTheme.window
 
     property bool busy: false
 
-    LWTheme { id: theme }
     LWLoginModel { id: loginModel }
 
     function signIn() {
@@ -87,9 +86,9 @@ Window {
                 height: 18
                 radius: 4
                 anchors.verticalCenter: parent.verticalCenter
-                color: checked ? theme.accent : "transparent"
+                color: checked ? LWTheme.accent : "transparent"
                 border.width: checked ? 0 : 1
-                border.color: theme.line
+                border.color: LWTheme.line
                 Text {
                     anchors.centerIn: parent
                     text: "\u2713"
@@ -107,8 +106,8 @@ Window {
             Text {
                 anchors.verticalCenter: parent.verticalCenter
                 text: qsTr("Remember me on this computer")
-                color: theme.textDim
-                font.pixelSize: theme.fontSize
+                color: LWTheme.textDim
+                font.pixelSize: LWTheme.fontSize
             }
         }
         LWOnlineButton {
@@ -136,10 +135,10 @@ Window {
         anchors.centerIn: parent
         width: parent.width - 64
         standardButtons: Dialog.Ok
-        background: Rectangle { color: theme.panelRaised; radius: 8; border.color: theme.line }
+        background: Rectangle { color: LWTheme.panelRaised; radius: 8; border.color: LWTheme.line }
         header: Text {
             text: failure.title
-            color: theme.text
+            color: LWTheme.text
             font.pixelSize: 15
             font.bold: true
             padding: 16
@@ -148,8 +147,8 @@ Window {
             id: failureText
             width: parent.width
             wrapMode: Text.Wrap
-            color: theme.text
-            font.pixelSize: theme.fontSize
+            color: LWTheme.text
+            font.pixelSize: LWTheme.fontSize
         }
     }
 }

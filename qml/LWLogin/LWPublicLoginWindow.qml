@@ -16,9 +16,8 @@ Window {
     height: 660
     visible: false
     title: qsTr("Sign in") + " - Glowsmith"
-    color: theme.window
+    color: LWTheme.window
 
-    LWTheme { id: theme }
     LWLoginModel { id: loginModel }
 
     onVisibleChanged: {

@@ -15,9 +15,8 @@ Window {
     height: 640
     visible: false
     title: qsTr("Company sign-on") + " - Glowsmith"
-    color: theme.window
+    color: LWTheme.window
 
-    LWTheme { id: theme }
     LWLoginModel { id: loginModel }
 
     onVisibleChanged: if (visible) view.url = loginModel.ssoSiteUrl

@@ -6,8 +6,7 @@ import "qrc:/LWViewCommon/LWControls"
 // The effect tree with its add menu. Package zips dropped here are imported.
 Rectangle {
     id: navigator
-    color: theme.panel
-    LWTheme { id: theme }
+    color: LWTheme.panel
 
     readonly property var ctrl: mainWindowController
 
@@ -15,14 +14,14 @@ Rectangle {
         id: head
         width: parent.width
         height: 34
-        color: theme.sectionHeader
+        color: LWTheme.sectionHeader
         Text {
             anchors.left: parent.left
             anchors.leftMargin: 12
             anchors.verticalCenter: parent.verticalCenter
             text: qsTr("Effects")
-            color: theme.text
-            font.pixelSize: theme.fontSize
+            color: LWTheme.text
+            font.pixelSize: LWTheme.fontSize
             font.bold: true
         }
         LWButton {

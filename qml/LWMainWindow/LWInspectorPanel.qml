@@ -4,8 +4,7 @@ import "qrc:/LWViewCommon"
 // "Parameter information": the inspector of the selected tree item.
 Rectangle {
     id: panel
-    color: theme.panel
-    LWTheme { id: theme }
+    color: LWTheme.panel
 
     readonly property var inspector: mainWindowController ? mainWindowController.inspectorViewModel : null
 
@@ -13,14 +12,14 @@ Rectangle {
         id: head
         width: parent.width
         height: 34
-        color: theme.sectionHeader
+        color: LWTheme.sectionHeader
         Text {
             anchors.left: parent.left
             anchors.leftMargin: 12
             anchors.verticalCenter: parent.verticalCenter
             text: qsTr("Parameter information")
-            color: theme.text
-            font.pixelSize: theme.fontSize
+            color: LWTheme.text
+            font.pixelSize: LWTheme.fontSize
             font.bold: true
         }
     }
@@ -44,7 +43,7 @@ Rectangle {
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
         text: qsTr("Select a feature or a resource to edit its parameters")
-        color: theme.textDim
-        font.pixelSize: theme.smallSize
+        color: LWTheme.textDim
+        font.pixelSize: LWTheme.smallSize
     }
 }

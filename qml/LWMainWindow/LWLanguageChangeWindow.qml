@@ -13,8 +13,7 @@ Window {
     visible: false
     modality: Qt.ApplicationModal
     title: qsTr("Language") + " - Glowsmith"
-    color: theme.panel
-    LWTheme { id: theme }
+    color: LWTheme.panel
 
     Text {
         anchors.top: parent.top
@@ -24,8 +23,8 @@ Window {
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
         text: win.note
-        color: theme.text
-        font.pixelSize: theme.fontSize + 1
+        color: LWTheme.text
+        font.pixelSize: LWTheme.fontSize + 1
     }
     LWButton {
         anchors.bottom: parent.bottom

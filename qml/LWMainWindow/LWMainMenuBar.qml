@@ -10,26 +10,24 @@ MenuBar {
     property var window: null
     property var guard: null
 
-    LWTheme { id: theme }
-
     delegate: MenuBarItem {
         id: menuBarItem
         contentItem: Text {
             text: menuBarItem.text
-            color: theme.text
-            font.pixelSize: theme.fontSize
+            color: LWTheme.text
+            font.pixelSize: LWTheme.fontSize
         }
         background: Rectangle {
-            color: menuBarItem.highlighted ? theme.panelRaised : "transparent"
+            color: menuBarItem.highlighted ? LWTheme.panelRaised : "transparent"
         }
     }
     background: Rectangle {
-        color: theme.panel
+        color: LWTheme.panel
         Rectangle {
             anchors.bottom: parent.bottom
             width: parent.width
             height: 1
-            color: theme.line
+            color: LWTheme.line
         }
     }
 

@@ -16,14 +16,13 @@ ToolBar {
     signal zoomOut()
 
     height: 44
-    LWTheme { id: theme }
     background: Rectangle {
-        color: theme.panel
+        color: LWTheme.panel
         Rectangle {
             anchors.bottom: parent.bottom
             width: parent.width
             height: 1
-            color: theme.line
+            color: LWTheme.line
         }
     }
 
@@ -56,8 +55,8 @@ ToolBar {
             anchors.verticalCenter: parent.verticalCenter
             horizontalAlignment: Text.AlignHCenter
             text: bar.zoomPercent + "%"
-            color: theme.text
-            font.pixelSize: theme.fontSize
+            color: LWTheme.text
+            font.pixelSize: LWTheme.fontSize
         }
         LWButton {
             text: "+"

@@ -26,13 +26,11 @@ ApplicationWindow {
     minimumHeight: 660
     visible: false
     title: (effectPackManager && effectPackManager.projName ? effectPackManager.projName : qsTr("Untitled")) + " - Glowsmith"
-    color: theme.window
+    color: LWTheme.window
 
     readonly property var ctrl: mainWindowController
     readonly property var packs: effectPackManager
     property bool shownOnce: false
-
-    LWTheme { id: theme }
 
     // --- the guard ------------------------------------------------------
     LWSaveGuard {
@@ -141,7 +139,7 @@ ApplicationWindow {
         orientation: Qt.Horizontal
         handle: Rectangle {
             implicitWidth: 1
-            color: theme.line
+            color: LWTheme.line
         }
 
         SplitView {
@@ -150,7 +148,7 @@ ApplicationWindow {
             orientation: Qt.Vertical
             handle: Rectangle {
                 implicitHeight: 1
-                color: theme.line
+                color: LWTheme.line
             }
             LWEffectNavigator {
                 SplitView.fillHeight: true

@@ -20,8 +20,6 @@ Popup {
     signal accepted()
     signal rejected()
 
-    LWTheme { id: theme }
-
     function show(message, buttonText) {
         if (message !== undefined)
             text = message
@@ -31,8 +29,8 @@ Popup {
     }
 
     background: Rectangle {
-        color: theme.panel
-        border.color: theme.line
+        color: LWTheme.panel
+        border.color: LWTheme.line
         radius: 6
     }
 
@@ -42,16 +40,16 @@ Popup {
             visible: box.title.length > 0
             width: 360
             text: box.title
-            color: theme.text
-            font.pixelSize: theme.fontSize + 2
+            color: LWTheme.text
+            font.pixelSize: LWTheme.fontSize + 2
             font.bold: true
             wrapMode: Text.WordWrap
         }
         Text {
             width: 360
             text: box.text
-            color: box.title.length > 0 ? theme.textDim : theme.text
-            font.pixelSize: theme.fontSize + 1
+            color: box.title.length > 0 ? LWTheme.textDim : LWTheme.text
+            font.pixelSize: LWTheme.fontSize + 1
             wrapMode: Text.WordWrap
         }
         Row {

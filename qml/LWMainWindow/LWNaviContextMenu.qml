@@ -10,8 +10,6 @@ LWMenu {
     property var items: []
     property var target: null
 
-    LWTheme { id: theme }
-
     Instantiator {
         model: menu.items
         delegate: LWMenuItem {

@@ -20,8 +20,6 @@ Item {
     // the resource tree).
     signal filesDropped(var urls)
 
-    LWTheme { id: theme }
-
     LWNaviTreeFlatModel {
         id: flat
         sourceModel: tree.treeModel
@@ -60,12 +58,12 @@ Item {
             Rectangle {
                 anchors.fill: parent
                 color: model.selected ? Qt.rgba(1, 0.48, 0.27, 0.22)
-                                      : (hover.containsMouse ? theme.panelRaised : "transparent")
+                                      : (hover.containsMouse ? LWTheme.panelRaised : "transparent")
                 Rectangle {
                     visible: model.current
                     width: 2
                     height: parent.height
-                    color: theme.accent
+                    color: LWTheme.accent
                 }
             }
 
@@ -125,7 +123,7 @@ Item {
                     anchors.top: parent.top
                     width: parent.width
                     height: 2
-                    color: theme.accent
+                    color: LWTheme.accent
                 }
                 onDropped: {
                     if (tree.treeModel && drop.source && drop.source.sourceIndex !== undefined)
@@ -142,7 +140,7 @@ Item {
                     width: 12
                     anchors.verticalCenter: parent.verticalCenter
                     text: model.hasChildren ? (model.expanded ? "\u25BE" : "\u25B8") : ""
-                    color: theme.textDim
+                    color: LWTheme.textDim
                     font.pixelSize: 12
                     MouseArea {
                         anchors.fill: parent
@@ -170,8 +168,8 @@ Item {
                     visible: !(row.navItem && row.navItem.naviItemEditing)
                     anchors.verticalCenter: parent.verticalCenter
                     text: row.navItem ? row.navItem.title : ""
-                    color: theme.text
-                    font.pixelSize: theme.fontSize
+                    color: LWTheme.text
+                    font.pixelSize: LWTheme.fontSize
                     elide: Text.ElideRight
                     width: Math.max(40, row.width - x - 60 - model.depth * 16)
                 }
@@ -181,9 +179,9 @@ Item {
                     width: Math.max(60, row.width - 110 - model.depth * 16)
                     height: 24
                     text: row.navItem ? row.navItem.title : ""
-                    color: theme.text
-                    font.pixelSize: theme.fontSize
-                    background: Rectangle { color: theme.field; border.color: theme.accent; radius: 2 }
+                    color: LWTheme.text
+                    font.pixelSize: LWTheme.fontSize
+                    background: Rectangle { color: LWTheme.field; border.color: LWTheme.accent; radius: 2 }
                     onVisibleChanged: if (visible) { forceActiveFocus(); selectAll() }
                     onAccepted: finish(true)
                     onActiveFocusChanged: if (!activeFocus && visible) finish(true)
@@ -206,7 +204,7 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 visible: row.navItem ? row.navItem.canAddNaviItem : false
                 text: "+"
-                color: addArea.containsMouse ? theme.accent : theme.textDim
+                color: addArea.containsMouse ? LWTheme.accent : LWTheme.textDim
                 font.pixelSize: 18
                 MouseArea {
                     id: addArea
@@ -231,8 +229,8 @@ Item {
             anchors.centerIn: parent
             visible: list.count === 0
             text: qsTr("Nothing here yet")
-            color: theme.textDim
-            font.pixelSize: theme.smallSize
+            color: LWTheme.textDim
+            font.pixelSize: LWTheme.smallSize
         }
     }
 

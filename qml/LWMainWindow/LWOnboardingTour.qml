@@ -28,8 +28,6 @@ Item {
         finished()
     }
 
-    LWTheme { id: theme }
-
     Rectangle {
         anchors.fill: parent
         color: "#99000000"
@@ -40,23 +38,23 @@ Item {
         width: 420
         height: 220
         radius: 8
-        color: theme.panel
-        border.color: theme.accent
+        color: LWTheme.panel
+        border.color: LWTheme.accent
         Column {
             anchors.fill: parent
             anchors.margins: 22
             spacing: 12
             Text {
                 text: tour.pages[tour.page].title
-                color: theme.text
-                font.pixelSize: theme.titleSize
+                color: LWTheme.text
+                font.pixelSize: LWTheme.titleSize
                 font.bold: true
             }
             Text {
                 width: parent.width
                 text: tour.pages[tour.page].text
-                color: theme.textDim
-                font.pixelSize: theme.fontSize + 1
+                color: LWTheme.textDim
+                font.pixelSize: LWTheme.fontSize + 1
                 wrapMode: Text.WordWrap
             }
         }
@@ -93,8 +91,8 @@ Item {
             anchors.bottom: parent.bottom
             anchors.margins: 22
             text: (tour.page + 1) + " / " + tour.pages.length
-            color: theme.textDim
-            font.pixelSize: theme.smallSize
+            color: LWTheme.textDim
+            font.pixelSize: LWTheme.smallSize
         }
     }
 }

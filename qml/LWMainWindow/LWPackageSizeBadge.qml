@@ -15,10 +15,8 @@ Rectangle {
     implicitWidth: label.implicitWidth + 16
     implicitHeight: 24
     radius: 4
-    color: over ? Qt.rgba(theme.danger.r, theme.danger.g, theme.danger.b, 0.18) : "transparent"
-    border.color: over ? theme.danger : theme.line
-
-    LWTheme { id: theme }
+    color: over ? Qt.rgba(LWTheme.danger.r, LWTheme.danger.g, LWTheme.danger.b, 0.18) : "transparent"
+    border.color: over ? LWTheme.danger : LWTheme.line
 
     Text {
         id: label
@@ -26,9 +24,9 @@ Rectangle {
         text: badge.known ? (badge.over ? qsTr("Package %1 · over 5 MB").arg(badge.estimator.sizeText)
                                         : qsTr("Package %1").arg(badge.estimator.sizeText))
                           : ""
-        color: badge.over ? theme.danger : theme.textDim
+        color: badge.over ? LWTheme.danger : LWTheme.textDim
         opacity: badge.estimator && badge.estimator.measuring ? 0.6 : 1.0
-        font.pixelSize: theme.smallSize
+        font.pixelSize: LWTheme.smallSize
     }
 
     MouseArea {

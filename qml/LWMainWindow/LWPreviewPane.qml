@@ -5,22 +5,21 @@ import "qrc:/LWViewCommon"
 Rectangle {
     id: pane
     property bool collapsed: true
-    color: theme.panel
-    LWTheme { id: theme }
+    color: LWTheme.panel
 
     Rectangle {
         id: head
         width: parent.width
         height: 34
-        color: theme.sectionHeader
+        color: LWTheme.sectionHeader
         Text {
             anchors.left: parent.left
             anchors.leftMargin: 10
             anchors.verticalCenter: parent.verticalCenter
             visible: !pane.collapsed
             text: qsTr("Preview window")
-            color: theme.text
-            font.pixelSize: theme.fontSize
+            color: LWTheme.text
+            font.pixelSize: LWTheme.fontSize
             font.bold: true
         }
         Text {
@@ -28,7 +27,7 @@ Rectangle {
             anchors.rightMargin: 8
             anchors.verticalCenter: parent.verticalCenter
             text: pane.collapsed ? "\u00AB" : "\u00BB"
-            color: theme.textDim
+            color: LWTheme.textDim
             font.pixelSize: 16
             MouseArea {
                 anchors.fill: parent
@@ -47,8 +46,8 @@ Rectangle {
             width: pane.width - 40
             height: width * 16 / 9
             radius: 8
-            color: theme.field
-            border.color: theme.line
+            color: LWTheme.field
+            border.color: LWTheme.line
             Image {
                 anchors.fill: parent
                 anchors.margins: 6
@@ -60,8 +59,8 @@ Rectangle {
             width: pane.width - 40
             wrapMode: Text.WordWrap
             text: qsTr("Use \"Sync to Phone\" to try the effect on a real camera.")
-            color: theme.textDim
-            font.pixelSize: theme.smallSize
+            color: LWTheme.textDim
+            font.pixelSize: LWTheme.smallSize
         }
     }
 }

@@ -8,8 +8,7 @@ import "qrc:/LWViewCommon/LWControls"
 // and drops.
 Rectangle {
     id: navigator
-    color: theme.panel
-    LWTheme { id: theme }
+    color: LWTheme.panel
 
     readonly property var ctrl: mainWindowController
 
@@ -17,7 +16,7 @@ Rectangle {
         id: head
         width: parent.width
         height: 34
-        color: theme.sectionHeader
+        color: LWTheme.sectionHeader
         Text {
             // Gives way to the buttons, whose labels are longer in some languages.
             anchors.left: parent.left
@@ -27,8 +26,8 @@ Rectangle {
             anchors.verticalCenter: parent.verticalCenter
             elide: Text.ElideRight
             text: qsTr("Resources")
-            color: theme.text
-            font.pixelSize: theme.fontSize
+            color: LWTheme.text
+            font.pixelSize: LWTheme.fontSize
             font.bold: true
         }
         Row {

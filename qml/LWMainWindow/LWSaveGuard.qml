@@ -24,8 +24,6 @@ Popup {
     signal perform(int operation, var param)
     signal saveAsNeeded()
 
-    LWTheme { id: theme }
-
     function request(operation, param) {
         if (effectPackManager.hasProjInWorkSpace() && effectPackManager.getFeatureCount() > 0
                 && !effectPackManager.isSaved) {
@@ -56,8 +54,8 @@ Popup {
     }
 
     background: Rectangle {
-        color: theme.panel
-        border.color: theme.line
+        color: LWTheme.panel
+        border.color: LWTheme.line
         radius: 6
     }
 
@@ -66,8 +64,8 @@ Popup {
         Text {
             width: 340
             text: qsTr("Whether to save the current project")
-            color: theme.text
-            font.pixelSize: theme.fontSize + 2
+            color: LWTheme.text
+            font.pixelSize: LWTheme.fontSize + 2
             wrapMode: Text.WordWrap
         }
         Row {

@@ -5,9 +5,8 @@ import "qrc:/LWViewCommon"
 // face stands in so the editor never shows an empty hole.
 Rectangle {
     id: area
-    color: theme.window
+    color: LWTheme.window
     clip: true
-    LWTheme { id: theme }
 
     // A loaded scene zooms itself and reports its zoom; without one the
     // placeholder face zooms here.
@@ -73,7 +72,7 @@ Rectangle {
         text: effectPackManager && (effectPackManager.projName, effectPackManager.hasProjInWorkSpace())
               ? qsTr("Add an effect with the + button, then select it to place it on the face")
               : qsTr("Create or open a project to start")
-        color: theme.textDim
-        font.pixelSize: theme.smallSize
+        color: LWTheme.textDim
+        font.pixelSize: LWTheme.smallSize
     }
 }

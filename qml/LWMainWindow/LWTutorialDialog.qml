@@ -14,8 +14,7 @@ Window {
     visible: false
     modality: Qt.ApplicationModal
     title: (adapter ? adapter.title : "") + " - Glowsmith"
-    color: theme.panel
-    LWTheme { id: theme }
+    color: LWTheme.panel
 
     property bool answered: false
 
@@ -47,16 +46,16 @@ Window {
         Text {
             width: parent.width
             text: dialog.adapter ? dialog.adapter.title : ""
-            color: theme.text
-            font.pixelSize: theme.fontSize + 3
+            color: LWTheme.text
+            font.pixelSize: LWTheme.fontSize + 3
             font.bold: true
             wrapMode: Text.WordWrap
         }
         Text {
             width: parent.width
             text: dialog.adapter ? dialog.adapter.content : ""
-            color: theme.textDim
-            font.pixelSize: theme.fontSize
+            color: LWTheme.textDim
+            font.pixelSize: LWTheme.fontSize
             wrapMode: Text.WordWrap
         }
         Row {
@@ -67,8 +66,8 @@ Window {
             }
             Text {
                 text: qsTr("Do not remind again")
-                color: theme.text
-                font.pixelSize: theme.smallSize
+                color: LWTheme.text
+                font.pixelSize: LWTheme.smallSize
             }
         }
         Row {

@@ -6,7 +6,6 @@ Item {
     id: spinner
     width: 26
     height: 26
-    LWTheme { id: theme }
 
     Canvas {
         id: arc
@@ -15,7 +14,7 @@ Item {
             var ctx = getContext("2d")
             ctx.reset()
             ctx.lineWidth = 3
-            ctx.strokeStyle = theme.accent
+            ctx.strokeStyle = LWTheme.accent
             ctx.beginPath()
             ctx.arc(width / 2, height / 2, width / 2 - 3, 0, Math.PI * 1.4)
             ctx.stroke()

@@ -16,7 +16,7 @@ Window {
     minimumHeight: 400
     visible: false
     title: qsTr("Assest library") + " - Glowsmith"
-    color: theme.window
+    color: LWTheme.window
 
     property var model: mainWindowController ? mainWindowController.materialsModel : null
     // Per entry: "loading", "added" or "failed" once a download was asked for.
@@ -27,8 +27,6 @@ Window {
         copy[index] = state
         states = copy
     }
-
-    LWTheme { id: theme }
 
     onVisibleChanged: {
         if (!visible || !model)
@@ -56,8 +54,8 @@ Window {
     Text {
         anchors.centerIn: grid
         visible: !win.model || win.model.materialNumbers === 0
-        color: theme.textDim
-        font.pixelSize: theme.fontSize
+        color: LWTheme.textDim
+        font.pixelSize: LWTheme.fontSize
         text: qsTr("No materials to show yet.")
     }
 
@@ -89,8 +87,8 @@ Window {
                 anchors.fill: parent
                 anchors.margins: 8
                 radius: 10
-                color: area.containsMouse && cell.ready ? theme.panelRaised : theme.panel
-                border.color: cell.state_ === "added" ? theme.accent : theme.line
+                color: area.containsMouse && cell.ready ? LWTheme.panelRaised : LWTheme.panel
+                border.color: cell.state_ === "added" ? LWTheme.accent : LWTheme.line
 
                 Rectangle {
                     id: well
@@ -100,7 +98,7 @@ Window {
                     width: 112
                     height: 112
                     radius: 8
-                    color: theme.field
+                    color: LWTheme.field
 
                     Loader {
                         anchors.fill: parent
@@ -117,8 +115,8 @@ Window {
                     anchors.top: well.bottom
                     anchors.topMargin: 8
                     anchors.horizontalCenter: parent.horizontalCenter
-                    color: cell.state_ === "failed" ? theme.danger : theme.textDim
-                    font.pixelSize: theme.smallSize
+                    color: cell.state_ === "failed" ? LWTheme.danger : LWTheme.textDim
+                    font.pixelSize: LWTheme.smallSize
                     text: cell.state_ === "added" ? qsTr("Added · %1").arg(cell.size)
                         : cell.state_ === "failed" ? qsTr("Not added · %1").arg(cell.size)
                         : cell.size

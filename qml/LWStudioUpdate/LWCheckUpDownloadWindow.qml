@@ -14,7 +14,7 @@ Window {
     minimumHeight: 250
     visible: false
     title: qsTr("Downloading update") + " - Glowsmith"
-    color: theme.window
+    color: LWTheme.window
 
     property var model: mainWindowController ? mainWindowController.lwCheckUpdateModel : null
     readonly property string message: model ? model.downloadMessage : ""
@@ -24,8 +24,6 @@ Window {
         // The model counts in units of 10000 bytes.
         return (units / 100).toFixed(1)
     }
-
-    LWTheme { id: theme }
 
     LWCheckUpdateFinishWindow {}
 
@@ -50,28 +48,28 @@ Window {
             width: parent.width
             height: 10
             radius: 5
-            color: theme.field
-            border.color: theme.line
+            color: LWTheme.field
+            border.color: LWTheme.line
             Rectangle {
                 width: parent.width * Math.min(1, win.percent / 100)
                 height: parent.height
                 radius: 5
-                color: theme.accent
+                color: LWTheme.accent
             }
         }
         Row {
             width: parent.width
             Text {
                 width: parent.width / 2
-                color: theme.text
-                font.pixelSize: theme.fontSize
+                color: LWTheme.text
+                font.pixelSize: LWTheme.fontSize
                 text: Math.round(win.percent) + " %"
             }
             Text {
                 width: parent.width / 2
                 horizontalAlignment: Text.AlignRight
-                color: theme.textDim
-                font.pixelSize: theme.smallSize
+                color: LWTheme.textDim
+                font.pixelSize: LWTheme.smallSize
                 visible: win.model !== null && win.model.i_totalData > 0
                 text: win.model ? qsTr("%1 MB of %2 MB").arg(win.megabytes(win.model.i_nowData))
                                                        .arg(win.megabytes(win.model.i_totalData)) : ""
@@ -82,8 +80,8 @@ Window {
             width: parent.width
             wrapMode: Text.Wrap
             visible: text.length > 0
-            color: theme.danger
-            font.pixelSize: theme.smallSize
+            color: LWTheme.danger
+            font.pixelSize: LWTheme.smallSize
             text: win.message
         }
     }

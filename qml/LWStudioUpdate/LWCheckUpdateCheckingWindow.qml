@@ -13,12 +13,10 @@ Window {
     minimumHeight: 220
     visible: false
     title: qsTr("Check Updates") + " - Glowsmith"
-    color: theme.window
+    color: LWTheme.window
 
     property var model: mainWindowController ? mainWindowController.lwCheckUpdateModel : null
     readonly property bool checking: model ? model.i_showChecking : false
-
-    LWTheme { id: theme }
 
     onClosing: if (model) model.setCancel()
 
@@ -45,8 +43,8 @@ Window {
             objectName: "checkingText"
             width: parent.width
             wrapMode: Text.Wrap
-            color: win.checking ? theme.text : theme.danger
-            font.pixelSize: theme.fontSize
+            color: win.checking ? LWTheme.text : LWTheme.danger
+            font.pixelSize: LWTheme.fontSize
             text: win.checking ? qsTr("Looking for a newer version...")
                                : qsTr("The update service did not answer. Please try again later.")
         }

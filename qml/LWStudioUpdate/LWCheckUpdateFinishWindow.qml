@@ -13,11 +13,9 @@ Window {
     minimumHeight: 250
     visible: false
     title: qsTr("Update") + " - Glowsmith"
-    color: theme.window
+    color: LWTheme.window
 
     property var model: mainWindowController ? mainWindowController.lwCheckUpdateModel : null
-
-    LWTheme { id: theme }
 
     LWOnlineHeader {
         id: header
@@ -36,16 +34,16 @@ Window {
         Text {
             width: parent.width
             wrapMode: Text.Wrap
-            color: theme.text
-            font.pixelSize: theme.fontSize
+            color: LWTheme.text
+            font.pixelSize: LWTheme.fontSize
             text: qsTr("Glowsmith closes so that the installer can update it. Save your project first.")
         }
         Text {
             width: parent.width
             wrapMode: Text.Wrap
             visible: text.length > 0
-            color: theme.danger
-            font.pixelSize: theme.smallSize
+            color: LWTheme.danger
+            font.pixelSize: LWTheme.smallSize
             text: win.model ? win.model.downloadMessage : ""
         }
     }

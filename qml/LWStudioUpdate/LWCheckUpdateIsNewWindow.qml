@@ -13,11 +13,9 @@ Window {
     minimumHeight: 230
     visible: false
     title: qsTr("Check Updates") + " - Glowsmith"
-    color: theme.window
+    color: LWTheme.window
 
     property var model: mainWindowController ? mainWindowController.lwCheckUpdateModel : null
-
-    LWTheme { id: theme }
 
     LWOnlineHeader {
         id: header
@@ -35,8 +33,8 @@ Window {
         Text {
             width: parent.width
             wrapMode: Text.Wrap
-            color: theme.text
-            font.pixelSize: theme.fontSize
+            color: LWTheme.text
+            font.pixelSize: LWTheme.fontSize
             text: qsTr("Glowsmith %1 is the newest version.").arg(win.model ? win.model.curVersion : "")
         }
         LWUpdateAutoCheck { model: win.model }

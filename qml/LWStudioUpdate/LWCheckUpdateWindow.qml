@@ -15,11 +15,9 @@ Window {
     minimumHeight: 380
     visible: false
     title: qsTr("Update") + " - Glowsmith"
-    color: theme.window
+    color: LWTheme.window
 
     property var model: mainWindowController ? mainWindowController.lwCheckUpdateModel : null
-
-    LWTheme { id: theme }
 
     LWCheckUpdateCheckingWindow {}
     LWCheckUpdateIsNewWindow {}
@@ -45,31 +43,31 @@ Window {
             spacing: 10
             Text {
                 text: qsTr("New features")
-                color: theme.accent
-                font.pixelSize: theme.fontSize
+                color: LWTheme.accent
+                font.pixelSize: LWTheme.fontSize
                 font.bold: true
             }
             Text {
                 objectName: "featuresText"
                 width: parent.width
                 wrapMode: Text.Wrap
-                color: theme.text
-                font.pixelSize: theme.fontSize
+                color: LWTheme.text
+                font.pixelSize: LWTheme.fontSize
                 text: win.model && win.model.strNewFeature.length > 0 ? win.model.strNewFeature : "-"
             }
             Item { width: 1; height: 6 }
             Text {
                 text: qsTr("Fixed problems")
-                color: theme.accent
-                font.pixelSize: theme.fontSize
+                color: LWTheme.accent
+                font.pixelSize: LWTheme.fontSize
                 font.bold: true
             }
             Text {
                 objectName: "bugFixText"
                 width: parent.width
                 wrapMode: Text.Wrap
-                color: theme.text
-                font.pixelSize: theme.fontSize
+                color: LWTheme.text
+                font.pixelSize: LWTheme.fontSize
                 text: win.model && win.model.strBugFixed.length > 0 ? win.model.strBugFixed : "-"
             }
         }
@@ -81,7 +79,7 @@ Window {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         height: 76
-        Rectangle { width: parent.width; height: 1; color: theme.line }
+        Rectangle { width: parent.width; height: 1; color: LWTheme.line }
 
         LWUpdateAutoCheck {
             anchors.left: parent.left

@@ -7,7 +7,6 @@ Row {
     id: row
     property var model: null
     spacing: 8
-    LWTheme { id: theme }
 
     LWCheck {
         anchors.verticalCenter: parent.verticalCenter
@@ -17,7 +16,7 @@ Row {
     Text {
         anchors.verticalCenter: parent.verticalCenter
         text: qsTr("Check for updates automatically")
-        color: theme.textDim
-        font.pixelSize: theme.smallSize
+        color: LWTheme.textDim
+        font.pixelSize: LWTheme.smallSize
     }
 }

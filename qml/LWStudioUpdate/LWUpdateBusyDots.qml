@@ -6,7 +6,6 @@ Row {
     id: dots
     property bool running: true
     spacing: 8
-    LWTheme { id: theme }
 
     Repeater {
         model: 3
@@ -15,7 +14,7 @@ Row {
             width: 10
             height: 10
             radius: 5
-            color: theme.accent
+            color: LWTheme.accent
             opacity: 0.3
             SequentialAnimation on opacity {
                 running: dots.running && dots.visible

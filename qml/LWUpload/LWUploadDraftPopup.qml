@@ -11,10 +11,9 @@ Rectangle {
     width: 240
     height: expanded ? 292 : 40
     radius: 8
-    color: theme.panel
-    border.color: theme.line
+    color: LWTheme.panel
+    border.color: LWTheme.line
     clip: true
-    LWTheme { id: theme }
 
     Behavior on height { NumberAnimation { duration: 160; easing.type: Easing.OutCubic } }
 
@@ -25,8 +24,8 @@ Rectangle {
         height: 40
         verticalAlignment: Text.AlignVCenter
         text: popup.expanded ? qsTr("Click to close the QR code") : qsTr("Click to expand QR code")
-        color: theme.accent
-        font.pixelSize: theme.fontSize
+        color: LWTheme.accent
+        font.pixelSize: LWTheme.fontSize
         MouseArea {
             anchors.fill: parent
             cursorShape: Qt.PointingHandCursor

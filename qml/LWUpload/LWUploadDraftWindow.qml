@@ -15,13 +15,11 @@ Window {
     minimumHeight: 520
     visible: false
     title: qsTr("Preview on phone") + " - Glowsmith"
-    color: theme.window
+    color: LWTheme.window
 
     property var model: mainWindowController ? mainWindowController.lwDraftUploadEffectModel : null
     property string info: ""
     property bool failed: false
-
-    LWTheme { id: theme }
 
     Connections {
         target: draftWin.model
@@ -77,8 +75,8 @@ Window {
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.Wrap
         text: draftWin.info
-        color: draftWin.failed ? "#e5534b" : theme.textDim
-        font.pixelSize: theme.fontSize
+        color: draftWin.failed ? "#e5534b" : LWTheme.textDim
+        font.pixelSize: LWTheme.fontSize
     }
 
     LWOnlineButton {

@@ -15,12 +15,10 @@ Window {
     minimumHeight: 420
     visible: false
     title: qsTr("Replace an earlier effect") + " - Glowsmith"
-    color: theme.window
+    color: LWTheme.window
 
     property var model: mainWindowController ? mainWindowController.lwUploadEffctChoiceModel : null
     property int chosen: -1
-
-    LWTheme { id: theme }
 
     onVisibleChanged: {
         if (visible && model) {
@@ -52,9 +50,9 @@ Window {
             width: list.width
             height: 72
             radius: 8
-            color: choiceWin.chosen === index ? "#3a2a22" : (rowArea.containsMouse ? theme.panelRaised : theme.panel)
+            color: choiceWin.chosen === index ? "#3a2a22" : (rowArea.containsMouse ? LWTheme.panelRaised : LWTheme.panel)
             border.width: choiceWin.chosen === index ? 1 : 0
-            border.color: theme.accent
+            border.color: LWTheme.accent
             Rectangle {
                 id: iconFrame
                 width: 52
@@ -63,7 +61,7 @@ Window {
                 anchors.left: parent.left
                 anchors.leftMargin: 10
                 anchors.verticalCenter: parent.verticalCenter
-                color: theme.window
+                color: LWTheme.window
                 Image {
                     anchors.fill: parent
                     anchors.margins: 2
@@ -82,13 +80,13 @@ Window {
                     width: parent.width
                     elide: Text.ElideRight
                     text: choiceWin.model ? choiceWin.model.effectName[index] : ""
-                    color: theme.text
+                    color: LWTheme.text
                     font.pixelSize: 14
                     font.bold: true
                 }
                 Text {
                     text: choiceWin.model ? choiceWin.model.effectTime[index] : ""
-                    color: theme.textDim
+                    color: LWTheme.textDim
                     font.pixelSize: 12
                 }
             }
@@ -100,12 +98,12 @@ Window {
                 width: stateText.implicitWidth + 18
                 height: 24
                 radius: 12
-                color: theme.window
+                color: LWTheme.window
                 Text {
                     id: stateText
                     anchors.centerIn: parent
                     text: choiceWin.model ? choiceWin.model.effectCode[index] : ""
-                    color: theme.accent
+                    color: LWTheme.accent
                     font.pixelSize: 12
                 }
             }
@@ -126,8 +124,8 @@ Window {
         visible: list.count === 0
         text: choiceWin.model && choiceWin.model.listProblem.length > 0
               ? choiceWin.model.listProblem : qsTr("No earlier effects yet.")
-        color: theme.textDim
-        font.pixelSize: theme.fontSize
+        color: LWTheme.textDim
+        font.pixelSize: LWTheme.fontSize
     }
 
     Rectangle {
@@ -135,8 +133,8 @@ Window {
         anchors.bottom: parent.bottom
         width: parent.width
         height: 68
-        color: theme.panel
-        Rectangle { width: parent.width; height: 1; color: theme.line }
+        color: LWTheme.panel
+        Rectangle { width: parent.width; height: 1; color: LWTheme.line }
         Row {
             anchors.right: parent.right
             anchors.rightMargin: 24

@@ -16,7 +16,7 @@ Window {
     minimumHeight: 560
     visible: false
     title: qsTr("Submit effect") + " - Glowsmith"
-    color: theme.window
+    color: LWTheme.window
 
     property var model: mainWindowController ? mainWindowController.lwUploadEffectModel : null
     property string notice: ""
@@ -25,8 +25,6 @@ Window {
 
     readonly property var hints: [qsTr("No hint"), qsTr("Open your mouth"), qsTr("Blink your eyes"),
         qsTr("Raise your eyebrows"), qsTr("Nod your head"), qsTr("Show your palm")]
-
-    LWTheme { id: theme }
 
     onVisibleChanged: {
         if (visible && model) {
@@ -74,8 +72,8 @@ Window {
                 width: 170
                 height: 170
                 radius: 10
-                color: theme.panel
-                border.color: theme.line
+                color: LWTheme.panel
+                border.color: LWTheme.line
                 Image {
                     anchors.fill: parent
                     anchors.margins: 4
@@ -95,7 +93,7 @@ Window {
                 width: 170
                 wrapMode: Text.Wrap
                 text: qsTr("PNG, 162 × 162 pixels, at most 40 kB")
-                color: theme.textDim
+                color: LWTheme.textDim
                 font.pixelSize: 12
             }
         }
@@ -115,19 +113,19 @@ Window {
             Column {
                 width: parent.width
                 spacing: 6
-                Text { text: qsTr("Introduction"); color: theme.textDim; font.pixelSize: 12 }
+                Text { text: qsTr("Introduction"); color: LWTheme.textDim; font.pixelSize: 12 }
                 Rectangle {
                     width: parent.width
                     height: 96
                     radius: 6
                     color: "#1a1b20"
-                    border.color: descArea.activeFocus ? theme.accent : theme.line
+                    border.color: descArea.activeFocus ? LWTheme.accent : LWTheme.line
                     TextArea {
                         id: descArea
                         anchors.fill: parent
                         wrapMode: TextEdit.Wrap
-                        color: theme.text
-                        font.pixelSize: theme.fontSize
+                        color: LWTheme.text
+                        font.pixelSize: LWTheme.fontSize
                         placeholderText: qsTr("Tell people what the effect does")
                         placeholderTextColor: "#6d7080"
                         selectByMouse: true
@@ -140,7 +138,7 @@ Window {
             Column {
                 width: parent.width
                 spacing: 6
-                Text { text: qsTr("Hint shown to the person in front of the camera"); color: theme.textDim; font.pixelSize: 12 }
+                Text { text: qsTr("Hint shown to the person in front of the camera"); color: LWTheme.textDim; font.pixelSize: 12 }
                 ComboBox {
                     id: hintBox
                     width: parent.width
@@ -155,15 +153,15 @@ Window {
                     contentItem: Text {
                         leftPadding: 12
                         text: hintBox.displayText
-                        color: theme.text
-                        font.pixelSize: theme.fontSize
+                        color: LWTheme.text
+                        font.pixelSize: LWTheme.fontSize
                         verticalAlignment: Text.AlignVCenter
                     }
                     background: Rectangle {
                         implicitHeight: 36
                         radius: 6
                         color: "#1a1b20"
-                        border.color: theme.line
+                        border.color: LWTheme.line
                     }
                 }
             }
@@ -187,8 +185,8 @@ Window {
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
             text: uploadWin.notice
-            color: theme.text
-            font.pixelSize: theme.fontSize
+            color: LWTheme.text
+            font.pixelSize: LWTheme.fontSize
         }
     }
 
@@ -197,8 +195,8 @@ Window {
         anchors.bottom: parent.bottom
         width: parent.width
         height: 68
-        color: theme.panel
-        Rectangle { width: parent.width; height: 1; color: theme.line }
+        color: LWTheme.panel
+        Rectangle { width: parent.width; height: 1; color: LWTheme.line }
         Row {
             anchors.right: parent.right
             anchors.rightMargin: 24

@@ -13,11 +13,9 @@ Item {
     function zoomIn() { viewport.zoomIn() }
     function zoomOut() { viewport.zoomOut() }
 
-    LWTheme { id: theme }
-
     Rectangle {
         anchors.fill: parent
-        color: theme.window
+        color: LWTheme.window
     }
 
     LWSceneViewport {

@@ -15,9 +15,7 @@ Window {
     flags: Qt.Dialog
     modality: Qt.ApplicationModal
     title: qsTr("png check")
-    color: theme.panel
-
-    LWTheme { id: theme }
+    color: LWTheme.panel
 
     Column {
         anchors.centerIn: parent
@@ -26,8 +24,8 @@ Window {
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("Please use 8 bit PNG")
-            color: theme.text
-            font.pixelSize: theme.fontSize
+            color: LWTheme.text
+            font.pixelSize: LWTheme.fontSize
         }
         Button {
             anchors.horizontalCenter: parent.horizontalCenter

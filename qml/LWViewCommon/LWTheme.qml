@@ -1,3 +1,4 @@
+pragma Singleton
 import QtQuick 2.15
 
 // Palette and metrics shared by every window.

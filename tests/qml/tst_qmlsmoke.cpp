@@ -3,6 +3,7 @@
 #include "app/LWAppHost.h"
 
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QtWebEngine>
@@ -39,6 +40,22 @@ bool usesWebEngine(const QString &resourcePath)
 {
     QFile file(resourcePath);
     return file.open(QIODevice::ReadOnly) && file.readAll().contains("QtWebEngine");
+}
+
+bool isSingleton(const QString &resourcePath)
+{
+    QFile file(resourcePath);
+    return file.open(QIODevice::ReadOnly) && file.readAll().contains("pragma Singleton");
+}
+
+// A singleton cannot be created from its own file: a document that imports
+// its folder and holds the instance loads it the way every user does.
+QByteArray singletonUser(const QString &resourcePath)
+{
+    const QFileInfo file(resourcePath);
+    return QStringLiteral("import QtQuick 2.15\nimport \"qrc%1\"\nQtObject { property QtObject instance: %2 }\n")
+        .arg(file.path(), file.baseName())
+        .toUtf8();
 }
 
 } // namespace
@@ -103,7 +120,11 @@ private slots:
         g_messages.clear();
         QQmlEngine engine;
         LWAppHost::publishServices(engine);
-        QQmlComponent component(&engine, QUrl("qrc" + path));
+        QQmlComponent component(&engine);
+        if (isSingleton(path))
+            component.setData(singletonUser(path), QUrl(QStringLiteral("qrc:/singletonUser.qml")));
+        else
+            component.loadUrl(QUrl("qrc" + path));
         // Creating from a component that failed to compile crashes in Qt.
         QVERIFY2(component.isReady(), qPrintable(component.errorString()));
         QVariantMap properties;
@@ -111,6 +132,8 @@ private slots:
             properties.insert(QStringLiteral("viewModel"), QVariant::fromValue(m_viewModels.value(path)));
         QScopedPointer<QObject> object(component.createWithInitialProperties(properties));
         QVERIFY2(object, qPrintable(component.errorString()));
+        if (isSingleton(path))
+            QVERIFY(object->property("instance").value<QObject *>());
         QCoreApplication::processEvents();
         QVERIFY2(g_messages.isEmpty(), qPrintable(g_messages.join('\n')));
     }

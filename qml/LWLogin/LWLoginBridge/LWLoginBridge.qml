@@ -17,9 +17,7 @@ Window {
     minimumHeight: 520
     visible: false
     title: qsTr("Upload effect") + " - Glowsmith"
-    color: theme.window
-
-    LWTheme { id: theme }
+    color: LWTheme.window
 
     WebChannel {
         id: channel

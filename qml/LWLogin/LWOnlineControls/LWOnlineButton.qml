@@ -13,18 +13,16 @@ Rectangle {
     implicitHeight: 36
     radius: 6
     opacity: enabled ? 1.0 : 0.45
-    color: primary ? (area.pressed ? "#e5662f" : (area.containsMouse ? "#ff8c5c" : theme.accent))
-                   : (area.containsMouse ? theme.panelRaised : "transparent")
+    color: primary ? (area.pressed ? "#e5662f" : (area.containsMouse ? "#ff8c5c" : LWTheme.accent))
+                   : (area.containsMouse ? LWTheme.panelRaised : "transparent")
     border.width: primary ? 0 : 1
-    border.color: theme.line
-
-    LWTheme { id: theme }
+    border.color: LWTheme.line
 
     Text {
         id: label
         anchors.centerIn: parent
-        color: button.primary ? "#1e1f24" : theme.text
-        font.pixelSize: theme.fontSize
+        color: button.primary ? "#1e1f24" : LWTheme.text
+        font.pixelSize: LWTheme.fontSize
         font.bold: button.primary
     }
     MouseArea {

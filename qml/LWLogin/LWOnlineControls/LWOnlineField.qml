@@ -15,22 +15,21 @@ Column {
     signal edited()
 
     spacing: 6
-    LWTheme { id: theme }
 
     Text {
         id: caption
-        color: theme.textDim
+        color: LWTheme.textDim
         font.pixelSize: 12
         visible: text.length > 0
     }
     TextField {
         id: input
         width: field.width
-        color: theme.text
+        color: LWTheme.text
         placeholderTextColor: "#6d7080"
-        selectionColor: theme.accent
+        selectionColor: LWTheme.accent
         selectedTextColor: "#1e1f24"
-        font.pixelSize: theme.fontSize
+        font.pixelSize: LWTheme.fontSize
         leftPadding: 12
         rightPadding: 12
         selectByMouse: true
@@ -41,7 +40,7 @@ Column {
             radius: 6
             color: "#1a1b20"
             border.width: 1
-            border.color: input.activeFocus ? theme.accent : theme.line
+            border.color: input.activeFocus ? LWTheme.accent : LWTheme.line
         }
     }
 }

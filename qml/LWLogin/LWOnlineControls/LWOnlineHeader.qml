@@ -7,8 +7,7 @@ Rectangle {
     property alias title: caption.text
     property alias subtitle: detail.text
     height: 64
-    color: theme.panel
-    LWTheme { id: theme }
+    color: LWTheme.panel
 
     Rectangle {
         id: mark
@@ -20,7 +19,7 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         gradient: Gradient {
             GradientStop { position: 0.0; color: "#ffb08a" }
-            GradientStop { position: 1.0; color: theme.accent }
+            GradientStop { position: 1.0; color: LWTheme.accent }
         }
     }
     Column {
@@ -30,13 +29,13 @@ Rectangle {
         spacing: 2
         Text {
             id: caption
-            color: theme.text
+            color: LWTheme.text
             font.pixelSize: 16
             font.bold: true
         }
         Text {
             id: detail
-            color: theme.textDim
+            color: LWTheme.textDim
             font.pixelSize: 12
             visible: text.length > 0
         }
@@ -45,6 +44,6 @@ Rectangle {
         anchors.bottom: parent.bottom
         width: parent.width
         height: 1
-        color: theme.line
+        color: LWTheme.line
     }
 }

@@ -7,8 +7,7 @@ Rectangle {
     property alias text: caption.text
     // False once waiting is over without a result: the caption stays, the spinner goes.
     property bool busy: true
-    color: theme.window
-    LWTheme { id: theme }
+    color: LWTheme.window
 
     // Swallow clicks meant for the half-loaded page below.
     MouseArea { anchors.fill: parent; hoverEnabled: true }
@@ -27,7 +26,7 @@ Rectangle {
                     width: 6
                     height: 6
                     radius: 3
-                    color: theme.accent
+                    color: LWTheme.accent
                     opacity: 0.25 + 0.75 * ((index + spinner.step) % 8) / 7
                     x: 17 + 16 * Math.cos(index * Math.PI / 4)
                     y: 17 + 16 * Math.sin(index * Math.PI / 4)
@@ -38,7 +37,7 @@ Rectangle {
             id: caption
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("Loading...")
-            color: theme.textDim
+            color: LWTheme.textDim
             font.pixelSize: 13
         }
     }

@@ -14,18 +14,16 @@ Rectangle {
     implicitWidth: Math.max(24, label.implicitWidth + 16)
     implicitHeight: 22
     radius: 3
-    color: area.pressed || button.checked ? theme.accentDim
-           : (button.highlighted ? theme.accent : (area.containsMouse ? theme.fieldHover : theme.panelRaised))
-    border.color: button.checked ? theme.accent : theme.fieldBorder
+    color: area.pressed || button.checked ? LWTheme.accentDim
+           : (button.highlighted ? LWTheme.accent : (area.containsMouse ? LWTheme.fieldHover : LWTheme.panelRaised))
+    border.color: button.checked ? LWTheme.accent : LWTheme.fieldBorder
     opacity: button.enabled ? 1 : 0.45
-
-    LWTheme { id: theme }
 
     Text {
         id: label
         anchors.centerIn: parent
         text: button.text
-        color: theme.text
+        color: LWTheme.text
         font.pixelSize: button.fontSize
     }
     MouseArea {

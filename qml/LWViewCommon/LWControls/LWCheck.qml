@@ -11,11 +11,9 @@ Rectangle {
     implicitWidth: 16
     implicitHeight: 16
     radius: 3
-    color: box.checked ? theme.accent : theme.field
-    border.color: box.checked ? theme.accent : (area.containsMouse ? theme.fieldHover : theme.fieldBorder)
+    color: box.checked ? LWTheme.accent : LWTheme.field
+    border.color: box.checked ? LWTheme.accent : (area.containsMouse ? LWTheme.fieldHover : LWTheme.fieldBorder)
     opacity: box.enabled ? 1 : 0.5
-
-    LWTheme { id: theme }
 
     Canvas {
         anchors.fill: parent

@@ -42,11 +42,9 @@ Popup {
     modal: false
     closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
 
-    LWTheme { id: theme }
-
     background: Rectangle {
-        color: theme.panelRaised
-        border.color: theme.line
+        color: LWTheme.panelRaised
+        border.color: LWTheme.line
         radius: 4
     }
     contentItem: Column {
@@ -131,7 +129,7 @@ Popup {
                 GradientStop { position: 0; color: Qt.hsva(picker.hue, picker.saturation, picker.brightness, 0) }
                 GradientStop { position: 1; color: Qt.hsva(picker.hue, picker.saturation, picker.brightness, 1) }
             }
-            border.color: theme.line
+            border.color: LWTheme.line
             Rectangle {
                 x: picker.alpha * alphaBar.width - 2
                 width: 4
@@ -154,7 +152,7 @@ Popup {
                 height: 22
                 radius: 3
                 color: picker.current()
-                border.color: theme.fieldBorder
+                border.color: LWTheme.fieldBorder
             }
             LWTextField {
                 width: 164

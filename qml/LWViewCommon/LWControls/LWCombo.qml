@@ -18,8 +18,6 @@ ComboBox {
     Component.onCompleted: currentIndex = selected
     onModelChanged: currentIndex = selected
 
-    LWTheme { id: theme }
-
     function iconOf(entry) { return entry && entry.iconPath ? entry.iconPath : "" }
     // Entries are option items ({title, iconPath}) or plain texts.
     function titleOf(entry) {
@@ -30,8 +28,8 @@ ComboBox {
 
     background: Rectangle {
         radius: 3
-        color: combo.enabled ? theme.field : theme.panel
-        border.color: combo.popup.visible ? theme.accent : (combo.hovered ? theme.fieldHover : theme.fieldBorder)
+        color: combo.enabled ? LWTheme.field : LWTheme.panel
+        border.color: combo.popup.visible ? LWTheme.accent : (combo.hovered ? LWTheme.fieldHover : LWTheme.fieldBorder)
     }
     contentItem: Row {
         leftPadding: 6
@@ -50,7 +48,7 @@ ComboBox {
             anchors.verticalCenter: parent.verticalCenter
             width: combo.width - 40
             text: combo.displayText
-            color: combo.enabled ? theme.text : theme.textDim
+            color: combo.enabled ? LWTheme.text : LWTheme.textDim
             font.pixelSize: 12
             elide: Text.ElideRight
         }
@@ -63,7 +61,7 @@ ComboBox {
         onPaint: {
             var ctx = getContext("2d")
             ctx.reset()
-            ctx.fillStyle = theme.textDim
+            ctx.fillStyle = LWTheme.textDim
             ctx.beginPath()
             ctx.moveTo(0, 0)
             ctx.lineTo(width, 0)
@@ -90,11 +88,11 @@ ComboBox {
             Text {
                 anchors.verticalCenter: parent.verticalCenter
                 text: combo.titleOf(modelData)
-                color: index === combo.currentIndex ? theme.accent : theme.text
+                color: index === combo.currentIndex ? LWTheme.accent : LWTheme.text
                 font.pixelSize: 12
             }
         }
-        background: Rectangle { color: highlighted ? theme.fieldHover : "transparent" }
+        background: Rectangle { color: highlighted ? LWTheme.fieldHover : "transparent" }
     }
     popup: Popup {
         y: combo.height + 2
@@ -109,8 +107,8 @@ ComboBox {
             ScrollIndicator.vertical: ScrollIndicator {}
         }
         background: Rectangle {
-            color: theme.panelRaised
-            border.color: theme.line
+            color: LWTheme.panelRaised
+            border.color: LWTheme.line
             radius: 3
         }
     }

@@ -8,7 +8,6 @@ Item {
     signal clicked()
     implicitWidth: 16
     implicitHeight: 16
-    LWTheme { id: theme }
     Canvas {
         id: shape
         anchors.centerIn: parent
@@ -19,7 +18,7 @@ Item {
         onPaint: {
             var ctx = getContext("2d")
             ctx.reset()
-            ctx.strokeStyle = theme.textDim
+            ctx.strokeStyle = LWTheme.textDim
             ctx.lineWidth = 1.5
             ctx.beginPath()
             ctx.moveTo(0, 2)

@@ -11,11 +11,9 @@ Rectangle {
     signal clicked()
 
     radius: 4
-    color: theme.field
-    border.color: drop.containsDrag ? theme.accent : theme.fieldBorder
+    color: LWTheme.field
+    border.color: drop.containsDrag ? LWTheme.accent : LWTheme.fieldBorder
     clip: true
-
-    LWTheme { id: theme }
 
     readonly property int checkerColumns: Math.max(1, Math.ceil(width / 12))
     readonly property int checkerRows: Math.max(0, Math.ceil(height / 12))
@@ -52,8 +50,8 @@ Rectangle {
         wrapMode: Text.WordWrap
         visible: image.status !== Image.Ready
         text: well.placeholder
-        color: theme.textDim
-        font.pixelSize: theme.smallSize
+        color: LWTheme.textDim
+        font.pixelSize: LWTheme.smallSize
     }
     MouseArea {
         anchors.fill: parent

@@ -23,12 +23,10 @@ Menu {
     implicitWidth: Math.max(200, widestEntry + leftPadding + rightPadding)
     delegate: LWMenuItem {}
 
-    LWTheme { id: theme }
-
     background: Rectangle {
         implicitWidth: 200
-        color: theme.panelRaised
-        border.color: theme.line
+        color: LWTheme.panelRaised
+        border.color: LWTheme.line
         radius: 4
     }
 }

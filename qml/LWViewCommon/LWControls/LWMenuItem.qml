@@ -14,8 +14,6 @@ MenuItem {
     leftPadding: 12
     rightPadding: 12
 
-    LWTheme { id: theme }
-
     contentItem: Item {
         readonly property real lead: item.checkable || glyph.visible ? 24 : 0
         implicitWidth: lead + title.implicitWidth + (item.shortcutText ? shortcut.implicitWidth + 32 : 0)
@@ -27,8 +25,8 @@ MenuItem {
             anchors.left: parent.left
             anchors.verticalCenter: parent.verticalCenter
             text: item.checked ? "\u2713" : ""
-            color: theme.accent
-            font.pixelSize: theme.fontSize
+            color: LWTheme.accent
+            font.pixelSize: LWTheme.fontSize
         }
         Image {
             id: glyph
@@ -47,8 +45,8 @@ MenuItem {
             anchors.leftMargin: parent.lead
             anchors.verticalCenter: parent.verticalCenter
             text: item.label
-            color: item.enabled ? theme.text : theme.textDim
-            font.pixelSize: theme.fontSize
+            color: item.enabled ? LWTheme.text : LWTheme.textDim
+            font.pixelSize: LWTheme.fontSize
         }
         Text {
             id: shortcut
@@ -56,16 +54,16 @@ MenuItem {
             anchors.rightMargin: item.subMenu ? 16 : 0
             anchors.verticalCenter: parent.verticalCenter
             text: item.shortcutText
-            color: theme.textDim
-            font.pixelSize: theme.smallSize
+            color: LWTheme.textDim
+            font.pixelSize: LWTheme.smallSize
         }
         Text {
             visible: item.subMenu !== null
             anchors.right: parent.right
             anchors.verticalCenter: parent.verticalCenter
             text: "\u203A"
-            color: theme.textDim
-            font.pixelSize: theme.fontSize + 2
+            color: LWTheme.textDim
+            font.pixelSize: LWTheme.fontSize + 2
         }
     }
     indicator: Item {}
@@ -73,6 +71,6 @@ MenuItem {
     background: Rectangle {
         implicitWidth: 0
         radius: 3
-        color: item.highlighted && item.enabled ? theme.accentDim : "transparent"
+        color: item.highlighted && item.enabled ? LWTheme.accentDim : "transparent"
     }
 }

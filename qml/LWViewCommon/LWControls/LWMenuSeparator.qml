@@ -6,10 +6,9 @@ import "qrc:/LWViewCommon"
 MenuSeparator {
     topPadding: 3
     bottomPadding: 3
-    LWTheme { id: theme }
     contentItem: Rectangle {
         implicitWidth: 180
         implicitHeight: 1
-        color: theme.line
+        color: LWTheme.line
     }
 }

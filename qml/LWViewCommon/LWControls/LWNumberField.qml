@@ -18,10 +18,9 @@ Rectangle {
     implicitWidth: 64
     implicitHeight: 22
     radius: 3
-    color: field.editable ? theme.field : theme.panel
-    border.color: input.activeFocus ? theme.accent : (hover.hovered ? theme.fieldHover : theme.fieldBorder)
+    color: field.editable ? LWTheme.field : LWTheme.panel
+    border.color: input.activeFocus ? LWTheme.accent : (hover.hovered ? LWTheme.fieldHover : LWTheme.fieldBorder)
 
-    LWTheme { id: theme }
     LWEditKeys { id: editKeys }
     HoverHandler { id: hover }
 
@@ -45,7 +44,7 @@ Rectangle {
         anchors.leftMargin: field.prefix.length > 0 ? 6 : 0
         anchors.verticalCenter: parent.verticalCenter
         text: field.prefix
-        color: theme.accent
+        color: LWTheme.accent
         font.pixelSize: 11
         font.bold: true
     }
@@ -56,9 +55,9 @@ Rectangle {
         anchors.right: parent.right
         anchors.rightMargin: 6
         anchors.verticalCenter: parent.verticalCenter
-        color: field.editable ? theme.text : theme.textDim
-        selectionColor: theme.accentDim
-        font.pixelSize: theme.smallSize
+        color: field.editable ? LWTheme.text : LWTheme.textDim
+        selectionColor: LWTheme.accentDim
+        font.pixelSize: LWTheme.smallSize
         selectByMouse: true
         clip: true
         readOnly: !field.editable

@@ -10,16 +10,15 @@ Item {
     default property alias content: area.data
 
     implicitHeight: 32
-    LWTheme { id: theme }
 
     Text {
         id: labelText
-        x: theme.rowMargin
+        x: LWTheme.rowMargin
         width: Math.max(40, row.labelWidth)
         anchors.verticalCenter: parent.verticalCenter
         text: row.label
-        color: theme.textDim
-        font.pixelSize: theme.smallSize
+        color: LWTheme.textDim
+        font.pixelSize: LWTheme.smallSize
         elide: Text.ElideRight
     }
     Item {
@@ -27,7 +26,7 @@ Item {
         anchors.left: labelText.right
         anchors.leftMargin: 8
         anchors.right: parent.right
-        anchors.rightMargin: theme.rowMargin
+        anchors.rightMargin: LWTheme.rowMargin
         anchors.top: parent.top
         anchors.bottom: parent.bottom
     }

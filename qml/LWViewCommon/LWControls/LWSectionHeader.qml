@@ -14,7 +14,6 @@ Item {
     signal toggled()
 
     implicitHeight: 44
-    LWTheme { id: theme }
 
     MouseArea {
         anchors.fill: parent
@@ -39,7 +38,7 @@ Item {
         Text {
             anchors.verticalCenter: parent.verticalCenter
             text: header.title
-            color: theme.text
+            color: LWTheme.text
             font.pixelSize: header.titleSize
             font.bold: true
         }
@@ -47,7 +46,7 @@ Item {
     Row {
         id: toolRow
         anchors.right: parent.right
-        anchors.rightMargin: theme.rowMargin
+        anchors.rightMargin: LWTheme.rowMargin
         anchors.verticalCenter: parent.verticalCenter
         spacing: 6
     }

@@ -5,15 +5,13 @@ import "qrc:/LWViewCommon"
 Canvas {
     id: icon
     property string name: ""
-    property color tint: theme.accent
+    property color tint: LWTheme.accent
 
     implicitWidth: 14
     implicitHeight: 14
     visible: name.length > 0
     onNameChanged: requestPaint()
     onTintChanged: requestPaint()
-
-    LWTheme { id: theme }
 
     onPaint: {
         var ctx = getContext("2d")

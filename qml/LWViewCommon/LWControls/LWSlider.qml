@@ -14,8 +14,6 @@ Slider {
     onMoved: previewed(value)
     onPressedChanged: if (!pressed) released(value)
 
-    LWTheme { id: theme }
-
     background: Item {
         x: slider.leftPadding
         y: slider.topPadding + slider.availableHeight / 2 - 2
@@ -24,14 +22,14 @@ Slider {
         Rectangle {
             anchors.fill: parent
             radius: 2
-            color: theme.field
-            border.color: theme.fieldBorder
+            color: LWTheme.field
+            border.color: LWTheme.fieldBorder
         }
         Rectangle {
             width: slider.visualPosition * parent.width
             height: parent.height
             radius: 2
-            color: slider.enabled ? theme.accent : theme.textDim
+            color: slider.enabled ? LWTheme.accent : LWTheme.textDim
         }
     }
     handle: Rectangle {
@@ -40,7 +38,7 @@ Slider {
         width: 12
         height: 12
         radius: 6
-        color: slider.pressed ? theme.accent : theme.text
-        border.color: theme.window
+        color: slider.pressed ? LWTheme.accent : LWTheme.text
+        border.color: LWTheme.window
     }
 }

@@ -2,7 +2,6 @@ import QtQuick 2.15
 import "qrc:/LWViewCommon"
 
 Rectangle {
-    LWTheme { id: theme }
     implicitHeight: 1
-    color: theme.line
+    color: LWTheme.line
 }

@@ -12,10 +12,9 @@ Rectangle {
 
     implicitHeight: 22
     radius: 3
-    color: field.editable ? theme.field : theme.panel
-    border.color: input.activeFocus ? theme.accent : (hover.hovered ? theme.fieldHover : theme.fieldBorder)
+    color: field.editable ? LWTheme.field : LWTheme.panel
+    border.color: input.activeFocus ? LWTheme.accent : (hover.hovered ? LWTheme.fieldHover : LWTheme.fieldBorder)
 
-    LWTheme { id: theme }
     LWEditKeys { id: editKeys }
     HoverHandler { id: hover }
 
@@ -28,9 +27,9 @@ Rectangle {
         anchors.leftMargin: 6
         anchors.rightMargin: 6
         verticalAlignment: TextInput.AlignVCenter
-        color: theme.text
-        selectionColor: theme.accentDim
-        font.pixelSize: theme.smallSize
+        color: LWTheme.text
+        selectionColor: LWTheme.accentDim
+        font.pixelSize: LWTheme.smallSize
         selectByMouse: true
         clip: true
         readOnly: !field.editable
@@ -43,8 +42,8 @@ Rectangle {
         verticalAlignment: Text.AlignVCenter
         visible: input.text.length === 0 && !input.activeFocus
         text: field.placeholder
-        color: theme.textDim
-        font.pixelSize: theme.smallSize
+        color: LWTheme.textDim
+        font.pixelSize: LWTheme.smallSize
         font.italic: true
     }
 }

@@ -11,8 +11,6 @@ Rectangle {
     height: viewModel ? viewModel.height : 200
     color: "transparent"
 
-    LWTheme { id: theme }
-
     ListView {
         anchors.fill: parent
         orientation: ListView.Horizontal
@@ -26,8 +24,8 @@ Rectangle {
                 width: 66
                 height: 66
                 radius: 3
-                color: theme.field
-                border.color: theme.fieldBorder
+                color: LWTheme.field
+                border.color: LWTheme.fieldBorder
                 Image {
                     anchors.fill: parent
                     anchors.margins: 3
@@ -39,7 +37,7 @@ Rectangle {
             Text {
                 width: 66
                 text: modelData ? modelData.title : ""
-                color: theme.textDim
+                color: LWTheme.textDim
                 font.pixelSize: 10
                 elide: Text.ElideRight
                 horizontalAlignment: Text.AlignHCenter

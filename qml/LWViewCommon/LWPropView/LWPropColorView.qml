@@ -14,8 +14,6 @@ LWPropRow {
     label: viewModel ? viewModel.name : ""
     labelWidth: viewModel && viewModel.labelWidth > 0 ? viewModel.labelWidth : 80
 
-    LWTheme { id: theme }
-
     Rectangle {
         id: swatch
         anchors.left: parent.left
@@ -23,7 +21,7 @@ LWPropRow {
         width: 44
         height: 20
         radius: 3
-        border.color: area.containsMouse ? theme.accent : theme.fieldBorder
+        border.color: area.containsMouse ? LWTheme.accent : LWTheme.fieldBorder
         // a checkerboard hint behind translucent colours
         Grid {
             anchors.fill: parent
@@ -54,8 +52,8 @@ LWPropRow {
         anchors.leftMargin: 8
         anchors.verticalCenter: parent.verticalCenter
         text: "#" + picker.hexOf(root.current).toUpperCase()
-        color: theme.textDim
-        font.pixelSize: theme.smallSize
+        color: LWTheme.textDim
+        font.pixelSize: LWTheme.smallSize
         font.family: "DejaVu Sans Mono"
     }
     LWColorPicker {

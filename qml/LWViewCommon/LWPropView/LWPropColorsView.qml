@@ -12,24 +12,22 @@ Item {
     width: parent ? parent.width : 320
     height: viewModel ? viewModel.height : 70
 
-    LWTheme { id: theme }
-
     Text {
         id: label
-        x: theme.rowMargin
+        x: LWTheme.rowMargin
         y: 6
         text: root.viewModel ? root.viewModel.name : ""
-        color: theme.textDim
-        font.pixelSize: theme.smallSize
+        color: LWTheme.textDim
+        font.pixelSize: LWTheme.smallSize
     }
     Rectangle {
         id: bar
-        x: theme.rowMargin + 6
+        x: LWTheme.rowMargin + 6
         y: 26
-        width: root.width - 2 * theme.rowMargin - 12
+        width: root.width - 2 * LWTheme.rowMargin - 12
         height: 18
         radius: 3
-        border.color: theme.fieldBorder
+        border.color: LWTheme.fieldBorder
         // Drawn from the stops each time they change.
         Canvas {
             id: paint
@@ -75,7 +73,7 @@ Item {
                     var ctx = getContext("2d")
                     ctx.reset()
                     ctx.fillStyle = fill
-                    ctx.strokeStyle = stopArea.containsMouse ? theme.accent : theme.text
+                    ctx.strokeStyle = stopArea.containsMouse ? LWTheme.accent : LWTheme.text
                     ctx.beginPath()
                     ctx.moveTo(width / 2, 0)
                     ctx.lineTo(width, 5)

@@ -11,16 +11,14 @@ Item {
     width: parent ? parent.width : 320
     height: viewModel ? viewModel.height : 120
 
-    LWTheme { id: theme }
-
     Text {
         id: label
-        x: theme.rowMargin
+        x: LWTheme.rowMargin
         y: 8
         width: 80
         text: root.viewModel ? root.viewModel.name : ""
-        color: theme.textDim
-        font.pixelSize: theme.smallSize
+        color: LWTheme.textDim
+        font.pixelSize: LWTheme.smallSize
         elide: Text.ElideRight
     }
     LWImageWell {
@@ -39,7 +37,7 @@ Item {
         anchors.left: well.right
         anchors.leftMargin: 8
         anchors.right: parent.right
-        anchors.rightMargin: theme.rowMargin
+        anchors.rightMargin: LWTheme.rowMargin
         y: 4
         spacing: 4
         Row {
@@ -62,10 +60,10 @@ Item {
                 onClicked: root.viewModel.onClickButton()
             }
         }
-        Text { text: root.viewModel ? root.viewModel.imageResolution : ""; color: theme.textDim; font.pixelSize: 11 }
-        Text { text: root.viewModel ? root.viewModel.imageType : ""; color: theme.textDim; font.pixelSize: 11 }
-        Text { text: root.viewModel ? root.viewModel.imageSize : ""; color: theme.textDim; font.pixelSize: 11 }
-        Text { id: message; color: theme.danger; font.pixelSize: 11; width: parent.width; wrapMode: Text.WordWrap }
+        Text { text: root.viewModel ? root.viewModel.imageResolution : ""; color: LWTheme.textDim; font.pixelSize: 11 }
+        Text { text: root.viewModel ? root.viewModel.imageType : ""; color: LWTheme.textDim; font.pixelSize: 11 }
+        Text { text: root.viewModel ? root.viewModel.imageSize : ""; color: LWTheme.textDim; font.pixelSize: 11 }
+        Text { id: message; color: LWTheme.danger; font.pixelSize: 11; width: parent.width; wrapMode: Text.WordWrap }
     }
     Connections {
         target: root.viewModel

@@ -13,16 +13,14 @@ Item {
     width: parent ? parent.width : 320
     height: viewModel ? viewModel.height : 300
 
-    LWTheme { id: theme }
-
     Text {
         id: label
-        x: theme.rowMargin
+        x: LWTheme.rowMargin
         height: 24
         verticalAlignment: Text.AlignVCenter
         text: root.viewModel ? root.viewModel.name : ""
-        color: theme.textDim
-        font.pixelSize: theme.smallSize
+        color: LWTheme.textDim
+        font.pixelSize: LWTheme.smallSize
     }
     GridView {
         id: grid
@@ -30,7 +28,7 @@ Item {
         anchors.bottom: parent.bottom
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.margins: theme.rowMargin
+        anchors.margins: LWTheme.rowMargin
         anchors.topMargin: 0
         clip: true
         cellWidth: root.cellWidth
@@ -50,8 +48,8 @@ Item {
                 width: parent.width - 8
                 height: parent.height - 24
                 radius: 3
-                color: theme.field
-                border.color: current ? theme.accent : (cellArea.containsMouse ? theme.fieldHover : theme.fieldBorder)
+                color: LWTheme.field
+                border.color: current ? LWTheme.accent : (cellArea.containsMouse ? LWTheme.fieldHover : LWTheme.fieldBorder)
                 border.width: current ? 2 : 1
                 Image {
                     anchors.fill: parent
@@ -67,7 +65,7 @@ Item {
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: modelData ? modelData.title : ""
-                color: current ? theme.accent : theme.textDim
+                color: current ? LWTheme.accent : LWTheme.textDim
                 font.pixelSize: 10
                 elide: Text.ElideRight
             }

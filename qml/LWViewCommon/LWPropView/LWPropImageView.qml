@@ -10,16 +10,14 @@ Item {
     width: parent ? parent.width : 320
     height: viewModel ? viewModel.height : 120
 
-    LWTheme { id: theme }
-
     Text {
         id: label
-        x: theme.rowMargin
+        x: LWTheme.rowMargin
         y: 8
         width: 80
         text: root.viewModel ? root.viewModel.labelName : ""
-        color: theme.textDim
-        font.pixelSize: theme.smallSize
+        color: LWTheme.textDim
+        font.pixelSize: LWTheme.smallSize
         elide: Text.ElideRight
     }
     LWImageWell {

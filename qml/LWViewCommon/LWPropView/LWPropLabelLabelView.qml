@@ -11,14 +11,13 @@ LWPropRow {
     label: viewModel ? viewModel.name : ""
     labelWidth: viewModel && viewModel.labelWidth > 0 ? viewModel.labelWidth : 80
 
-    LWTheme { id: theme }
     Text {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
         text: root.viewModel ? root.viewModel.value : ""
-        color: theme.textDim
-        font.pixelSize: theme.smallSize
+        color: LWTheme.textDim
+        font.pixelSize: LWTheme.smallSize
         wrapMode: Text.WordWrap
         maximumLineCount: 2
         elide: Text.ElideRight

@@ -10,14 +10,13 @@ LWPropRow {
     height: viewModel ? viewModel.height : 26
     label: viewModel ? viewModel.name : ""
 
-    LWTheme { id: theme }
     Text {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
         text: root.viewModel ? root.viewModel.label : ""
-        color: theme.text
-        font.pixelSize: theme.smallSize
+        color: LWTheme.text
+        font.pixelSize: LWTheme.smallSize
         elide: Text.ElideRight
     }
 }

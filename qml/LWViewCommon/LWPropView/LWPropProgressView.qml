@@ -12,8 +12,6 @@ LWPropRow {
     label: viewModel ? viewModel.name : ""
     labelWidth: viewModel && viewModel.labelWidth > 0 ? viewModel.labelWidth : 80
 
-    LWTheme { id: theme }
-
     Rectangle {
         anchors.left: parent.left
         anchors.right: percent.left
@@ -21,13 +19,13 @@ LWPropRow {
         anchors.verticalCenter: parent.verticalCenter
         height: 6
         radius: 3
-        color: theme.field
-        border.color: theme.fieldBorder
+        color: LWTheme.field
+        border.color: LWTheme.fieldBorder
         Rectangle {
             width: parent.width * root.progress
             height: parent.height
             radius: 3
-            color: theme.accent
+            color: LWTheme.accent
         }
     }
     Text {
@@ -37,7 +35,7 @@ LWPropRow {
         width: 36
         horizontalAlignment: Text.AlignRight
         text: Math.round(root.progress * 100) + "%"
-        color: theme.textDim
+        color: LWTheme.textDim
         font.pixelSize: 11
     }
 }

@@ -11,8 +11,6 @@ LWPropRow {
     height: viewModel ? viewModel.height : 26
     label: viewModel ? viewModel.name : ""
 
-    LWTheme { id: theme }
-
     LWNumberField {
         id: low
         anchors.left: parent.left
@@ -32,7 +30,7 @@ LWPropRow {
         anchors.leftMargin: 4
         anchors.verticalCenter: parent.verticalCenter
         text: "\u2013"
-        color: theme.textDim
+        color: LWTheme.textDim
     }
     LWNumberField {
         anchors.left: dash.right

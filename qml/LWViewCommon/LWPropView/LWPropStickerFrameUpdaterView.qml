@@ -8,21 +8,19 @@ Item {
     width: parent ? parent.width : 320
     height: viewModel ? viewModel.height : 28
 
-    LWTheme { id: theme }
-
     Rectangle {
-        x: theme.rowMargin
-        width: root.width - 2 * theme.rowMargin
+        x: LWTheme.rowMargin
+        width: root.width - 2 * LWTheme.rowMargin
         height: root.height - 6
         anchors.verticalCenter: parent.verticalCenter
         radius: 3
-        color: theme.panelRaised
+        color: LWTheme.panelRaised
         Text {
             anchors.fill: parent
             anchors.leftMargin: 8
             verticalAlignment: Text.AlignVCenter
             text: root.viewModel ? root.viewModel.value : ""
-            color: theme.textDim
+            color: LWTheme.textDim
             font.pixelSize: 11
             elide: Text.ElideRight
         }

@@ -11,12 +11,10 @@ Item {
     width: parent ? parent.width : 320
     height: viewModel ? viewModel.height : 264
 
-    LWTheme { id: theme }
-
     LWImageWell {
         id: well
-        x: theme.rowMargin
-        width: Math.min(root.viewModel ? root.viewModel.itemWidth : 260, root.width - 2 * theme.rowMargin)
+        x: LWTheme.rowMargin
+        width: Math.min(root.viewModel ? root.viewModel.itemWidth : 260, root.width - 2 * LWTheme.rowMargin)
         height: root.height - 40
         source: root.viewModel ? root.viewModel.strTexurePath : ""
         enabled: root.viewModel ? root.viewModel.enabled : true
@@ -26,17 +24,17 @@ Item {
     Column {
         anchors.top: well.bottom
         anchors.topMargin: 6
-        x: theme.rowMargin
+        x: LWTheme.rowMargin
         spacing: 2
         Text {
             text: (root.viewModel ? root.viewModel.imageCount : 0) + " " + qsTr("frame(s)") + "  \u00b7  "
                   + (root.viewModel ? root.viewModel.textureSize : "0KB")
-            color: theme.textDim
+            color: LWTheme.textDim
             font.pixelSize: 11
         }
         Text {
             id: message
-            color: theme.danger
+            color: LWTheme.danger
             font.pixelSize: 11
         }
     }

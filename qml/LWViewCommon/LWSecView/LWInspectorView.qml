@@ -13,8 +13,6 @@ Rectangle {
     height: viewModel ? viewModel.height : 0
     color: viewModel && viewModel.color !== "transparent" ? viewModel.color : "transparent"
 
-    LWTheme { id: theme }
-
     Flickable {
         id: flick
         anchors.fill: parent

@@ -9,16 +9,14 @@ Item {
     width: parent ? parent.width : 320
     height: viewModel ? viewModel.height : 0
 
-    LWTheme { id: theme }
-
     Text {
         id: caption
-        x: theme.rowMargin
+        x: LWTheme.rowMargin
         height: visible ? 18 : 0
         visible: root.viewModel ? root.viewModel.headerVisible : false
         verticalAlignment: Text.AlignVCenter
         text: root.viewModel ? root.viewModel.sectionTitle.toUpperCase() : ""
-        color: theme.textDim
+        color: LWTheme.textDim
         font.pixelSize: 10
         font.letterSpacing: 1
     }

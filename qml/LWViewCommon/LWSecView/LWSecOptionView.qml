@@ -12,8 +12,6 @@ Rectangle {
     color: viewModel ? viewModel.color : "transparent"
     clip: true
 
-    LWTheme { id: theme }
-
     LWPropRow {
         id: selector
         width: parent.width

@@ -12,8 +12,6 @@ Rectangle {
     color: viewModel ? viewModel.color : "transparent"
     clip: true
 
-    LWTheme { id: theme }
-
     LWSectionHeader {
         id: header
         width: parent.width

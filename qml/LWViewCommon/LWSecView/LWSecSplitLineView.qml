@@ -14,8 +14,6 @@ Rectangle {
     visible: viewModel ? viewModel.visible : true
     clip: true
 
-    LWTheme { id: theme }
-
     LWSplitLine { width: parent.width }
     LWSectionHeader {
         id: header

@@ -13,8 +13,6 @@ Rectangle {
     visible: viewModel ? viewModel.visible : true
     clip: true
 
-    LWTheme { id: theme }
-
     LWSectionHeader {
         id: header
         width: parent.width

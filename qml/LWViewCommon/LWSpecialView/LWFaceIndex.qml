@@ -14,8 +14,6 @@ Item {
     width: parent ? parent.width : 320
     height: viewModel ? viewModel.height : 26
 
-    LWTheme { id: theme }
-
     LWPropRow {
         id: modeRow
         width: parent.width
@@ -42,8 +40,8 @@ Item {
     Column {
         anchors.top: modeRow.bottom
         anchors.topMargin: 6
-        x: theme.rowMargin + (root.viewModel ? root.viewModel.labelWidth : 80) + 8
-        width: root.width - x - theme.rowMargin
+        x: LWTheme.rowMargin + (root.viewModel ? root.viewModel.labelWidth : 80) + 8
+        width: root.width - x - LWTheme.rowMargin
         spacing: 0
         visible: root.customised
         Repeater {
@@ -56,7 +54,7 @@ Item {
                     width: 22
                     anchors.verticalCenter: parent.verticalCenter
                     text: (index + 1) + "."
-                    color: theme.textDim
+                    color: LWTheme.textDim
                     font.pixelSize: 11
                 }
                 LWCombo {
