@@ -10,27 +10,14 @@ Rectangle {
 
     readonly property var ctrl: mainWindowController
 
-    Rectangle {
+    LWPanelHeader {
         id: head
         width: parent.width
-        height: 34
-        color: LWTheme.sectionHeader
-        Text {
-            anchors.left: parent.left
-            anchors.leftMargin: 12
-            anchors.verticalCenter: parent.verticalCenter
-            text: qsTr("Effects")
-            color: LWTheme.text
-            font.pixelSize: LWTheme.fontSize
-            font.bold: true
-        }
+        title: qsTr("Effects")
         LWButton {
             id: addButton
-            anchors.right: parent.right
-            anchors.rightMargin: 8
-            anchors.verticalCenter: parent.verticalCenter
             text: "+ " + qsTr("Add")
-            height: 24
+            height: LWTheme.headerButtonHeight
             // Drops from the button, wherever the pointer is.
             onClicked: addMenu.popup(addButton, 0, addButton.height + 2)
         }

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
 
 // "Parameter information": the inspector of the selected tree item.
 Rectangle {
@@ -8,20 +9,10 @@ Rectangle {
 
     readonly property var inspector: mainWindowController ? mainWindowController.inspectorViewModel : null
 
-    Rectangle {
+    LWPanelHeader {
         id: head
         width: parent.width
-        height: 34
-        color: LWTheme.sectionHeader
-        Text {
-            anchors.left: parent.left
-            anchors.leftMargin: 12
-            anchors.verticalCenter: parent.verticalCenter
-            text: qsTr("Parameter information")
-            color: LWTheme.text
-            font.pixelSize: LWTheme.fontSize
-            font.bold: true
-        }
+        title: qsTr("Parameter information")
     }
 
     Loader {

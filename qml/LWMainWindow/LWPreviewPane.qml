@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import "qrc:/LWViewCommon"
+import "qrc:/LWViewCommon/LWControls"
 
 // The collapsible "Preview window" at the right edge.
 Rectangle {
@@ -7,25 +8,11 @@ Rectangle {
     property bool collapsed: true
     color: LWTheme.panel
 
-    Rectangle {
+    LWPanelHeader {
         id: head
         width: parent.width
-        height: 34
-        color: LWTheme.sectionHeader
+        title: pane.collapsed ? "" : qsTr("Preview window")
         Text {
-            anchors.left: parent.left
-            anchors.leftMargin: 10
-            anchors.verticalCenter: parent.verticalCenter
-            visible: !pane.collapsed
-            text: qsTr("Preview window")
-            color: LWTheme.text
-            font.pixelSize: LWTheme.fontSize
-            font.bold: true
-        }
-        Text {
-            anchors.right: parent.right
-            anchors.rightMargin: 8
-            anchors.verticalCenter: parent.verticalCenter
             text: pane.collapsed ? "\u00AB" : "\u00BB"
             color: LWTheme.textDim
             font.pixelSize: 16

@@ -12,42 +12,21 @@ Rectangle {
 
     readonly property var ctrl: mainWindowController
 
-    Rectangle {
+    LWPanelHeader {
         id: head
         width: parent.width
-        height: 34
-        color: LWTheme.sectionHeader
-        Text {
-            // Gives way to the buttons, whose labels are longer in some languages.
-            anchors.left: parent.left
-            anchors.leftMargin: 12
-            anchors.right: actions.left
-            anchors.rightMargin: 8
-            anchors.verticalCenter: parent.verticalCenter
-            elide: Text.ElideRight
-            text: qsTr("Resources")
-            color: LWTheme.text
-            font.pixelSize: LWTheme.fontSize
-            font.bold: true
+        title: qsTr("Resources")
+        LWButton {
+            text: qsTr("Assest library")
+            height: LWTheme.headerButtonHeight
+            visible: mainWindowController.materialsModel !== null
+            onClicked: materialsRequested()
         }
-        Row {
-            id: actions
-            anchors.right: parent.right
-            anchors.rightMargin: 8
-            anchors.verticalCenter: parent.verticalCenter
-            spacing: 6
-            LWButton {
-                text: qsTr("Assest library")
-                height: 24
-                visible: mainWindowController.materialsModel !== null
-                onClicked: materialsRequested()
-            }
-            LWButton {
-                id: importButton
-                text: "+ " + qsTr("Import")
-                height: 24
-                onClicked: importMenu.popup(importButton, 0, importButton.height + 2)
-            }
+        LWButton {
+            id: importButton
+            text: "+ " + qsTr("Import")
+            height: LWTheme.headerButtonHeight
+            onClicked: importMenu.popup(importButton, 0, importButton.height + 2)
         }
     }
     signal materialsRequested()
