@@ -287,7 +287,7 @@ Item {
                     height: box.height
                     color: "transparent"
                     border.color: LWTheme.accent
-                    border.width: 1
+                    border.width: LWTheme.hairline
                     opacity: 0.7
                 }
             },
@@ -296,7 +296,7 @@ Item {
                 delegate: Rectangle {
                     x: Math.round(modelData)
                     y: 0
-                    width: 1
+                    width: LWTheme.hairline
                     height: viewport.height
                     color: LWTheme.accent
                 }
@@ -307,7 +307,7 @@ Item {
                     x: 0
                     y: Math.round(modelData)
                     width: viewport.width
-                    height: 1
+                    height: LWTheme.hairline
                     color: LWTheme.accent
                 }
             },
@@ -322,7 +322,7 @@ Item {
                 height: box.height
                 color: "transparent"
                 border.color: LWTheme.text
-                border.width: 1
+                border.width: LWTheme.hairline
                 opacity: 0.45
             },
             // What the selected part follows: its centre joined to each of
@@ -357,7 +357,7 @@ Item {
                         ctx.arc(t.points[j].x, t.points[j].y, 4, 0, 2 * Math.PI)
                         ctx.fill()
                     }
-                    ctx.fillStyle = "#ffffff"
+                    ctx.fillStyle = LWTheme.markerFill
                     ctx.strokeStyle = LWTheme.accent
                     ctx.beginPath()
                     ctx.arc(t.centre.x, t.centre.y, 4, 0, 2 * Math.PI)
@@ -376,7 +376,7 @@ Item {
                 height: box.height
                 color: "transparent"
                 border.color: LWTheme.accent
-                border.width: 1
+                border.width: LWTheme.hairline
             },
             Rectangle {
                 visible: selectionBox.visible && root.editable(root.selectedIndex)
@@ -384,9 +384,9 @@ Item {
                 y: Math.round(selectionBox.box.y + selectionBox.box.height - root.handleSize / 2)
                 width: root.handleSize
                 height: root.handleSize
-                color: root.pressMode === "scalePart" || root.overHandle ? LWTheme.accent : "#ffffff"
+                color: root.pressMode === "scalePart" || root.overHandle ? LWTheme.accent : LWTheme.markerFill
                 border.color: LWTheme.accent
-                border.width: 1
+                border.width: LWTheme.hairline
             },
             MouseArea {
                 id: mouseArea
@@ -473,7 +473,7 @@ Item {
             Text {
                 anchors.left: parent.left
                 anchors.bottom: parent.bottom
-                anchors.margins: 10
+                anchors.margins: LWTheme.spacingMedium
                 visible: text !== ""
                 text: root.hoverIndex >= 0 && root.hoverIndex < root.parts.length && root.parts[root.hoverIndex]
                       ? root.parts[root.hoverIndex].title : ""

@@ -165,7 +165,7 @@ FocusScope {
         }
         contentItem: Rectangle {
             implicitHeight: 8
-            radius: 4
+            radius: implicitHeight / 2
             color: hbar.pressed ? LWTheme.accent : LWTheme.fieldHover
         }
         background: Rectangle { color: "transparent" }
@@ -193,7 +193,7 @@ FocusScope {
         }
         contentItem: Rectangle {
             implicitWidth: 8
-            radius: 4
+            radius: implicitWidth / 2
             color: vbar.pressed ? LWTheme.accent : LWTheme.fieldHover
         }
         background: Rectangle { color: "transparent" }

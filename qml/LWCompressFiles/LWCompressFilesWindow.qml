@@ -47,9 +47,9 @@ Window {
         anchors.top: header.bottom
         anchors.bottom: footer.top
         anchors.left: parent.left
-        anchors.margins: 16
+        anchors.margins: LWTheme.spacingLoose
         width: 220
-        radius: 6
+        radius: LWTheme.radiusDialog
         color: LWTheme.panel
         border.color: LWTheme.line
 
@@ -57,7 +57,7 @@ Window {
             id: fileList
             objectName: "compressFileList"
             anchors.fill: parent
-            anchors.margins: 4
+            anchors.margins: LWTheme.spacingCompact
             clip: true
             model: win.files
             currentIndex: win.model ? win.model.currentIndex : -1
@@ -66,7 +66,7 @@ Window {
             delegate: Rectangle {
                 width: fileList.width
                 height: 34
-                radius: 4
+                radius: LWTheme.radius
                 readonly property bool chosen: index === fileList.currentIndex
                 color: chosen ? LWTheme.panelRaised : (area.containsMouse ? LWTheme.sectionHeader : "transparent")
                 border.color: chosen ? LWTheme.accent : "transparent"
@@ -74,17 +74,17 @@ Window {
                 Image {
                     id: icon
                     anchors.left: parent.left
-                    anchors.leftMargin: 8
+                    anchors.leftMargin: LWTheme.spacing
                     anchors.verticalCenter: parent.verticalCenter
-                    width: 16
-                    height: 16
+                    width: LWTheme.iconSize
+                    height: LWTheme.iconSize
                     source: "qrc:/LWViewCommon/images/resTexture.png"
                 }
                 Text {
                     anchors.left: icon.right
-                    anchors.leftMargin: 8
+                    anchors.leftMargin: LWTheme.spacing
                     anchors.right: parent.right
-                    anchors.rightMargin: 8
+                    anchors.rightMargin: LWTheme.spacing
                     anchors.verticalCenter: parent.verticalCenter
                     elide: Text.ElideRight
                     text: modelData ? modelData.getFileName : ""
@@ -117,7 +117,7 @@ Window {
         anchors.bottom: footer.top
         anchors.left: listPane.right
         anchors.right: parent.right
-        anchors.margins: 16
+        anchors.margins: LWTheme.spacingLoose
         enabled: win.files.length > 0
 
         LWImageWell {
@@ -135,9 +135,9 @@ Window {
         Column {
             anchors.top: parent.top
             anchors.left: preview.right
-            anchors.leftMargin: 16
+            anchors.leftMargin: LWTheme.spacingLoose
             anchors.right: parent.right
-            spacing: 8
+            spacing: LWTheme.spacing
 
             Text {
                 text: qsTr("Frames")
@@ -148,7 +148,7 @@ Window {
                 objectName: "compressFrameCount"
                 text: win.model ? win.model.getImagesNumber : 0
                 color: LWTheme.text
-                font.pixelSize: 18
+                font.pixelSize: LWTheme.figureSize
             }
             Text {
                 text: qsTr("Size")
@@ -159,16 +159,16 @@ Window {
                 objectName: "compressSize"
                 text: win.model ? win.model.getImagesSize : ""
                 color: LWTheme.text
-                font.pixelSize: 18
+                font.pixelSize: LWTheme.figureSize
             }
         }
 
         Column {
             anchors.top: preview.bottom
-            anchors.topMargin: 18
+            anchors.topMargin: LWTheme.spacingSection
             anchors.left: parent.left
             anchors.right: parent.right
-            spacing: 10
+            spacing: LWTheme.spacingMedium
 
             Text {
                 text: qsTr("Quality")
@@ -177,7 +177,7 @@ Window {
             }
             Flow {
                 width: parent.width
-                spacing: 8
+                spacing: LWTheme.spacing
                 Repeater {
                     model: win.levelTitles
                     Rectangle {
@@ -186,7 +186,7 @@ Window {
                         readonly property bool usable: win.model !== null && win.model.getCompressTypeEnable
                         width: levelText.implicitWidth + 28
                         height: 30
-                        radius: 15
+                        radius: height / 2
                         opacity: usable ? 1 : 0.5
                         color: chosen ? LWTheme.accent : (levelArea.containsMouse && usable ? LWTheme.panelRaised : LWTheme.panel)
                         border.color: chosen ? LWTheme.accent : LWTheme.line
@@ -194,7 +194,7 @@ Window {
                             id: levelText
                             anchors.centerIn: parent
                             text: modelData
-                            color: parent.chosen ? "#1e1f24" : LWTheme.text
+                            color: parent.chosen ? LWTheme.textOnAccent : LWTheme.text
                             font.pixelSize: LWTheme.fontSize
                             font.bold: parent.chosen
                         }
@@ -216,17 +216,17 @@ Window {
                     id: track
                     anchors.left: parent.left
                     anchors.right: percent.left
-                    anchors.rightMargin: 10
+                    anchors.rightMargin: LWTheme.spacingMedium
                     anchors.verticalCenter: parent.verticalCenter
                     height: 6
-                    radius: 3
+                    radius: height / 2
                     color: LWTheme.field
                     border.color: LWTheme.fieldBorder
                     Rectangle {
                         objectName: "compressProgress"
                         width: track.width * Math.max(0, Math.min(1, win.model ? win.model.getProcessValue : 0))
                         height: parent.height
-                        radius: 3
+                        radius: height / 2
                         color: LWTheme.accent
                     }
                 }
@@ -249,12 +249,12 @@ Window {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        height: 68
-        Rectangle { width: parent.width; height: 1; color: LWTheme.line }
+        height: LWTheme.footerHeight
+        Rectangle { width: parent.width; height: LWTheme.hairline; color: LWTheme.line }
         LWOnlineButton {
             objectName: "compressFinishButton"
             anchors.right: parent.right
-            anchors.rightMargin: 20
+            anchors.rightMargin: LWTheme.dialogPadding
             anchors.verticalCenter: parent.verticalCenter
             text: qsTr("Finish")
             onClicked: if (win.model) win.model.showCompressFilesWindow(false); else win.close()

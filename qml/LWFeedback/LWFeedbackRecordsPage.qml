@@ -20,9 +20,9 @@ Item {
         id: list
         objectName: "feedbackRecords"
         anchors.fill: parent
-        anchors.margins: 16
+        anchors.margins: LWTheme.spacingLoose
         clip: true
-        spacing: 10
+        spacing: LWTheme.spacingMedium
         model: page.count
         ScrollBar.vertical: ScrollBar {}
 
@@ -33,7 +33,7 @@ Item {
             width: list.width - 12
             height: body.implicitHeight + 24
             x: isReply ? 12 : 0
-            radius: 8
+            radius: LWTheme.radiusCard
             color: isReply ? LWTheme.panelRaised : LWTheme.panel
             border.color: isReply ? LWTheme.accentDim : LWTheme.line
 
@@ -42,10 +42,10 @@ Item {
                 anchors.left: parent.left
                 anchors.right: parent.right
                 anchors.top: parent.top
-                anchors.margins: 12
-                spacing: 6
+                anchors.margins: LWTheme.spacingLarge
+                spacing: LWTheme.spacingSmall
                 Row {
-                    spacing: 10
+                    spacing: LWTheme.spacingMedium
                     Text {
                         text: page.model ? page.model.typeList[index] : ""
                         color: card.isReply ? LWTheme.accent : LWTheme.text
@@ -69,12 +69,12 @@ Item {
                     visible: card.image.length > 0
                     width: Math.min(parent.width, 228)
                     height: visible ? 132 : 0
-                    radius: 6
+                    radius: LWTheme.radiusDialog
                     color: LWTheme.field
                     border.color: LWTheme.line
                     Image {
                         anchors.fill: parent
-                        anchors.margins: 4
+                        anchors.margins: LWTheme.spacingCompact
                         fillMode: Image.PreserveAspectFit
                         cache: false
                         source: card.image

@@ -44,13 +44,13 @@ Item {
 
     Column {
         anchors.fill: parent
-        anchors.margins: 24
-        spacing: 14
+        anchors.margins: LWTheme.pageMargin
+        spacing: LWTheme.spacingWide
 
         Rectangle {
             width: parent.width
             height: 170
-            radius: 6
+            radius: LWTheme.radiusDialog
             color: LWTheme.field
             border.color: messageArea.activeFocus ? LWTheme.accent : LWTheme.line
             ScrollView {
@@ -62,7 +62,7 @@ Item {
                     color: LWTheme.text
                     font.pixelSize: LWTheme.fontSize
                     placeholderText: page.messageHint
-                    placeholderTextColor: "#6d7080"
+                    placeholderTextColor: LWTheme.textFaint
                     selectByMouse: true
                     background: null
                 }
@@ -79,11 +79,11 @@ Item {
         }
 
         Row {
-            spacing: 14
+            spacing: LWTheme.spacingWide
             Rectangle {
                 width: 96
                 height: 64
-                radius: 6
+                radius: LWTheme.radiusDialog
                 color: LWTheme.field
                 border.color: LWTheme.line
                 Image {
@@ -106,14 +106,14 @@ Item {
                     visible: !page.model || page.model.screenshotUrl.toString().length === 0
                     text: qsTr("No screenshot")
                     color: LWTheme.textDim
-                    font.pixelSize: 11
+                    font.pixelSize: LWTheme.captionSize
                 }
             }
             Column {
                 anchors.verticalCenter: parent.verticalCenter
-                spacing: 8
+                spacing: LWTheme.spacing
                 Row {
-                    spacing: 10
+                    spacing: LWTheme.spacingMedium
                     LWOnlineButton {
                         primary: false
                         text: qsTr("Add screenshot")
@@ -127,7 +127,7 @@ Item {
                     }
                 }
                 Row {
-                    spacing: 8
+                    spacing: LWTheme.spacing
                     LWCheck {
                         id: attachCheck
                         objectName: "feedbackAttach"
@@ -148,9 +148,9 @@ Item {
     Text {
         anchors.left: parent.left
         anchors.verticalCenter: submitButton.verticalCenter
-        anchors.leftMargin: 24
+        anchors.leftMargin: LWTheme.pageMargin
         anchors.right: submitButton.left
-        anchors.rightMargin: 12
+        anchors.rightMargin: LWTheme.spacingLarge
         elide: Text.ElideRight
         visible: page.notice.length > 0
         text: page.notice
@@ -162,7 +162,7 @@ Item {
         objectName: "feedbackSubmit"
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        anchors.margins: 20
+        anchors.margins: LWTheme.dialogPadding
         text: qsTr("Submit")
         enabled: page.canSubmit
         onClicked: page.submit()

@@ -9,7 +9,7 @@ Item {
     signal clicked()
 
     implicitWidth: label.implicitWidth + 32
-    implicitHeight: 40
+    implicitHeight: LWTheme.tabHeight
 
     Text {
         id: label
@@ -21,7 +21,7 @@ Item {
     Rectangle {
         anchors.bottom: parent.bottom
         width: parent.width
-        height: 2
+        height: LWTheme.markerWidth
         color: tab.current ? LWTheme.accent : "transparent"
     }
     MouseArea {

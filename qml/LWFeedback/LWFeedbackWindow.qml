@@ -43,7 +43,7 @@ Window {
         id: tabs
         anchors.top: header.bottom
         anchors.left: parent.left
-        anchors.leftMargin: 12
+        anchors.leftMargin: LWTheme.spacingLarge
         LWFeedbackTab {
             objectName: "sendTab"
             text: qsTr("Feedback")
@@ -60,14 +60,14 @@ Window {
     Rectangle {
         anchors.top: tabs.bottom
         width: parent.width
-        height: 1
+        height: LWTheme.hairline
         color: LWTheme.line
     }
 
     LWFeedbackSendPage {
         objectName: "sendPage"
         anchors.top: tabs.bottom
-        anchors.topMargin: 1
+        anchors.topMargin: LWTheme.hairline
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom
@@ -77,7 +77,7 @@ Window {
     LWFeedbackRecordsPage {
         objectName: "recordsPage"
         anchors.top: tabs.bottom
-        anchors.topMargin: 1
+        anchors.topMargin: LWTheme.hairline
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom

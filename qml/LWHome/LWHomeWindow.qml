@@ -76,11 +76,11 @@ Window {
 
         Column {
             anchors.fill: parent
-            anchors.margins: 20
-            spacing: 14
+            anchors.margins: LWTheme.dialogPadding
+            spacing: LWTheme.spacingWide
 
             Row {
-                spacing: 10
+                spacing: LWTheme.spacingMedium
                 Image {
                     width: 36
                     height: 36
@@ -92,17 +92,17 @@ Window {
                     anchors.verticalCenter: parent.verticalCenter
                     text: "Glowsmith"
                     color: LWTheme.text
-                    font.pixelSize: 22
+                    font.pixelSize: LWTheme.titleSize
                     font.bold: true
                 }
             }
-            Item { width: 1; height: 10 }
+            Item { width: 1; height: LWTheme.spacingMedium }
             LWButton {
                 width: parent.width
                 height: 40
                 highlighted: true
                 text: "+  " + qsTr("New project")
-                fontSize: 14
+                fontSize: LWTheme.largeSize
                 onClicked: homeWin.newProject()
             }
             LWButton {
@@ -111,27 +111,27 @@ Window {
                 text: qsTr("Open project…")
                 onClicked: openDialog.open()
             }
-            Item { width: 1; height: 10 }
+            Item { width: 1; height: LWTheme.spacingMedium }
             Repeater {
                 model: [qsTr("Templates"), qsTr("Recent projects")]
                 Rectangle {
                     width: side.width - 40
                     height: 34
-                    radius: 4
+                    radius: LWTheme.radius
                     color: homeWin.tab === index ? LWTheme.panelRaised : "transparent"
                     Rectangle {
                         visible: homeWin.tab === index
-                        width: 3
+                        width: LWTheme.tabMarkerWidth
                         height: parent.height
                         color: LWTheme.accent
                     }
                     Text {
                         anchors.left: parent.left
-                        anchors.leftMargin: 14
+                        anchors.leftMargin: LWTheme.spacingWide
                         anchors.verticalCenter: parent.verticalCenter
                         text: modelData
                         color: homeWin.tab === index ? LWTheme.text : LWTheme.textDim
-                        font.pixelSize: LWTheme.fontSize + 1
+                        font.pixelSize: LWTheme.largeSize
                     }
                     MouseArea {
                         anchors.fill: parent
@@ -143,8 +143,8 @@ Window {
         Column {
             anchors.bottom: parent.bottom
             anchors.left: parent.left
-            anchors.margins: 20
-            spacing: 10
+            anchors.margins: LWTheme.dialogPadding
+            spacing: LWTheme.spacingMedium
             Text {
                 text: qsTr("Online tutorial")
                 color: LWTheme.accent
@@ -180,7 +180,7 @@ Window {
         anchors.right: parent.right
         anchors.top: parent.top
         anchors.bottom: parent.bottom
-        anchors.margins: 24
+        anchors.margins: LWTheme.pageMargin
 
         Text {
             id: heading
@@ -193,7 +193,7 @@ Window {
         Text {
             visible: homeWin.tab === 0 && templateGrid.count === 0
             anchors.top: heading.bottom
-            anchors.topMargin: 18
+            anchors.topMargin: LWTheme.spacingSection
             text: qsTr("Start with a new project; templates arrive with the next update.")
             color: LWTheme.textDim
             font.pixelSize: LWTheme.fontSize
@@ -202,7 +202,7 @@ Window {
             id: templateGrid
             visible: homeWin.tab === 0
             anchors.top: heading.bottom
-            anchors.topMargin: 18
+            anchors.topMargin: LWTheme.spacingSection
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.bottom: parent.bottom
@@ -217,14 +217,14 @@ Window {
                     id: card
                     width: parent.width
                     height: 200
-                    radius: 8
+                    radius: LWTheme.radiusCard
                     color: LWTheme.panel
                     border.color: tileArea.containsMouse ? LWTheme.accent : LWTheme.line
                     clip: true
                     Image {
                         id: picture
                         anchors.fill: parent
-                        anchors.margins: 1
+                        anchors.margins: LWTheme.hairline
                         fillMode: Image.PreserveAspectCrop
                         source: model.picture
                         asynchronous: false
@@ -235,12 +235,12 @@ Window {
                         visible: !picture.visible
                         text: "\u2728"
                         color: LWTheme.accent
-                        font.pixelSize: 40
+                        font.pixelSize: LWTheme.tileGlyphSize
                     }
                 }
                 Text {
                     anchors.top: card.bottom
-                    anchors.topMargin: 8
+                    anchors.topMargin: LWTheme.spacing
                     width: parent.width
                     text: model.title
                     color: LWTheme.text
@@ -264,7 +264,7 @@ Window {
         GridView {
             visible: homeWin.tab === 1
             anchors.top: heading.bottom
-            anchors.topMargin: 18
+            anchors.topMargin: LWTheme.spacingSection
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.bottom: parent.bottom
@@ -275,18 +275,18 @@ Window {
             delegate: Rectangle {
                 width: 258
                 height: 84
-                radius: 6
+                radius: LWTheme.radiusDialog
                 color: recentArea.containsMouse ? LWTheme.panelRaised : LWTheme.panel
                 border.color: LWTheme.line
                 Column {
                     anchors.left: parent.left
-                    anchors.leftMargin: 16
+                    anchors.leftMargin: LWTheme.spacingLoose
                     anchors.verticalCenter: parent.verticalCenter
-                    spacing: 6
+                    spacing: LWTheme.spacingSmall
                     Text {
                         text: modelData.projName
                         color: LWTheme.text
-                        font.pixelSize: LWTheme.fontSize + 1
+                        font.pixelSize: LWTheme.largeSize
                         font.bold: true
                         width: 220
                         elide: Text.ElideRight
@@ -327,23 +327,23 @@ Window {
         objectName: "missingProject"
         anchors.centerIn: parent
         modal: true
-        padding: 20
-        background: Rectangle { color: LWTheme.panel; border.color: LWTheme.line; radius: 6 }
+        padding: LWTheme.dialogPadding
+        background: Rectangle { color: LWTheme.panel; border.color: LWTheme.line; radius: LWTheme.radiusDialog }
         contentItem: Column {
-            spacing: 14
+            spacing: LWTheme.spacingWide
             Text {
                 width: 340
                 wrapMode: Text.WordWrap
                 text: qsTr("The Lumeworks project you want to open does not exist and may have been renamed or deleted.")
                 color: LWTheme.text
-                font.pixelSize: LWTheme.fontSize + 1
+                font.pixelSize: LWTheme.largeSize
             }
             LWButton {
                 anchors.right: parent.right
                 text: qsTr("OK")
                 highlighted: true
-                width: 86
-                height: 28
+                width: LWTheme.largeButtonWidth
+                height: LWTheme.largeButtonHeight
                 onClicked: missing.close()
             }
         }
@@ -353,22 +353,22 @@ Window {
         id: recovery
         anchors.centerIn: parent
         modal: true
-        padding: 20
-        background: Rectangle { color: LWTheme.panel; border.color: LWTheme.line; radius: 6 }
+        padding: LWTheme.dialogPadding
+        background: Rectangle { color: LWTheme.panel; border.color: LWTheme.line; radius: LWTheme.radiusDialog }
         contentItem: Column {
-            spacing: 14
+            spacing: LWTheme.spacingWide
             Text {
                 text: qsTr("Resume last project?")
                 color: LWTheme.text
-                font.pixelSize: LWTheme.fontSize + 2
+                font.pixelSize: LWTheme.headingSize
             }
             Row {
-                spacing: 10
+                spacing: LWTheme.spacingMedium
                 LWButton {
                     text: qsTr("Recover")
                     highlighted: true
-                    width: 86
-                    height: 28
+                    width: LWTheme.largeButtonWidth
+                    height: LWTheme.largeButtonHeight
                     onClicked: {
                         recovery.close()
                         homeWin.ctrl.showMainWindow()
@@ -378,8 +378,8 @@ Window {
                 }
                 LWButton {
                     text: qsTr("Cancle")
-                    width: 86
-                    height: 28
+                    width: LWTheme.largeButtonWidth
+                    height: LWTheme.largeButtonHeight
                     onClicked: {
                         recovery.close()
                         homeWin.packs.readyToAutoBackupProj()

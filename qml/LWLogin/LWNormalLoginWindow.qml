@@ -54,10 +54,10 @@ Window {
 
     Column {
         anchors.top: header.bottom
-        anchors.topMargin: 28
+        anchors.topMargin: LWTheme.contentTopMargin
         anchors.horizontalCenter: parent.horizontalCenter
         width: parent.width - 72
-        spacing: 18
+        spacing: LWTheme.spacingSection
 
         LWOnlineField {
             id: nameField
@@ -78,13 +78,13 @@ Window {
             onAccepted: loginWin.signIn()
         }
         Row {
-            spacing: 8
+            spacing: LWTheme.spacing
             Rectangle {
                 id: remember
                 property bool checked: loginModel.flagRemeber
                 width: 18
                 height: 18
-                radius: 4
+                radius: LWTheme.radius
                 anchors.verticalCenter: parent.verticalCenter
                 color: checked ? LWTheme.accent : "transparent"
                 border.width: checked ? 0 : 1
@@ -93,8 +93,8 @@ Window {
                     anchors.centerIn: parent
                     text: "\u2713"
                     visible: remember.checked
-                    color: "#1e1f24"
-                    font.pixelSize: 13
+                    color: LWTheme.textOnAccent
+                    font.pixelSize: LWTheme.fontSize
                     font.bold: true
                 }
                 MouseArea {
@@ -120,11 +120,11 @@ Window {
 
     Text {
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: 18
+        anchors.bottomMargin: LWTheme.spacingSection
         anchors.horizontalCenter: parent.horizontalCenter
         text: qsTr("Your sign-in is checked again every few minutes.")
-        color: "#6d7080"
-        font.pixelSize: 12
+        color: LWTheme.textFaint
+        font.pixelSize: LWTheme.smallSize
     }
 
     Dialog {
@@ -135,13 +135,13 @@ Window {
         anchors.centerIn: parent
         width: parent.width - 64
         standardButtons: Dialog.Ok
-        background: Rectangle { color: LWTheme.panelRaised; radius: 8; border.color: LWTheme.line }
+        background: Rectangle { color: LWTheme.panelRaised; radius: LWTheme.radiusCard; border.color: LWTheme.line }
         header: Text {
             text: failure.title
             color: LWTheme.text
-            font.pixelSize: 15
+            font.pixelSize: LWTheme.headingSize
             font.bold: true
-            padding: 16
+            padding: LWTheme.spacingLoose
         }
         Text {
             id: failureText

@@ -24,16 +24,16 @@ Window {
         wrapMode: Text.WordWrap
         text: win.note
         color: LWTheme.text
-        font.pixelSize: LWTheme.fontSize + 1
+        font.pixelSize: LWTheme.largeSize
     }
     LWButton {
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: 20
+        anchors.bottomMargin: LWTheme.dialogPadding
         anchors.horizontalCenter: parent.horizontalCenter
         text: qsTr("OK")
         highlighted: true
-        width: 86
-        height: 28
+        width: LWTheme.largeButtonWidth
+        height: LWTheme.largeButtonHeight
         onClicked: win.close()
     }
 }

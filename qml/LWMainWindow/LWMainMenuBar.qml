@@ -26,7 +26,7 @@ MenuBar {
         Rectangle {
             anchors.bottom: parent.bottom
             width: parent.width
-            height: 1
+            height: LWTheme.hairline
             color: LWTheme.line
         }
     }

@@ -15,39 +15,39 @@ ToolBar {
     signal zoomIn()
     signal zoomOut()
 
-    height: 44
+    height: LWTheme.toolbarHeight
     background: Rectangle {
         color: LWTheme.panel
         Rectangle {
             anchors.bottom: parent.bottom
             width: parent.width
-            height: 1
+            height: LWTheme.hairline
             color: LWTheme.line
         }
     }
 
     Row {
         anchors.left: parent.left
-        anchors.leftMargin: 12
+        anchors.leftMargin: LWTheme.spacingLarge
         anchors.verticalCenter: parent.verticalCenter
-        spacing: 8
+        spacing: LWTheme.spacing
         LWButton {
             text: qsTr("Upload")
             highlighted: true
-            height: 28
-            width: 86
+            height: LWTheme.largeButtonHeight
+            width: LWTheme.largeButtonWidth
             onClicked: bar.uploadClicked()
         }
     }
 
     Row {
         anchors.centerIn: parent
-        spacing: 6
+        spacing: LWTheme.spacingSmall
         LWButton {
             text: "\u2212"
-            width: 28
-            height: 28
-            fontSize: 16
+            width: LWTheme.toolButtonSize
+            height: LWTheme.toolButtonSize
+            fontSize: LWTheme.glyphSize
             onClicked: bar.zoomOut()
         }
         Text {
@@ -60,35 +60,35 @@ ToolBar {
         }
         LWButton {
             text: "+"
-            width: 28
-            height: 28
-            fontSize: 16
+            width: LWTheme.toolButtonSize
+            height: LWTheme.toolButtonSize
+            fontSize: LWTheme.glyphSize
             onClicked: bar.zoomIn()
         }
     }
 
     Row {
         anchors.right: parent.right
-        anchors.rightMargin: 12
+        anchors.rightMargin: LWTheme.spacingLarge
         anchors.verticalCenter: parent.verticalCenter
-        spacing: 8
+        spacing: LWTheme.spacing
         LWPackageSizeBadge {
             anchors.verticalCenter: parent.verticalCenter
         }
         LWButton {
             text: qsTr("Sync to Phone")
-            height: 28
+            height: LWTheme.largeButtonHeight
             onClicked: bar.syncClicked()
         }
         LWButton {
             text: qsTr("Feedback")
-            height: 28
+            height: LWTheme.largeButtonHeight
             visible: mainWindowController.feedBackModel !== null
             onClicked: bar.feedbackClicked()
         }
         LWButton {
             text: bar.signedIn ? qsTr("Account") : qsTr("Sign in")
-            height: 28
+            height: LWTheme.largeButtonHeight
             onClicked: bar.accountClicked()
         }
     }

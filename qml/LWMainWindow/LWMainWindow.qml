@@ -138,7 +138,7 @@ ApplicationWindow {
         anchors.fill: parent
         orientation: Qt.Horizontal
         handle: Rectangle {
-            implicitWidth: 1
+            implicitWidth: LWTheme.hairline
             color: LWTheme.line
         }
 
@@ -147,7 +147,7 @@ ApplicationWindow {
             SplitView.minimumWidth: 200
             orientation: Qt.Vertical
             handle: Rectangle {
-                implicitHeight: 1
+                implicitHeight: LWTheme.hairline
                 color: LWTheme.line
             }
             LWEffectNavigator {
@@ -168,7 +168,7 @@ ApplicationWindow {
         }
 
         LWInspectorPanel {
-            SplitView.preferredWidth: ctrl ? ctrl.getInspectorWidth() : 320
+            SplitView.preferredWidth: ctrl ? ctrl.getInspectorWidth() : LWTheme.inspectorWidth
             SplitView.minimumWidth: 260
         }
 

@@ -9,7 +9,7 @@ Popup {
     modal: true
     focus: true
     width: 400
-    padding: 20
+    padding: LWTheme.dialogPadding
     closePolicy: Popup.CloseOnEscape
 
     property string title: ""
@@ -31,17 +31,17 @@ Popup {
     background: Rectangle {
         color: LWTheme.panel
         border.color: LWTheme.line
-        radius: 6
+        radius: LWTheme.radiusDialog
     }
 
     contentItem: Column {
-        spacing: 14
+        spacing: LWTheme.spacingWide
         Text {
             visible: box.title.length > 0
             width: 360
             text: box.title
             color: LWTheme.text
-            font.pixelSize: LWTheme.fontSize + 2
+            font.pixelSize: LWTheme.headingSize
             font.bold: true
             wrapMode: Text.WordWrap
         }
@@ -49,17 +49,17 @@ Popup {
             width: 360
             text: box.text
             color: box.title.length > 0 ? LWTheme.textDim : LWTheme.text
-            font.pixelSize: LWTheme.fontSize + 1
+            font.pixelSize: LWTheme.largeSize
             wrapMode: Text.WordWrap
         }
         Row {
-            spacing: 10
+            spacing: LWTheme.spacingMedium
             anchors.right: parent.right
             LWButton {
                 text: box.acceptText
                 highlighted: true
-                width: 86
-                height: 28
+                width: LWTheme.largeButtonWidth
+                height: LWTheme.largeButtonHeight
                 onClicked: {
                     box.close()
                     box.accepted()
@@ -68,8 +68,8 @@ Popup {
             LWButton {
                 visible: box.rejectText.length > 0
                 text: box.rejectText
-                width: 86
-                height: 28
+                width: LWTheme.largeButtonWidth
+                height: LWTheme.largeButtonHeight
                 onClicked: {
                     box.close()
                     box.rejected()

@@ -14,7 +14,7 @@ Item {
     property bool showCheckBoxes: true
     property bool allowDrag: true
     readonly property alias flatModel: flat
-    readonly property int rowHeight: 30
+    readonly property int rowHeight: LWTheme.treeRowHeight
 
     // Files dropped on the tree (package zips on the effect tree, images on
     // the resource tree).
@@ -57,11 +57,11 @@ Item {
 
             Rectangle {
                 anchors.fill: parent
-                color: model.selected ? Qt.rgba(1, 0.48, 0.27, 0.22)
+                color: model.selected ? LWTheme.selection
                                       : (hover.containsMouse ? LWTheme.panelRaised : "transparent")
                 Rectangle {
                     visible: model.current
-                    width: 2
+                    width: LWTheme.markerWidth
                     height: parent.height
                     color: LWTheme.accent
                 }
@@ -110,8 +110,8 @@ Item {
                 Rectangle {
                     anchors.fill: parent
                     visible: dragProxy.Drag.active
-                    color: Qt.rgba(1, 0.48, 0.27, 0.35)
-                    radius: 2
+                    color: LWTheme.dragShadow
+                    radius: LWTheme.radiusFine
                 }
             }
 
@@ -122,7 +122,7 @@ Item {
                     visible: parent.containsDrag
                     anchors.top: parent.top
                     width: parent.width
-                    height: 2
+                    height: LWTheme.markerWidth
                     color: LWTheme.accent
                 }
                 onDropped: {
@@ -133,18 +133,18 @@ Item {
 
             Row {
                 anchors.verticalCenter: parent.verticalCenter
-                x: 6 + model.depth * 16
-                spacing: 6
+                x: LWTheme.spacingSmall + model.depth * LWTheme.treeIndent
+                spacing: LWTheme.spacingSmall
 
                 Text {
                     width: 12
                     anchors.verticalCenter: parent.verticalCenter
                     text: model.hasChildren ? (model.expanded ? "\u25BE" : "\u25B8") : ""
                     color: LWTheme.textDim
-                    font.pixelSize: 12
+                    font.pixelSize: LWTheme.smallSize
                     MouseArea {
                         anchors.fill: parent
-                        anchors.margins: -4
+                        anchors.margins: -LWTheme.hitSlop
                         enabled: model.hasChildren
                         onClicked: flat.toggleExpanded(index)
                     }
@@ -157,12 +157,12 @@ Item {
                 }
                 Image {
                     anchors.verticalCenter: parent.verticalCenter
-                    width: 16
-                    height: 16
+                    width: LWTheme.iconSize
+                    height: LWTheme.iconSize
                     visible: source != ""
                     source: row.navItem ? row.navItem.naviItemIcon : ""
-                    sourceSize.width: 32
-                    sourceSize.height: 32
+                    sourceSize.width: LWTheme.iconSourceSize
+                    sourceSize.height: LWTheme.iconSourceSize
                 }
                 Text {
                     visible: !(row.navItem && row.navItem.naviItemEditing)
@@ -171,17 +171,17 @@ Item {
                     color: LWTheme.text
                     font.pixelSize: LWTheme.fontSize
                     elide: Text.ElideRight
-                    width: Math.max(40, row.width - x - 60 - model.depth * 16)
+                    width: Math.max(40, row.width - x - 60 - model.depth * LWTheme.treeIndent)
                 }
                 TextField {
                     id: editor
                     visible: row.navItem ? row.navItem.naviItemEditing : false
-                    width: Math.max(60, row.width - 110 - model.depth * 16)
+                    width: Math.max(60, row.width - 110 - model.depth * LWTheme.treeIndent)
                     height: 24
                     text: row.navItem ? row.navItem.title : ""
                     color: LWTheme.text
                     font.pixelSize: LWTheme.fontSize
-                    background: Rectangle { color: LWTheme.field; border.color: LWTheme.accent; radius: 2 }
+                    background: Rectangle { color: LWTheme.field; border.color: LWTheme.accent; radius: LWTheme.radiusFine }
                     onVisibleChanged: if (visible) { forceActiveFocus(); selectAll() }
                     onAccepted: finish(true)
                     onActiveFocusChanged: if (!activeFocus && visible) finish(true)
@@ -200,16 +200,16 @@ Item {
             // makeup adds filters).
             Text {
                 anchors.right: parent.right
-                anchors.rightMargin: 10
+                anchors.rightMargin: LWTheme.spacingMedium
                 anchors.verticalCenter: parent.verticalCenter
                 visible: row.navItem ? row.navItem.canAddNaviItem : false
                 text: "+"
                 color: addArea.containsMouse ? LWTheme.accent : LWTheme.textDim
-                font.pixelSize: 18
+                font.pixelSize: LWTheme.largeGlyphSize
                 MouseArea {
                     id: addArea
                     anchors.fill: parent
-                    anchors.margins: -4
+                    anchors.margins: -LWTheme.hitSlop
                     hoverEnabled: true
                     onClicked: {
                         var entries = row.navItem.addNaviItems

@@ -30,20 +30,20 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: "#99000000"
+        color: LWTheme.scrim
         MouseArea { anchors.fill: parent }
     }
     Rectangle {
         anchors.centerIn: parent
         width: 420
         height: 220
-        radius: 8
+        radius: LWTheme.radiusCard
         color: LWTheme.panel
         border.color: LWTheme.accent
         Column {
             anchors.fill: parent
             anchors.margins: 22
-            spacing: 12
+            spacing: LWTheme.spacingLarge
             Text {
                 text: tour.pages[tour.page].title
                 color: LWTheme.text
@@ -54,18 +54,18 @@ Item {
                 width: parent.width
                 text: tour.pages[tour.page].text
                 color: LWTheme.textDim
-                font.pixelSize: LWTheme.fontSize + 1
+                font.pixelSize: LWTheme.largeSize
                 wrapMode: Text.WordWrap
             }
         }
         Row {
             anchors.right: parent.right
             anchors.bottom: parent.bottom
-            anchors.margins: 18
-            spacing: 10
+            anchors.margins: LWTheme.spacingSection
+            spacing: LWTheme.spacingMedium
             LWButton {
                 text: qsTr("Click to pass")
-                height: 28
+                height: LWTheme.largeButtonHeight
                 onClicked: {
                     tour.skipped = true
                     tour.end()
@@ -74,8 +74,8 @@ Item {
             LWButton {
                 text: tour.page + 1 < tour.pages.length ? qsTr("Next") : qsTr("Finish")
                 highlighted: true
-                width: 86
-                height: 28
+                width: LWTheme.largeButtonWidth
+                height: LWTheme.largeButtonHeight
                 onClicked: {
                     if (tour.page + 1 < tour.pages.length) {
                         tour.page += 1

@@ -12,10 +12,10 @@ Rectangle {
     readonly property bool over: known && estimator.overLimit
 
     visible: known
-    implicitWidth: label.implicitWidth + 16
-    implicitHeight: 24
-    radius: 4
-    color: over ? Qt.rgba(LWTheme.danger.r, LWTheme.danger.g, LWTheme.danger.b, 0.18) : "transparent"
+    implicitWidth: label.implicitWidth + LWTheme.buttonPadding
+    implicitHeight: LWTheme.badgeHeight
+    radius: LWTheme.radius
+    color: over ? LWTheme.dangerBadge : "transparent"
     border.color: over ? LWTheme.danger : LWTheme.line
 
     Text {

@@ -15,29 +15,29 @@ Rectangle {
         Text {
             text: pane.collapsed ? "\u00AB" : "\u00BB"
             color: LWTheme.textDim
-            font.pixelSize: 16
+            font.pixelSize: LWTheme.glyphSize
             MouseArea {
                 anchors.fill: parent
-                anchors.margins: -6
+                anchors.margins: -LWTheme.hitSlopLarge
                 onClicked: pane.collapsed = !pane.collapsed
             }
         }
     }
     Column {
         anchors.top: head.bottom
-        anchors.topMargin: 20
+        anchors.topMargin: LWTheme.dialogPadding
         anchors.horizontalCenter: parent.horizontalCenter
         visible: !pane.collapsed
-        spacing: 12
+        spacing: LWTheme.spacingLarge
         Rectangle {
             width: pane.width - 40
             height: width * 16 / 9
-            radius: 8
+            radius: LWTheme.radiusCard
             color: LWTheme.field
             border.color: LWTheme.line
             Image {
                 anchors.fill: parent
-                anchors.margins: 6
+                anchors.margins: LWTheme.spacingSmall
                 fillMode: Image.PreserveAspectFit
                 source: "qrc:/LW2DSticker/imgStandardFaceHuman.png"
             }

@@ -13,7 +13,7 @@ Popup {
     focus: true
     closePolicy: Popup.CloseOnEscape
     width: 380
-    padding: 20
+    padding: LWTheme.dialogPadding
 
     // Outside LWPendingOperation: nothing waits for the author's answer.
     readonly property int nothingPending: -1
@@ -56,26 +56,26 @@ Popup {
     background: Rectangle {
         color: LWTheme.panel
         border.color: LWTheme.line
-        radius: 6
+        radius: LWTheme.radiusDialog
     }
 
     contentItem: Column {
-        spacing: 18
+        spacing: LWTheme.spacingSection
         Text {
             width: 340
             text: qsTr("Whether to save the current project")
             color: LWTheme.text
-            font.pixelSize: LWTheme.fontSize + 2
+            font.pixelSize: LWTheme.headingSize
             wrapMode: Text.WordWrap
         }
         Row {
-            spacing: 10
+            spacing: LWTheme.spacingMedium
             anchors.right: parent.right
             LWButton {
                 text: qsTr("Save")
                 highlighted: true
-                width: 86
-                height: 28
+                width: LWTheme.largeButtonWidth
+                height: LWTheme.largeButtonHeight
                 onClicked: {
                     if (effectPackManager.isTmpProj) {
                         guard.waitingForSaveAs = true
@@ -89,8 +89,8 @@ Popup {
             }
             LWButton {
                 text: qsTr("Cancle")
-                width: 86
-                height: 28
+                width: LWTheme.largeButtonWidth
+                height: LWTheme.largeButtonHeight
                 onClicked: {
                     guard.pendingOperation = guard.nothingPending
                     guard.close()
@@ -98,8 +98,8 @@ Popup {
             }
             LWButton {
                 text: qsTr("Not Save")
-                width: 86
-                height: 28
+                width: LWTheme.largeButtonWidth
+                height: LWTheme.largeButtonHeight
                 onClicked: guard.run()
             }
         }

@@ -65,7 +65,7 @@ Rectangle {
 
     Text {
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: 14
+        anchors.bottomMargin: LWTheme.spacingWide
         anchors.horizontalCenter: parent.horizontalCenter
         visible: sceneLoader.status !== Loader.Ready
         // projName changes with every project change, so the test is redone.

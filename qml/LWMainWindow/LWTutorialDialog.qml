@@ -41,13 +41,13 @@ Window {
 
     Column {
         anchors.fill: parent
-        anchors.margins: 20
-        spacing: 14
+        anchors.margins: LWTheme.dialogPadding
+        spacing: LWTheme.spacingWide
         Text {
             width: parent.width
             text: dialog.adapter ? dialog.adapter.title : ""
             color: LWTheme.text
-            font.pixelSize: LWTheme.fontSize + 3
+            font.pixelSize: LWTheme.dialogTitleSize
             font.bold: true
             wrapMode: Text.WordWrap
         }
@@ -59,7 +59,7 @@ Window {
             wrapMode: Text.WordWrap
         }
         Row {
-            spacing: 8
+            spacing: LWTheme.spacing
             LWCheck {
                 checked: dialog.adapter ? dialog.adapter.neverShowChecked : false
                 onToggled: if (dialog.adapter) dialog.adapter.neverShowChecked = !dialog.adapter.neverShowChecked
@@ -71,11 +71,11 @@ Window {
             }
         }
         Row {
-            spacing: 10
+            spacing: LWTheme.spacingMedium
             LWButton {
                 text: qsTr("Check out tutorial")
                 highlighted: true
-                height: 28
+                height: LWTheme.largeButtonHeight
                 onClicked: {
                     if (dialog.adapter && dialog.adapter.url_tutorial.length > 0)
                         Qt.openUrlExternally(dialog.adapter.url_tutorial)
@@ -84,7 +84,7 @@ Window {
             }
             LWButton {
                 text: qsTr("Download template")
-                height: 28
+                height: LWTheme.largeButtonHeight
                 onClicked: {
                     if (dialog.adapter && dialog.adapter.url_download.length > 0)
                         Qt.openUrlExternally(dialog.adapter.url_download)

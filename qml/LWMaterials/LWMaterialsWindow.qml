@@ -66,7 +66,7 @@ Window {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        anchors.margins: 16
+        anchors.margins: LWTheme.spacingLoose
         clip: true
         cellWidth: 148
         cellHeight: 176
@@ -85,8 +85,8 @@ Window {
             Rectangle {
                 id: tile
                 anchors.fill: parent
-                anchors.margins: 8
-                radius: 10
+                anchors.margins: LWTheme.spacing
+                radius: LWTheme.radiusTile
                 color: area.containsMouse && cell.ready ? LWTheme.panelRaised : LWTheme.panel
                 border.color: cell.state_ === "added" ? LWTheme.accent : LWTheme.line
 
@@ -94,15 +94,15 @@ Window {
                     id: well
                     anchors.top: parent.top
                     anchors.horizontalCenter: parent.horizontalCenter
-                    anchors.topMargin: 10
+                    anchors.topMargin: LWTheme.spacingMedium
                     width: 112
                     height: 112
-                    radius: 8
+                    radius: LWTheme.radiusCard
                     color: LWTheme.field
 
                     Loader {
                         anchors.fill: parent
-                        anchors.margins: 6
+                        anchors.margins: LWTheme.spacingSmall
                         active: cell.ready
                         sourceComponent: cell.icon.toLowerCase().endsWith(".gif") ? animated : still
                     }
@@ -113,7 +113,7 @@ Window {
                 }
                 Text {
                     anchors.top: well.bottom
-                    anchors.topMargin: 8
+                    anchors.topMargin: LWTheme.spacing
                     anchors.horizontalCenter: parent.horizontalCenter
                     color: cell.state_ === "failed" ? LWTheme.danger : LWTheme.textDim
                     font.pixelSize: LWTheme.smallSize

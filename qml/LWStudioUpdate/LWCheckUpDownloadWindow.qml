@@ -40,20 +40,20 @@ Window {
         anchors.top: header.bottom
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.margins: 24
-        spacing: 10
+        anchors.margins: LWTheme.pageMargin
+        spacing: LWTheme.spacingMedium
 
         Rectangle {
             objectName: "progressTrack"
             width: parent.width
             height: 10
-            radius: 5
+            radius: height / 2
             color: LWTheme.field
             border.color: LWTheme.line
             Rectangle {
                 width: parent.width * Math.min(1, win.percent / 100)
                 height: parent.height
-                radius: 5
+                radius: height / 2
                 color: LWTheme.accent
             }
         }
@@ -89,8 +89,8 @@ Window {
     Row {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        anchors.margins: 20
-        spacing: 12
+        anchors.margins: LWTheme.dialogPadding
+        spacing: LWTheme.spacingLarge
         LWOnlineButton {
             primary: false
             text: win.message.length > 0 ? qsTr("Close") : qsTr("Cancel")

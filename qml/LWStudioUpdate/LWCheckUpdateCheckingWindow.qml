@@ -31,8 +31,8 @@ Window {
         anchors.top: header.bottom
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.margins: 24
-        spacing: 16
+        anchors.margins: LWTheme.pageMargin
+        spacing: LWTheme.spacingLoose
 
         LWUpdateBusyDots {
             objectName: "checkingDots"
@@ -53,7 +53,7 @@ Window {
     LWOnlineButton {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        anchors.margins: 20
+        anchors.margins: LWTheme.dialogPadding
         primary: false
         text: win.checking ? qsTr("Cancel") : qsTr("Close")
         onClicked: if (win.model) win.model.setCancel()

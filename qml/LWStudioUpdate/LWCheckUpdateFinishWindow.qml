@@ -28,8 +28,8 @@ Window {
         anchors.top: header.bottom
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.margins: 24
-        spacing: 12
+        anchors.margins: LWTheme.pageMargin
+        spacing: LWTheme.spacingLarge
 
         Text {
             width: parent.width
@@ -51,8 +51,8 @@ Window {
     Row {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        anchors.margins: 20
-        spacing: 12
+        anchors.margins: LWTheme.dialogPadding
+        spacing: LWTheme.spacingLarge
         LWOnlineButton {
             primary: false
             text: qsTr("Later")

@@ -27,8 +27,8 @@ Window {
         anchors.top: header.bottom
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.margins: 24
-        spacing: 18
+        anchors.margins: LWTheme.pageMargin
+        spacing: LWTheme.spacingSection
 
         Text {
             width: parent.width
@@ -43,7 +43,7 @@ Window {
     LWOnlineButton {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        anchors.margins: 20
+        anchors.margins: LWTheme.dialogPadding
         text: qsTr("OK")
         onClicked: win.close()
     }

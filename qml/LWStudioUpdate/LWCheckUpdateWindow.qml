@@ -35,12 +35,12 @@ Window {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: footer.top
-        anchors.margins: 20
+        anchors.margins: LWTheme.dialogPadding
         clip: true
 
         Column {
             width: notes.availableWidth
-            spacing: 10
+            spacing: LWTheme.spacingMedium
             Text {
                 text: qsTr("New features")
                 color: LWTheme.accent
@@ -55,7 +55,7 @@ Window {
                 font.pixelSize: LWTheme.fontSize
                 text: win.model && win.model.strNewFeature.length > 0 ? win.model.strNewFeature : "-"
             }
-            Item { width: 1; height: 6 }
+            Item { width: 1; height: LWTheme.spacingSmall }
             Text {
                 text: qsTr("Fixed problems")
                 color: LWTheme.accent
@@ -79,19 +79,19 @@ Window {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         height: 76
-        Rectangle { width: parent.width; height: 1; color: LWTheme.line }
+        Rectangle { width: parent.width; height: LWTheme.hairline; color: LWTheme.line }
 
         LWUpdateAutoCheck {
             anchors.left: parent.left
-            anchors.leftMargin: 20
+            anchors.leftMargin: LWTheme.dialogPadding
             anchors.verticalCenter: parent.verticalCenter
             model: win.model
         }
         Row {
             anchors.right: parent.right
-            anchors.rightMargin: 20
+            anchors.rightMargin: LWTheme.dialogPadding
             anchors.verticalCenter: parent.verticalCenter
-            spacing: 12
+            spacing: LWTheme.spacingLarge
             LWOnlineButton {
                 primary: false
                 text: qsTr("Later")

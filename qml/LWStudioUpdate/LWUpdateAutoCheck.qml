@@ -6,7 +6,7 @@ import "qrc:/LWViewCommon/LWControls"
 Row {
     id: row
     property var model: null
-    spacing: 8
+    spacing: LWTheme.spacing
 
     LWCheck {
         anchors.verticalCenter: parent.verticalCenter

@@ -5,7 +5,7 @@ import "qrc:/LWViewCommon"
 Row {
     id: dots
     property bool running: true
-    spacing: 8
+    spacing: LWTheme.spacing
 
     Repeater {
         model: 3
@@ -13,7 +13,7 @@ Row {
             id: dot
             width: 10
             height: 10
-            radius: 5
+            radius: height / 2
             color: LWTheme.accent
             opacity: 0.3
             SequentialAnimation on opacity {

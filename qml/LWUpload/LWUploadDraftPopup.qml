@@ -10,7 +10,7 @@ Rectangle {
 
     width: 240
     height: expanded ? 292 : 40
-    radius: 8
+    radius: LWTheme.radiusCard
     color: LWTheme.panel
     border.color: LWTheme.line
     clip: true
@@ -37,21 +37,21 @@ Rectangle {
         anchors.horizontalCenter: parent.horizontalCenter
         width: 236
         height: 236
-        radius: 8
-        color: "#ffffff"
+        radius: LWTheme.radiusCard
+        color: LWTheme.paper
         visible: popup.expanded
         LWQrCode {
             id: code
             anchors.fill: parent
-            anchors.margins: 8
+            anchors.margins: LWTheme.spacing
             text: popup.model ? popup.model.effectUUID : ""
         }
         Text {
             anchors.centerIn: parent
             visible: !code.valid
             text: qsTr("Upload a draft first")
-            color: "#555866"
-            font.pixelSize: 12
+            color: LWTheme.textOnPaper
+            font.pixelSize: LWTheme.smallSize
         }
         Connections {
             target: popup.model

@@ -44,22 +44,22 @@ Window {
     Rectangle {
         id: card
         anchors.top: header.bottom
-        anchors.topMargin: 28
+        anchors.topMargin: LWTheme.contentTopMargin
         anchors.horizontalCenter: parent.horizontalCenter
         width: 260
         height: 260
-        radius: 12
-        color: "#ffffff"
+        radius: LWTheme.radiusLarge
+        color: LWTheme.paper
         LWQrCode {
             id: code
             objectName: "draftQrCode"
             anchors.fill: parent
-            anchors.margins: 10
+            anchors.margins: LWTheme.spacingMedium
             text: draftWin.model ? draftWin.model.effectUUID : ""
         }
         LWWaitingCover {
             anchors.fill: parent
-            radius: 12
+            radius: LWTheme.radiusLarge
             visible: !code.valid
             text: draftWin.failed ? qsTr("No code yet") : qsTr("Uploading...")
             busy: !draftWin.failed
@@ -69,19 +69,19 @@ Window {
     Text {
         id: infoText
         anchors.top: card.bottom
-        anchors.topMargin: 18
+        anchors.topMargin: LWTheme.spacingSection
         anchors.horizontalCenter: parent.horizontalCenter
         width: parent.width - 64
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.Wrap
         text: draftWin.info
-        color: draftWin.failed ? "#e5534b" : LWTheme.textDim
+        color: draftWin.failed ? LWTheme.danger : LWTheme.textDim
         font.pixelSize: LWTheme.fontSize
     }
 
     LWOnlineButton {
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: 24
+        anchors.bottomMargin: LWTheme.pageMargin
         anchors.horizontalCenter: parent.horizontalCenter
         width: parent.width - 64
         text: qsTr("Upload again")

@@ -41,70 +41,70 @@ Window {
         anchors.bottom: footer.top
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.margins: 16
+        anchors.margins: LWTheme.spacingLoose
         clip: true
-        spacing: 8
+        spacing: LWTheme.spacing
         model: choiceWin.model ? choiceWin.model.effectNums : 0
         ScrollBar.vertical: ScrollBar {}
         delegate: Rectangle {
             width: list.width
             height: 72
-            radius: 8
-            color: choiceWin.chosen === index ? "#3a2a22" : (rowArea.containsMouse ? LWTheme.panelRaised : LWTheme.panel)
+            radius: LWTheme.radiusCard
+            color: choiceWin.chosen === index ? LWTheme.accentWash : (rowArea.containsMouse ? LWTheme.panelRaised : LWTheme.panel)
             border.width: choiceWin.chosen === index ? 1 : 0
             border.color: LWTheme.accent
             Rectangle {
                 id: iconFrame
                 width: 52
                 height: 52
-                radius: 6
+                radius: LWTheme.radiusDialog
                 anchors.left: parent.left
-                anchors.leftMargin: 10
+                anchors.leftMargin: LWTheme.spacingMedium
                 anchors.verticalCenter: parent.verticalCenter
                 color: LWTheme.window
                 Image {
                     anchors.fill: parent
-                    anchors.margins: 2
+                    anchors.margins: LWTheme.spacingTiny
                     fillMode: Image.PreserveAspectFit
                     source: choiceWin.model ? choiceWin.model.effectIcon[index] : ""
                 }
             }
             Column {
                 anchors.left: iconFrame.right
-                anchors.leftMargin: 14
+                anchors.leftMargin: LWTheme.spacingWide
                 anchors.right: state.left
-                anchors.rightMargin: 10
+                anchors.rightMargin: LWTheme.spacingMedium
                 anchors.verticalCenter: parent.verticalCenter
-                spacing: 4
+                spacing: LWTheme.spacingCompact
                 Text {
                     width: parent.width
                     elide: Text.ElideRight
                     text: choiceWin.model ? choiceWin.model.effectName[index] : ""
                     color: LWTheme.text
-                    font.pixelSize: 14
+                    font.pixelSize: LWTheme.largeSize
                     font.bold: true
                 }
                 Text {
                     text: choiceWin.model ? choiceWin.model.effectTime[index] : ""
                     color: LWTheme.textDim
-                    font.pixelSize: 12
+                    font.pixelSize: LWTheme.smallSize
                 }
             }
             Rectangle {
                 id: state
                 anchors.right: parent.right
-                anchors.rightMargin: 14
+                anchors.rightMargin: LWTheme.spacingWide
                 anchors.verticalCenter: parent.verticalCenter
                 width: stateText.implicitWidth + 18
                 height: 24
-                radius: 12
+                radius: height / 2
                 color: LWTheme.window
                 Text {
                     id: stateText
                     anchors.centerIn: parent
                     text: choiceWin.model ? choiceWin.model.effectCode[index] : ""
                     color: LWTheme.accent
-                    font.pixelSize: 12
+                    font.pixelSize: LWTheme.smallSize
                 }
             }
             MouseArea {
@@ -132,14 +132,14 @@ Window {
         id: footer
         anchors.bottom: parent.bottom
         width: parent.width
-        height: 68
+        height: LWTheme.footerHeight
         color: LWTheme.panel
-        Rectangle { width: parent.width; height: 1; color: LWTheme.line }
+        Rectangle { width: parent.width; height: LWTheme.hairline; color: LWTheme.line }
         Row {
             anchors.right: parent.right
-            anchors.rightMargin: 24
+            anchors.rightMargin: LWTheme.pageMargin
             anchors.verticalCenter: parent.verticalCenter
-            spacing: 12
+            spacing: LWTheme.spacingLarge
             LWOnlineButton {
                 primary: false
                 text: qsTr("Submit as new effect")

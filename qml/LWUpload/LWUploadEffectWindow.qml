@@ -62,21 +62,21 @@ Window {
         anchors.top: header.bottom
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.margins: 24
-        spacing: 24
+        anchors.margins: LWTheme.pageMargin
+        spacing: LWTheme.pageMargin
 
         Column {
-            spacing: 10
+            spacing: LWTheme.spacingMedium
             width: 170
             Rectangle {
                 width: 170
                 height: 170
-                radius: 10
+                radius: LWTheme.radiusTile
                 color: LWTheme.panel
                 border.color: LWTheme.line
                 Image {
                     anchors.fill: parent
-                    anchors.margins: 4
+                    anchors.margins: LWTheme.spacingCompact
                     source: uploadWin.model ? uploadWin.model.iconPath : ""
                     fillMode: Image.PreserveAspectFit
                     smooth: true
@@ -94,13 +94,13 @@ Window {
                 wrapMode: Text.Wrap
                 text: qsTr("PNG, 162 × 162 pixels, at most 40 kB")
                 color: LWTheme.textDim
-                font.pixelSize: 12
+                font.pixelSize: LWTheme.smallSize
             }
         }
 
         Column {
             width: body.width - 170 - body.spacing
-            spacing: 14
+            spacing: LWTheme.spacingWide
             LWOnlineField {
                 id: nameField
                 width: parent.width
@@ -112,13 +112,13 @@ Window {
             }
             Column {
                 width: parent.width
-                spacing: 6
-                Text { text: qsTr("Introduction"); color: LWTheme.textDim; font.pixelSize: 12 }
+                spacing: LWTheme.spacingSmall
+                Text { text: qsTr("Introduction"); color: LWTheme.textDim; font.pixelSize: LWTheme.smallSize }
                 Rectangle {
                     width: parent.width
                     height: 96
-                    radius: 6
-                    color: "#1a1b20"
+                    radius: LWTheme.radiusDialog
+                    color: LWTheme.field
                     border.color: descArea.activeFocus ? LWTheme.accent : LWTheme.line
                     TextArea {
                         id: descArea
@@ -127,7 +127,7 @@ Window {
                         color: LWTheme.text
                         font.pixelSize: LWTheme.fontSize
                         placeholderText: qsTr("Tell people what the effect does")
-                        placeholderTextColor: "#6d7080"
+                        placeholderTextColor: LWTheme.textFaint
                         selectByMouse: true
                         background: null
                         text: uploadWin.model ? uploadWin.model.effectDesc : ""
@@ -137,8 +137,8 @@ Window {
             }
             Column {
                 width: parent.width
-                spacing: 6
-                Text { text: qsTr("Hint shown to the person in front of the camera"); color: LWTheme.textDim; font.pixelSize: 12 }
+                spacing: LWTheme.spacingSmall
+                Text { text: qsTr("Hint shown to the person in front of the camera"); color: LWTheme.textDim; font.pixelSize: LWTheme.smallSize }
                 ComboBox {
                     id: hintBox
                     width: parent.width
@@ -151,16 +151,16 @@ Window {
                         uploadWin.model.strDescription = index === 0 ? "" : uploadWin.hints[index]
                     }
                     contentItem: Text {
-                        leftPadding: 12
+                        leftPadding: LWTheme.spacingLarge
                         text: hintBox.displayText
                         color: LWTheme.text
                         font.pixelSize: LWTheme.fontSize
                         verticalAlignment: Text.AlignVCenter
                     }
                     background: Rectangle {
-                        implicitHeight: 36
-                        radius: 6
-                        color: "#1a1b20"
+                        implicitHeight: LWTheme.onlineControlHeight
+                        radius: LWTheme.radiusDialog
+                        color: LWTheme.field
                         border.color: LWTheme.line
                     }
                 }
@@ -173,15 +173,15 @@ Window {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: footer.top
-        anchors.margins: 24
-        height: 40
-        radius: 6
+        anchors.margins: LWTheme.pageMargin
+        height: LWTheme.bannerHeight
+        radius: LWTheme.radiusDialog
         visible: uploadWin.notice.length > 0
-        color: uploadWin.noticeIsError ? "#3a2226" : "#23332a"
-        border.color: uploadWin.noticeIsError ? "#e5534b" : "#3fb37f"
+        color: uploadWin.noticeIsError ? LWTheme.dangerBanner : LWTheme.successBanner
+        border.color: uploadWin.noticeIsError ? LWTheme.danger : LWTheme.success
         Text {
             anchors.fill: parent
-            anchors.leftMargin: 12
+            anchors.leftMargin: LWTheme.spacingLarge
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
             text: uploadWin.notice
@@ -194,14 +194,14 @@ Window {
         id: footer
         anchors.bottom: parent.bottom
         width: parent.width
-        height: 68
+        height: LWTheme.footerHeight
         color: LWTheme.panel
-        Rectangle { width: parent.width; height: 1; color: LWTheme.line }
+        Rectangle { width: parent.width; height: LWTheme.hairline; color: LWTheme.line }
         Row {
             anchors.right: parent.right
-            anchors.rightMargin: 24
+            anchors.rightMargin: LWTheme.pageMargin
             anchors.verticalCenter: parent.verticalCenter
-            spacing: 12
+            spacing: LWTheme.spacingLarge
             LWOnlineButton {
                 primary: false
                 text: qsTr("Replace an earlier effect")

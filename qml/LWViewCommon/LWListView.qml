@@ -5,7 +5,7 @@ Item {
     id: root
     property QtObject viewModel: null
 
-    width: parent ? parent.width : 320
+    width: parent ? parent.width : LWTheme.inspectorWidth
     height: viewModel ? viewModel.height : 0
 
     Column {

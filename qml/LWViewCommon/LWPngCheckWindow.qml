@@ -19,7 +19,7 @@ Window {
 
     Column {
         anchors.centerIn: parent
-        spacing: 24
+        spacing: LWTheme.pageMargin
 
         Text {
             anchors.horizontalCenter: parent.horizontalCenter

@@ -49,7 +49,8 @@ QtObject {
 
     // --- marks drawn over pictures and colours
     readonly property color checkMark: "#ffffff"
-    readonly property color handleFill: "#ffffff"
+    // the fill of handles and markers drawn over the scene
+    readonly property color markerFill: "#ffffff"
     // behind images with transparency
     readonly property color checkerDark: "#23252b"
     readonly property color checkerLight: "#2a2c33"
@@ -80,12 +81,15 @@ QtObject {
     readonly property int compactControlHeight: 20
     readonly property int miniControlHeight: 18
     readonly property int headerButtonHeight: 24
-    readonly property int dialogButtonHeight: 28
-    readonly property int dialogButtonWidth: 86
+    // dialog and toolbar buttons
+    readonly property int largeButtonHeight: 28
+    readonly property int largeButtonWidth: 86
     readonly property int toolButtonSize: 28
     // the "+" beside a drop-down
     readonly property int glyphButtonWidth: 22
+    readonly property int buttonMinWidth: 24
     readonly property int buttonPadding: 16
+    readonly property int badgeHeight: 24
     readonly property int numberFieldWidth: 64
     readonly property int valueFieldWidth: 96
     readonly property int rangeFieldWidth: 58
@@ -94,6 +98,10 @@ QtObject {
     // icons are drawn from twice their size, for sharp edges
     readonly property int iconSourceSize: 32
     readonly property int thumbnailSize: 28
+    readonly property int comboRowHeight: 24
+    readonly property int comboThumbnailRowHeight: 36
+    readonly property int comboPopupWidth: 160
+    readonly property int popupMaxHeight: 300
     readonly property int sliderTrack: 4
     readonly property int sliderHandle: 12
     readonly property int menuItemHeight: 28
@@ -102,6 +110,7 @@ QtObject {
     // sign-in, upload and update windows
     readonly property int onlineControlHeight: 36
     readonly property int onlineButtonWidth: 112
+    readonly property int onlineButtonPadding: 36
     readonly property int onlineHeaderHeight: 64
     readonly property int onlineMarkSize: 28
     readonly property int footerHeight: 68
@@ -120,6 +129,8 @@ QtObject {
     readonly property int listHeaderHeight: 28
     readonly property int captionHeight: 18
     readonly property int labelWidth: 80
+    // an inspector document shown without a panel around it
+    readonly property int inspectorWidth: 320
     readonly property int rowMargin: 12
 
     // --- lines and markers

@@ -9,11 +9,11 @@ Rectangle {
     property bool primary: true
     signal clicked()
 
-    implicitWidth: Math.max(112, label.implicitWidth + 36)
-    implicitHeight: 36
-    radius: 6
+    implicitWidth: Math.max(LWTheme.onlineButtonWidth, label.implicitWidth + LWTheme.onlineButtonPadding)
+    implicitHeight: LWTheme.onlineControlHeight
+    radius: LWTheme.radiusDialog
     opacity: enabled ? 1.0 : 0.45
-    color: primary ? (area.pressed ? "#e5662f" : (area.containsMouse ? "#ff8c5c" : LWTheme.accent))
+    color: primary ? (area.pressed ? LWTheme.accentPressed : (area.containsMouse ? LWTheme.accentHover : LWTheme.accent))
                    : (area.containsMouse ? LWTheme.panelRaised : "transparent")
     border.width: primary ? 0 : 1
     border.color: LWTheme.line
@@ -21,7 +21,7 @@ Rectangle {
     Text {
         id: label
         anchors.centerIn: parent
-        color: button.primary ? "#1e1f24" : LWTheme.text
+        color: button.primary ? LWTheme.textOnAccent : LWTheme.text
         font.pixelSize: LWTheme.fontSize
         font.bold: button.primary
     }

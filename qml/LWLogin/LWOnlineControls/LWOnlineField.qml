@@ -14,32 +14,32 @@ Column {
     signal accepted()
     signal edited()
 
-    spacing: 6
+    spacing: LWTheme.spacingSmall
 
     Text {
         id: caption
         color: LWTheme.textDim
-        font.pixelSize: 12
+        font.pixelSize: LWTheme.smallSize
         visible: text.length > 0
     }
     TextField {
         id: input
         width: field.width
         color: LWTheme.text
-        placeholderTextColor: "#6d7080"
+        placeholderTextColor: LWTheme.textFaint
         selectionColor: LWTheme.accent
-        selectedTextColor: "#1e1f24"
+        selectedTextColor: LWTheme.textOnAccent
         font.pixelSize: LWTheme.fontSize
-        leftPadding: 12
-        rightPadding: 12
+        leftPadding: LWTheme.spacingLarge
+        rightPadding: LWTheme.spacingLarge
         selectByMouse: true
         onAccepted: field.accepted()
         onTextEdited: field.edited()
         background: Rectangle {
-            implicitHeight: 36
-            radius: 6
-            color: "#1a1b20"
-            border.width: 1
+            implicitHeight: LWTheme.onlineControlHeight
+            radius: LWTheme.radiusDialog
+            color: LWTheme.field
+            border.width: LWTheme.hairline
             border.color: input.activeFocus ? LWTheme.accent : LWTheme.line
         }
     }

@@ -6,44 +6,44 @@ Rectangle {
     id: header
     property alias title: caption.text
     property alias subtitle: detail.text
-    height: 64
+    height: LWTheme.onlineHeaderHeight
     color: LWTheme.panel
 
     Rectangle {
         id: mark
-        width: 28
-        height: 28
-        radius: 8
+        width: LWTheme.onlineMarkSize
+        height: LWTheme.onlineMarkSize
+        radius: LWTheme.radiusCard
         anchors.left: parent.left
-        anchors.leftMargin: 20
+        anchors.leftMargin: LWTheme.dialogPadding
         anchors.verticalCenter: parent.verticalCenter
         gradient: Gradient {
-            GradientStop { position: 0.0; color: "#ffb08a" }
+            GradientStop { position: 0.0; color: LWTheme.accentLight }
             GradientStop { position: 1.0; color: LWTheme.accent }
         }
     }
     Column {
         anchors.left: mark.right
-        anchors.leftMargin: 12
+        anchors.leftMargin: LWTheme.spacingLarge
         anchors.verticalCenter: parent.verticalCenter
-        spacing: 2
+        spacing: LWTheme.spacingTiny
         Text {
             id: caption
             color: LWTheme.text
-            font.pixelSize: 16
+            font.pixelSize: LWTheme.dialogTitleSize
             font.bold: true
         }
         Text {
             id: detail
             color: LWTheme.textDim
-            font.pixelSize: 12
+            font.pixelSize: LWTheme.smallSize
             visible: text.length > 0
         }
     }
     Rectangle {
         anchors.bottom: parent.bottom
         width: parent.width
-        height: 1
+        height: LWTheme.hairline
         color: LWTheme.line
     }
 }

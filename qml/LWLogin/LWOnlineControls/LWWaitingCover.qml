@@ -14,7 +14,7 @@ Rectangle {
 
     Column {
         anchors.centerIn: parent
-        spacing: 16
+        spacing: LWTheme.spacingLoose
         Item {
             visible: cover.busy
             width: 40
@@ -25,7 +25,7 @@ Rectangle {
                 Rectangle {
                     width: 6
                     height: 6
-                    radius: 3
+                    radius: height / 2
                     color: LWTheme.accent
                     opacity: 0.25 + 0.75 * ((index + spinner.step) % 8) / 7
                     x: 17 + 16 * Math.cos(index * Math.PI / 4)
@@ -38,7 +38,7 @@ Rectangle {
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("Loading...")
             color: LWTheme.textDim
-            font.pixelSize: 13
+            font.pixelSize: LWTheme.fontSize
         }
     }
     Timer {

@@ -8,12 +8,12 @@ Rectangle {
     property bool highlighted: false
     property bool checkable: false
     property bool checked: false
-    property int fontSize: 12
+    property int fontSize: LWTheme.smallSize
     signal clicked()
 
-    implicitWidth: Math.max(24, label.implicitWidth + 16)
-    implicitHeight: 22
-    radius: 3
+    implicitWidth: Math.max(LWTheme.buttonMinWidth, label.implicitWidth + LWTheme.buttonPadding)
+    implicitHeight: LWTheme.controlHeight
+    radius: LWTheme.radiusControl
     color: area.pressed || button.checked ? LWTheme.accentDim
            : (button.highlighted ? LWTheme.accent : (area.containsMouse ? LWTheme.fieldHover : LWTheme.panelRaised))
     border.color: button.checked ? LWTheme.accent : LWTheme.fieldBorder

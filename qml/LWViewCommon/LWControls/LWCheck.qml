@@ -8,9 +8,9 @@ Rectangle {
     property bool interactive: true
     signal toggled()
 
-    implicitWidth: 16
-    implicitHeight: 16
-    radius: 3
+    implicitWidth: LWTheme.checkSize
+    implicitHeight: LWTheme.checkSize
+    radius: LWTheme.radiusControl
     color: box.checked ? LWTheme.accent : LWTheme.field
     border.color: box.checked ? LWTheme.accent : (area.containsMouse ? LWTheme.fieldHover : LWTheme.fieldBorder)
     opacity: box.enabled ? 1 : 0.5
@@ -21,7 +21,7 @@ Rectangle {
         onPaint: {
             var ctx = getContext("2d")
             ctx.reset()
-            ctx.strokeStyle = "#ffffff"
+            ctx.strokeStyle = LWTheme.checkMark
             ctx.lineWidth = 2
             ctx.beginPath()
             ctx.moveTo(width * 0.25, height * 0.52)

@@ -38,22 +38,22 @@ Popup {
 
     onAboutToShow: load(color)
     width: 228
-    padding: 10
+    padding: LWTheme.spacingMedium
     modal: false
     closePolicy: Popup.CloseOnEscape | Popup.CloseOnPressOutside
 
     background: Rectangle {
         color: LWTheme.panelRaised
         border.color: LWTheme.line
-        radius: 4
+        radius: LWTheme.radius
     }
     contentItem: Column {
-        spacing: 8
+        spacing: LWTheme.spacing
         Rectangle {
             id: square
             width: 208
             height: 140
-            radius: 2
+            radius: LWTheme.radiusFine
             gradient: Gradient {
                 orientation: Gradient.Horizontal
                 GradientStop { position: 0; color: "white" }
@@ -61,7 +61,7 @@ Popup {
             }
             Rectangle {
                 anchors.fill: parent
-                radius: 2
+                radius: LWTheme.radiusFine
                 gradient: Gradient {
                     GradientStop { position: 0; color: "transparent" }
                     GradientStop { position: 1; color: "black" }
@@ -72,10 +72,10 @@ Popup {
                 y: (1 - picker.brightness) * square.height - 5
                 width: 10
                 height: 10
-                radius: 5
+                radius: height / 2
                 color: "transparent"
                 border.color: picker.brightness > 0.5 ? "black" : "white"
-                border.width: 2
+                border.width: LWTheme.markerWidth
             }
             MouseArea {
                 anchors.fill: parent
@@ -92,7 +92,7 @@ Popup {
             id: hueBar
             width: 208
             height: 12
-            radius: 2
+            radius: LWTheme.radiusFine
             gradient: Gradient {
                 orientation: Gradient.Horizontal
                 GradientStop { position: 0.0; color: "#ff0000" }
@@ -123,7 +123,7 @@ Popup {
             visible: picker.showAlpha
             width: 208
             height: 12
-            radius: 2
+            radius: LWTheme.radiusFine
             gradient: Gradient {
                 orientation: Gradient.Horizontal
                 GradientStop { position: 0; color: Qt.hsva(picker.hue, picker.saturation, picker.brightness, 0) }
@@ -146,11 +146,11 @@ Popup {
             }
         }
         Row {
-            spacing: 8
+            spacing: LWTheme.spacing
             Rectangle {
                 width: 36
                 height: 22
-                radius: 3
+                radius: LWTheme.radiusControl
                 color: picker.current()
                 border.color: LWTheme.fieldBorder
             }

@@ -9,10 +9,10 @@ ComboBox {
     property int selected: -1
     property bool showThumbnail: false
     property string shownText: ""
-    property int popupWidth: Math.max(width, 160)
+    property int popupWidth: Math.max(width, LWTheme.comboPopupWidth)
 
-    implicitHeight: 22
-    font.pixelSize: 12
+    implicitHeight: LWTheme.controlHeight
+    font.pixelSize: LWTheme.smallSize
     displayText: shownText
     onSelectedChanged: currentIndex = selected
     Component.onCompleted: currentIndex = selected
@@ -27,17 +27,17 @@ ComboBox {
     }
 
     background: Rectangle {
-        radius: 3
+        radius: LWTheme.radiusControl
         color: combo.enabled ? LWTheme.field : LWTheme.panel
         border.color: combo.popup.visible ? LWTheme.accent : (combo.hovered ? LWTheme.fieldHover : LWTheme.fieldBorder)
     }
     contentItem: Row {
-        leftPadding: 6
-        spacing: 6
+        leftPadding: LWTheme.spacingSmall
+        spacing: LWTheme.spacingSmall
         Image {
             anchors.verticalCenter: parent.verticalCenter
-            width: 16
-            height: 16
+            width: LWTheme.iconSize
+            height: LWTheme.iconSize
             fillMode: Image.PreserveAspectFit
             visible: combo.showThumbnail && source != ""
             source: combo.showThumbnail && combo.model && combo.currentIndex >= 0 && combo.currentIndex < combo.count
@@ -49,7 +49,7 @@ ComboBox {
             width: combo.width - 40
             text: combo.displayText
             color: combo.enabled ? LWTheme.text : LWTheme.textDim
-            font.pixelSize: 12
+            font.pixelSize: LWTheme.smallSize
             elide: Text.ElideRight
         }
     }
@@ -72,14 +72,14 @@ ComboBox {
     }
     delegate: ItemDelegate {
         width: combo.popupWidth
-        height: combo.showThumbnail ? 36 : 24
+        height: combo.showThumbnail ? LWTheme.comboThumbnailRowHeight : LWTheme.comboRowHeight
         highlighted: combo.highlightedIndex === index
         contentItem: Row {
-            spacing: 8
+            spacing: LWTheme.spacing
             Image {
                 anchors.verticalCenter: parent.verticalCenter
-                width: 28
-                height: 28
+                width: LWTheme.thumbnailSize
+                height: LWTheme.thumbnailSize
                 fillMode: Image.PreserveAspectFit
                 visible: combo.showThumbnail
                 source: combo.showThumbnail ? combo.iconOf(modelData) : ""
@@ -89,7 +89,7 @@ ComboBox {
                 anchors.verticalCenter: parent.verticalCenter
                 text: combo.titleOf(modelData)
                 color: index === combo.currentIndex ? LWTheme.accent : LWTheme.text
-                font.pixelSize: 12
+                font.pixelSize: LWTheme.smallSize
             }
         }
         background: Rectangle { color: highlighted ? LWTheme.fieldHover : "transparent" }
@@ -97,8 +97,8 @@ ComboBox {
     popup: Popup {
         y: combo.height + 2
         width: combo.popupWidth
-        implicitHeight: Math.min(contentItem.implicitHeight + 2, 300)
-        padding: 1
+        implicitHeight: Math.min(contentItem.implicitHeight + 2, LWTheme.popupMaxHeight)
+        padding: LWTheme.hairline
         contentItem: ListView {
             clip: true
             implicitHeight: contentHeight
@@ -109,7 +109,7 @@ ComboBox {
         background: Rectangle {
             color: LWTheme.panelRaised
             border.color: LWTheme.line
-            radius: 3
+            radius: LWTheme.radiusControl
         }
     }
 }

@@ -6,8 +6,8 @@ Item {
     id: arrow
     property bool expanded: true
     signal clicked()
-    implicitWidth: 16
-    implicitHeight: 16
+    implicitWidth: LWTheme.iconSize
+    implicitHeight: LWTheme.iconSize
     Canvas {
         id: shape
         anchors.centerIn: parent

@@ -10,7 +10,7 @@ Rectangle {
     signal dropped(var urls)
     signal clicked()
 
-    radius: 4
+    radius: LWTheme.radius
     color: LWTheme.field
     border.color: drop.containsDrag ? LWTheme.accent : LWTheme.fieldBorder
     clip: true
@@ -20,7 +20,7 @@ Rectangle {
 
     Grid {
         anchors.fill: parent
-        anchors.margins: 1
+        anchors.margins: LWTheme.hairline
         columns: well.checkerColumns
         visible: image.status === Image.Ready
         Repeater {
@@ -29,14 +29,14 @@ Rectangle {
                 width: 12
                 height: 12
                 color: (index % well.checkerColumns + Math.floor(index / well.checkerColumns)) % 2
-                       ? "#2a2c33" : "#23252b"
+                       ? LWTheme.checkerLight : LWTheme.checkerDark
             }
         }
     }
     Image {
         id: image
         anchors.fill: parent
-        anchors.margins: 6
+        anchors.margins: LWTheme.spacingSmall
         fillMode: Image.PreserveAspectFit
         source: well.source
         asynchronous: true
@@ -44,7 +44,7 @@ Rectangle {
     }
     Text {
         anchors.fill: parent
-        anchors.margins: 6
+        anchors.margins: LWTheme.spacingSmall
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         wrapMode: Text.WordWrap

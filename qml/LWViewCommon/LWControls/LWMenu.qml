@@ -6,7 +6,7 @@ import "qrc:/LWViewCommon"
 // get the same look through the delegate.
 Menu {
     id: menu
-    padding: 4
+    padding: LWTheme.menuPadding
     // Shown beside the title where this menu is a sub-menu of another.
     property url iconSource: ""
     // A menu's list does not size itself to its entries; without this the
@@ -20,13 +20,13 @@ Menu {
         }
         return widest
     }
-    implicitWidth: Math.max(200, widestEntry + leftPadding + rightPadding)
+    implicitWidth: Math.max(LWTheme.menuWidth, widestEntry + leftPadding + rightPadding)
     delegate: LWMenuItem {}
 
     background: Rectangle {
-        implicitWidth: 200
+        implicitWidth: LWTheme.menuWidth
         color: LWTheme.panelRaised
         border.color: LWTheme.line
-        radius: 4
+        radius: LWTheme.radius
     }
 }

@@ -10,9 +10,9 @@ MenuItem {
     readonly property url glyphSource: subMenu && subMenu.iconSource !== undefined ? subMenu.iconSource : icon.source
     readonly property string shortcutText: text.indexOf("\t") >= 0 ? text.split("\t")[1] : ""
 
-    implicitHeight: 28
-    leftPadding: 12
-    rightPadding: 12
+    implicitHeight: LWTheme.menuItemHeight
+    leftPadding: LWTheme.spacingLarge
+    rightPadding: LWTheme.spacingLarge
 
     contentItem: Item {
         readonly property real lead: item.checkable || glyph.visible ? 24 : 0
@@ -33,10 +33,10 @@ MenuItem {
             visible: !item.checkable && item.glyphSource.toString() !== ""
             anchors.left: parent.left
             anchors.verticalCenter: parent.verticalCenter
-            width: 16
-            height: 16
-            sourceSize.width: 32
-            sourceSize.height: 32
+            width: LWTheme.iconSize
+            height: LWTheme.iconSize
+            sourceSize.width: LWTheme.iconSourceSize
+            sourceSize.height: LWTheme.iconSourceSize
             source: visible ? item.glyphSource : ""
         }
         Text {
@@ -63,14 +63,14 @@ MenuItem {
             anchors.verticalCenter: parent.verticalCenter
             text: "\u203A"
             color: LWTheme.textDim
-            font.pixelSize: LWTheme.fontSize + 2
+            font.pixelSize: LWTheme.headingSize
         }
     }
     indicator: Item {}
     arrow: Item {}
     background: Rectangle {
         implicitWidth: 0
-        radius: 3
+        radius: LWTheme.radiusControl
         color: item.highlighted && item.enabled ? LWTheme.accentDim : "transparent"
     }
 }

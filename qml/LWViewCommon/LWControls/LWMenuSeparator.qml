@@ -8,7 +8,7 @@ MenuSeparator {
     bottomPadding: 3
     contentItem: Rectangle {
         implicitWidth: 180
-        implicitHeight: 1
+        implicitHeight: LWTheme.hairline
         color: LWTheme.line
     }
 }

@@ -15,9 +15,9 @@ Rectangle {
     signal edited(real value)
     signal committed(real value)
 
-    implicitWidth: 64
-    implicitHeight: 22
-    radius: 3
+    implicitWidth: LWTheme.numberFieldWidth
+    implicitHeight: LWTheme.controlHeight
+    radius: LWTheme.radiusControl
     color: field.editable ? LWTheme.field : LWTheme.panel
     border.color: input.activeFocus ? LWTheme.accent : (hover.hovered ? LWTheme.fieldHover : LWTheme.fieldBorder)
 
@@ -45,15 +45,15 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         text: field.prefix
         color: LWTheme.accent
-        font.pixelSize: 11
+        font.pixelSize: LWTheme.captionSize
         font.bold: true
     }
     TextInput {
         id: input
         anchors.left: prefixText.right
-        anchors.leftMargin: 6
+        anchors.leftMargin: LWTheme.spacingSmall
         anchors.right: parent.right
-        anchors.rightMargin: 6
+        anchors.rightMargin: LWTheme.spacingSmall
         anchors.verticalCenter: parent.verticalCenter
         color: field.editable ? LWTheme.text : LWTheme.textDim
         selectionColor: LWTheme.accentDim

@@ -5,11 +5,11 @@ import "qrc:/LWViewCommon"
 Item {
     id: row
     property string label: ""
-    property int labelWidth: 80
+    property int labelWidth: LWTheme.labelWidth
     property alias labelItem: labelText
     default property alias content: area.data
 
-    implicitHeight: 32
+    implicitHeight: LWTheme.rowHeight
 
     Text {
         id: labelText
@@ -24,7 +24,7 @@ Item {
     Item {
         id: area
         anchors.left: labelText.right
-        anchors.leftMargin: 8
+        anchors.leftMargin: LWTheme.spacing
         anchors.right: parent.right
         anchors.rightMargin: LWTheme.rowMargin
         anchors.top: parent.top

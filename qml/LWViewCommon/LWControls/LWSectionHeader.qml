@@ -9,11 +9,11 @@ Item {
     property string icon: ""
     property bool expanded: true
     property bool expandable: true
-    property int titleSize: 13
+    property int titleSize: LWTheme.fontSize
     default property alias tools: toolRow.data
     signal toggled()
 
-    implicitHeight: 44
+    implicitHeight: LWTheme.sectionHeaderHeight
 
     MouseArea {
         anchors.fill: parent
@@ -22,9 +22,9 @@ Item {
     }
     Row {
         anchors.left: parent.left
-        anchors.leftMargin: 6
+        anchors.leftMargin: LWTheme.spacingSmall
         anchors.verticalCenter: parent.verticalCenter
-        spacing: 6
+        spacing: LWTheme.spacingSmall
         LWExpandArrow {
             anchors.verticalCenter: parent.verticalCenter
             visible: header.expandable
@@ -48,6 +48,6 @@ Item {
         anchors.right: parent.right
         anchors.rightMargin: LWTheme.rowMargin
         anchors.verticalCenter: parent.verticalCenter
-        spacing: 6
+        spacing: LWTheme.spacingSmall
     }
 }

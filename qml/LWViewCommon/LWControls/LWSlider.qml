@@ -8,7 +8,7 @@ Slider {
     signal previewed(real value)
     signal released(real value)
 
-    implicitHeight: 22
+    implicitHeight: LWTheme.controlHeight
     padding: 0
     live: true
     onMoved: previewed(value)
@@ -18,26 +18,26 @@ Slider {
         x: slider.leftPadding
         y: slider.topPadding + slider.availableHeight / 2 - 2
         width: slider.availableWidth
-        height: 4
+        height: LWTheme.sliderTrack
         Rectangle {
             anchors.fill: parent
-            radius: 2
+            radius: height / 2
             color: LWTheme.field
             border.color: LWTheme.fieldBorder
         }
         Rectangle {
             width: slider.visualPosition * parent.width
             height: parent.height
-            radius: 2
+            radius: height / 2
             color: slider.enabled ? LWTheme.accent : LWTheme.textDim
         }
     }
     handle: Rectangle {
         x: slider.leftPadding + slider.visualPosition * (slider.availableWidth - width)
         y: slider.topPadding + slider.availableHeight / 2 - height / 2
-        width: 12
-        height: 12
-        radius: 6
+        width: LWTheme.sliderHandle
+        height: LWTheme.sliderHandle
+        radius: height / 2
         color: slider.pressed ? LWTheme.accent : LWTheme.text
         border.color: LWTheme.window
     }

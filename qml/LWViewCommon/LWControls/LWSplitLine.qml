@@ -2,6 +2,6 @@ import QtQuick 2.15
 import "qrc:/LWViewCommon"
 
 Rectangle {
-    implicitHeight: 1
+    implicitHeight: LWTheme.hairline
     color: LWTheme.line
 }

@@ -10,8 +10,8 @@ Rectangle {
     signal edited(string text)
     signal committed(string text)
 
-    implicitHeight: 22
-    radius: 3
+    implicitHeight: LWTheme.controlHeight
+    radius: LWTheme.radiusControl
     color: field.editable ? LWTheme.field : LWTheme.panel
     border.color: input.activeFocus ? LWTheme.accent : (hover.hovered ? LWTheme.fieldHover : LWTheme.fieldBorder)
 
@@ -24,8 +24,8 @@ Rectangle {
     TextInput {
         id: input
         anchors.fill: parent
-        anchors.leftMargin: 6
-        anchors.rightMargin: 6
+        anchors.leftMargin: LWTheme.spacingSmall
+        anchors.rightMargin: LWTheme.spacingSmall
         verticalAlignment: TextInput.AlignVCenter
         color: LWTheme.text
         selectionColor: LWTheme.accentDim

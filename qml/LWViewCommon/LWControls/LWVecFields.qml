@@ -11,12 +11,12 @@ Row {
     signal edited(int index, real value)
     signal committed(int index, real value)
 
-    spacing: 4
+    spacing: LWTheme.spacingCompact
     Repeater {
         model: fields.count
         LWNumberField {
             width: (fields.width - (fields.count - 1) * fields.spacing) / fields.count
-            height: 20
+            height: LWTheme.compactControlHeight
             prefix: ["X", "Y", "Z", "W"][index]
             decimals: fields.decimals
             step: fields.step

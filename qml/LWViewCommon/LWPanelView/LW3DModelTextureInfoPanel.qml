@@ -14,16 +14,16 @@ Rectangle {
     ListView {
         anchors.fill: parent
         orientation: ListView.Horizontal
-        spacing: 6
+        spacing: LWTheme.spacingSmall
         clip: true
         model: root.viewModel ? root.viewModel.textures : []
         ScrollBar.horizontal: ScrollBar {}
         delegate: Column {
-            spacing: 4
+            spacing: LWTheme.spacingCompact
             Rectangle {
                 width: 66
                 height: 66
-                radius: 3
+                radius: LWTheme.radiusControl
                 color: LWTheme.field
                 border.color: LWTheme.fieldBorder
                 Image {
@@ -38,7 +38,7 @@ Rectangle {
                 width: 66
                 text: modelData ? modelData.title : ""
                 color: LWTheme.textDim
-                font.pixelSize: 10
+                font.pixelSize: LWTheme.tinySize
                 elide: Text.ElideRight
                 horizontalAlignment: Text.AlignHCenter
             }

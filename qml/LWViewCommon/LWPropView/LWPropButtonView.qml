@@ -7,8 +7,8 @@ LWPropRow {
     id: root
     property QtObject viewModel: null
 
-    width: parent ? parent.width : 320
-    height: viewModel ? viewModel.height : 32
+    width: parent ? parent.width : LWTheme.inspectorWidth
+    height: viewModel ? viewModel.height : LWTheme.rowHeight
     label: viewModel ? viewModel.name : ""
 
     LWButton {

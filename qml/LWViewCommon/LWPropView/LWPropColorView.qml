@@ -9,34 +9,34 @@ LWPropRow {
     property QtObject viewModel: null
     readonly property color current: viewModel ? viewModel.colorValue : "white"
 
-    width: parent ? parent.width : 320
-    height: viewModel ? viewModel.height : 32
+    width: parent ? parent.width : LWTheme.inspectorWidth
+    height: viewModel ? viewModel.height : LWTheme.rowHeight
     label: viewModel ? viewModel.name : ""
-    labelWidth: viewModel && viewModel.labelWidth > 0 ? viewModel.labelWidth : 80
+    labelWidth: viewModel && viewModel.labelWidth > 0 ? viewModel.labelWidth : LWTheme.labelWidth
 
     Rectangle {
         id: swatch
         anchors.left: parent.left
         anchors.verticalCenter: parent.verticalCenter
         width: 44
-        height: 20
-        radius: 3
+        height: LWTheme.compactControlHeight
+        radius: LWTheme.radiusControl
         border.color: area.containsMouse ? LWTheme.accent : LWTheme.fieldBorder
         // a checkerboard hint behind translucent colours
         Grid {
             anchors.fill: parent
-            anchors.margins: 1
+            anchors.margins: LWTheme.hairline
             columns: 6
             clip: true
             Repeater {
                 model: 18
-                Rectangle { width: 7; height: 6; color: (index + Math.floor(index / 6)) % 2 ? "#bbbbbb" : "#ffffff" }
+                Rectangle { width: 7; height: 6; color: (index + Math.floor(index / 6)) % 2 ? LWTheme.swatchCheckerDark : LWTheme.swatchCheckerLight }
             }
         }
         Rectangle {
             anchors.fill: parent
-            anchors.margins: 1
-            radius: 2
+            anchors.margins: LWTheme.hairline
+            radius: LWTheme.radiusFine
             color: root.current
         }
         MouseArea {
@@ -49,7 +49,7 @@ LWPropRow {
     }
     Text {
         anchors.left: swatch.right
-        anchors.leftMargin: 8
+        anchors.leftMargin: LWTheme.spacing
         anchors.verticalCenter: parent.verticalCenter
         text: "#" + picker.hexOf(root.current).toUpperCase()
         color: LWTheme.textDim

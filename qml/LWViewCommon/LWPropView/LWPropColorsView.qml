@@ -9,7 +9,7 @@ Item {
     property QtObject viewModel: null
     property QtObject editedStop: null
 
-    width: parent ? parent.width : 320
+    width: parent ? parent.width : LWTheme.inspectorWidth
     height: viewModel ? viewModel.height : 70
 
     Text {
@@ -26,13 +26,13 @@ Item {
         y: 26
         width: root.width - 2 * LWTheme.rowMargin - 12
         height: 18
-        radius: 3
+        radius: LWTheme.radiusControl
         border.color: LWTheme.fieldBorder
         // Drawn from the stops each time they change.
         Canvas {
             id: paint
             anchors.fill: parent
-            anchors.margins: 1
+            anchors.margins: LWTheme.hairline
             onPaint: {
                 var ctx = getContext("2d")
                 ctx.reset()

@@ -10,16 +10,16 @@ LWPropRow {
     readonly property real minimum: viewModel ? viewModel.min : 0
     readonly property real maximum: viewModel ? viewModel.max : 1
 
-    width: parent ? parent.width : 320
-    height: viewModel ? viewModel.height : 32
+    width: parent ? parent.width : LWTheme.inspectorWidth
+    height: viewModel ? viewModel.height : LWTheme.rowHeight
     label: viewModel ? viewModel.name : ""
-    labelWidth: viewModel && viewModel.labelWidth > 0 ? viewModel.labelWidth : 80
+    labelWidth: viewModel && viewModel.labelWidth > 0 ? viewModel.labelWidth : LWTheme.labelWidth
 
     LWSlider {
         id: slider
         anchors.left: parent.left
         anchors.right: box.left
-        anchors.rightMargin: 8
+        anchors.rightMargin: LWTheme.spacing
         anchors.verticalCenter: parent.verticalCenter
         from: root.minimum
         to: root.maximum
@@ -34,7 +34,7 @@ LWPropRow {
         id: box
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
-        width: 58
+        width: LWTheme.rangeFieldWidth
         from: root.minimum
         to: root.maximum
         step: (root.maximum - root.minimum) / 100

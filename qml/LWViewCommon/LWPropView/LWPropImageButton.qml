@@ -8,14 +8,14 @@ Item {
     id: root
     property QtObject viewModel: null
 
-    width: parent ? parent.width : 320
+    width: parent ? parent.width : LWTheme.inspectorWidth
     height: viewModel ? viewModel.height : 120
 
     Text {
         id: label
         x: LWTheme.rowMargin
         y: 8
-        width: 80
+        width: LWTheme.labelWidth
         text: root.viewModel ? root.viewModel.name : ""
         color: LWTheme.textDim
         font.pixelSize: LWTheme.smallSize
@@ -24,7 +24,7 @@ Item {
     LWImageWell {
         id: well
         anchors.left: label.right
-        anchors.leftMargin: 8
+        anchors.leftMargin: LWTheme.spacing
         y: 4
         width: root.viewModel ? Math.min(root.viewModel.width, root.width / 3) : 96
         height: root.height - 8
@@ -35,14 +35,14 @@ Item {
     }
     Column {
         anchors.left: well.right
-        anchors.leftMargin: 8
+        anchors.leftMargin: LWTheme.spacing
         anchors.right: parent.right
         anchors.rightMargin: LWTheme.rowMargin
         y: 4
-        spacing: 4
+        spacing: LWTheme.spacingCompact
         Row {
             width: parent.width
-            spacing: 4
+            spacing: LWTheme.spacingCompact
             LWCombo {
                 width: parent.width - 26
                 enabled: root.viewModel ? root.viewModel.enabled : true
@@ -54,16 +54,16 @@ Item {
                 onActivated: root.viewModel.optionIndex = index
             }
             LWButton {
-                width: 22
+                width: LWTheme.glyphButtonWidth
                 text: "+"
-                fontSize: 14
+                fontSize: LWTheme.largeSize
                 onClicked: root.viewModel.onClickButton()
             }
         }
-        Text { text: root.viewModel ? root.viewModel.imageResolution : ""; color: LWTheme.textDim; font.pixelSize: 11 }
-        Text { text: root.viewModel ? root.viewModel.imageType : ""; color: LWTheme.textDim; font.pixelSize: 11 }
-        Text { text: root.viewModel ? root.viewModel.imageSize : ""; color: LWTheme.textDim; font.pixelSize: 11 }
-        Text { id: message; color: LWTheme.danger; font.pixelSize: 11; width: parent.width; wrapMode: Text.WordWrap }
+        Text { text: root.viewModel ? root.viewModel.imageResolution : ""; color: LWTheme.textDim; font.pixelSize: LWTheme.captionSize }
+        Text { text: root.viewModel ? root.viewModel.imageType : ""; color: LWTheme.textDim; font.pixelSize: LWTheme.captionSize }
+        Text { text: root.viewModel ? root.viewModel.imageSize : ""; color: LWTheme.textDim; font.pixelSize: LWTheme.captionSize }
+        Text { id: message; color: LWTheme.danger; font.pixelSize: LWTheme.captionSize; width: parent.width; wrapMode: Text.WordWrap }
     }
     Connections {
         target: root.viewModel

@@ -10,7 +10,7 @@ Item {
     readonly property int cellWidth: viewModel ? viewModel.imgWidth + 12 : 76
     readonly property int cellHeight: viewModel ? viewModel.imgHeight + 26 : 90
 
-    width: parent ? parent.width : 320
+    width: parent ? parent.width : LWTheme.inspectorWidth
     height: viewModel ? viewModel.height : 300
 
     Text {
@@ -47,13 +47,13 @@ Item {
                 y: 4
                 width: parent.width - 8
                 height: parent.height - 24
-                radius: 3
+                radius: LWTheme.radiusControl
                 color: LWTheme.field
                 border.color: current ? LWTheme.accent : (cellArea.containsMouse ? LWTheme.fieldHover : LWTheme.fieldBorder)
                 border.width: current ? 2 : 1
                 Image {
                     anchors.fill: parent
-                    anchors.margins: 4
+                    anchors.margins: LWTheme.spacingCompact
                     fillMode: Image.PreserveAspectFit
                     source: modelData ? modelData.iconPath : ""
                     asynchronous: true
@@ -61,12 +61,12 @@ Item {
             }
             Text {
                 anchors.top: frame.bottom
-                anchors.topMargin: 2
+                anchors.topMargin: LWTheme.spacingTiny
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: modelData ? modelData.title : ""
                 color: current ? LWTheme.accent : LWTheme.textDim
-                font.pixelSize: 10
+                font.pixelSize: LWTheme.tinySize
                 elide: Text.ElideRight
             }
             MouseArea {

@@ -7,14 +7,14 @@ Item {
     id: root
     property QtObject viewModel: null
 
-    width: parent ? parent.width : 320
+    width: parent ? parent.width : LWTheme.inspectorWidth
     height: viewModel ? viewModel.height : 120
 
     Text {
         id: label
         x: LWTheme.rowMargin
         y: 8
-        width: 80
+        width: LWTheme.labelWidth
         text: root.viewModel ? root.viewModel.labelName : ""
         color: LWTheme.textDim
         font.pixelSize: LWTheme.smallSize
@@ -22,7 +22,7 @@ Item {
     }
     LWImageWell {
         anchors.left: label.right
-        anchors.leftMargin: 8
+        anchors.leftMargin: LWTheme.spacing
         y: 4
         width: root.viewModel ? Math.min(root.viewModel.width, root.width - 100) : 120
         height: root.height - 8

@@ -6,15 +6,15 @@ LWPropRow {
     id: root
     property QtObject viewModel: null
 
-    width: parent ? parent.width : 320
-    height: viewModel ? viewModel.height : 32
+    width: parent ? parent.width : LWTheme.inspectorWidth
+    height: viewModel ? viewModel.height : LWTheme.rowHeight
     label: viewModel ? viewModel.name : ""
-    labelWidth: viewModel && viewModel.labelWidth > 0 ? viewModel.labelWidth : 80
+    labelWidth: viewModel && viewModel.labelWidth > 0 ? viewModel.labelWidth : LWTheme.labelWidth
 
     LWNumberField {
         anchors.left: parent.left
         anchors.verticalCenter: parent.verticalCenter
-        width: Math.min(parent.width, 96)
+        width: Math.min(parent.width, LWTheme.valueFieldWidth)
         decimals: 0
         step: 1
         from: root.viewModel ? root.viewModel.minValue : -2147483648

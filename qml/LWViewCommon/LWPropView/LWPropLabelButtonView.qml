@@ -6,14 +6,14 @@ LWPropRow {
     id: root
     property QtObject viewModel: null
 
-    width: parent ? parent.width : 320
-    height: viewModel ? viewModel.height : 26
+    width: parent ? parent.width : LWTheme.inspectorWidth
+    height: viewModel ? viewModel.height : LWTheme.compactRowHeight
     label: viewModel ? viewModel.label : ""
 
     LWButton {
         anchors.left: parent.left
         anchors.verticalCenter: parent.verticalCenter
-        height: 20
+        height: LWTheme.compactControlHeight
         text: root.viewModel ? root.viewModel.buttonText : ""
         onClicked: root.viewModel.clicked()
     }

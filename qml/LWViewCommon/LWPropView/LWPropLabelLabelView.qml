@@ -6,10 +6,10 @@ LWPropRow {
     id: root
     property QtObject viewModel: null
 
-    width: parent ? parent.width : 320
-    height: viewModel ? viewModel.height : 32
+    width: parent ? parent.width : LWTheme.inspectorWidth
+    height: viewModel ? viewModel.height : LWTheme.rowHeight
     label: viewModel ? viewModel.name : ""
-    labelWidth: viewModel && viewModel.labelWidth > 0 ? viewModel.labelWidth : 80
+    labelWidth: viewModel && viewModel.labelWidth > 0 ? viewModel.labelWidth : LWTheme.labelWidth
 
     Text {
         anchors.left: parent.left

@@ -9,15 +9,15 @@ LWPropRow {
     property QtObject viewModel: null
     readonly property QtObject panelModel: viewModel ? viewModel.contentItem : null
 
-    width: parent ? parent.width : 320
-    height: viewModel ? viewModel.height : 26
+    width: parent ? parent.width : LWTheme.inspectorWidth
+    height: viewModel ? viewModel.height : LWTheme.compactRowHeight
     label: viewModel ? viewModel.name : ""
 
     LWButton {
         id: opener
         anchors.left: parent.left
         anchors.verticalCenter: parent.verticalCenter
-        height: 20
+        height: LWTheme.compactControlHeight
         enabled: root.panelModel !== null
         text: qsTr("Edit\u2026")
         onClicked: popup.open()
@@ -27,11 +27,11 @@ LWPropRow {
         y: root.height
         width: root.width - 24
         height: root.viewModel ? Math.min(root.viewModel.popupHeight + 16, 420) : 0
-        padding: 8
+        padding: LWTheme.spacing
         background: Rectangle {
             color: root.panelModel ? root.panelModel.color : "transparent"
-            border.color: "#3a3d46"
-            radius: 4
+            border.color: LWTheme.line
+            radius: LWTheme.radius
         }
         contentItem: Loader {
             active: popup.visible && root.panelModel !== null

@@ -9,10 +9,10 @@ LWPropRow {
     property QtObject viewModel: null
     readonly property bool clickable: viewModel ? viewModel.showClickButton === true : false
 
-    width: parent ? parent.width : 320
-    height: viewModel ? viewModel.height : 32
+    width: parent ? parent.width : LWTheme.inspectorWidth
+    height: viewModel ? viewModel.height : LWTheme.rowHeight
     label: viewModel ? viewModel.name : ""
-    labelWidth: viewModel && viewModel.labelWidth > 0 ? viewModel.labelWidth : 80
+    labelWidth: viewModel && viewModel.labelWidth > 0 ? viewModel.labelWidth : LWTheme.labelWidth
 
     LWCombo {
         anchors.left: parent.left
@@ -32,11 +32,11 @@ LWPropRow {
         id: importButton
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
-        width: 22
+        width: LWTheme.glyphButtonWidth
         visible: root.clickable
         enabled: root.viewModel ? root.viewModel.enabled : true
         text: "+"
-        fontSize: 14
+        fontSize: LWTheme.largeSize
         onClicked: root.viewModel.onClickButton()
     }
 }

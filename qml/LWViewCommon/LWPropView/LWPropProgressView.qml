@@ -7,24 +7,24 @@ LWPropRow {
     property QtObject viewModel: null
     readonly property real progress: viewModel ? Math.max(0, Math.min(1, viewModel.progress)) : 0
 
-    width: parent ? parent.width : 320
-    height: viewModel ? viewModel.height : 32
+    width: parent ? parent.width : LWTheme.inspectorWidth
+    height: viewModel ? viewModel.height : LWTheme.rowHeight
     label: viewModel ? viewModel.name : ""
-    labelWidth: viewModel && viewModel.labelWidth > 0 ? viewModel.labelWidth : 80
+    labelWidth: viewModel && viewModel.labelWidth > 0 ? viewModel.labelWidth : LWTheme.labelWidth
 
     Rectangle {
         anchors.left: parent.left
         anchors.right: percent.left
-        anchors.rightMargin: 8
+        anchors.rightMargin: LWTheme.spacing
         anchors.verticalCenter: parent.verticalCenter
         height: 6
-        radius: 3
+        radius: height / 2
         color: LWTheme.field
         border.color: LWTheme.fieldBorder
         Rectangle {
             width: parent.width * root.progress
             height: parent.height
-            radius: 3
+            radius: height / 2
             color: LWTheme.accent
         }
     }
@@ -36,6 +36,6 @@ LWPropRow {
         horizontalAlignment: Text.AlignRight
         text: Math.round(root.progress * 100) + "%"
         color: LWTheme.textDim
-        font.pixelSize: 11
+        font.pixelSize: LWTheme.captionSize
     }
 }

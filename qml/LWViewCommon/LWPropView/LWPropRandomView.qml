@@ -7,8 +7,8 @@ LWPropRow {
     id: root
     property QtObject viewModel: null
 
-    width: parent ? parent.width : 320
-    height: viewModel ? viewModel.height : 26
+    width: parent ? parent.width : LWTheme.inspectorWidth
+    height: viewModel ? viewModel.height : LWTheme.compactRowHeight
     label: viewModel ? viewModel.name : ""
 
     LWNumberField {
@@ -16,7 +16,7 @@ LWPropRow {
         anchors.left: parent.left
         anchors.verticalCenter: parent.verticalCenter
         width: (parent.width - dash.width - 8) / 2
-        height: 20
+        height: LWTheme.compactControlHeight
         prefix: "MIN"
         from: root.viewModel ? root.viewModel.rangeMin : -1e9
         to: root.viewModel ? root.viewModel.rangeMax : 1e9
@@ -27,17 +27,17 @@ LWPropRow {
     Text {
         id: dash
         anchors.left: low.right
-        anchors.leftMargin: 4
+        anchors.leftMargin: LWTheme.spacingCompact
         anchors.verticalCenter: parent.verticalCenter
         text: "\u2013"
         color: LWTheme.textDim
     }
     LWNumberField {
         anchors.left: dash.right
-        anchors.leftMargin: 4
+        anchors.leftMargin: LWTheme.spacingCompact
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
-        height: 20
+        height: LWTheme.compactControlHeight
         prefix: "MAX"
         from: root.viewModel ? root.viewModel.rangeMin : -1e9
         to: root.viewModel ? root.viewModel.rangeMax : 1e9

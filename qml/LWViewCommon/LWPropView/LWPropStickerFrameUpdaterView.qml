@@ -5,7 +5,7 @@ Item {
     id: root
     property QtObject viewModel: null
 
-    width: parent ? parent.width : 320
+    width: parent ? parent.width : LWTheme.inspectorWidth
     height: viewModel ? viewModel.height : 28
 
     Rectangle {
@@ -13,15 +13,15 @@ Item {
         width: root.width - 2 * LWTheme.rowMargin
         height: root.height - 6
         anchors.verticalCenter: parent.verticalCenter
-        radius: 3
+        radius: LWTheme.radiusControl
         color: LWTheme.panelRaised
         Text {
             anchors.fill: parent
-            anchors.leftMargin: 8
+            anchors.leftMargin: LWTheme.spacing
             verticalAlignment: Text.AlignVCenter
             text: root.viewModel ? root.viewModel.value : ""
             color: LWTheme.textDim
-            font.pixelSize: 11
+            font.pixelSize: LWTheme.captionSize
             elide: Text.ElideRight
         }
     }

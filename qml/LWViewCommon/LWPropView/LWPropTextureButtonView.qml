@@ -8,7 +8,7 @@ Item {
     id: root
     property QtObject viewModel: null
 
-    width: parent ? parent.width : 320
+    width: parent ? parent.width : LWTheme.inspectorWidth
     height: viewModel ? viewModel.height : 264
 
     LWImageWell {
@@ -23,19 +23,19 @@ Item {
     }
     Column {
         anchors.top: well.bottom
-        anchors.topMargin: 6
+        anchors.topMargin: LWTheme.spacingSmall
         x: LWTheme.rowMargin
-        spacing: 2
+        spacing: LWTheme.spacingTiny
         Text {
             text: (root.viewModel ? root.viewModel.imageCount : 0) + " " + qsTr("frame(s)") + "  \u00b7  "
                   + (root.viewModel ? root.viewModel.textureSize : "0KB")
             color: LWTheme.textDim
-            font.pixelSize: 11
+            font.pixelSize: LWTheme.captionSize
         }
         Text {
             id: message
             color: LWTheme.danger
-            font.pixelSize: 11
+            font.pixelSize: LWTheme.captionSize
         }
     }
     Connections {

@@ -7,8 +7,8 @@ LWPropRow {
     property QtObject viewModel: null
     readonly property bool removable: viewModel ? viewModel.removeButtonVisible : false
 
-    width: parent ? parent.width : 320
-    height: viewModel ? viewModel.height : 26
+    width: parent ? parent.width : LWTheme.inspectorWidth
+    height: viewModel ? viewModel.height : LWTheme.compactRowHeight
     label: viewModel ? viewModel.name : ""
 
     LWVecFields {
@@ -25,8 +25,8 @@ LWPropRow {
         id: remove
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
-        width: 20
-        height: 20
+        width: LWTheme.compactControlHeight
+        height: LWTheme.compactControlHeight
         visible: root.removable
         text: "\u00d7"
         onClicked: root.viewModel.removeButtonClicked()

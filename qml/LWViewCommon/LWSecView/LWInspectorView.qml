@@ -7,7 +7,7 @@ Rectangle {
     id: root
     property QtObject viewModel: null
 
-    width: parent ? parent.width : 320
+    width: parent ? parent.width : LWTheme.inspectorWidth
     // Nested inside a list, the height of its rows; as the main panel the
     // window anchors it and the column scrolls.
     height: viewModel ? viewModel.height : 0

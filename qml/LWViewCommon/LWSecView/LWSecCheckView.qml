@@ -9,15 +9,15 @@ Rectangle {
     property QtObject viewModel: null
     readonly property bool active: viewModel ? viewModel.isChecked : false
 
-    width: parent ? parent.width : 320
-    height: viewModel ? viewModel.height : 36
+    width: parent ? parent.width : LWTheme.inspectorWidth
+    height: viewModel ? viewModel.height : LWTheme.subsectionHeaderHeight
     color: viewModel ? viewModel.color : "transparent"
     clip: true
 
     LWSectionHeader {
         id: header
         width: parent.width
-        height: 36
+        height: LWTheme.subsectionHeaderHeight
         title: root.viewModel ? root.viewModel.sectionTitle : ""
         icon: root.viewModel ? root.viewModel.sectionIcon : ""
         expanded: root.viewModel ? root.viewModel.isExpanded : true

@@ -6,18 +6,18 @@ Item {
     id: root
     property QtObject viewModel: null
 
-    width: parent ? parent.width : 320
+    width: parent ? parent.width : LWTheme.inspectorWidth
     height: viewModel ? viewModel.height : 0
 
     Text {
         id: caption
         x: LWTheme.rowMargin
-        height: visible ? 18 : 0
+        height: visible ? LWTheme.captionHeight : 0
         visible: root.viewModel ? root.viewModel.headerVisible : false
         verticalAlignment: Text.AlignVCenter
         text: root.viewModel ? root.viewModel.sectionTitle.toUpperCase() : ""
         color: LWTheme.textDim
-        font.pixelSize: 10
+        font.pixelSize: LWTheme.tinySize
         font.letterSpacing: 1
     }
     LWListView {

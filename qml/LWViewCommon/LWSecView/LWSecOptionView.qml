@@ -7,17 +7,17 @@ Rectangle {
     id: root
     property QtObject viewModel: null
 
-    width: parent ? parent.width : 320
-    height: viewModel ? viewModel.height : 32
+    width: parent ? parent.width : LWTheme.inspectorWidth
+    height: viewModel ? viewModel.height : LWTheme.rowHeight
     color: viewModel ? viewModel.color : "transparent"
     clip: true
 
     LWPropRow {
         id: selector
         width: parent.width
-        height: 32
+        height: LWTheme.rowHeight
         label: root.viewModel ? (root.viewModel.name.length > 0 ? root.viewModel.name : root.viewModel.sectionTitle) : ""
-        labelWidth: root.viewModel ? root.viewModel.labelWidth : 80
+        labelWidth: root.viewModel ? root.viewModel.labelWidth : LWTheme.labelWidth
         LWCombo {
             anchors.left: parent.left
             anchors.right: parent.right

@@ -7,15 +7,15 @@ Rectangle {
     id: root
     property QtObject viewModel: null
 
-    width: parent ? parent.width : 320
-    height: viewModel ? viewModel.height : 44
+    width: parent ? parent.width : LWTheme.inspectorWidth
+    height: viewModel ? viewModel.height : LWTheme.sectionHeaderHeight
     color: viewModel ? viewModel.color : "transparent"
     clip: true
 
     LWSectionHeader {
         id: header
         width: parent.width
-        height: 44
+        height: LWTheme.sectionHeaderHeight
         title: root.viewModel ? root.viewModel.sectionTitle : ""
         icon: root.viewModel ? root.viewModel.sectionIcon : ""
         expanded: root.viewModel ? root.viewModel.isExpanded : true
@@ -23,7 +23,7 @@ Rectangle {
         LWButton {
             visible: root.viewModel ? !root.viewModel.hideRemoveButton : false
             text: "\u2212"
-            fontSize: 14
+            fontSize: LWTheme.largeSize
             onClicked: root.viewModel.removeButtonClicked()
         }
     }

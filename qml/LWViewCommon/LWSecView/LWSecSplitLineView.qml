@@ -6,9 +6,9 @@ import "qrc:/LWViewCommon/LWControls"
 Rectangle {
     id: root
     property QtObject viewModel: null
-    property int headerHeight: 36
+    property int headerHeight: LWTheme.subsectionHeaderHeight
 
-    width: parent ? parent.width : 320
+    width: parent ? parent.width : LWTheme.inspectorWidth
     height: viewModel ? viewModel.height : headerHeight
     color: viewModel ? viewModel.color : "transparent"
     visible: viewModel ? viewModel.visible : true
@@ -19,7 +19,7 @@ Rectangle {
         id: header
         width: parent.width
         height: root.headerHeight
-        titleSize: 12
+        titleSize: LWTheme.smallSize
         title: root.viewModel ? root.viewModel.sectionTitle : ""
         icon: root.viewModel ? root.viewModel.sectionIcon : ""
         expandable: root.viewModel ? !root.viewModel.hideExpandButton : true
@@ -28,7 +28,7 @@ Rectangle {
         LWButton {
             visible: root.viewModel ? !root.viewModel.hideAddButton : false
             text: "+"
-            fontSize: 14
+            fontSize: LWTheme.largeSize
             onClicked: root.viewModel.addButtonClicked()
         }
     }

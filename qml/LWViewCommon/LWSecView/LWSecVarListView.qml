@@ -7,8 +7,8 @@ Rectangle {
     id: root
     property QtObject viewModel: null
 
-    width: parent ? parent.width : 320
-    height: viewModel ? viewModel.height : 28
+    width: parent ? parent.width : LWTheme.inspectorWidth
+    height: viewModel ? viewModel.height : LWTheme.listHeaderHeight
     color: viewModel ? viewModel.color : "transparent"
     visible: viewModel ? viewModel.visible : true
     clip: true
@@ -16,8 +16,8 @@ Rectangle {
     LWSectionHeader {
         id: header
         width: parent.width
-        height: 28
-        titleSize: 12
+        height: LWTheme.listHeaderHeight
+        titleSize: LWTheme.smallSize
         title: root.viewModel ? root.viewModel.sectionTitle : ""
         icon: root.viewModel ? root.viewModel.sectionIcon : ""
         expandable: root.viewModel ? !root.viewModel.hideExpandButton : true
@@ -25,7 +25,7 @@ Rectangle {
         onToggled: if (root.viewModel) root.viewModel.isExpanded = !root.viewModel.isExpanded
         LWButton {
             visible: root.viewModel ? !root.viewModel.hideAddButton : false
-            height: 20
+            height: LWTheme.compactControlHeight
             text: "+ " + (root.viewModel ? root.viewModel.addButtonTitle : "")
             onClicked: root.viewModel.addButtonClicked()
         }

@@ -11,26 +11,26 @@ Item {
     readonly property var faceNames: [qsTr("Face 1"), qsTr("Face 2"), qsTr("Face 3"),
                                       qsTr("Face 4"), qsTr("Face 5"), qsTr("Face 6")]
 
-    width: parent ? parent.width : 320
-    height: viewModel ? viewModel.height : 26
+    width: parent ? parent.width : LWTheme.inspectorWidth
+    height: viewModel ? viewModel.height : LWTheme.compactRowHeight
 
     LWPropRow {
         id: modeRow
         width: parent.width
-        height: 26
+        height: LWTheme.compactRowHeight
         label: root.viewModel ? root.viewModel.name : ""
-        labelWidth: root.viewModel ? root.viewModel.labelWidth : 80
+        labelWidth: root.viewModel ? root.viewModel.labelWidth : LWTheme.labelWidth
         Row {
             anchors.verticalCenter: parent.verticalCenter
-            spacing: 4
+            spacing: LWTheme.spacingCompact
             LWButton {
-                height: 20
+                height: LWTheme.compactControlHeight
                 text: qsTr("All Faces")
                 checked: !root.customised
                 onClicked: root.viewModel.setAllFaces(true)
             }
             LWButton {
-                height: 20
+                height: LWTheme.compactControlHeight
                 text: qsTr("Customize")
                 checked: root.customised
                 onClicked: root.viewModel.setAllFaces(false)
@@ -39,8 +39,8 @@ Item {
     }
     Column {
         anchors.top: modeRow.bottom
-        anchors.topMargin: 6
-        x: LWTheme.rowMargin + (root.viewModel ? root.viewModel.labelWidth : 80) + 8
+        anchors.topMargin: LWTheme.spacingSmall
+        x: LWTheme.rowMargin + (root.viewModel ? root.viewModel.labelWidth : LWTheme.labelWidth) + 8
         width: root.width - x - LWTheme.rowMargin
         spacing: 0
         visible: root.customised
@@ -49,18 +49,18 @@ Item {
             Item {
                 readonly property int slot: index
                 width: parent.width
-                height: 20
+                height: LWTheme.compactControlHeight
                 Text {
                     width: 22
                     anchors.verticalCenter: parent.verticalCenter
                     text: (index + 1) + "."
                     color: LWTheme.textDim
-                    font.pixelSize: 11
+                    font.pixelSize: LWTheme.captionSize
                 }
                 LWCombo {
                     x: 22
                     width: parent.width - 50
-                    height: 18
+                    height: LWTheme.miniControlHeight
                     model: root.faceNames.map(function(name) { return { "title": name, "iconPath": "" } })
                     selected: root.faces[index]
                     shownText: root.faceNames[root.faces[index]] !== undefined ? root.faceNames[root.faces[index]] : ""
@@ -68,8 +68,8 @@ Item {
                 }
                 LWButton {
                     anchors.right: parent.right
-                    width: 20
-                    height: 18
+                    width: LWTheme.compactControlHeight
+                    height: LWTheme.miniControlHeight
                     text: "\u2212"
                     onClicked: root.viewModel.removeFaceSlot(parent.slot)
                 }
@@ -80,7 +80,7 @@ Item {
             height: 24
             LWButton {
                 y: 3
-                height: 18
+                height: LWTheme.miniControlHeight
                 visible: root.faces.length < 5
                 text: "+ " + qsTr("Add face")
                 onClicked: root.viewModel.addFaceSlot()
