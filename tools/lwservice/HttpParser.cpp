@@ -87,6 +87,8 @@ void HttpParser::reset()
     m_state = State::RequestLine;
     m_request = HttpRequest();
     m_headerBytes = 0;
+    m_blankLines = 0;
+    m_chunkExtensionBytes = 0;
     m_bodyLimit = 0;
     m_remaining = 0;
     m_continueWanted = false;
@@ -139,6 +141,17 @@ bool HttpParser::takeLine(QByteArray *line, int maxLength, bool *tooLong)
 
 HttpParser::Result HttpParser::advance()
 {
+    const Result result = step();
+    // Whatever the parser has consumed is gone for good: blank lines,
+    // header lines and chunk-size lines must not pile up in the buffer while
+    // a client keeps sending them.
+    if (result == Result::NeedMore)
+        compact();
+    return result;
+}
+
+HttpParser::Result HttpParser::step()
+{
     while (true) {
         QByteArray line;
         bool tooLong = false;
@@ -147,7 +160,9 @@ HttpParser::Result HttpParser::advance()
             if (!takeLine(&line, m_limits.maxRequestLine, &tooLong))
                 return tooLong ? fail(414, "request line too long") : Result::NeedMore;
             if (line.isEmpty() && m_request.method.isEmpty()) {
-                m_headerBytes = 0; // stray empty lines between requests are allowed
+                if (++m_blankLines > m_limits.maxLeadingBlankLines)
+                    return fail(400, "too many empty lines before the request");
+                m_headerBytes = 0;
                 continue;
             }
             if (parseRequestLine(line) == Result::Failed)
@@ -173,10 +188,8 @@ HttpParser::Result HttpParser::advance()
             m_request.body.append(m_buffer.constData() + m_pos, int(take));
             m_pos += int(take);
             m_remaining -= take;
-            if (m_remaining > 0) {
-                compact();
+            if (m_remaining > 0)
                 return Result::NeedMore;
-            }
             m_state = State::Complete;
             break;
         }
@@ -191,10 +204,8 @@ HttpParser::Result HttpParser::advance()
             m_request.body.append(m_buffer.constData() + m_pos, int(take));
             m_pos += int(take);
             m_remaining -= take;
-            if (m_remaining > 0) {
-                compact();
+            if (m_remaining > 0)
                 return Result::NeedMore;
-            }
             m_state = State::ChunkDataEnd;
             break;
         }
@@ -331,6 +342,13 @@ HttpParser::Result HttpParser::headersDone()
 HttpParser::Result HttpParser::parseChunkSize(const QByteArray &line)
 {
     const int semicolon = line.indexOf(';');
+    if (semicolon >= 0) {
+        // Extensions carry nothing this service uses; a client sending
+        // thousands of them is only burning our time.
+        m_chunkExtensionBytes += line.size() - semicolon;
+        if (m_chunkExtensionBytes > m_limits.maxChunkExtensionBytes)
+            return fail(400, "chunk extensions too long");
+    }
     const QByteArray digits = (semicolon < 0 ? line : line.left(semicolon)).trimmed();
     if (digits.isEmpty() || digits.size() > 15)
         return fail(400, "malformed chunk size");

@@ -21,6 +21,10 @@ public:
         int maxHeaderBytes = 32768; // request line, headers and trailers together
         int maxHeaderCount = 100;
         int maxChunkLine = 1024;
+        // Stray empty lines before a request are tolerated (some clients
+        // end a body with an extra CRLF), but not without end.
+        int maxLeadingBlankLines = 16;
+        int maxChunkExtensionBytes = 4096; // all ";name=value" text of one request
     };
 
     HttpParser();
@@ -43,10 +47,13 @@ public:
     // Starts the next request; keeps the bytes already buffered for it.
     void reset();
     bool hasPartialRequest() const;
+    // Bytes held in the parser's own buffer, consumed ones already dropped.
+    qint64 bufferedBytes() const { return m_buffer.size(); }
 
 private:
     enum class State { RequestLine, Headers, Body, ChunkSize, ChunkData, ChunkDataEnd, Trailers, Complete, Failed };
 
+    Result step();
     Result fail(int status, const QByteArray &message);
     bool takeLine(QByteArray *line, int maxLength, bool *tooLong);
     Result parseRequestLine(const QByteArray &line);
@@ -63,6 +70,8 @@ private:
     State m_state = State::RequestLine;
     HttpRequest m_request;
     int m_headerBytes = 0;
+    int m_blankLines = 0;
+    int m_chunkExtensionBytes = 0;
     qint64 m_bodyLimit = 0;
     qint64 m_remaining = 0; // of the current Content-Length body or chunk
     bool m_continueWanted = false;
