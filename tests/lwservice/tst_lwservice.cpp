@@ -29,6 +29,9 @@
 #include <QTemporaryDir>
 #include <QUuid>
 
+#include <memory>
+#include <vector>
+
 using namespace LWServiceProtocol;
 
 namespace {
@@ -79,6 +82,18 @@ public:
     }
 
     bool running() const { return m_process.state() == QProcess::Running; }
+    // "VmRSS" (resident now) or "VmHWM" (the peak so far) of the service, in KiB.
+    qint64 memoryKiB(const char *field = "VmRSS") const
+    {
+        QFile status(QStringLiteral("/proc/%1/status").arg(m_process.processId()));
+        if (!status.open(QIODevice::ReadOnly))
+            return -1;
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith(QByteArray(field) + ':'))
+                return line.mid(int(qstrlen(field)) + 1).trimmed().split(' ').value(0).toLongLong();
+        }
+        return -1;
+    }
     QString firstLine() const { return m_firstLine; }
     QString dataDir() const { return m_dataDir; }
 
@@ -797,6 +812,51 @@ private slots:
                      .status,
                  400);
         QCOMPARE(m_client.post(url(QLatin1String(kPathPhoneUpload)), "x=1", kFormContentType).status, 400);
+    }
+
+    void phoneReceiverLimit_data()
+    {
+        QTest::addColumn<int>("packageSize");
+        QTest::addColumn<int>("httpStatus");
+        QTest::newRow("the package limit") << int(kPackageLimit) << 200;
+        QTest::newRow("one byte more") << int(kPackageLimit) + 1 << 413;
+        QTest::newRow("far over the request limit") << 12 * 1024 * 1024 << 413;
+    }
+    void phoneReceiverLimit()
+    {
+        QFETCH(int, packageSize);
+        QFETCH(int, httpStatus);
+        const Reply r = m_client.postMultipart(url(QLatin1String(kPathPhoneUpload)),
+                                               {{"form-data; name=\"files[]\"; fileName=\"upload.zip\"", fakeZip(packageSize), QByteArray()}});
+        QCOMPARE(r.status, httpStatus);
+        QCOMPARE(r.code(), httpStatus == 200 ? kStatusOk : kStatusTooLarge);
+    }
+
+    void unfinishedBodiesWaitOnDisk()
+    {
+        // Eight uploads stop short of their end. What they sent so far must
+        // not sit in the service's memory.
+        const qint64 before = m_service.memoryKiB();
+        QVERIFY(before > 0);
+        const QByteArray head = "POST " + QByteArray(kPathSubmit) + " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(m_service.port)
+            + "\r\nContent-Type: multipart/form-data; boundary=x\r\nContent-Length: " + QByteArray::number(5 << 20) + "\r\n\r\n";
+        const QByteArray sent(4 << 20, 'u');
+        std::vector<std::unique_ptr<QTcpSocket>> uploads;
+        for (int i = 0; i < 8; ++i) {
+            uploads.push_back(std::make_unique<QTcpSocket>());
+            QTcpSocket &socket = *uploads.back();
+            socket.connectToHost(QStringLiteral("127.0.0.1"), m_service.port);
+            QVERIFY(socket.waitForConnected(5000));
+            socket.write(head + sent);
+            while (socket.bytesToWrite() > 0)
+                QVERIFY(socket.waitForBytesWritten(5000));
+        }
+        QTest::qWait(500);
+        const qint64 held = m_service.memoryKiB() - before;
+        qInfo("8 unfinished uploads of 4 MiB each: the service's resident memory grew by %lld KiB", static_cast<long long>(held));
+        QVERIFY2(held < 12 * 1024, qPrintable(QString::number(held)));
+        uploads.clear();
+        QCOMPARE(m_client.get(url(QStringLiteral("/"))).status, 200);
     }
 
     void crashHelperDeliversReports()

@@ -1,8 +1,13 @@
 // lwservice's HTTP layer in this process: the request parser against
-// floods and oversized pieces.
+// floods and oversized pieces, and request bodies kept in memory or spooled
+// to disk under a shared budget.
 #include "LWTestMain.h"
 
 #include "HttpParser.h"
+#include "RequestBody.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -11,6 +16,11 @@ HttpParser parserWithLimit(qint64 bodyLimit)
     HttpParser parser;
     parser.setBodyLimitProvider([bodyLimit](const HttpRequest &) { return bodyLimit; });
     return parser;
+}
+
+QStringList spoolFiles(const QTemporaryDir &dir)
+{
+    return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
 }
 
 } // namespace
@@ -122,6 +132,90 @@ private slots:
             QCOMPARE(result, HttpParser::Result::Failed);
             QCOMPARE(parser.errorStatus(), status);
         }
+    }
+
+    // ---- request bodies ---------------------------------------------------
+
+    void bodyStorage_data()
+    {
+        QTest::addColumn<qint64>("othersInMemory"); // taken by other requests
+        QTest::addColumn<qint64>("diskBudget");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("onDisk");
+        QTest::addColumn<bool>("busy");
+        QTest::newRow("small, in memory") << qint64(0) << qint64(1 << 20) << 1000 << false << false;
+        QTest::newRow("over the allowance of one body") << qint64(0) << qint64(1 << 20) << 300000 << true << false;
+        QTest::newRow("memory budget spent by others") << qint64(32 << 20) << qint64(1 << 20) << 1000 << true << false;
+        QTest::newRow("disk budget spent") << qint64(0) << qint64(200000) << 300000 << true << true;
+    }
+    void bodyStorage()
+    {
+        QFETCH(qint64, othersInMemory);
+        QFETCH(qint64, diskBudget);
+        QFETCH(int, size);
+        QFETCH(bool, onDisk);
+        QFETCH(bool, busy);
+        QTemporaryDir dir;
+        BodyBudget::Limits limits;
+        limits.disk = diskBudget;
+        auto budget = std::make_shared<BodyBudget>(limits, dir.path());
+        QVERIFY(budget->takeMemory(othersInMemory));
+        const QByteArray bytes(size, 'b');
+        {
+            RequestBody body(budget, -1); // chunked: the size is learnt on the way
+            RequestBody::Status status = RequestBody::Status::Ok;
+            for (int at = 0; at < size && status == RequestBody::Status::Ok; at += 4096)
+                status = body.append(bytes.constData() + at, qMin(4096, size - at));
+            QCOMPARE(status, busy ? RequestBody::Status::Busy : RequestBody::Status::Ok);
+            QCOMPARE(body.onDisk(), onDisk);
+            if (!busy)
+                QCOMPARE(budget->diskInUse() == size, onDisk);
+            QVERIFY(budget->memoryInUse() - othersInMemory <= limits.memoryPerBody);
+            QVERIFY(budget->diskInUse() <= diskBudget);
+            if (!busy) {
+                QVERIFY(body.finish());
+                QCOMPARE(body.bytes(), bytes);
+            }
+        }
+        // Everything is given back and the spool file is gone.
+        QCOMPARE(budget->memoryInUse(), othersInMemory);
+        QCOMPARE(budget->diskInUse(), qint64(0));
+        QVERIFY(spoolFiles(dir).isEmpty());
+    }
+
+    void largeBodyWaitsOnDisk()
+    {
+        QTemporaryDir dir;
+        auto budget = std::make_shared<BodyBudget>(BodyBudget::Limits(), dir.path());
+        HttpParser parser = parserWithLimit(8 << 20);
+        parser.setBodyBudget(budget);
+        const QByteArray body = QByteArray("0123456789abcdef").repeated(1 << 16); // 1 MiB
+        parser.append("POST /x HTTP/1.1\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n");
+        QCOMPARE(parser.advance(), HttpParser::Result::NeedMore);
+        for (int at = 0; at + 65536 < body.size(); at += 65536) {
+            parser.append(body.mid(at, 65536));
+            QCOMPARE(parser.advance(), HttpParser::Result::NeedMore);
+            QVERIFY(parser.bufferedBytes() == 0);
+            QCOMPARE(budget->memoryInUse(), qint64(0));
+        }
+        QCOMPARE(budget->diskInUse(), qint64(body.size() - 65536));
+        parser.append(body.right(65536));
+        QCOMPARE(parser.advance(), HttpParser::Result::Complete);
+        {
+            const HttpRequest request = parser.takeRequest();
+            QCOMPARE(request.body, body);
+            parser.reset();
+        }
+        QVERIFY(spoolFiles(dir).isEmpty());
+        QCOMPARE(budget->diskInUse(), qint64(0));
+
+        // A server out of spool room answers "busy" rather than holding on.
+        BodyBudget::Limits small;
+        small.disk = 100000;
+        parser.setBodyBudget(std::make_shared<BodyBudget>(small, dir.path()));
+        parser.append("POST /x HTTP/1.1\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        QCOMPARE(parser.advance(), HttpParser::Result::Failed);
+        QCOMPARE(parser.errorStatus(), 503);
     }
 };
 

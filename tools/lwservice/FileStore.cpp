@@ -27,7 +27,19 @@ bool FileStore::prepare() const
         if (!dir.mkpath(QStringLiteral("store/") + QLatin1String(area)))
             return false;
     }
+    // Spool files are unnamed where the system allows; named ones left by a
+    // process that was killed belong to no request.
+    QDir spool(spoolDir());
+    if (!spool.exists() && !dir.mkpath(QStringLiteral("tmp")))
+        return false;
+    for (const QString &name : spool.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        spool.remove(name);
     return true;
+}
+
+QString FileStore::spoolDir() const
+{
+    return m_dataDir + QStringLiteral("/tmp");
 }
 
 QString FileStore::publicPath(const QString &area, const QString &name) const

@@ -13,7 +13,11 @@ class FileStore
 public:
     explicit FileStore(const QString &dataDir);
 
-    bool prepare() const; // creates the folders
+    bool prepare() const; // creates the folders, empties the spool folder
+
+    // Bodies of requests still arriving, "<data>/tmp"; nothing there
+    // outlives the process that wrote it.
+    QString spoolDir() const;
 
     QString dataDir() const { return m_dataDir; }
     QString publicPath(const QString &area, const QString &name) const;

@@ -25,9 +25,28 @@ QByteArray hostForUrl(const QHostAddress &address)
     return address.toString().toLatin1();
 }
 
+// The service's own code for an error answered before a handler ran.
+int statusCodeFor(int httpStatus)
+{
+    switch (httpStatus) {
+    case 403:
+    case 421:
+        return LWServiceProtocol::kStatusForbidden;
+    case 413:
+        return LWServiceProtocol::kStatusTooLarge;
+    case 500:
+    case 503:
+    case 507:
+        return LWServiceProtocol::kStatusServerError;
+    default:
+        return LWServiceProtocol::kStatusBadRequest;
+    }
+}
+
 } // namespace
 
-HttpConnection::HttpConnection(QTcpSocket *socket, const Router *router, FaultInjector *faults, QObject *parent)
+HttpConnection::HttpConnection(QTcpSocket *socket, const Router *router, FaultInjector *faults,
+                               std::shared_ptr<BodyBudget> budget, QObject *parent)
     : QObject(parent)
     , m_socket(socket)
     , m_router(router)
@@ -37,6 +56,7 @@ HttpConnection::HttpConnection(QTcpSocket *socket, const Router *router, FaultIn
     // Bounds what a client can queue up while a reply is being written.
     m_socket->setReadBufferSize(kHighWater);
     m_localBase = "http://" + hostForUrl(m_socket->localAddress()) + ":" + QByteArray::number(m_socket->localPort());
+    m_parser.setBodyBudget(std::move(budget));
     m_parser.setBodyLimitProvider([this](const HttpRequest &r) { return m_router->bodyLimit(r); });
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &HttpConnection::onTimeout);
@@ -260,7 +280,7 @@ void HttpConnection::finishResponse()
 void HttpConnection::replyError(int status, const QByteArray &message)
 {
     qInfo("rejected request: %d %s", status, message.constData());
-    HttpResponse r = HttpResponse::failure(status, status == 413 ? LWServiceProtocol::kStatusTooLarge : LWServiceProtocol::kStatusBadRequest, QString::fromLatin1(message));
+    HttpResponse r = HttpResponse::failure(status, statusCodeFor(status), QString::fromLatin1(message));
     m_busy = true;
     const QByteArray head = "HTTP/1.1 " + QByteArray::number(r.status) + " " + HttpResponse::reasonPhrase(r.status)
         + "\r\nContent-Type: application/json; charset=utf-8\r\nContent-Length: " + QByteArray::number(r.body.size())

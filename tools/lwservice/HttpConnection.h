@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <memory>
+
 class QIODevice;
 class QTcpSocket;
 class Router;
@@ -19,7 +21,8 @@ class HttpConnection : public QObject
 {
     Q_OBJECT
 public:
-    HttpConnection(QTcpSocket *socket, const Router *router, FaultInjector *faults, QObject *parent = nullptr);
+    HttpConnection(QTcpSocket *socket, const Router *router, FaultInjector *faults, std::shared_ptr<BodyBudget> budget,
+                   QObject *parent = nullptr);
 
     static constexpr int kIdleTimeoutMs = 15000;
     static constexpr int kRequestTimeoutMs = 30000;

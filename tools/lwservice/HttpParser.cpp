@@ -1,5 +1,6 @@
 #include "HttpParser.h"
 
+#include <QDir>
 #include <QUrl>
 
 namespace {
@@ -63,6 +64,17 @@ void HttpParser::setBodyLimitProvider(std::function<qint64(const HttpRequest &)>
     m_bodyLimitProvider = std::move(provider);
 }
 
+void HttpParser::setBodyBudget(std::shared_ptr<BodyBudget> budget)
+{
+    m_budget = std::move(budget);
+}
+
+bool HttpParser::inBody() const
+{
+    return m_state == State::Body || m_state == State::ChunkSize || m_state == State::ChunkData
+        || m_state == State::ChunkDataEnd || m_state == State::Trailers;
+}
+
 void HttpParser::append(const QByteArray &bytes)
 {
     m_buffer.append(bytes);
@@ -86,6 +98,7 @@ void HttpParser::reset()
 {
     m_state = State::RequestLine;
     m_request = HttpRequest();
+    m_body.reset();
     m_headerBytes = 0;
     m_blankLines = 0;
     m_chunkExtensionBytes = 0;
@@ -183,32 +196,27 @@ HttpParser::Result HttpParser::step()
                 return Result::Failed;
             }
             break;
-        case State::Body: {
-            const qint64 take = qMin(m_remaining, available());
-            m_request.body.append(m_buffer.constData() + m_pos, int(take));
-            m_pos += int(take);
-            m_remaining -= take;
+        case State::Body:
+            if (takeBody() == Result::Failed)
+                return Result::Failed;
             if (m_remaining > 0)
                 return Result::NeedMore;
-            m_state = State::Complete;
+            if (complete() == Result::Failed)
+                return Result::Failed;
             break;
-        }
         case State::ChunkSize:
             if (!takeLine(&line, m_limits.maxChunkLine, &tooLong))
                 return tooLong ? fail(400, "chunk size line too long") : Result::NeedMore;
             if (parseChunkSize(line) == Result::Failed)
                 return Result::Failed;
             break;
-        case State::ChunkData: {
-            const qint64 take = qMin(m_remaining, available());
-            m_request.body.append(m_buffer.constData() + m_pos, int(take));
-            m_pos += int(take);
-            m_remaining -= take;
+        case State::ChunkData:
+            if (takeBody() == Result::Failed)
+                return Result::Failed;
             if (m_remaining > 0)
                 return Result::NeedMore;
             m_state = State::ChunkDataEnd;
             break;
-        }
         case State::ChunkDataEnd:
             // Exactly CRLF (or a bare LF) must follow the chunk's data.
             if (available() < 1)
@@ -231,8 +239,8 @@ HttpParser::Result HttpParser::step()
                 return tooLong ? fail(431, "trailers too large") : Result::NeedMore;
             if (m_headerBytes > m_limits.maxHeaderBytes)
                 return fail(431, "trailers too large");
-            if (line.isEmpty())
-                m_state = State::Complete;
+            if (line.isEmpty() && complete() == Result::Failed)
+                return Result::Failed;
             break;
         case State::Complete:
             return Result::Complete;
@@ -327,14 +335,16 @@ HttpParser::Result HttpParser::headersDone()
     const bool bodyFollows = chunked || length > 0;
     if (bodyFollows && m_request.header("expect").toLower() == "100-continue")
         m_continueWanted = true;
+    if (!bodyFollows)
+        return complete();
+    if (!m_budget)
+        m_budget = std::make_shared<BodyBudget>(BodyBudget::Limits(), QDir::tempPath());
+    m_body = std::make_shared<RequestBody>(m_budget, chunked ? -1 : length);
     if (chunked) {
         m_state = State::ChunkSize;
-    } else if (length > 0) {
-        m_remaining = length;
-        m_request.body.reserve(int(qMin<qint64>(length, 1024 * 1024)));
-        m_state = State::Body;
     } else {
-        m_state = State::Complete;
+        m_remaining = length;
+        m_state = State::Body;
     }
     return Result::NeedMore;
 }
@@ -361,9 +371,38 @@ HttpParser::Result HttpParser::parseChunkSize(const QByteArray &line)
         m_state = State::Trailers;
         return Result::NeedMore;
     }
-    if (m_request.body.size() + size > m_bodyLimit)
+    if (m_body->size() + size > m_bodyLimit)
         return fail(413, "request body too large");
     m_remaining = size;
     m_state = State::ChunkData;
+    return Result::NeedMore;
+}
+
+HttpParser::Result HttpParser::takeBody()
+{
+    const qint64 take = qMin(m_remaining, available());
+    switch (m_body->append(m_buffer.constData() + m_pos, take)) {
+    case RequestBody::Status::Ok:
+        break;
+    case RequestBody::Status::Busy:
+        return fail(503, "the service is busy receiving other requests; try again shortly");
+    case RequestBody::Status::Failed:
+        return fail(500, "the request body could not be stored");
+    }
+    m_pos += int(take);
+    m_remaining -= take;
+    return Result::NeedMore;
+}
+
+HttpParser::Result HttpParser::complete()
+{
+    if (m_body) {
+        if (!m_body->finish())
+            return fail(500, "the request body could not be stored");
+        m_request.body = m_body->bytes();
+        m_request.bodyStore = m_body;
+        m_body.reset();
+    }
+    m_state = State::Complete;
     return Result::NeedMore;
 }

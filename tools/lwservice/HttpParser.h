@@ -1,10 +1,12 @@
 #pragma once
 
 #include "HttpRequest.h"
+#include "RequestBody.h"
 
 #include <QByteArray>
 
 #include <functional>
+#include <memory>
 
 // Incremental HTTP/1.x request parser. Bytes go in as they arrive; one
 // request comes out at a time, and bytes of a following (pipelined) request
@@ -33,6 +35,9 @@ public:
     // Asked once the headers of a request are in: how many body bytes that
     // request may carry.
     void setBodyLimitProvider(std::function<qint64(const HttpRequest &)> provider);
+    // Where bodies go while they arrive; shared by the parsers of a server.
+    // Without one, a parser has an allowance of its own in the temporary folder.
+    void setBodyBudget(std::shared_ptr<BodyBudget> budget);
 
     void append(const QByteArray &bytes);
     Result advance();
@@ -49,6 +54,9 @@ public:
     bool hasPartialRequest() const;
     // Bytes held in the parser's own buffer, consumed ones already dropped.
     qint64 bufferedBytes() const { return m_buffer.size(); }
+    // The request's headers are in and its body is on the way.
+    bool inBody() const;
+    qint64 bodyReceived() const { return m_body ? m_body->size() : 0; }
 
 private:
     enum class State { RequestLine, Headers, Body, ChunkSize, ChunkData, ChunkDataEnd, Trailers, Complete, Failed };
@@ -60,11 +68,15 @@ private:
     Result parseHeaderLine(const QByteArray &line);
     Result headersDone();
     Result parseChunkSize(const QByteArray &line);
+    Result takeBody();
+    Result complete();
     void compact();
     qint64 available() const { return m_buffer.size() - m_pos; }
 
     Limits m_limits;
     std::function<qint64(const HttpRequest &)> m_bodyLimitProvider;
+    std::shared_ptr<BodyBudget> m_budget;
+    std::shared_ptr<RequestBody> m_body; // of the request being read
     QByteArray m_buffer;
     int m_pos = 0;
     State m_state = State::RequestLine;

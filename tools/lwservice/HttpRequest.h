@@ -6,6 +6,10 @@
 #include <QPair>
 #include <QString>
 
+#include <memory>
+
+class RequestBody;
+
 // One parsed request. Header names are kept lower-cased; the body is the
 // decoded payload (chunked transfer already undone).
 class HttpRequest
@@ -16,7 +20,10 @@ public:
     QString path;       // percent-decoded path
     QByteArray rawQuery;
     QList<QPair<QByteArray, QByteArray>> headers;
+    // A large body points into a mapped spool file that lives as long as
+    // bodyStore; copy the bytes (not the QByteArray) to keep them longer.
     QByteArray body;
+    std::shared_ptr<const RequestBody> bodyStore;
     int minorVersion = 1; // HTTP/1.<minorVersion>
     QHostAddress peer;
     QString localBase; // "http://address:port" of the socket that took the request

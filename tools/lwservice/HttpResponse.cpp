@@ -109,11 +109,14 @@ QByteArray HttpResponse::reasonPhrase(int status)
     case 411: return "Length Required";
     case 413: return "Payload Too Large";
     case 414: return "URI Too Long";
+    case 421: return "Misdirected Request";
+    case 429: return "Too Many Requests";
     case 431: return "Request Header Fields Too Large";
     case 500: return "Internal Server Error";
     case 501: return "Not Implemented";
     case 503: return "Service Unavailable";
     case 505: return "HTTP Version Not Supported";
+    case 507: return "Insufficient Storage";
     default: return "Status";
     }
 }

@@ -5,11 +5,12 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-HttpServer::HttpServer(const Router *router, FaultInjector *faults, QObject *parent)
+HttpServer::HttpServer(const Router *router, FaultInjector *faults, const Limits &limits, QObject *parent)
     : QObject(parent)
     , m_server(new QTcpServer(this))
     , m_router(router)
     , m_faults(faults)
+    , m_budget(std::make_shared<BodyBudget>(limits.bodies, limits.spoolDir))
 {
     connect(m_server, &QTcpServer::newConnection, this, &HttpServer::onNewConnection);
 }
@@ -44,7 +45,7 @@ void HttpServer::onNewConnection()
             continue;
         }
         ++m_open;
-        auto *connection = new HttpConnection(socket, m_router, m_faults, this);
+        auto *connection = new HttpConnection(socket, m_router, m_faults, m_budget, this);
         connect(connection, &QObject::destroyed, this, [this] { --m_open; });
     }
 }

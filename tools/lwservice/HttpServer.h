@@ -1,7 +1,11 @@
 #pragma once
 
+#include "RequestBody.h"
+
 #include <QHostAddress>
 #include <QObject>
+
+#include <memory>
 
 class FaultInjector;
 class QTcpServer;
@@ -13,7 +17,13 @@ class HttpServer : public QObject
 {
     Q_OBJECT
 public:
-    HttpServer(const Router *router, FaultInjector *faults, QObject *parent = nullptr);
+    struct Limits
+    {
+        BodyBudget::Limits bodies;
+        QString spoolDir; // where large bodies wait until their request is complete
+    };
+
+    HttpServer(const Router *router, FaultInjector *faults, const Limits &limits, QObject *parent = nullptr);
 
     bool listen(const QHostAddress &address, quint16 port);
     QString errorString() const;
@@ -29,5 +39,6 @@ private:
     QTcpServer *m_server;    // owned through the QObject tree
     const Router *m_router;  // not owned
     FaultInjector *m_faults; // not owned
+    std::shared_ptr<BodyBudget> m_budget;
     int m_open = 0;
 };

@@ -37,6 +37,8 @@ HttpResponse PhoneService::receive(const HttpRequest &request)
         part = fields.file(QStringLiteral("file"));
     if (!part)
         return Replies::badRequest(QStringLiteral("the package part \"files[]\" is missing"));
+    if (part->data.size() > LWServiceProtocol::kPackageLimit)
+        return Replies::tooLarge(QStringLiteral("the package is larger than 5 MB"));
     if (!part->data.startsWith("PK\x03\x04") && !part->data.startsWith("PK\x05\x06"))
         return Replies::badRequest(QStringLiteral("the package is not a zip archive"));
     const QString uuid = FileStore::newId();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ServiceContext.h"
+#include "online/LWServiceProtocol.h"
 
 #include <QtGlobal>
 
@@ -17,7 +18,9 @@ public:
     explicit PhoneService(const ServiceContext &context);
     void registerRoutes(Router &router);
 
-    static constexpr qint64 kUploadLimit = 64 * 1024 * 1024;
+    // One package of at most the package limit, with room for the form
+    // around it; the editor never sends more.
+    static constexpr qint64 kUploadLimit = LWServiceProtocol::kPackageLimit + 64 * 1024;
 
 private:
     HttpResponse receive(const HttpRequest &request);

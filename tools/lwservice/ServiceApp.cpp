@@ -47,7 +47,9 @@ bool ServiceApp::start(QString *error)
     if (!seed(error))
         return false;
     registerRoutes();
-    m_server = std::make_unique<HttpServer>(m_router.get(), m_faults.get());
+    HttpServer::Limits limits;
+    limits.spoolDir = m_files->spoolDir();
+    m_server = std::make_unique<HttpServer>(m_router.get(), m_faults.get(), limits);
     if (!m_server->listen(m_address, m_port)) {
         *error = QStringLiteral("cannot listen on %1:%2: %3").arg(m_address.toString()).arg(m_port).arg(m_server->errorString());
         return false;
