@@ -1157,6 +1157,68 @@ private slots:
         QCOMPARE(m_client.get(url(QStringLiteral("/"))).status, 200);
     }
 
+    void otherNamesAreMisdirected_data()
+    {
+        // What a page of another site reaches once its name points here.
+        QTest::addColumn<QByteArray>("method");
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QByteArray>("body");
+        QTest::newRow("feedback") << QByteArray("GET") << QByteArray("/api/feedback/messages") << QByteArray();
+        QTest::newRow("crash reports") << QByteArray("GET") << QByteArray("/api/crash/reports") << QByteArray();
+        QTest::newRow("events") << QByteArray("GET") << QByteArray("/api/analytics/events") << QByteArray();
+        QTest::newRow("phone packages") << QByteArray("GET") << QByteArray("/api/phone/packages") << QByteArray();
+        QTest::newRow("feedback page") << QByteArray("GET") << QByteArray("/site/feedback") << QByteArray();
+        QTest::newRow("sign-in code") << QByteArray("POST") << QByteArray("/api/user/sendCode")
+                                      << QByteArray("{\"phone\":\"10000000000\"}");
+        QTest::newRow("sign-in") << QByteArray("POST") << QByteArray("/sso/api/login")
+                                 << QByteArray("{\"username\":\"demo\",\"password\":\"glowsmith-demo\"}");
+    }
+    void otherNamesAreMisdirected()
+    {
+        QFETCH(QByteArray, method);
+        QFETCH(QByteArray, path);
+        QFETCH(QByteArray, body);
+        const QByteArray port = QByteArray::number(m_service.port);
+        const QByteArray request = method + " " + path + " HTTP/1.1\r\nHost: rebound.example:" + port
+            + "\r\nConnection: close\r\nContent-Type: application/json\r\nContent-Length: " + QByteArray::number(body.size())
+            + "\r\n\r\n" + body;
+        QByteArray reply = rawExchange(m_service.port, request);
+        QVERIFY2(reply.startsWith("HTTP/1.1 421 Misdirected Request"), reply.left(80).constData());
+        const QByteArray json = reply.mid(reply.indexOf("\r\n\r\n") + 4);
+        QCOMPARE(QJsonDocument::fromJson(json).object().value(QStringLiteral("status_code")).toInt(), kStatusForbidden);
+        QVERIFY(!reply.contains("\"code\"") && !reply.contains("Set-Cookie"));
+
+        // The same request naming the service's own address goes through.
+        reply = rawExchange(m_service.port, QByteArray(request).replace("rebound.example", "127.0.0.1"));
+        QVERIFY2(reply.startsWith("HTTP/1.1 200"), reply.left(80).constData());
+    }
+
+    void foreignOriginsAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        for (const char *path : {"/upload", "/api/effect/upload", "/api/effect/preview", "/api/effect/uploadEffect",
+                                 "/api/effect/submit", "/api/effect/publish", "/2/data/upload_image/", "/api/crash/upload",
+                                 "/feedback/1/post_message/", "/v1/json", "/api/feedback/reply", "/api/user/sendCode",
+                                 "/api/user/phoneLogin", "/api/user/logout", "/sso/api/login", "/effect/api/user/login",
+                                 "/effect/api/user/logout"})
+            QTest::newRow(path) << QByteArray(path);
+    }
+    void foreignOriginsAreRefused()
+    {
+        // A cross-site form post: a type the browser sends without asking.
+        QFETCH(QByteArray, path);
+        const QByteArray port = QByteArray::number(m_service.port);
+        const QByteArray body = "--b\r\nContent-Disposition: form-data; name=\"files[]\"; filename=\"a.zip\"\r\n\r\nPK\x03\x04zz\r\n--b--\r\n";
+        const QByteArray head = "POST " + path + "?" + feedbackQuery(kDeviceA).toUtf8() + " HTTP/1.1\r\nHost: 127.0.0.1:" + port
+            + "\r\nContent-Type: multipart/form-data; boundary=b\r\nContent-Length: " + QByteArray::number(body.size())
+            + "\r\nConnection: close\r\n";
+        QByteArray reply = rawExchange(m_service.port, head + "Origin: http://attacker.example\r\n\r\n" + body);
+        QVERIFY2(reply.startsWith("HTTP/1.1 403"), reply.left(80).constData());
+        QVERIFY(reply.contains("\"status_code\":1007"));
+        reply = rawExchange(m_service.port, head + "Origin: http://127.0.0.1:" + port + "\r\n\r\n" + body);
+        QVERIFY2(!reply.startsWith("HTTP/1.1 403") && reply.startsWith("HTTP/1.1 "), reply.left(80).constData());
+    }
+
     void fileAreasStayClosed_data()
     {
         QTest::addColumn<QString>("path");

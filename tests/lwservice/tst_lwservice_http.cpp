@@ -1,8 +1,9 @@
 // lwservice's HTTP layer in this process: the request parser against
-// floods and oversized pieces, and request bodies kept in memory or spooled
-// to disk under a shared budget.
+// floods and oversized pieces, request bodies kept in memory or spooled to
+// disk under a shared budget, and the addresses a request may name.
 #include "LWTestMain.h"
 
+#include "HostPolicy.h"
 #include "HttpParser.h"
 #include "RequestBody.h"
 
@@ -132,6 +133,84 @@ private slots:
             QCOMPARE(result, HttpParser::Result::Failed);
             QCOMPARE(parser.errorStatus(), status);
         }
+    }
+
+    // ---- host and origin --------------------------------------------------
+
+    void hostsAndOrigins_data()
+    {
+        QTest::addColumn<QString>("listen");
+        QTest::addColumn<QString>("local"); // the address that took the connection
+        QTest::addColumn<QByteArray>("method");
+        QTest::addColumn<QByteArray>("host");   // "-": no Host header
+        QTest::addColumn<QByteArray>("origin"); // "-": no Origin header
+        QTest::addColumn<int>("status");
+        const QString lo = QStringLiteral("127.0.0.1");
+        QTest::newRow("loopback address") << lo << lo << QByteArray("GET") << QByteArray("127.0.0.1:17865") << QByteArray("-") << 0;
+        QTest::newRow("localhost in capitals") << lo << lo << QByteArray("GET") << QByteArray("LocalHost:17865") << QByteArray("-") << 0;
+        QTest::newRow("IPv6 loopback") << lo << lo << QByteArray("GET") << QByteArray("[::1]:17865") << QByteArray("-") << 0;
+        QTest::newRow("no port named") << lo << lo << QByteArray("GET") << QByteArray("127.0.0.1") << QByteArray("-") << 0;
+        QTest::newRow("no Host at all") << lo << lo << QByteArray("GET") << QByteArray("-") << QByteArray("-") << 0;
+        QTest::newRow("rebinding name") << lo << lo << QByteArray("GET") << QByteArray("evil.example:17865") << QByteArray("-") << 421;
+        QTest::newRow("rebinding name, no port") << lo << lo << QByteArray("GET") << QByteArray("evil.example") << QByteArray("-") << 421;
+        QTest::newRow("other port") << lo << lo << QByteArray("GET") << QByteArray("127.0.0.1:80") << QByteArray("-") << 421;
+        QTest::newRow("other loopback address") << lo << lo << QByteArray("GET") << QByteArray("127.0.0.2:17865") << QByteArray("-") << 421;
+        QTest::newRow("short form") << lo << lo << QByteArray("GET") << QByteArray("127.1:17865") << QByteArray("-") << 421;
+        QTest::newRow("trailing dot") << lo << lo << QByteArray("GET") << QByteArray("localhost.:17865") << QByteArray("-") << 421;
+        QTest::newRow("two ports") << lo << lo << QByteArray("GET") << QByteArray("127.0.0.1:17865:1") << QByteArray("-") << 421;
+        QTest::newRow("bare IPv6") << lo << lo << QByteArray("GET") << QByteArray("::1:17865") << QByteArray("-") << 421;
+        QTest::newRow("empty Host") << lo << lo << QByteArray("GET") << QByteArray("") << QByteArray("-") << 421;
+        QTest::newRow("listen address of a phone setup") << "192.0.2.10" << "192.0.2.10" << QByteArray("GET")
+                                                         << QByteArray("192.0.2.10:17865") << QByteArray("-") << 0;
+        QTest::newRow("another machine's address") << "192.0.2.10" << "192.0.2.10" << QByteArray("GET")
+                                                   << QByteArray("192.0.2.11:17865") << QByteArray("-") << 421;
+        QTest::newRow("all addresses: the one reached") << "0.0.0.0" << "192.0.2.10" << QByteArray("GET")
+                                                        << QByteArray("192.0.2.10:17865") << QByteArray("-") << 0;
+        QTest::newRow("all addresses: another one") << "0.0.0.0" << "192.0.2.10" << QByteArray("GET")
+                                                    << QByteArray("192.0.2.99:17865") << QByteArray("-") << 421;
+        const QByteArray host = "127.0.0.1:17865";
+        QTest::newRow("own origin") << lo << lo << QByteArray("POST") << host << QByteArray("http://127.0.0.1:17865") << 0;
+        QTest::newRow("own origin by name") << lo << lo << QByteArray("POST") << host << QByteArray("http://localhost:17865") << 0;
+        QTest::newRow("foreign origin") << lo << lo << QByteArray("POST") << host << QByteArray("http://evil.example") << 403;
+        QTest::newRow("foreign origin on a PUT") << lo << lo << QByteArray("PUT") << host << QByteArray("http://evil.example") << 403;
+        QTest::newRow("a local site on port 80") << lo << lo << QByteArray("POST") << host << QByteArray("http://127.0.0.1") << 403;
+        QTest::newRow("other scheme") << lo << lo << QByteArray("POST") << host << QByteArray("https://127.0.0.1:17865") << 403;
+        QTest::newRow("opaque origin") << lo << lo << QByteArray("POST") << host << QByteArray("null") << 403;
+        QTest::newRow("foreign origin reading") << lo << lo << QByteArray("GET") << host << QByteArray("http://evil.example") << 0;
+    }
+    void hostsAndOrigins()
+    {
+        QFETCH(QString, listen);
+        QFETCH(QString, local);
+        QFETCH(QByteArray, method);
+        QFETCH(QByteArray, host);
+        QFETCH(QByteArray, origin);
+        QFETCH(int, status);
+        const HostPolicy policy(QHostAddress(listen), 17865);
+        HttpRequest request;
+        request.method = method;
+        request.target = "/";
+        if (host != "-")
+            request.headers.append(qMakePair(QByteArray("host"), host));
+        if (origin != "-")
+            request.headers.append(qMakePair(QByteArray("origin"), origin));
+        QByteArray message;
+        QCOMPARE(policy.check(request, QHostAddress(local), &message), status);
+        QCOMPARE(message.isEmpty(), status == 0);
+    }
+
+    void hostNamedInTheTarget()
+    {
+        const HostPolicy policy(QHostAddress(QHostAddress::LocalHost), 17865);
+        HttpRequest request;
+        request.method = "GET";
+        request.target = "http://evil.example:17865/api/feedback/messages";
+        request.headers.append(qMakePair(QByteArray("host"), QByteArray("127.0.0.1:17865")));
+        QByteArray message;
+        QCOMPARE(policy.check(request, QHostAddress(QHostAddress::LocalHost), &message), 421);
+        request.headers.append(qMakePair(QByteArray("host"), QByteArray("127.0.0.1:17865")));
+        request.target = "/";
+        QCOMPARE(policy.check(request, QHostAddress(QHostAddress::LocalHost), &message), 400);
     }
 
     // ---- request bodies ---------------------------------------------------

@@ -1,5 +1,6 @@
 #include "HttpConnection.h"
 
+#include "HostPolicy.h"
 #include "Router.h"
 #include "online/LWServiceProtocol.h"
 
@@ -46,7 +47,7 @@ int statusCodeFor(int httpStatus)
 } // namespace
 
 HttpConnection::HttpConnection(QTcpSocket *socket, const Router *router, FaultInjector *faults,
-                               std::shared_ptr<BodyBudget> budget, QObject *parent)
+                               std::shared_ptr<BodyBudget> budget, const HostPolicy *hosts, QObject *parent)
     : QObject(parent)
     , m_socket(socket)
     , m_router(router)
@@ -57,6 +58,9 @@ HttpConnection::HttpConnection(QTcpSocket *socket, const Router *router, FaultIn
     m_socket->setReadBufferSize(kHighWater);
     m_localBase = "http://" + hostForUrl(m_socket->localAddress()) + ":" + QByteArray::number(m_socket->localPort());
     m_parser.setBodyBudget(std::move(budget));
+    m_parser.setHeadCheck([this, hosts](const HttpRequest &r, QByteArray *message) {
+        return hosts->check(r, m_socket->localAddress(), message);
+    });
     m_parser.setBodyLimitProvider([this](const HttpRequest &r) { return m_router->bodyLimit(r); });
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &HttpConnection::onTimeout);

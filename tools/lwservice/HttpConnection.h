@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class HostPolicy;
 class QIODevice;
 class QTcpSocket;
 class Router;
@@ -22,7 +23,7 @@ class HttpConnection : public QObject
     Q_OBJECT
 public:
     HttpConnection(QTcpSocket *socket, const Router *router, FaultInjector *faults, std::shared_ptr<BodyBudget> budget,
-                   QObject *parent = nullptr);
+                   const HostPolicy *hosts, QObject *parent = nullptr);
 
     static constexpr int kIdleTimeoutMs = 15000;
     static constexpr int kRequestTimeoutMs = 30000;

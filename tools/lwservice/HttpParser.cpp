@@ -64,6 +64,11 @@ void HttpParser::setBodyLimitProvider(std::function<qint64(const HttpRequest &)>
     m_bodyLimitProvider = std::move(provider);
 }
 
+void HttpParser::setHeadCheck(std::function<int(const HttpRequest &, QByteArray *)> check)
+{
+    m_headCheck = std::move(check);
+}
+
 void HttpParser::setBodyBudget(std::shared_ptr<BodyBudget> budget)
 {
     m_budget = std::move(budget);
@@ -328,6 +333,11 @@ HttpParser::Result HttpParser::headersDone()
             return fail(400, "Transfer-Encoding in an HTTP/1.0 request");
         if (m_request.header("transfer-encoding").trimmed().toLower() != "chunked")
             return fail(501, "only chunked transfer coding is supported");
+    }
+    if (m_headCheck) {
+        QByteArray message;
+        if (const int status = m_headCheck(m_request, &message))
+            return fail(status, message);
     }
     m_bodyLimit = m_bodyLimitProvider ? m_bodyLimitProvider(m_request) : 0;
     if (length > m_bodyLimit)

@@ -35,6 +35,9 @@ public:
     // Asked once the headers of a request are in: how many body bytes that
     // request may carry.
     void setBodyLimitProvider(std::function<qint64(const HttpRequest &)> provider);
+    // Asked once the headers of a request are in, before its body is read:
+    // 0 to go on, else the HTTP status to refuse the request with.
+    void setHeadCheck(std::function<int(const HttpRequest &, QByteArray *message)> check);
     // Where bodies go while they arrive; shared by the parsers of a server.
     // Without one, a parser has an allowance of its own in the temporary folder.
     void setBodyBudget(std::shared_ptr<BodyBudget> budget);
@@ -75,6 +78,7 @@ private:
 
     Limits m_limits;
     std::function<qint64(const HttpRequest &)> m_bodyLimitProvider;
+    std::function<int(const HttpRequest &, QByteArray *)> m_headCheck;
     std::shared_ptr<BodyBudget> m_budget;
     std::shared_ptr<RequestBody> m_body; // of the request being read
     QByteArray m_buffer;

@@ -17,7 +17,10 @@ HttpServer::HttpServer(const Router *router, FaultInjector *faults, const Limits
 
 bool HttpServer::listen(const QHostAddress &address, quint16 port)
 {
-    return m_server->listen(address, port);
+    if (!m_server->listen(address, port))
+        return false;
+    m_hosts = HostPolicy(address, m_server->serverPort());
+    return true;
 }
 
 QString HttpServer::errorString() const
@@ -45,7 +48,7 @@ void HttpServer::onNewConnection()
             continue;
         }
         ++m_open;
-        auto *connection = new HttpConnection(socket, m_router, m_faults, m_budget, this);
+        auto *connection = new HttpConnection(socket, m_router, m_faults, m_budget, &m_hosts, this);
         connect(connection, &QObject::destroyed, this, [this] { --m_open; });
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HostPolicy.h"
 #include "RequestBody.h"
 
 #include <QHostAddress>
@@ -40,5 +41,6 @@ private:
     const Router *m_router;  // not owned
     FaultInjector *m_faults; // not owned
     std::shared_ptr<BodyBudget> m_budget;
+    HostPolicy m_hosts; // set once listening, when the port is known
     int m_open = 0;
 };
