@@ -1219,6 +1219,103 @@ private slots:
         QVERIFY2(!reply.startsWith("HTTP/1.1 403") && reply.startsWith("HTTP/1.1 "), reply.left(80).constData());
     }
 
+    void floodsDoNotGrowTheService_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<QByteArray>("piece");
+        QTest::addColumn<int>("pieces"); // of 1 MiB each
+        QTest::addColumn<QByteArray>("tail");
+        QTest::newRow("300 MiB of empty lines") << QByteArray() << QByteArray("\r\n") << 300 << QByteArray();
+        // 30 MiB on the wire for a 5 MiB body: chunk lines cost more than data.
+        QTest::newRow("one-byte chunks") << QByteArray("POST /upload HTTP/1.1\r\nTransfer-Encoding: chunked\r\nContent-Type: "
+                                                       "multipart/form-data; boundary=b\r\n\r\n")
+                                         << QByteArray("1\r\nx\r\n") << 30 << QByteArray("0\r\n\r\n");
+    }
+    void floodsDoNotGrowTheService()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(QByteArray, piece);
+        QFETCH(int, pieces);
+        QFETCH(QByteArray, tail);
+        QTemporaryDir dir;
+        Service service; // of its own, so that its peak is this flood's
+        QVERIFY(service.start(dir.path()));
+        QTest::qWait(200);
+        const qint64 before = service.memoryKiB("VmHWM");
+        QTcpSocket socket;
+        socket.connectToHost(QStringLiteral("127.0.0.1"), service.port);
+        QVERIFY(socket.waitForConnected(5000));
+        socket.write(head);
+        const QByteArray mebibyte = piece.repeated((1 << 20) / piece.size());
+        qint64 sent = 0;
+        for (int i = 0; i < pieces && socket.state() == QAbstractSocket::ConnectedState; ++i) {
+            socket.write(mebibyte);
+            while (socket.bytesToWrite() > 0 && socket.waitForBytesWritten(5000)) {
+            }
+            sent += mebibyte.size();
+        }
+        socket.write(tail);
+        QByteArray reply = socket.readAll();
+        if (socket.state() == QAbstractSocket::ConnectedState && socket.waitForReadyRead(5000))
+            reply += socket.readAll();
+        const qint64 grown = service.memoryKiB("VmHWM") - before;
+        qInfo("%s: %lld MiB sent; the service's peak resident memory grew by %lld KiB; reply: %s", QTest::currentDataTag(),
+              static_cast<long long>(sent >> 20), static_cast<long long>(grown), reply.left(12).constData());
+        QVERIFY2(grown < 16 * 1024, qPrintable(QString::number(grown)));
+        QVERIFY2(reply.startsWith("HTTP/1.1 400"), reply.left(80).constData());
+        QCOMPARE(m_client.get(service.base + QStringLiteral("/")).status, 200);
+    }
+
+    void slowSendersDoNotLockOthersOut()
+    {
+        // 200 connections trickle their headers a byte a second, from this
+        // machine like everyone else's. Newcomers are still served, and the
+        // headers' deadline lets every trickler go.
+        QTemporaryDir dir;
+        Service service;
+        QVERIFY(service.start(dir.path()));
+        std::vector<std::unique_ptr<QTcpSocket>> slow;
+        for (int i = 0; i < 200; ++i) {
+            slow.push_back(std::make_unique<QTcpSocket>());
+            slow.back()->connectToHost(QStringLiteral("127.0.0.1"), service.port);
+            QVERIFY(slow.back()->waitForConnected(5000));
+            slow.back()->write("POST /v1/json HTTP/1.1\r\nX-Slow: ");
+            slow.back()->flush();
+        }
+        QTimer trickle;
+        QObject::connect(&trickle, &QTimer::timeout, [&slow] {
+            for (const auto &s : slow) {
+                if (s->state() == QAbstractSocket::ConnectedState)
+                    s->write("a");
+            }
+        });
+        trickle.start(1000);
+        QTest::qWait(1500);
+        const auto held = [&slow] {
+            int open = 0;
+            for (const auto &s : slow)
+                open += s->state() == QAbstractSocket::ConnectedState ? 1 : 0;
+            return open;
+        };
+        qint64 worst = 0;
+        int served = 0;
+        for (int i = 0; i < 10; ++i) {
+            QElapsedTimer clock;
+            clock.start();
+            Client fresh;
+            const Reply r = fresh.get(service.base + QStringLiteral("/api/material/preview?cursor=0&count=5"));
+            worst = qMax(worst, clock.elapsed());
+            served += r.code() == kStatusOk ? 1 : 0;
+        }
+        const int heldEarly = held();
+        qInfo("200 slow senders: %d still connected after 1.5 s; new clients served: %d of 10, worst latency %lld ms",
+              heldEarly, served, static_cast<long long>(worst));
+        QCOMPARE(served, 10);
+        QVERIFY(heldEarly <= 32);
+        QVERIFY2(worst < 1000, qPrintable(QString::number(worst)));
+        QTRY_COMPARE_WITH_TIMEOUT(held(), 0, 13000);
+    }
+
     void fileAreasStayClosed_data()
     {
         QTest::addColumn<QString>("path");

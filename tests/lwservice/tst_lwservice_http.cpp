@@ -1,14 +1,29 @@
 // lwservice's HTTP layer in this process: the request parser against
 // floods and oversized pieces, request bodies kept in memory or spooled to
-// disk under a shared budget, and the addresses a request may name.
+// disk under a shared budget, the addresses a request may name, and a
+// server with small limits against slow and idle clients. Traffic stays on
+// the loopback interface (127.0.0.1 and 127.0.0.2 as a second peer).
 #include "LWTestMain.h"
 
 #include "HostPolicy.h"
+#include "FaultInjector.h"
 #include "HttpParser.h"
+#include "HttpServer.h"
 #include "RequestBody.h"
+#include "Router.h"
+#include "ServerConfig.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -23,6 +38,84 @@ QStringList spoolFiles(const QTemporaryDir &dir)
 {
     return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
 }
+
+// A server of the HTTP layer alone: "/" answers at once, "/slow" keeps its
+// connection busy for two seconds (a delay fault), "/post" takes bodies.
+class TestServer
+{
+public:
+    explicit TestServer(const HttpServer::Limits &limits)
+        : m_config(m_dir.path())
+        , m_faults(&m_config)
+    {
+        QSaveFile file(m_dir.filePath(QStringLiteral("config.json")));
+        file.open(QIODevice::WriteOnly);
+        file.write(QJsonDocument(QJsonObject{{"faults", QJsonObject{{"/slow", QJsonObject{{"delayMs", 2000}}}}}}).toJson());
+        file.commit();
+        const auto ok = [](const HttpRequest &) { return HttpResponse::ok(); };
+        m_router.add("GET", QStringLiteral("/"), ok);
+        m_router.add("GET", QStringLiteral("/slow"), ok);
+        m_router.add("POST", QStringLiteral("/post"), ok, 1 << 20);
+        HttpServer::Limits withSpool = limits;
+        withSpool.spoolDir = m_dir.path();
+        m_server = std::make_unique<HttpServer>(&m_router, &m_faults, withSpool);
+        m_server->listen(QHostAddress(QHostAddress::LocalHost), 0);
+    }
+
+    quint16 port() const { return m_server->port(); }
+    HttpServer &server() { return *m_server; }
+
+private:
+    QTemporaryDir m_dir;
+    ServerConfig m_config;
+    FaultInjector m_faults;
+    Router m_router;
+    std::unique_ptr<HttpServer> m_server;
+};
+
+// A client socket, optionally bound to another loopback address so the
+// server sees a second peer.
+std::unique_ptr<QTcpSocket> connectTo(quint16 port, const QString &from = QString())
+{
+    auto socket = std::make_unique<QTcpSocket>();
+    if (!from.isEmpty())
+        socket->bind(QHostAddress(from));
+    socket->connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+    return socket;
+}
+
+bool waitConnected(QTcpSocket &socket)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (socket.state() != QAbstractSocket::ConnectedState && clock.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return socket.state() == QAbstractSocket::ConnectedState;
+}
+
+// Spins the event loop (the server lives in this thread) until the socket
+// has a whole reply head or is closed.
+QByteArray waitReply(QTcpSocket &socket, int ms = 5000)
+{
+    QByteArray received;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        received += socket.readAll();
+        if (received.contains("\r\n\r\n") || socket.state() != QAbstractSocket::ConnectedState)
+            break;
+    }
+    return received + socket.readAll();
+}
+
+bool closedByServer(QTcpSocket &socket)
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return socket.state() != QAbstractSocket::ConnectedState;
+}
+
+const QByteArray kGet = "GET / HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
 
 } // namespace
 
@@ -211,6 +304,118 @@ private slots:
         request.headers.append(qMakePair(QByteArray("host"), QByteArray("127.0.0.1:17865")));
         request.target = "/";
         QCOMPARE(policy.check(request, QHostAddress(QHostAddress::LocalHost), &message), 400);
+    }
+
+    // ---- slow clients -----------------------------------------------------
+
+    void slowRequestsMeetTheirDeadline_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<int>("bodyBytesPerTick"); // every 50 ms; 0: the head trickles a byte a tick
+        QTest::addColumn<QByteArray>("reason");    // empty: served
+        QTest::newRow("headers a byte at a time") << QByteArray("GET / HTTP/1.1\r\nX-Slow: ") << 0
+                                                  << QByteArray("request headers not completed in time");
+        const QByteArray post = "POST /post HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 200000\r\n\r\n";
+        QTest::newRow("body below the least rate") << post << 50 << QByteArray("request body arriving too slowly");
+        QTest::newRow("body above the rate, past the deadline") << post << 2000 << QByteArray("request not completed in time");
+        QTest::newRow("body in time") << QByteArray("POST /post HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 20000\r\n\r\n")
+                                      << 4000 << QByteArray();
+    }
+    void slowRequestsMeetTheirDeadline()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(int, bodyBytesPerTick);
+        QFETCH(QByteArray, reason);
+        HttpServer::Limits limits;
+        limits.connection.headDeadlineMs = 400;
+        limits.connection.requestDeadlineMs = 1200;
+        limits.connection.bodyGraceMs = 300;
+        limits.connection.minBodyRate = 10000; // the first row sends 1000 bytes a second
+        TestServer server(limits);
+        auto socket = connectTo(server.port());
+        QVERIFY(waitConnected(*socket));
+        QElapsedTimer clock;
+        clock.start();
+        // Never silent for more than 50 ms: only the deadlines end this.
+        QTimer tick;
+        int sent = 0;
+        QObject::connect(&tick, &QTimer::timeout, [&] {
+            if (bodyBytesPerTick == 0)
+                socket->write("a");
+            else if (sent < 20000 || !reason.isEmpty())
+                socket->write(QByteArray(bodyBytesPerTick, 'b')), sent += bodyBytesPerTick;
+        });
+        socket->write(head);
+        tick.start(50);
+        const QByteArray reply = waitReply(*socket, 4000);
+        const qint64 took = clock.elapsed();
+        if (reason.isEmpty()) {
+            QVERIFY2(reply.startsWith("HTTP/1.1 200"), reply.constData());
+            return;
+        }
+        QVERIFY2(reply.startsWith("HTTP/1.1 408"), reply.constData());
+        QVERIFY2(reply.contains(reason), reply.constData());
+        QVERIFY2(took < 2500, qPrintable(QString::number(took)));
+    }
+
+    void fullServerLetsTheLeastUsefulGo_data()
+    {
+        QTest::addColumn<QByteArray>("held"); // what the four connections already there send
+        QTest::addColumn<bool>("served");
+        QTest::newRow("idle") << QByteArray() << true;
+        QTest::newRow("headers begun") << QByteArray("GET / HTTP/1.1\r\nX-Slow: ") << true;
+        QTest::newRow("body begun") << QByteArray("POST /post HTTP/1.1\r\nContent-Length: 1000\r\n\r\nabc") << true;
+        QTest::newRow("all at work") << QByteArray("GET /slow HTTP/1.1\r\n\r\n") << false;
+    }
+    void fullServerLetsTheLeastUsefulGo()
+    {
+        QFETCH(QByteArray, held);
+        QFETCH(bool, served);
+        HttpServer::Limits limits;
+        limits.maxConnections = 4;
+        TestServer server(limits);
+        std::vector<std::unique_ptr<QTcpSocket>> old;
+        for (int i = 0; i < 4; ++i) {
+            old.push_back(connectTo(server.port()));
+            QVERIFY(waitConnected(*old.back()));
+            old.back()->write(held);
+            QTest::qWait(30); // so that they differ in age
+        }
+        QTRY_COMPARE(server.server().connectionCount(), 4);
+        auto fresh = connectTo(server.port());
+        fresh->write(kGet); // goes out once connected
+        const QByteArray reply = waitReply(*fresh);
+        QVERIFY2(reply.startsWith(served ? "HTTP/1.1 200" : "HTTP/1.1 503"), reply.constData());
+        if (!served)
+            return;
+        // The oldest went, the others stay.
+        QVERIFY(closedByServer(*old.front()));
+        for (size_t i = 1; i < old.size(); ++i)
+            QVERIFY(!closedByServer(*old.at(i)));
+    }
+
+    void perPeerCapLetsThatPeersOwnGo()
+    {
+        HttpServer::Limits limits;
+        limits.maxConnectionsPerPeer = 2;
+        TestServer server(limits);
+        // Another peer's connection, older than all of the first peer's.
+        auto other = connectTo(server.port(), QStringLiteral("127.0.0.1"));
+        QVERIFY(waitConnected(*other));
+        other->write("GET / HTTP/1.1\r\nX-Slow: ");
+        QTest::qWait(30);
+        std::vector<std::unique_ptr<QTcpSocket>> peer;
+        for (int i = 0; i < 3; ++i) {
+            peer.push_back(connectTo(server.port(), QStringLiteral("127.0.0.2")));
+            QVERIFY(waitConnected(*peer.back()));
+            peer.back()->write("GET / HTTP/1.1\r\nX-Slow: ");
+            QTest::qWait(30);
+        }
+        QTRY_COMPARE(server.server().connectionCount(), 3);
+        QVERIFY(closedByServer(*peer.at(0)));
+        QVERIFY(!closedByServer(*peer.at(1)));
+        QVERIFY(!closedByServer(*peer.at(2)));
+        QVERIFY(!closedByServer(*other));
     }
 
     // ---- request bodies ---------------------------------------------------

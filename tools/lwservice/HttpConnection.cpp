@@ -47,12 +47,15 @@ int statusCodeFor(int httpStatus)
 } // namespace
 
 HttpConnection::HttpConnection(QTcpSocket *socket, const Router *router, FaultInjector *faults,
-                               std::shared_ptr<BodyBudget> budget, const HostPolicy *hosts, QObject *parent)
+                               std::shared_ptr<BodyBudget> budget, const HostPolicy *hosts, const ConnectionLimits &limits,
+                               QObject *parent)
     : QObject(parent)
     , m_socket(socket)
     , m_router(router)
     , m_faults(faults)
+    , m_limits(limits)
 {
+    m_idleClock.start();
     m_socket->setParent(this);
     // Bounds what a client can queue up while a reply is being written.
     m_socket->setReadBufferSize(kHighWater);
@@ -79,11 +82,70 @@ void HttpConnection::armTimer()
     else if (m_stall)
         m_timer.start(kStallTimeoutMs);
     else if (m_busy && m_source)
-        m_timer.start(kRequestTimeoutMs); // a client that stops reading is let go
+        m_timer.start(m_limits.writeTimeoutMs); // a client that stops reading is let go
     else if (m_busy)
         m_timer.stop();
+    else if (m_parser.hasPartialRequest())
+        m_timer.start(int(qMax<qint64>(0, requestTimeLeft(nullptr))));
     else
-        m_timer.start(m_parser.hasPartialRequest() ? kRequestTimeoutMs : kIdleTimeoutMs);
+        m_timer.start(m_limits.idleTimeoutMs);
+}
+
+qint64 HttpConnection::requestTimeLeft(QByteArray *reason) const
+{
+    const qint64 elapsed = m_requestClock.elapsed();
+    qint64 left = m_limits.requestDeadlineMs - elapsed;
+    QByteArray why = "request not completed in time";
+    if (m_bodyStartMs < 0) {
+        const qint64 head = m_limits.headDeadlineMs - elapsed;
+        if (head < left) {
+            left = head;
+            why = "request headers not completed in time";
+        }
+    } else if (m_limits.minBodyRate > 0) {
+        // The body has until grace + received / rate after its start.
+        const qint64 due = m_bodyStartMs + m_limits.bodyGraceMs + m_parser.bodyReceived() * 1000 / m_limits.minBodyRate;
+        if (due - elapsed < left) {
+            left = due - elapsed;
+            why = "request body arriving too slowly";
+        }
+    }
+    if (reason)
+        *reason = why;
+    return left;
+}
+
+HttpConnection::Phase HttpConnection::phase() const
+{
+    if (m_draining)
+        return Phase::Draining;
+    if (m_busy)
+        return Phase::Busy;
+    if (!m_parser.hasPartialRequest())
+        return Phase::Idle;
+    return m_bodyStartMs < 0 ? Phase::Head : Phase::Body;
+}
+
+qint64 HttpConnection::phaseAgeMs() const
+{
+    return phase() == Phase::Idle ? m_idleClock.elapsed() : m_requestClock.elapsed();
+}
+
+double HttpConnection::bodyRate() const
+{
+    if (m_bodyStartMs < 0)
+        return 0;
+    const qint64 ms = qMax<qint64>(1, m_requestClock.elapsed() - m_bodyStartMs);
+    return double(m_parser.bodyReceived()) * 1000.0 / double(ms);
+}
+
+void HttpConnection::evict()
+{
+    if (phase() == Phase::Idle)
+        m_socket->disconnectFromHost(); // a kept-alive client simply opens another
+    else
+        m_socket->abort();
+    deleteLater();
 }
 
 void HttpConnection::onTimeout()
@@ -91,7 +153,12 @@ void HttpConnection::onTimeout()
     if (m_busy && m_source)
         qInfo("client stopped reading; connection closed");
     if (!m_draining && !m_busy && m_parser.hasPartialRequest()) {
-        replyError(408, "request not completed in time");
+        QByteArray reason;
+        if (requestTimeLeft(&reason) > 0) {
+            armTimer(); // a coarse timer may fire a little early
+            return;
+        }
+        replyError(408, reason);
         return;
     }
     m_socket->abort();
@@ -106,8 +173,19 @@ void HttpConnection::onReadyRead()
     }
     if (m_busy)
         return; // the bytes wait in the socket until this reply is out
-    m_parser.append(m_socket->readAll());
+    feed(m_socket->readAll());
     processBuffered();
+}
+
+void HttpConnection::feed(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return;
+    if (!m_parser.hasPartialRequest()) {
+        m_requestClock.start();
+        m_bodyStartMs = -1;
+    }
+    m_parser.append(bytes);
 }
 
 void HttpConnection::processBuffered()
@@ -121,8 +199,10 @@ void HttpConnection::processBuffered()
             return;
         }
         if (result == HttpParser::Result::NeedMore) {
+            if (m_bodyStartMs < 0 && m_parser.inBody())
+                m_bodyStartMs = m_requestClock.elapsed();
             if (m_socket->bytesAvailable() > 0) {
-                m_parser.append(m_socket->readAll());
+                feed(m_socket->readAll());
                 continue;
             }
             armTimer();
@@ -130,6 +210,9 @@ void HttpConnection::processBuffered()
         }
         HttpRequest request = m_parser.takeRequest();
         m_parser.reset();
+        // Pipelined bytes already here start the next request's clock.
+        m_requestClock.start();
+        m_bodyStartMs = -1;
         request.peer = m_socket->peerAddress();
         request.localBase = QString::fromLatin1(m_localBase);
         handle(request);
@@ -273,10 +356,13 @@ void HttpConnection::finishResponse()
         return;
     }
     m_busy = false;
+    m_idleClock.start();
+    if (m_parser.hasPartialRequest())
+        m_requestClock.start();
     armTimer();
     QTimer::singleShot(0, this, [this] {
         if (m_socket->bytesAvailable() > 0)
-            m_parser.append(m_socket->readAll());
+            feed(m_socket->readAll());
         processBuffered();
     });
 }
