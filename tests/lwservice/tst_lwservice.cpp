@@ -859,6 +859,70 @@ private slots:
         QCOMPARE(m_client.get(url(QStringLiteral("/"))).status, 200);
     }
 
+    void storesKeepToTheirQuota_data()
+    {
+        QTest::addColumn<QString>("area");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QList<FormPart>>("parts");
+        QTest::addColumn<bool>("byBytes"); // else by number of files
+        const QList<FormPart> crash{field("version", "1.0.0"), {"form-data; name=\"file\"; filename=\"c.dmp\"", QByteArray(1000, 'c'), QByteArray()}};
+        QTest::newRow("crash reports") << "crash" << "store/crash" << QString(kPathCrashUpload) << crash << false;
+        QTest::newRow("crash reports by size") << "crash" << "store/crash" << QString(kPathCrashUpload) << crash << true;
+        QTest::newRow("phone packages") << "phone" << "store/phone" << QString(kPathPhoneUpload)
+                                        << QList<FormPart>{{"form-data; name=\"files[]\"; filename=\"a.zip\"", fakeZip(1000), QByteArray()}}
+                                        << false;
+        QTest::newRow("screenshots") << "images" << "files/images" << QString(kPathImageUpload)
+                                     << QList<FormPart>{{"form-data; name=\"image\"; filename=\"a.png\"", fakePng(1000), QByteArray()}}
+                                     << false;
+        QTest::newRow("drafts") << "drafts" << "files/drafts" << QString(kPathPreview)
+                                << QList<FormPart>{package(fakeZip(1000)), field("deviceId", kDeviceA.toUtf8())} << false;
+        QTest::newRow("page uploads") << "uploads" << "store/uploads" << QString(kPathPageUpload)
+                                      << QList<FormPart>{package(fakeZip(1000))} << false;
+        QTest::newRow("icons") << "icons" << "files/icons" << QString(kPathIconUpload)
+                               << QList<FormPart>{{"form-data; name=\"file\"; fileName=\"i.png\"", fakePng(1000), "image/png"}}
+                               << false;
+        QTest::newRow("effects") << "effects" << "store/effects" << QString(kPathSubmit)
+                                 << QList<FormPart>{package(fakeZip(1000)), field("name", "Quota")} << false;
+    }
+    void storesKeepToTheirQuota()
+    {
+        QFETCH(QString, area);
+        QFETCH(QString, folder);
+        QFETCH(QString, path);
+        QFETCH(QList<FormPart>, parts);
+        QFETCH(bool, byBytes);
+        const auto stored = [&] { return QDir(m_dataDir.filePath(folder)).entryInfoList(QDir::Files); };
+        qint64 bytes = 0;
+        for (const QFileInfo &info : stored())
+            bytes += info.size();
+        const int files = stored().size();
+        // Room for two more, by count or by size.
+        const QJsonObject quota = byBytes ? QJsonObject{{"bytes", double(bytes + 2500)}} : QJsonObject{{"files", files + 2}};
+        QJsonObject config = m_defaultConfig;
+        config.insert(QStringLiteral("quotas"), QJsonObject{{area, quota}});
+        setConfig(config);
+        const QByteArray cookie = signInCookie();
+        for (int i = 0; i < 2; ++i)
+            QCOMPARE(m_client.postMultipart(url(path), parts, cookie).code(), kStatusOk);
+        const Reply refused = m_client.postMultipart(url(path), parts, cookie);
+        QCOMPARE(refused.status, 507);
+        QCOMPARE(refused.code(), kStatusServerError);
+        QCOMPARE(stored().size(), files + 2);
+    }
+
+    void feedbackKeepsTheMessageWhenPackagesAreFull()
+    {
+        QJsonObject config = m_defaultConfig;
+        config.insert(QStringLiteral("quotas"), QJsonObject{{"feedback", QJsonObject{{"bytes", 0}}}});
+        setConfig(config);
+        const Reply r = m_client.postMultipart(url(QLatin1String(kPathFeedbackPost) + QLatin1Char('?') + feedbackQuery(kDeviceB)),
+                                               {{"form-data; name=\"file\"; fileName=\"effectPack.zip\"", fakeZip(300), QByteArray()},
+                                                field("content", "Kept without its package")});
+        QCOMPARE(r.code(), kStatusOk);
+        QVERIFY(!r.data().value(QStringLiteral("warnings")).toArray().isEmpty());
+    }
+
     void crashHelperDeliversReports()
     {
         // The real helper, pointed at this service through its services.json.

@@ -36,11 +36,13 @@ HttpResponse CrashService::upload(const HttpRequest &request)
     const QString version = fields.text(QStringLiteral("version")).left(64);
     const QString uuid = FileStore::newId();
     const QString fileName = uuid + QStringLiteral(".dmp");
-    if (!FileStore::write(m_context.files->privatePath(QStringLiteral("crash"), fileName), file->data)
-        || !m_context.db->run(QStringLiteral("INSERT INTO crashes (uuid, version, file, original_name, size, sender, received)"
-                                             " VALUES (?, ?, ?, ?, ?, ?, ?)"),
-                              {uuid, version, fileName, file->fileName.left(200), file->data.size(),
-                               request.peer.toString(), QDateTime::currentSecsSinceEpoch()}))
+    const FileStore::Saved saved = m_context.files->save(QStringLiteral("crash"), fileName, file->data);
+    if (saved != FileStore::Saved::Ok)
+        return Replies::notSaved(saved, QStringLiteral("crash reports"));
+    if (!m_context.db->run(QStringLiteral("INSERT INTO crashes (uuid, version, file, original_name, size, sender, received)"
+                                      " VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                       {uuid, version, fileName, file->fileName.left(200), file->data.size(),
+                        request.peer.toString(), QDateTime::currentSecsSinceEpoch()}))
         return Replies::serverError();
     return HttpResponse::ok(QJsonObject{{QStringLiteral("id"), uuid}});
 }

@@ -128,13 +128,18 @@ HttpResponse FeedbackService::post(const HttpRequest &request)
             warnings.append(QStringLiteral("the attached package is not a zip of at most 5 MB; left out"));
         } else {
             packageFile = FileStore::newId() + QStringLiteral(".zip");
-            if (!FileStore::write(m_context.files->privatePath(QStringLiteral("feedback"), packageFile), package->data))
+            const FileStore::Saved saved = m_context.files->save(QStringLiteral("feedback"), packageFile, package->data);
+            if (saved == FileStore::Saved::Full) {
+                warnings.append(QStringLiteral("the service's store of packages is full; the package was left out"));
+                packageFile.clear();
+            } else if (saved == FileStore::Saved::Failed) {
                 return Replies::serverError();
+            }
         }
     }
     qint64 id = 0;
     if (!m_context.db->run(QStringLiteral("INSERT INTO feedback (device_id, type, content, contact, image_uri, package_file, created)"
-                                          " VALUES (?, 0, ?, ?, ?, ?, ?)"),
+                                   " VALUES (?, 0, ?, ?, ?, ?, ?)"),
                            {deviceId, content, fields.text(QStringLiteral("contact")),
                             image.isEmpty() ? QVariant() : QVariant(image),
                             packageFile.isEmpty() ? QVariant() : QVariant(packageFile), now()},
@@ -160,9 +165,11 @@ HttpResponse FeedbackService::uploadImage(const HttpRequest &request)
         return Replies::badRequest(QStringLiteral("the image is neither PNG nor JPEG"));
     const QString fileName = FileStore::newId() + suffix;
     const QString uri = QStringLiteral("images/") + fileName;
-    if (!FileStore::write(m_context.files->publicPath(QStringLiteral("images"), fileName), part->data)
-        || !m_context.db->run(QStringLiteral("INSERT INTO images (uri, file, size, created) VALUES (?, ?, ?, ?)"),
-                              {uri, fileName, part->data.size(), now()}))
+    const FileStore::Saved saved = m_context.files->save(QStringLiteral("images"), fileName, part->data);
+    if (saved != FileStore::Saved::Ok)
+        return Replies::notSaved(saved, QStringLiteral("screenshots"));
+    if (!m_context.db->run(QStringLiteral("INSERT INTO images (uri, file, size, created) VALUES (?, ?, ?, ?)"),
+                       {uri, fileName, part->data.size(), now()}))
         return Replies::serverError();
     return HttpResponse::ok(QJsonObject{{QStringLiteral("web_uri"), uri}, {QStringLiteral("url"), imageUrl(request, uri)}});
 }

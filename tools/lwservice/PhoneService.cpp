@@ -44,11 +44,13 @@ HttpResponse PhoneService::receive(const HttpRequest &request)
     const QString uuid = FileStore::newId();
     const QString fileName = uuid + QStringLiteral(".zip");
     const QString md5 = QString::fromLatin1(QCryptographicHash::hash(part->data, QCryptographicHash::Md5).toHex());
-    if (!FileStore::write(m_context.files->privatePath(QStringLiteral("phone"), fileName), part->data)
-        || !m_context.db->run(QStringLiteral("INSERT INTO phone_packages (uuid, file, original_name, size, md5, sender, received)"
-                                             " VALUES (?, ?, ?, ?, ?, ?, ?)"),
-                              {uuid, fileName, part->fileName.left(200), part->data.size(), md5, request.peer.toString(),
-                               QDateTime::currentSecsSinceEpoch()}))
+    const FileStore::Saved saved = m_context.files->save(QStringLiteral("phone"), fileName, part->data);
+    if (saved != FileStore::Saved::Ok)
+        return Replies::notSaved(saved, QStringLiteral("phone packages"));
+    if (!m_context.db->run(QStringLiteral("INSERT INTO phone_packages (uuid, file, original_name, size, md5, sender, received)"
+                                      " VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                       {uuid, fileName, part->fileName.left(200), part->data.size(), md5, request.peer.toString(),
+                        QDateTime::currentSecsSinceEpoch()}))
         return Replies::serverError();
     return HttpResponse::ok(QJsonObject{{QStringLiteral("id"), uuid}, {QStringLiteral("md5"), md5}});
 }

@@ -99,6 +99,19 @@ bool PublishingService::knownIcon(const QString &uri) const
     return m_context.db->value(QStringLiteral("SELECT COUNT(*) FROM icons WHERE uri = ?"), {uri}).toInt() > 0;
 }
 
+int PublishingService::dropStaleUploads()
+{
+    const auto stale = m_context.db->rows(QStringLiteral("SELECT uuid, file FROM page_uploads WHERE claimed = 0 AND created < ?"),
+                                          {now() - kPendingUploadLifetime});
+    int dropped = 0;
+    for (const QVariantMap &row : stale) {
+        m_context.files->remove(QStringLiteral("uploads"), row.value(QStringLiteral("file")).toString());
+        if (m_context.db->run(QStringLiteral("DELETE FROM page_uploads WHERE uuid = ?"), {row.value(QStringLiteral("uuid"))}))
+            ++dropped;
+    }
+    return dropped;
+}
+
 HttpResponse PublishingService::submit(const HttpRequest &request)
 {
     const Account account = m_context.accounts->signedIn(request);
@@ -133,8 +146,9 @@ HttpResponse PublishingService::submit(const HttpRequest &request)
         uuid = FileStore::newId();
     }
     const QString fileName = uuid + QStringLiteral(".zip");
-    if (!FileStore::write(m_context.files->privatePath(QStringLiteral("effects"), fileName), package))
-        return Replies::serverError();
+    const FileStore::Saved saved = m_context.files->save(QStringLiteral("effects"), fileName, package);
+    if (saved != FileStore::Saved::Ok)
+        return Replies::notSaved(saved, QStringLiteral("effects"));
 
     const QVariantList values{name, fields.text(QStringLiteral("instructions")), fields.text(QStringLiteral("description")),
                               subType, type, icon.isEmpty() ? QVariant() : QVariant(icon), state, fileName,
@@ -198,9 +212,11 @@ HttpResponse PublishingService::uploadIcon(const HttpRequest &request)
         return Replies::badRequest(QStringLiteral("the icon is not a PNG image"));
     const QString fileName = FileStore::newId() + QStringLiteral(".png");
     const QString uri = QStringLiteral("/files/icons/") + fileName;
-    if (!FileStore::write(m_context.files->publicPath(QStringLiteral("icons"), fileName), part->data)
-        || !m_context.db->run(QStringLiteral("INSERT INTO icons (uri, file, size, created) VALUES (?, ?, ?, ?)"),
-                              {uri, fileName, part->data.size(), now()}))
+    const FileStore::Saved saved = m_context.files->save(QStringLiteral("icons"), fileName, part->data);
+    if (saved != FileStore::Saved::Ok)
+        return Replies::notSaved(saved, QStringLiteral("icons"));
+    if (!m_context.db->run(QStringLiteral("INSERT INTO icons (uri, file, size, created) VALUES (?, ?, ?, ?)"),
+                       {uri, fileName, part->data.size(), now()}))
         return Replies::serverError();
     return HttpResponse::ok(QJsonObject{{QStringLiteral("uri"), uri}, {QStringLiteral("url"), request.absoluteUrl(uri)}});
 }
@@ -231,8 +247,9 @@ HttpResponse PublishingService::preview(const HttpRequest &request)
     if (!replacing)
         uuid = FileStore::newId();
     const QString fileName = uuid + QStringLiteral(".zip");
-    if (!FileStore::write(m_context.files->publicPath(QStringLiteral("drafts"), fileName), package))
-        return Replies::serverError();
+    const FileStore::Saved saved = m_context.files->save(QStringLiteral("drafts"), fileName, package);
+    if (saved != FileStore::Saved::Ok)
+        return Replies::notSaved(saved, QStringLiteral("drafts"));
     const QString name = fields.text(QStringLiteral("name"));
     const bool ok = replacing
         ? m_context.db->run(QStringLiteral("UPDATE drafts SET name = ?, size = ?, md5 = ?, updated = ? WHERE uuid = ?"),
@@ -279,11 +296,15 @@ HttpResponse PublishingService::pageUpload(const HttpRequest &request)
     const QString uuid = FileStore::newId();
     const QString fileName = uuid + QStringLiteral(".zip");
     const Account account = m_context.accounts->signedIn(request);
-    if (!FileStore::write(m_context.files->privatePath(QStringLiteral("uploads"), fileName), package)
-        || !m_context.db->run(QStringLiteral("INSERT INTO page_uploads (uuid, file, size, md5, account_id, created)"
-                                             " VALUES (?, ?, ?, ?, ?, ?)"),
-                              {uuid, fileName, package.size(), md5Of(package),
-                               account.isValid() ? QVariant(account.id) : QVariant(), now()}))
+    FileStore::Saved saved = m_context.files->save(QStringLiteral("uploads"), fileName, package);
+    if (saved == FileStore::Saved::Full && dropStaleUploads() > 0)
+        saved = m_context.files->save(QStringLiteral("uploads"), fileName, package);
+    if (saved != FileStore::Saved::Ok)
+        return Replies::notSaved(saved, QStringLiteral("uploads"));
+    if (!m_context.db->run(QStringLiteral("INSERT INTO page_uploads (uuid, file, size, md5, account_id, created)"
+                                      " VALUES (?, ?, ?, ?, ?, ?)"),
+                       {uuid, fileName, package.size(), md5Of(package),
+                        account.isValid() ? QVariant(account.id) : QVariant(), now()}))
         return Replies::serverError();
     return HttpResponse::ok(QJsonObject{{QStringLiteral("id"), uuid}, {QStringLiteral("size"), package.size()}});
 }
@@ -312,8 +333,9 @@ HttpResponse PublishingService::publishUpload(const HttpRequest &request)
     if (!source.open(QIODevice::ReadOnly))
         return Replies::serverError();
     const QByteArray package = source.readAll();
-    if (!FileStore::write(m_context.files->privatePath(QStringLiteral("effects"), fileName), package))
-        return Replies::serverError();
+    const FileStore::Saved saved = m_context.files->save(QStringLiteral("effects"), fileName, package);
+    if (saved != FileStore::Saved::Ok)
+        return Replies::notSaved(saved, QStringLiteral("effects"));
     if (!m_context.db->begin())
         return Replies::serverError();
     const bool ok = m_context.db->run(QStringLiteral("UPDATE page_uploads SET claimed = 1 WHERE uuid = ?"), {id})
@@ -326,6 +348,6 @@ HttpResponse PublishingService::publishUpload(const HttpRequest &request)
         return Replies::serverError();
     }
     source.close();
-    QFile::remove(source.fileName());
+    m_context.files->remove(QStringLiteral("uploads"), upload.value(QStringLiteral("file")).toString());
     return HttpResponse::ok(QJsonObject{{QStringLiteral("id"), uuid}});
 }

@@ -23,6 +23,9 @@ public:
 
     static constexpr qint64 kPackageRequestLimit = 8 * 1024 * 1024;
     static constexpr qint64 kIconRequestLimit = 1024 * 1024;
+    // An upload of the upload page not published within this time is
+    // dropped when the store of uploads runs full.
+    static constexpr qint64 kPendingUploadLifetime = 24 * 3600;
 
 private:
     HttpResponse submit(const HttpRequest &request);
@@ -36,6 +39,7 @@ private:
     // Reads and checks the package part; on failure *error holds the reply.
     bool takePackage(const RequestFields &fields, QByteArray *bytes, HttpResponse *error) const;
     bool knownIcon(const QString &uri) const;
+    int dropStaleUploads(); // returns how many went
 
     ServiceContext m_context;
 };

@@ -42,6 +42,13 @@ HttpResponse refused(int code, const QString &message)
     return HttpResponse::failure(200, code, message);
 }
 
+HttpResponse notSaved(FileStore::Saved how, const QString &area)
+{
+    if (how == FileStore::Saved::Full)
+        return HttpResponse::failure(507, kStatusServerError, QStringLiteral("the service's store of %1 is full").arg(area));
+    return serverError();
+}
+
 bool localOnly(const HttpRequest &request, HttpResponse *refusal)
 {
     if (request.fromLoopback())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileStore.h"
 #include "HttpResponse.h"
 
 #include <QString>
@@ -18,6 +19,9 @@ HttpResponse notSignedIn();
 HttpResponse forbidden(const QString &message);
 HttpResponse serverError(const QString &message = QStringLiteral("the service could not store the data"));
 HttpResponse refused(int code, const QString &message); // HTTP 200, non-zero code
+// A file of the area could not be saved: 507 when its quota is used up,
+// else 500.
+HttpResponse notSaved(FileStore::Saved how, const QString &area);
 
 // Inspection pages and their data are for the machine the service runs on.
 bool localOnly(const HttpRequest &request, HttpResponse *refusal);

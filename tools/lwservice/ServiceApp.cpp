@@ -30,7 +30,8 @@ ServiceApp::~ServiceApp() = default;
 
 bool ServiceApp::start(QString *error)
 {
-    m_files = std::make_unique<FileStore>(m_dataDir);
+    m_config = std::make_unique<ServerConfig>(m_dataDir);
+    m_files = std::make_unique<FileStore>(m_dataDir, m_config.get());
     if (!m_files->prepare()) {
         *error = QStringLiteral("cannot create the data folder %1").arg(m_dataDir);
         return false;
@@ -40,7 +41,6 @@ bool ServiceApp::start(QString *error)
         *error = QStringLiteral("cannot open the database in %1").arg(m_dataDir);
         return false;
     }
-    m_config = std::make_unique<ServerConfig>(m_dataDir);
     m_accounts = std::make_unique<AccountStore>(m_db.get());
     m_faults = std::make_unique<FaultInjector>(m_config.get());
     m_router = std::make_unique<Router>();

@@ -44,9 +44,9 @@ private:
     quint16 m_port;
 
     // All owned; declared in the order they depend on each other.
+    std::unique_ptr<ServerConfig> m_config;
     std::unique_ptr<Database> m_db;
     std::unique_ptr<FileStore> m_files;
-    std::unique_ptr<ServerConfig> m_config;
     std::unique_ptr<AccountStore> m_accounts;
     std::unique_ptr<FaultInjector> m_faults;
     std::unique_ptr<Router> m_router;
