@@ -32,6 +32,8 @@
 #include <memory>
 #include <vector>
 
+#include <sys/stat.h>
+
 using namespace LWServiceProtocol;
 
 namespace {
@@ -391,6 +393,47 @@ private slots:
         QCOMPARE(r.status, 200);
         QVERIFY(r.header("Content-Type").startsWith("text/html"));
         QVERIFY(QFileInfo(m_dataDir.filePath(QStringLiteral("lwservice.sqlite"))).isFile());
+    }
+
+    void dataFolderIsTheOwnersOnly()
+    {
+        // A folder made world-readable before, then used: everything in it
+        // ends up the owner's alone.
+        QTemporaryDir dir;
+        const QString data = dir.filePath(QStringLiteral("data"));
+        QVERIFY(QDir().mkpath(data + QStringLiteral("/files/update")));
+        QVERIFY(writeFile(data + QStringLiteral("/files/update/GlowsmithSetup"), "old installer"));
+        const QFileDevice::Permissions open = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+            | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+        QVERIFY(QFile::setPermissions(data, open));
+        QVERIFY(QFile::setPermissions(data + QStringLiteral("/files/update/GlowsmithSetup"), open));
+        Service service;
+        QVERIFY(service.start(data));
+        const QByteArray cookie = m_client.post(service.base + QStringLiteral("/effect/api/user/login"),
+                                                loginBody(kDemoUser, kDemoPassword, kDeviceA), kFormContentType)
+                                      .cookie(kSessionCookie);
+        QVERIFY(!cookie.isEmpty());
+        QCOMPARE(m_client.postMultipart(service.base + QLatin1String(kPathPhoneUpload),
+                                        {{"form-data; name=\"files[]\"; filename=\"a.zip\"", fakeZip(100), QByteArray()}})
+                     .code(),
+                 kStatusOk);
+        QCOMPARE(m_client.postMultipart(service.base + QLatin1String(kPathSubmit), {package(fakeZip(100)), field("name", "Mine")}, cookie)
+                     .code(),
+                 kStatusOk);
+        const auto mode = [](const QString &path) {
+            struct stat st;
+            return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
+        };
+        QCOMPARE(mode(data), 0700);
+        int files = 0;
+        QDirIterator it(data, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            const bool folder = it.fileInfo().isDir();
+            files += folder ? 0 : 1;
+            QVERIFY2(mode(path) == (folder ? 0700 : 0600), qPrintable(path + QStringLiteral(" %1").arg(mode(path), 0, 8)));
+        }
+        QVERIFY(files >= 5); // database, configuration, installer, package, effect
     }
 
     void refusesBadCommandLines_data()

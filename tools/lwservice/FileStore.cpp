@@ -3,6 +3,7 @@
 #include "ServerConfig.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QJsonObject>
 #include <QRandomGenerator>
@@ -37,9 +38,40 @@ FileStore::FileStore(const QString &dataDir, const ServerConfig *config)
 {
 }
 
+namespace {
+
+constexpr QFileDevice::Permissions kOwnerFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+constexpr QFileDevice::Permissions kOwnerFolder = kOwnerFile | QFileDevice::ExeOwner;
+
+bool restrictToOwner(const QString &dataDir)
+{
+    bool ok = QFile::setPermissions(dataDir, kOwnerFolder);
+    QDirIterator it(dataDir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot | QDir::NoSymLinks,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info = it.fileInfo();
+        if (info.isSymLink())
+            continue;
+        const QFileDevice::Permissions wanted = info.isDir() ? kOwnerFolder : kOwnerFile;
+        // The "User" flags only restate the owner's for the owner.
+        const QFileDevice::Permissions has =
+            info.permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+        if (has != wanted && !QFile::setPermissions(path, wanted)) {
+            qWarning("cannot restrict %s to its owner", qUtf8Printable(path));
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+} // namespace
+
 bool FileStore::prepare() const
 {
     QDir dir(m_dataDir);
+    if (!restrictToOwner(m_dataDir))
+        return false;
     for (const char *area : kPublicAreas) {
         if (!dir.mkpath(QStringLiteral("files/") + QLatin1String(area)))
             return false;

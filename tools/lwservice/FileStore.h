@@ -27,7 +27,10 @@ public:
     // its "quotas" section, read on every use.
     explicit FileStore(const QString &dataDir, const ServerConfig *config = nullptr);
 
-    bool prepare() const; // creates the folders, empties the spool folder
+    // Creates the folders, empties the spool folder and takes away what
+    // other users could read of a data folder made before (0700 folders,
+    // 0600 files).
+    bool prepare() const;
 
     // Bodies of requests still arriving, "<data>/tmp"; nothing there
     // outlives the process that wrote it.

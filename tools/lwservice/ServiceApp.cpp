@@ -33,7 +33,7 @@ bool ServiceApp::start(QString *error)
     m_config = std::make_unique<ServerConfig>(m_dataDir);
     m_files = std::make_unique<FileStore>(m_dataDir, m_config.get());
     if (!m_files->prepare()) {
-        *error = QStringLiteral("cannot create the data folder %1").arg(m_dataDir);
+        *error = QStringLiteral("cannot create the data folder %1 or restrict it to its owner").arg(m_dataDir);
         return false;
     }
     m_db = std::make_unique<Database>(m_dataDir + QStringLiteral("/lwservice.sqlite"));

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QTextStream>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr int kUsageError = 2;
@@ -43,6 +45,10 @@ QString urlHost(const QHostAddress &address)
 
 int main(int argc, char **argv)
 {
+    // The data folder holds password hashes, session digests, the update
+    // signing key and what authors sent: nothing of it is for other users
+    // of the machine. Everything this process creates is for its owner only.
+    ::umask(077);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lwservice"));
     qSetMessagePattern(QStringLiteral("%{time yyyy-MM-dd hh:mm:ss.zzz} %{type}: %{message}"));
