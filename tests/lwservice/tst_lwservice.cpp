@@ -589,7 +589,6 @@ private slots:
     {
         const QString sendCode = url(QStringLiteral("/api/user/sendCode"));
         const QString login = url(QStringLiteral("/api/user/phoneLogin"));
-        QCOMPARE(m_client.postJson(sendCode, {{"phone", "19999999999"}}).code(), kStatusNotFound);
         QCOMPARE(m_client.postJson(sendCode, {}).status, 400);
 
         Reply r = m_client.postJson(sendCode, {{"phone", kDemoPhone}});
@@ -614,6 +613,61 @@ private slots:
 
         QCOMPARE(m_client.post(url(QStringLiteral("/api/user/logout")), QByteArray(), kFormContentType, cookie).code(), kStatusOk);
         QCOMPARE(m_client.get(url(QLatin1String(kPathPublicUserInfo)), cookie).code(), kStatusNotSignedIn);
+    }
+
+    void signInCodesTellNoAccountsApart()
+    {
+        // The same reply, field for field, for a number with an account and
+        // one without; a code for the latter signs nobody in.
+        const QString sendCode = url(QStringLiteral("/api/user/sendCode"));
+        const auto shape = [](QJsonObject reply) {
+            QJsonObject data = reply.value(QStringLiteral("data")).toObject();
+            data.remove(QStringLiteral("code"));
+            reply.insert(QStringLiteral("data"), data);
+            return reply;
+        };
+        const Reply known = m_client.postJson(sendCode, {{"phone", kDemoPhone}});
+        const Reply unknown = m_client.postJson(sendCode, {{"phone", "19999999999"}});
+        QCOMPARE(known.status, unknown.status);
+        QCOMPARE(shape(unknown.json()), shape(known.json()));
+        QCOMPARE(unknown.data().keys(), known.data().keys());
+        const Reply r = m_client.postJson(url(QStringLiteral("/api/user/phoneLogin")),
+                                          {{"phone", "19999999999"}, {"code", unknown.data().value(QStringLiteral("code")).toString()}});
+        QCOMPARE(r.code(), kStatusBadCredentials);
+        QVERIFY(r.cookie(kSessionCookie).isEmpty());
+        QCOMPARE(m_client.postJson(sendCode, {{"phone", "not a number"}}).status, 400);
+    }
+
+    void signInsAndCodesAreRateLimited()
+    {
+        QTemporaryDir dir;
+        Service service; // of its own: the limits would hold up the other tests
+        QVERIFY(service.start(dir.path()));
+        const QString sendCode = service.base + QStringLiteral("/api/user/sendCode");
+        const QString phoneLogin = service.base + QStringLiteral("/api/user/phoneLogin");
+        // Five codes an hour for one number, then twenty for one peer.
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(m_client.postJson(sendCode, {{"phone", kDemoPhone}}).code(), kStatusOk);
+        QCOMPARE(m_client.postJson(sendCode, {{"phone", kDemoPhone}}).code(), kStatusLocked);
+        for (int i = 0; i < 15; ++i)
+            QCOMPARE(m_client.postJson(sendCode, {{"phone", QStringLiteral("1380000%1").arg(i, 4, 10, QLatin1Char('0'))}}).code(), kStatusOk);
+        QCOMPARE(m_client.postJson(sendCode, {{"phone", "13900000000"}}).code(), kStatusLocked);
+
+        // Ten wrong codes for one number stop its sign-ins, right code or not.
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(m_client.postJson(phoneLogin, {{"phone", kDemoPhone}, {"code", "000000"}}).code(), kStatusBadCredentials);
+        QCOMPARE(m_client.postJson(phoneLogin, {{"phone", kDemoPhone}, {"code", "000000"}}).code(), kStatusLocked);
+
+        // Twenty failures from one peer, over any accounts, stop its sign-ins.
+        const QString ssoLogin = service.base + QStringLiteral("/sso/api/login");
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(m_client.postJson(ssoLogin, {{"username", QStringLiteral("guess%1").arg(i)}, {"password", "x"}}).code(),
+                     kStatusBadCredentials);
+        QCOMPARE(m_client.postJson(ssoLogin, {{"username", kDemoUser}, {"password", kDemoPassword}}).code(), kStatusLocked);
+        QCOMPARE(m_client.post(service.base + QStringLiteral("/effect/api/user/login"), loginBody(kDemoUser, kDemoPassword, kDeviceA),
+                               kFormContentType)
+                     .code(),
+                 kStatusLocked);
     }
 
     void enterpriseSingleSignOn()

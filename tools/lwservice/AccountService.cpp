@@ -2,6 +2,7 @@
 
 #include "AccountStore.h"
 #include "HttpRequest.h"
+#include "PasswordHash.h"
 #include "Replies.h"
 #include "RequestFields.h"
 #include "Router.h"
@@ -11,6 +12,7 @@
 #include <QDateTime>
 #include <QJsonObject>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 using namespace LWServiceProtocol;
 
@@ -40,6 +42,18 @@ HttpResponse withAccessToken(const QString &token, const QString &deviceId, cons
                                         {QStringLiteral("user"), userObject(account)}});
 }
 
+HttpResponse tooManyAttempts()
+{
+    return Replies::refused(kStatusLocked, QStringLiteral("too many attempts; try again later"));
+}
+
+// What a phone number may look like; anything else is not worth a code.
+bool isPhoneNumber(const QString &phone)
+{
+    static const QRegularExpression shape(QStringLiteral("^\\+?[0-9]{3,20}$"));
+    return shape.match(phone).hasMatch();
+}
+
 HttpResponse stateReply(AccountStore::SessionState state)
 {
     if (state == AccountStore::SessionState::TakenOver)
@@ -67,6 +81,18 @@ void AccountService::registerRoutes(Router &router)
     router.add("POST", QStringLiteral("/sso/api/login"), [this](const HttpRequest &r) { return ssoLogin(r); });
 }
 
+bool AccountService::mayTrySignIn(const HttpRequest &request, const QString &phone) const
+{
+    return m_failuresByPeer.allowed(request.peerKey()) && (phone.isEmpty() || m_failuresByPhone.allowed(phone));
+}
+
+void AccountService::signInFailed(const HttpRequest &request, const QString &phone)
+{
+    m_failuresByPeer.record(request.peerKey());
+    if (!phone.isEmpty())
+        m_failuresByPhone.record(phone);
+}
+
 HttpResponse AccountService::login(const HttpRequest &request)
 {
     RequestFields fields;
@@ -84,12 +110,16 @@ HttpResponse AccountService::login(const HttpRequest &request)
         return Replies::badRequest(QStringLiteral("username and password are required"));
     if (!unmaskText(fields.text(QStringLiteral("password")), &password))
         return Replies::badRequest(QStringLiteral("password is not in the masked form"));
+    if (!mayTrySignIn(request))
+        return tooManyAttempts();
 
     Account account;
     switch (m_context.accounts->verifyPassword(name, password, &account)) {
     case AccountStore::Check::BadCredentials:
+        signInFailed(request);
         return Replies::refused(kStatusBadCredentials, QStringLiteral("wrong account name or password"));
     case AccountStore::Check::Locked:
+        signInFailed(request);
         return Replies::refused(kStatusLocked, QStringLiteral("too many failed sign-ins; try again in a few minutes"));
     case AccountStore::Check::Ok:
         break;
@@ -160,10 +190,16 @@ HttpResponse AccountService::sendCode(const HttpRequest &request)
     if (!RequestFields::parse(request, &fields, &error))
         return Replies::badRequest(error);
     const QString phone = fields.text(QStringLiteral("phone")).trimmed();
-    if (phone.isEmpty())
-        return Replies::badRequest(QStringLiteral("phone is required"));
-    if (!m_context.accounts->accountByPhone(phone).isValid())
-        return Replies::refused(kStatusNotFound, QStringLiteral("no account has this phone number"));
+    if (!isPhoneNumber(phone))
+        return Replies::badRequest(QStringLiteral("phone is required (digits, at most 20)"));
+    if (!m_codesByPhone.allowed(phone) || !m_codesByPeer.allowed(request.peerKey()))
+        return tooManyAttempts();
+    m_codesByPhone.record(phone);
+    m_codesByPeer.record(request.peerKey());
+    // Known and unknown numbers get the same reply, so the reply does not
+    // tell who has an account; a code for an unknown number signs nobody in.
+    const bool known = m_context.accounts->accountByPhone(phone).isValid();
+    dropExpiredCodes();
     PendingCode pending;
     pending.code = QStringLiteral("%1").arg(QRandomGenerator::system()->bounded(1000000), 6, 10, QLatin1Char('0'));
     pending.expires = QDateTime::currentSecsSinceEpoch() + kCodeLifetimeSeconds;
@@ -174,9 +210,22 @@ HttpResponse AccountService::sendCode(const HttpRequest &request)
     QJsonObject data{{QStringLiteral("expires_in"), kCodeLifetimeSeconds}};
     if (request.fromLoopback())
         data.insert(QStringLiteral("code"), pending.code);
-    else
+    else if (known)
         qInfo("sign-in code for %s: %s", qUtf8Printable(phone), qUtf8Printable(pending.code));
+    else
+        qInfo("sign-in code asked for %s, which no account has", qUtf8Printable(phone));
     return HttpResponse::ok(data);
+}
+
+void AccountService::dropExpiredCodes()
+{
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    for (auto it = m_codes.begin(); it != m_codes.end();) {
+        if (it->expires < now)
+            it = m_codes.erase(it);
+        else
+            ++it;
+    }
 }
 
 HttpResponse AccountService::phoneLogin(const HttpRequest &request)
@@ -189,18 +238,22 @@ HttpResponse AccountService::phoneLogin(const HttpRequest &request)
     const QString code = fields.text(QStringLiteral("code")).trimmed();
     if (phone.isEmpty() || code.isEmpty())
         return Replies::badRequest(QStringLiteral("phone and code are required"));
+    if (!mayTrySignIn(request, phone))
+        return tooManyAttempts();
     auto it = m_codes.find(phone);
-    if (it == m_codes.end() || it->expires < QDateTime::currentSecsSinceEpoch())
+    if (it == m_codes.end() || it->expires < QDateTime::currentSecsSinceEpoch()) {
+        signInFailed(request, phone);
         return Replies::refused(kStatusBadCredentials, QStringLiteral("ask for a new code"));
-    if (it->code != code) {
+    }
+    const Account account = m_context.accounts->accountByPhone(phone);
+    if (!PasswordHash::equalConstantTime(it->code.toLatin1(), code.toLatin1()) || !account.isValid()) {
         if (--it->attemptsLeft <= 0)
             m_codes.erase(it);
+        signInFailed(request, phone);
         return Replies::refused(kStatusBadCredentials, QStringLiteral("wrong code"));
     }
     m_codes.erase(it);
-    const Account account = m_context.accounts->accountByPhone(phone);
-    const QString cookie = account.isValid() ? m_context.accounts->openSession(account.id, QStringLiteral("web"), QString())
-                                             : QString();
+    const QString cookie = m_context.accounts->openSession(account.id, QStringLiteral("web"), QString());
     if (cookie.isEmpty())
         return Replies::serverError();
     HttpResponse reply = HttpResponse::ok(userObject(account));
@@ -218,11 +271,15 @@ HttpResponse AccountService::ssoLogin(const HttpRequest &request)
     const QString password = fields.text(QStringLiteral("password"));
     if (name.isEmpty() || password.isEmpty())
         return Replies::badRequest(QStringLiteral("username and password are required"));
+    if (!mayTrySignIn(request))
+        return tooManyAttempts();
     Account account;
     switch (m_context.accounts->verifyPassword(name, password, &account)) {
     case AccountStore::Check::BadCredentials:
+        signInFailed(request);
         return Replies::refused(kStatusBadCredentials, QStringLiteral("wrong account name or password"));
     case AccountStore::Check::Locked:
+        signInFailed(request);
         return Replies::refused(kStatusLocked, QStringLiteral("too many failed sign-ins; try again in a few minutes"));
     case AccountStore::Check::Ok:
         break;

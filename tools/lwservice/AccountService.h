@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RateLimiter.h"
 #include "ServiceContext.h"
 
 #include <QHash>
@@ -19,6 +20,13 @@ public:
 
     static constexpr int kCodeLifetimeSeconds = 300;
     static constexpr int kCodeAttempts = 5;
+    // Sign-in codes asked for, per phone number and per peer, in an hour.
+    static constexpr int kCodesPerPhone = 5;
+    static constexpr int kCodesPerPeer = 20;
+    // Failed sign-ins of any kind per peer in 15 minutes, and failed codes
+    // per phone number in an hour; beyond them sign-ins are refused.
+    static constexpr int kFailuresPerPeer = 20;
+    static constexpr int kFailuresPerPhone = 10;
 
 private:
     struct PendingCode
@@ -37,6 +45,14 @@ private:
     HttpResponse phoneLogin(const HttpRequest &request);
     HttpResponse ssoLogin(const HttpRequest &request);
 
+    bool mayTrySignIn(const HttpRequest &request, const QString &phone = QString()) const;
+    void signInFailed(const HttpRequest &request, const QString &phone = QString());
+    void dropExpiredCodes();
+
     ServiceContext m_context;
     QHash<QString, PendingCode> m_codes; // by phone number; short-lived, kept in memory only
+    RateLimiter m_codesByPhone{kCodesPerPhone, 3600};
+    RateLimiter m_codesByPeer{kCodesPerPeer, 3600};
+    RateLimiter m_failuresByPeer{kFailuresPerPeer, 900};
+    RateLimiter m_failuresByPhone{kFailuresPerPhone, 3600};
 };

@@ -74,6 +74,13 @@ bool HttpRequest::fromLoopback() const
     return peer.isLoopback();
 }
 
+QString HttpRequest::peerKey() const
+{
+    bool mapped = false;
+    const quint32 v4 = peer.toIPv4Address(&mapped);
+    return mapped ? QHostAddress(v4).toString() : peer.toString();
+}
+
 QString HttpRequest::baseUrl() const
 {
     // Only plain host[:port] forms are echoed back into links; anything else

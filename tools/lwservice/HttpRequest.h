@@ -36,6 +36,7 @@ public:
     bool keepAlive() const;
     bool isHead() const { return method == "HEAD"; }
     bool fromLoopback() const;
+    QString peerKey() const; // the peer address, IPv4 in its own form
 
     // "http://host:port" as the client addressed us, for links in replies.
     // Falls back to the socket's address when the Host header is unusable.
