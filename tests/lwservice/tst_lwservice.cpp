@@ -19,6 +19,7 @@
 #include <QNetworkCookieJar>
 #include <QNetworkProxy>
 #include <QNetworkReply>
+#include <QPasswordDigestor>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -583,6 +584,88 @@ private slots:
             QCOMPARE(account.value(1).toByteArray().size(), 32);
         }
         QSqlDatabase::removeDatabase(QStringLiteral("peek"));
+    }
+
+    void signInDoesNotHoldUpOthers()
+    {
+        // An account whose key derivation takes about two seconds: the
+        // iteration count is stored with each hash.
+        QElapsedTimer clock;
+        clock.start();
+        QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, "x", "salt", 50000, 32);
+        const qint64 iterations = 50000 * 2000 / qMax<qint64>(1, clock.elapsed());
+        QTemporaryDir dir;
+        Service service;
+        QVERIFY(service.start(dir.path()));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("slow"));
+            db.setDatabaseName(dir.filePath(QStringLiteral("lwservice.sqlite")));
+            QVERIFY(db.open());
+            QSqlQuery insert(db);
+            insert.prepare(QStringLiteral("INSERT INTO accounts (name, display_name, salt, hash, iterations, created)"
+                                          " VALUES ('slow', 'Slow', ?, ?, ?, 0)"));
+            insert.addBindValue(QByteArray(16, 's'));
+            insert.addBindValue(QByteArray(32, 'h'));
+            insert.addBindValue(iterations);
+            QVERIFY(insert.exec());
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("slow"));
+
+        QNetworkAccessManager manager;
+        manager.setProxy(QNetworkProxy::NoProxy);
+        QNetworkRequest signIn{QUrl(service.base + QStringLiteral("/sso/api/login"))};
+        signIn.setHeader(QNetworkRequest::ContentTypeHeader, kJsonContentType);
+        clock.restart();
+        QNetworkReply *slow = manager.post(signIn, QJsonDocument(QJsonObject{{"username", "slow"}, {"password", "x"}}).toJson());
+        QTest::qWait(300); // the derivation is under way
+        QElapsedTimer other;
+        other.start();
+        QNetworkReply *quick = manager.get(QNetworkRequest(QUrl(service.base + QStringLiteral("/api/material/preview?count=1"))));
+        QTRY_VERIFY_WITH_TIMEOUT(quick->isFinished(), 10000);
+        const qint64 quickMs = other.elapsed();
+        QVERIFY(!slow->isFinished());
+        QTRY_VERIFY_WITH_TIMEOUT(slow->isFinished(), 20000);
+        const qint64 slowMs = clock.elapsed();
+        qInfo("a sign-in taking %lld ms; a request sent meanwhile was answered in %lld ms", static_cast<long long>(slowMs),
+              static_cast<long long>(quickMs));
+        QCOMPARE(QJsonDocument::fromJson(quick->readAll()).object().value(QStringLiteral("status_code")).toInt(), kStatusOk);
+        QCOMPARE(QJsonDocument::fromJson(slow->readAll()).object().value(QStringLiteral("status_code")).toInt(), kStatusBadCredentials);
+        QVERIFY2(quickMs < 500, qPrintable(QString::number(quickMs)));
+        delete quick;
+        delete slow;
+    }
+
+    void simultaneousFailuresStillLock()
+    {
+        // Eight wrong passwords at once, each counted: two more lock.
+        QTemporaryDir dir;
+        Service service;
+        QVERIFY(service.start(dir.path()));
+        const QByteArray body = QJsonDocument(QJsonObject{{"username", kDemoUser}, {"password", "wrong"}}).toJson(QJsonDocument::Compact);
+        const QByteArray request = "POST /sso/api/login HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\nContent-Type: "
+                                   "application/json\r\nContent-Length: "
+            + QByteArray::number(body.size()) + "\r\n\r\n" + body;
+        std::vector<std::unique_ptr<QTcpSocket>> attempts;
+        for (int i = 0; i < 8; ++i) {
+            attempts.push_back(std::make_unique<QTcpSocket>());
+            attempts.back()->connectToHost(QStringLiteral("127.0.0.1"), service.port);
+            QVERIFY(attempts.back()->waitForConnected(5000));
+        }
+        for (const auto &socket : attempts) {
+            socket->write(request);
+            socket->flush();
+        }
+        for (const auto &socket : attempts) {
+            QByteArray reply;
+            while (socket->state() == QAbstractSocket::ConnectedState && socket->waitForReadyRead(10000))
+                reply += socket->readAll();
+            reply += socket->readAll();
+            QVERIFY2(reply.contains("\"status_code\":1001"), reply.constData());
+        }
+        const QString ssoLogin = service.base + QStringLiteral("/sso/api/login");
+        QCOMPARE(m_client.postJson(ssoLogin, {{"username", kDemoUser}, {"password", "wrong"}}).code(), kStatusBadCredentials);
+        QCOMPARE(m_client.postJson(ssoLogin, {{"username", kDemoUser}, {"password", "wrong"}}).code(), kStatusLocked);
+        QCOMPARE(m_client.postJson(ssoLogin, {{"username", kDemoUser}, {"password", kDemoPassword}}).code(), kStatusLocked);
     }
 
     void phoneSignInOnThePublishingSite()

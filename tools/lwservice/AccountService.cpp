@@ -81,14 +81,14 @@ void AccountService::registerRoutes(Router &router)
     router.add("POST", QStringLiteral("/sso/api/login"), [this](const HttpRequest &r) { return ssoLogin(r); });
 }
 
-bool AccountService::mayTrySignIn(const HttpRequest &request, const QString &phone) const
+bool AccountService::mayTrySignIn(const QString &peer, const QString &phone) const
 {
-    return m_failuresByPeer.allowed(request.peerKey()) && (phone.isEmpty() || m_failuresByPhone.allowed(phone));
+    return m_failuresByPeer.allowed(peer) && (phone.isEmpty() || m_failuresByPhone.allowed(phone));
 }
 
-void AccountService::signInFailed(const HttpRequest &request, const QString &phone)
+void AccountService::signInFailed(const QString &peer, const QString &phone)
 {
-    m_failuresByPeer.record(request.peerKey());
+    m_failuresByPeer.record(peer);
     if (!phone.isEmpty())
         m_failuresByPhone.record(phone);
 }
@@ -110,28 +110,45 @@ HttpResponse AccountService::login(const HttpRequest &request)
         return Replies::badRequest(QStringLiteral("username and password are required"));
     if (!unmaskText(fields.text(QStringLiteral("password")), &password))
         return Replies::badRequest(QStringLiteral("password is not in the masked form"));
-    if (!mayTrySignIn(request))
-        return tooManyAttempts();
+    return passwordSignIn(request, name, password, [this, token, deviceId](const Account &account) {
+        const QString cookie = m_context.accounts->openSession(account.id, QStringLiteral("device"), deviceId);
+        if (cookie.isEmpty())
+            return Replies::serverError();
+        HttpResponse reply = withAccessToken(token, deviceId, account);
+        // The same sign-in also opens the publishing site for a client that
+        // keeps one cookie jar.
+        reply.addHeader("Set-Cookie", AccountStore::cookieHeader(kSessionCookie, cookie).toLatin1());
+        return reply;
+    });
+}
 
-    Account account;
-    switch (m_context.accounts->verifyPassword(name, password, &account)) {
-    case AccountStore::Check::BadCredentials:
-        signInFailed(request);
-        return Replies::refused(kStatusBadCredentials, QStringLiteral("wrong account name or password"));
-    case AccountStore::Check::Locked:
-        signInFailed(request);
-        return Replies::refused(kStatusLocked, QStringLiteral("too many failed sign-ins; try again in a few minutes"));
-    case AccountStore::Check::Ok:
-        break;
-    }
-    const QString cookie = m_context.accounts->openSession(account.id, QStringLiteral("device"), deviceId);
-    if (cookie.isEmpty())
-        return Replies::serverError();
-    HttpResponse reply = withAccessToken(token, deviceId, account);
-    // The same sign-in also opens the publishing site for a client that
-    // keeps one cookie jar.
-    reply.addHeader("Set-Cookie", AccountStore::cookieHeader(kSessionCookie, cookie).toLatin1());
-    return reply;
+HttpResponse AccountService::passwordSignIn(const HttpRequest &request, const QString &name, const QString &password,
+                                            std::function<HttpResponse(const Account &)> signedIn)
+{
+    const QString peer = request.peerKey();
+    if (!mayTrySignIn(peer))
+        return tooManyAttempts();
+    auto deferred = std::make_shared<DeferredReply>();
+    m_context.accounts->verifyPassword(
+        name, password, peer, [this, deferred, peer, signedIn](AccountStore::Check check, const Account &account) {
+            switch (check) {
+            case AccountStore::Check::Ok:
+                deferred->resolve(signedIn(account));
+                return;
+            case AccountStore::Check::BadCredentials:
+                signInFailed(peer);
+                deferred->resolve(Replies::refused(kStatusBadCredentials, QStringLiteral("wrong account name or password")));
+                return;
+            case AccountStore::Check::Locked:
+                signInFailed(peer);
+                deferred->resolve(Replies::refused(kStatusLocked, QStringLiteral("too many failed sign-ins; try again in a few minutes")));
+                return;
+            case AccountStore::Check::Busy:
+                deferred->resolve(tooManyAttempts());
+                return;
+            }
+        });
+    return HttpResponse::later(deferred);
 }
 
 HttpResponse AccountService::accountInfo(const HttpRequest &request)
@@ -238,18 +255,18 @@ HttpResponse AccountService::phoneLogin(const HttpRequest &request)
     const QString code = fields.text(QStringLiteral("code")).trimmed();
     if (phone.isEmpty() || code.isEmpty())
         return Replies::badRequest(QStringLiteral("phone and code are required"));
-    if (!mayTrySignIn(request, phone))
+    if (!mayTrySignIn(request.peerKey(), phone))
         return tooManyAttempts();
     auto it = m_codes.find(phone);
     if (it == m_codes.end() || it->expires < QDateTime::currentSecsSinceEpoch()) {
-        signInFailed(request, phone);
+        signInFailed(request.peerKey(), phone);
         return Replies::refused(kStatusBadCredentials, QStringLiteral("ask for a new code"));
     }
     const Account account = m_context.accounts->accountByPhone(phone);
     if (!PasswordHash::equalConstantTime(it->code.toLatin1(), code.toLatin1()) || !account.isValid()) {
         if (--it->attemptsLeft <= 0)
             m_codes.erase(it);
-        signInFailed(request, phone);
+        signInFailed(request.peerKey(), phone);
         return Replies::refused(kStatusBadCredentials, QStringLiteral("wrong code"));
     }
     m_codes.erase(it);
@@ -271,23 +288,12 @@ HttpResponse AccountService::ssoLogin(const HttpRequest &request)
     const QString password = fields.text(QStringLiteral("password"));
     if (name.isEmpty() || password.isEmpty())
         return Replies::badRequest(QStringLiteral("username and password are required"));
-    if (!mayTrySignIn(request))
-        return tooManyAttempts();
-    Account account;
-    switch (m_context.accounts->verifyPassword(name, password, &account)) {
-    case AccountStore::Check::BadCredentials:
-        signInFailed(request);
-        return Replies::refused(kStatusBadCredentials, QStringLiteral("wrong account name or password"));
-    case AccountStore::Check::Locked:
-        signInFailed(request);
-        return Replies::refused(kStatusLocked, QStringLiteral("too many failed sign-ins; try again in a few minutes"));
-    case AccountStore::Check::Ok:
-        break;
-    }
-    const QString cookie = m_context.accounts->openSession(account.id, QStringLiteral("sso"), QString());
-    if (cookie.isEmpty())
-        return Replies::serverError();
-    HttpResponse reply = HttpResponse::ok(userObject(account));
-    reply.addHeader("Set-Cookie", AccountStore::cookieHeader(kSsoCookie, cookie).toLatin1());
-    return reply;
+    return passwordSignIn(request, name, password, [this](const Account &account) {
+        const QString cookie = m_context.accounts->openSession(account.id, QStringLiteral("sso"), QString());
+        if (cookie.isEmpty())
+            return Replies::serverError();
+        HttpResponse reply = HttpResponse::ok(userObject(account));
+        reply.addHeader("Set-Cookie", AccountStore::cookieHeader(kSsoCookie, cookie).toLatin1());
+        return reply;
+    });
 }

@@ -6,6 +6,9 @@
 #include <QHash>
 #include <QString>
 
+#include <functional>
+
+struct Account;
 class HttpRequest;
 class HttpResponse;
 class Router;
@@ -45,8 +48,11 @@ private:
     HttpResponse phoneLogin(const HttpRequest &request);
     HttpResponse ssoLogin(const HttpRequest &request);
 
-    bool mayTrySignIn(const HttpRequest &request, const QString &phone = QString()) const;
-    void signInFailed(const HttpRequest &request, const QString &phone = QString());
+    // Checks the password off the serving thread; the reply is deferred.
+    HttpResponse passwordSignIn(const HttpRequest &request, const QString &name, const QString &password,
+                                std::function<HttpResponse(const Account &)> signedIn);
+    bool mayTrySignIn(const QString &peer, const QString &phone = QString()) const;
+    void signInFailed(const QString &peer, const QString &phone = QString());
     void dropExpiredCodes();
 
     ServiceContext m_context;

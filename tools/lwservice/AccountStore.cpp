@@ -8,6 +8,8 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
+#include <QRunnable>
+#include <QThread>
 #include <QVariantMap>
 
 namespace {
@@ -39,6 +41,12 @@ QString newSecret()
 AccountStore::AccountStore(Database *db)
     : m_db(db)
 {
+    m_hashing.setMaxThreadCount(qBound(1, QThread::idealThreadCount(), 4));
+}
+
+AccountStore::~AccountStore()
+{
+    m_hashing.waitForDone();
 }
 
 bool AccountStore::seedDemoAccount()
@@ -60,32 +68,71 @@ bool AccountStore::createAccount(const QString &name, const QString &password, c
                       PasswordHash::kIterations, now()});
 }
 
-AccountStore::Check AccountStore::verifyPassword(const QString &name, const QString &password, Account *account)
+void AccountStore::verifyPassword(const QString &name, const QString &password, const QString &peer, CheckDone done)
 {
+    if (m_waiting >= kMaxWaitingChecks || m_checksByPeer.value(peer) >= kMaxWaitingChecksPerPeer) {
+        done(Check::Busy, Account());
+        return;
+    }
+    ++m_waiting;
+    ++m_checksByPeer[peer];
+    QQueue<PendingCheck> &queue = m_checks[name];
+    queue.enqueue(PendingCheck{password, peer, std::move(done)});
+    if (queue.size() == 1)
+        startCheck(name);
+}
+
+void AccountStore::startCheck(const QString &name)
+{
+    const PendingCheck &check = m_checks[name].head();
     const QVariantMap row = m_db->row(QStringLiteral("SELECT * FROM accounts WHERE name = ?"), {name});
+    if (!row.isEmpty() && row.value(QStringLiteral("locked_until")).toLongLong() > now()) {
+        finishCheck(name, Check::Locked, Account());
+        return;
+    }
+    // An unknown name costs the same effort as a real account, so the
+    // reply time does not tell which names exist.
+    const QByteArray salt = row.isEmpty() ? PasswordHash::newSalt() : row.value(QStringLiteral("salt")).toByteArray();
+    const int iterations = row.isEmpty() ? PasswordHash::kIterations : row.value(QStringLiteral("iterations")).toInt();
+    const QString password = check.password;
+    m_hashing.start(QRunnable::create([this, name, row, password, salt, iterations] {
+        const QByteArray derived = PasswordHash::derive(password, salt, iterations);
+        QMetaObject::invokeMethod(&m_results, [this, name, row, derived] { hashed(name, row, derived); }, Qt::QueuedConnection);
+    }));
+}
+
+void AccountStore::hashed(const QString &name, const QVariantMap &row, const QByteArray &derived)
+{
     if (row.isEmpty()) {
-        // Spend the same effort as for a real account so the reply time
-        // does not tell which names exist.
-        PasswordHash::derive(password, PasswordHash::newSalt(), PasswordHash::kIterations);
-        return Check::BadCredentials;
+        finishCheck(name, Check::BadCredentials, Account());
+        return;
     }
     const qint64 id = row.value(QStringLiteral("id")).toLongLong();
-    if (row.value(QStringLiteral("locked_until")).toLongLong() > now())
-        return Check::Locked;
-    const bool ok = PasswordHash::matches(password, row.value(QStringLiteral("salt")).toByteArray(),
-                                          row.value(QStringLiteral("iterations")).toInt(),
-                                          row.value(QStringLiteral("hash")).toByteArray());
-    if (!ok) {
+    if (!PasswordHash::equalConstantTime(derived, row.value(QStringLiteral("hash")).toByteArray())) {
         const int failures = row.value(QStringLiteral("failed_count")).toInt() + 1;
         const bool lock = failures >= kMaxFailures;
         m_db->run(QStringLiteral("UPDATE accounts SET failed_count = ?, locked_until = ? WHERE id = ?"),
                   {lock ? 0 : failures, lock ? now() + kLockSeconds : 0, id});
-        return lock ? Check::Locked : Check::BadCredentials;
+        finishCheck(name, lock ? Check::Locked : Check::BadCredentials, Account());
+        return;
     }
     m_db->run(QStringLiteral("UPDATE accounts SET failed_count = 0, locked_until = 0 WHERE id = ?"), {id});
-    if (account)
-        *account = accountById(id);
-    return Check::Ok;
+    finishCheck(name, Check::Ok, accountById(id));
+}
+
+void AccountStore::finishCheck(const QString &name, Check check, const Account &account)
+{
+    auto it = m_checks.find(name);
+    const PendingCheck done = it->dequeue();
+    --m_waiting;
+    if (--m_checksByPeer[done.peer] <= 0)
+        m_checksByPeer.remove(done.peer);
+    // The next check of this name starts from the row as this one left it.
+    if (it->isEmpty())
+        m_checks.erase(it);
+    else
+        startCheck(name);
+    done.done(check, account);
 }
 
 Account AccountStore::accountById(qint64 id)

@@ -1,7 +1,13 @@
 #pragma once
 
+#include <QHash>
+#include <QObject>
+#include <QQueue>
 #include <QString>
+#include <QThreadPool>
 #include <QVariantMap>
+
+#include <functional>
 
 class Database;
 class HttpRequest;
@@ -22,7 +28,8 @@ struct Account
 class AccountStore
 {
 public:
-    enum class Check { Ok, BadCredentials, Locked };
+    enum class Check { Ok, BadCredentials, Locked, Busy };
+    using CheckDone = std::function<void(Check, const Account &)>;
     enum class SessionState { None, Active, TakenOver, Ended };
 
     struct Session
@@ -37,11 +44,19 @@ public:
     static constexpr qint64 kSessionLifetime = 30LL * 24 * 3600; // since last use
 
     explicit AccountStore(Database *db); // db not owned
+    ~AccountStore();
 
     bool seedDemoAccount();
     bool createAccount(const QString &name, const QString &password, const QString &phone, const QString &displayName);
 
-    Check verifyPassword(const QString &name, const QString &password, Account *account);
+    // Checks a password without holding up the serving thread: the key
+    // derivation runs on a worker, and done is called back on this thread.
+    // Checks of one account name run one after the other, so every check
+    // sees the failures before it and the lock-out holds however many come
+    // at once. Busy when too many checks wait, in all or for the peer.
+    void verifyPassword(const QString &name, const QString &password, const QString &peer, CheckDone done);
+    static constexpr int kMaxWaitingChecks = 64;
+    static constexpr int kMaxWaitingChecksPerPeer = 8;
     Account accountById(qint64 id);
     Account accountByPhone(const QString &phone);
 
@@ -61,7 +76,22 @@ public:
     static QString cookieHeader(const char *name, const QString &value, bool expire = false);
 
 private:
+    struct PendingCheck
+    {
+        QString password;
+        QString peer;
+        CheckDone done;
+    };
+
     Session sessionFromRow(const QVariantMap &row);
+    void startCheck(const QString &name);
+    void hashed(const QString &name, const QVariantMap &row, const QByteArray &derived);
+    void finishCheck(const QString &name, Check check, const Account &account);
 
     Database *m_db; // not owned
+    QObject m_results; // receives the workers' results on this thread
+    QHash<QString, QQueue<PendingCheck>> m_checks; // by account name; the head is running
+    QHash<QString, int> m_checksByPeer;
+    int m_waiting = 0;
+    QThreadPool m_hashing; // declared last: waited for before the rest goes
 };

@@ -225,13 +225,27 @@ void HttpConnection::handle(const HttpRequest &request)
     armTimer();
     QElapsedTimer clock;
     clock.start();
-    HttpResponse response = m_router->dispatch(request);
-    const Fault fault = m_faults->faultFor(request.path);
-    qInfo("%s %s -> %d%s (%lld ms)", request.method.constData(), qUtf8Printable(request.path),
-          fault.status ? fault.status : response.status, fault.active ? " [fault]" : "",
-          static_cast<long long>(clock.elapsed()));
-    const bool keepAlive = request.keepAlive() && !response.close;
-    const bool headOnly = request.isHead();
+    const HttpResponse response = m_router->dispatch(request);
+    Exchange exchange{request.method, request.path, request.keepAlive(), request.isHead()};
+    if (response.deferred && !response.deferred->isResolved()) {
+        // The handler goes on elsewhere (a password check); the connection
+        // stays busy and other clients are served meanwhile.
+        const std::shared_ptr<DeferredReply> deferred = response.deferred;
+        connect(deferred.get(), &DeferredReply::resolved, this, [this, deferred, exchange, clock] {
+            respond(exchange, deferred->response(), clock.elapsed());
+        });
+        return;
+    }
+    respond(exchange, response.deferred ? response.deferred->response() : response, clock.elapsed());
+}
+
+void HttpConnection::respond(const Exchange &exchange, const HttpResponse &response, qint64 elapsedMs)
+{
+    const Fault fault = m_faults->faultFor(exchange.path);
+    qInfo("%s %s -> %d%s (%lld ms)", exchange.method.constData(), qUtf8Printable(exchange.path),
+          fault.status ? fault.status : response.status, fault.active ? " [fault]" : "", static_cast<long long>(elapsedMs));
+    const bool keepAlive = exchange.keepAlive && !response.close;
+    const bool headOnly = exchange.headOnly;
     if (fault.delayMs > 0) {
         QTimer::singleShot(fault.delayMs, this, [this, response, headOnly, keepAlive, fault] {
             send(response, headOnly, keepAlive, fault);

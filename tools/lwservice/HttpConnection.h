@@ -57,7 +57,17 @@ private slots:
 private:
     void feed(const QByteArray &bytes);
     void processBuffered();
+    // What the reply to a request needs to know of it.
+    struct Exchange
+    {
+        QByteArray method;
+        QString path;
+        bool keepAlive = true;
+        bool headOnly = false;
+    };
+
     void handle(const HttpRequest &request);
+    void respond(const Exchange &exchange, const HttpResponse &response, qint64 elapsedMs);
     void send(HttpResponse response, bool headOnly, bool keepAlive, const Fault &fault);
     void pump();
     void finishResponse();

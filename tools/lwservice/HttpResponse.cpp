@@ -67,6 +67,23 @@ HttpResponse HttpResponse::resource(const QString &resourcePath)
     return r;
 }
 
+HttpResponse HttpResponse::later(std::shared_ptr<DeferredReply> deferred)
+{
+    HttpResponse r;
+    r.deferred = std::move(deferred);
+    return r;
+}
+
+void DeferredReply::resolve(const HttpResponse &response)
+{
+    if (m_resolved)
+        return;
+    m_response = response;
+    m_response.deferred.reset();
+    m_resolved = true;
+    emit resolved();
+}
+
 void HttpResponse::setHeader(const QByteArray &name, const QByteArray &value)
 {
     const QByteArray lower = name.toLower();

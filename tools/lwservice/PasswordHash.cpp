@@ -17,11 +17,6 @@ QByteArray derive(const QString &password, const QByteArray &salt, int iteration
     return QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, password.toUtf8(), salt, iterations, 32);
 }
 
-bool matches(const QString &password, const QByteArray &salt, int iterations, const QByteArray &hash)
-{
-    return equalConstantTime(derive(password, salt, iterations), hash);
-}
-
 bool equalConstantTime(const QByteArray &a, const QByteArray &b)
 {
     if (a.size() != b.size())

@@ -11,7 +11,6 @@ constexpr int kIterations = 50000;
 
 QByteArray newSalt();
 QByteArray derive(const QString &password, const QByteArray &salt, int iterations);
-bool matches(const QString &password, const QByteArray &salt, int iterations, const QByteArray &hash);
 
 // Compares without stopping at the first difference, so the time taken
 // tells nothing about how much of a secret was right.
