@@ -118,7 +118,7 @@ QJsonObject LWLoginBridgeModel::failure(const char *code)
 QJsonObject LWLoginBridgeModel::uploadLocalEffect()
 {
     bridgeChange();
-    m_file->pageUpload(m_zipPath);
+    m_file->pageUpload(m_zipPath, LWLoginManager::cookieDatabase());
     const QJsonObject reply = m_file->replyObject();
     if (!reply.isEmpty())
         return reply;

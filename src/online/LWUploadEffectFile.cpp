@@ -53,11 +53,12 @@ void LWUploadEffectFile::preview(const QString &packagePath, const LWUploadField
                 [this](const LWHttpReply &reply) { handleReply(reply); });
 }
 
-void LWUploadEffectFile::pageUpload(const QString &packagePath)
+void LWUploadEffectFile::pageUpload(const QString &packagePath, const QString &cookieDatabase)
 {
     QByteArray bytes;
     if (!readPackage(packagePath, &bytes))
         return;
+    http().loadBrowserCookies(cookieDatabase, false);
     handleReply(http().postSync(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathPageUpload),
                                 LWUploadForm::packageOnly(bytes), kTimeLimitMs));
 }

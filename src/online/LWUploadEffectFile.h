@@ -17,8 +17,9 @@ public:
     void submit(const QString &packagePath, const LWUploadFields &fields, const QString &cookieDatabase);
     // Returns at once; the callback reports the outcome.
     void preview(const QString &packagePath, const LWUploadFields &fields);
-    // Waits up to the time limit.
-    void pageUpload(const QString &packagePath);
+    // Waits up to the time limit; the web view's cookies go along, since
+    // the service keeps the upload for the account signed in there.
+    void pageUpload(const QString &packagePath, const QString &cookieDatabase);
 
 protected:
     QString identifierKey() const override;

@@ -344,6 +344,28 @@ private:
         return r.code() == kStatusOk ? r.cookie(kSessionCookie) : QByteArray();
     }
 
+    // A second account, "other", put into the database; its single sign-on
+    // cookie, which the publishing site takes too.
+    QByteArray otherAccountCookie()
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+            db.setDatabaseName(m_dataDir.filePath(QStringLiteral("lwservice.sqlite")));
+            if (!db.open())
+                return QByteArray();
+            const QByteArray salt(16, 'o');
+            QSqlQuery insert(db);
+            insert.prepare(QStringLiteral("INSERT OR IGNORE INTO accounts (name, display_name, salt, hash, iterations, created)"
+                                          " VALUES ('other', 'Other', ?, ?, 1000, 0)"));
+            insert.addBindValue(salt);
+            insert.addBindValue(QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, "other-password", salt, 1000, 32));
+            insert.exec();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        return m_client.postJson(url(QStringLiteral("/sso/api/login")), {{"username", "other"}, {"password", "other-password"}})
+            .cookie(kSsoCookie);
+    }
+
     Reply accountInfo(const QString &device, const QByteArray &cookie = QByteArray())
     {
         m_lastToken = makeToken(QDateTime::currentMSecsSinceEpoch(), device);
@@ -918,15 +940,23 @@ private slots:
 
     void pageUploadThenPublish()
     {
+        const QString upload = url(QLatin1String(kPathPageUpload));
+        const QString publish = url(QStringLiteral("/api/effect/publish"));
         const QByteArray bytes = fakeZip(4096);
-        Reply r = m_client.postMultipart(url(QLatin1String(kPathPageUpload)), {package(bytes)});
+        // Not signed in: nothing is kept for anyone to publish.
+        QCOMPARE(m_client.postMultipart(upload, {package(bytes)}).code(), kStatusNotSignedIn);
+
+        const QByteArray cookie = signInCookie();
+        Reply r = m_client.postMultipart(upload, {package(bytes)}, cookie);
         QCOMPARE(r.code(), kStatusOk);
         const QString id = r.data().value(QStringLiteral("id")).toString();
         QCOMPARE(r.data().value(QStringLiteral("size")).toInt(), bytes.size());
 
-        const QString publish = url(QStringLiteral("/api/effect/publish"));
         QCOMPARE(m_client.postJson(publish, {{"id", id}, {"name", "From page"}}).code(), kStatusNotSignedIn);
-        const QByteArray cookie = signInCookie();
+        // Another account that learnt the id cannot publish it.
+        const QByteArray other = otherAccountCookie();
+        QVERIFY(!other.isEmpty());
+        QCOMPARE(m_client.postJson(publish, {{"id", id}, {"name", "Taken"}}, other).code(), kStatusNotFound);
         QCOMPARE(m_client.postJson(publish, {{"id", id}}, cookie).status, 400);
         r = m_client.postJson(publish, {{"id", id}, {"name", "From page"}, {"description", "via the bridge"}}, cookie);
         QCOMPARE(r.code(), kStatusOk);
@@ -937,6 +967,8 @@ private slots:
         for (const QJsonValue &e : effects)
             found = found || e.toObject().value(QStringLiteral("name")).toString() == QLatin1String("From page");
         QVERIFY(found);
+        const QJsonArray theirs = m_client.get(url(QLatin1String(kPathPreviousEffects)), other).data().value(QStringLiteral("effects")).toArray();
+        QVERIFY(theirs.isEmpty());
     }
 
     // ---- pages ------------------------------------------------------------

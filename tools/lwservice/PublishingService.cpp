@@ -285,6 +285,11 @@ HttpResponse PublishingService::latestDraft(const HttpRequest &request)
 
 HttpResponse PublishingService::pageUpload(const HttpRequest &request)
 {
+    // The upload is published later by a second request; only the account
+    // that made it may do that, so it must be known now.
+    const Account account = m_context.accounts->signedIn(request);
+    if (!account.isValid())
+        return Replies::notSignedIn();
     RequestFields fields;
     QString parseError;
     if (!RequestFields::parse(request, &fields, &parseError) || !fields.isMultipart())
@@ -295,7 +300,6 @@ HttpResponse PublishingService::pageUpload(const HttpRequest &request)
         return error;
     const QString uuid = FileStore::newId();
     const QString fileName = uuid + QStringLiteral(".zip");
-    const Account account = m_context.accounts->signedIn(request);
     FileStore::Saved saved = m_context.files->save(QStringLiteral("uploads"), fileName, package);
     if (saved == FileStore::Saved::Full && dropStaleUploads() > 0)
         saved = m_context.files->save(QStringLiteral("uploads"), fileName, package);
@@ -303,8 +307,7 @@ HttpResponse PublishingService::pageUpload(const HttpRequest &request)
         return Replies::notSaved(saved, QStringLiteral("uploads"));
     if (!m_context.db->run(QStringLiteral("INSERT INTO page_uploads (uuid, file, size, md5, account_id, created)"
                                       " VALUES (?, ?, ?, ?, ?, ?)"),
-                       {uuid, fileName, package.size(), md5Of(package),
-                        account.isValid() ? QVariant(account.id) : QVariant(), now()}))
+                       {uuid, fileName, package.size(), md5Of(package), account.id, now()}))
         return Replies::serverError();
     return HttpResponse::ok(QJsonObject{{QStringLiteral("id"), uuid}, {QStringLiteral("size"), package.size()}});
 }
@@ -323,8 +326,10 @@ HttpResponse PublishingService::publishUpload(const HttpRequest &request)
     if (id.isEmpty() || name.isEmpty() || name.size() > 100)
         return Replies::badRequest(QStringLiteral("id and name are required (name at most 100 characters)"));
     const QVariantMap upload = m_context.db->row(QStringLiteral("SELECT * FROM page_uploads WHERE uuid = ? AND claimed = 0"), {id});
+    // An upload without an owner (made before owners were recorded) is
+    // nobody's to publish.
     const QVariant owner = upload.value(QStringLiteral("account_id"));
-    if (upload.isEmpty() || (!owner.isNull() && owner.toLongLong() != account.id))
+    if (upload.isEmpty() || owner.isNull() || owner.toLongLong() != account.id)
         return Replies::notFound(QStringLiteral("no pending upload has this id"));
 
     const QString uuid = FileStore::newId();
