@@ -33,6 +33,7 @@
 #include <memory>
 #include <vector>
 
+#include <sodium.h>
 #include <sys/stat.h>
 
 using namespace LWServiceProtocol;
@@ -98,6 +99,12 @@ public:
         return -1;
     }
     QString firstLine() const { return m_firstLine; }
+    // Everything the service wrote so far, on both channels.
+    QByteArray output()
+    {
+        m_output += m_process.readAllStandardOutput() + m_process.readAllStandardError();
+        return m_firstLine.toUtf8() + '\n' + m_output;
+    }
     QString dataDir() const { return m_dataDir; }
 
     quint16 port = 0;
@@ -107,6 +114,7 @@ private:
     QProcess m_process;
     QString m_dataDir;
     QString m_firstLine;
+    QByteArray m_output;
 };
 
 struct Reply
@@ -1236,6 +1244,93 @@ private slots:
         config.insert(QStringLiteral("update"), update);
         setConfig(config);
         QCOMPARE(m_client.get(check).code(), kStatusNotFound);
+    }
+
+    void updateOfferIsSigned()
+    {
+        QFile publicFile(m_dataDir.filePath(QStringLiteral("update-public.key")));
+        QVERIFY(publicFile.open(QIODevice::ReadOnly));
+        const QByteArray publicKey = QByteArray::fromBase64(publicFile.readAll().trimmed());
+        QCOMPARE(publicKey.size(), int(crypto_sign_PUBLICKEYBYTES));
+        const auto verifies = [&publicKey](const QString &signature, const QByteArray &file) {
+            const QByteArray raw = QByteArray::fromBase64(signature.toLatin1());
+            const QByteArray digest = QCryptographicHash::hash(file, QCryptographicHash::Sha256);
+            return raw.size() == int(crypto_sign_BYTES)
+                && crypto_sign_verify_detached(reinterpret_cast<const unsigned char *>(raw.constData()),
+                                               reinterpret_cast<const unsigned char *>(digest.constData()), 32,
+                                               reinterpret_cast<const unsigned char *>(publicKey.constData()))
+                == 0;
+        };
+        const QString check = url(QStringLiteral("/api/studio/downloadNew?platform=1&type=0&source=0"));
+        QJsonObject data = m_client.get(check).data();
+        for (const char *kept : {"version", "md5", "features", "bugFix", "download_url"})
+            QVERIFY2(data.contains(QLatin1String(kept)), kept);
+        const QString download = data.value(QStringLiteral("download_url")).toObject().value(QStringLiteral("url_list")).toArray().at(0).toString();
+        const QByteArray installer = m_client.get(download).body;
+        const QString signature = data.value(QStringLiteral("signature")).toString();
+        QVERIFY(verifies(signature, installer));
+
+        // A new installer is signed as it is, not as the old one was.
+        const QByteArray next = "installer 1.2.1\n" + QByteArray(100000, 'i');
+        QVERIFY(writeFile(m_dataDir.filePath(QStringLiteral("files/update/GlowsmithSetup")), next));
+        data = m_client.get(check).data();
+        QVERIFY(verifies(data.value(QStringLiteral("signature")).toString(), next));
+        QVERIFY(!verifies(data.value(QStringLiteral("signature")).toString(), installer));
+        QVERIFY(writeFile(m_dataDir.filePath(QStringLiteral("files/update/GlowsmithSetup")), installer));
+
+        // A configured signature is offered as it is, to try a client.
+        QJsonObject config = m_defaultConfig;
+        QJsonObject update = config.value(QStringLiteral("update")).toObject();
+        update.insert(QStringLiteral("signature"), QStringLiteral("AAAA"));
+        config.insert(QStringLiteral("update"), update);
+        setConfig(config);
+        QCOMPARE(m_client.get(check).data().value(QStringLiteral("signature")).toString(), QStringLiteral("AAAA"));
+    }
+
+    void updateKeysAreKeptAndNeverShown()
+    {
+        QTemporaryDir dir;
+        QByteArray publicKey;
+        QByteArray secretText;
+        {
+            Service service;
+            QVERIFY(service.start(dir.path()));
+            QVERIFY(m_client.get(service.base + QStringLiteral("/api/studio/downloadNew?platform=1&type=0&source=0")).code() == kStatusOk);
+            QFile secret(dir.filePath(QStringLiteral("update-secret.key")));
+            QVERIFY(secret.open(QIODevice::ReadOnly));
+            secretText = secret.readAll().trimmed();
+            const QByteArray raw = QByteArray::fromBase64(secretText);
+            QCOMPARE(raw.size(), int(crypto_sign_SECRETKEYBYTES));
+            QCOMPARE(secret.permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther), QFileDevice::Permissions());
+            QFile pub(dir.filePath(QStringLiteral("update-public.key")));
+            QVERIFY(pub.open(QIODevice::ReadOnly));
+            publicKey = QByteArray::fromBase64(pub.readAll().trimmed());
+            QCOMPARE(publicKey, raw.right(32)); // the public half of that secret
+            QTest::qWait(200);
+            const QByteArray output = service.output();
+            QVERIFY(output.contains("update-public.key"));
+            QVERIFY(!output.contains(secretText));
+            QVERIFY(!output.contains(raw.left(32).toBase64().left(20)));
+            QVERIFY(!output.contains(raw.left(32).toHex().left(20)));
+        }
+        {
+            // A restart signs with the same pair.
+            Service service;
+            QVERIFY(service.start(dir.path()));
+            QFile pub(dir.filePath(QStringLiteral("update-public.key")));
+            QVERIFY(pub.open(QIODevice::ReadOnly));
+            QCOMPARE(QByteArray::fromBase64(pub.readAll().trimmed()), publicKey);
+        }
+        // A damaged secret stops the start and stays as it is.
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("update-secret.key")), "not a key\n"));
+        QProcess process;
+        process.start(QStringLiteral(LWSERVICE_PATH), {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--data"), dir.path()});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY(process.readAllStandardError().contains("update-secret.key"));
+        QFile secret(dir.filePath(QStringLiteral("update-secret.key")));
+        QVERIFY(secret.open(QIODevice::ReadOnly));
+        QCOMPARE(secret.readAll(), QByteArray("not a key\n"));
     }
 
     // ---- feedback and events ----------------------------------------------

@@ -18,6 +18,7 @@
 #include "Router.h"
 #include "ServerConfig.h"
 #include "UpdateService.h"
+#include "UpdateSigner.h"
 
 ServiceApp::ServiceApp(const QString &dataDir, const QHostAddress &address, quint16 port)
     : m_dataDir(dataDir)
@@ -36,6 +37,10 @@ bool ServiceApp::start(QString *error)
         *error = QStringLiteral("cannot create the data folder %1 or restrict it to its owner").arg(m_dataDir);
         return false;
     }
+    m_updateKey = std::make_unique<UpdateSigner>(m_dataDir);
+    if (!m_updateKey->prepare(error))
+        return false;
+    qInfo("update offers are signed; the public key is in %s", qUtf8Printable(m_updateKey->publicKeyPath()));
     m_db = std::make_unique<Database>(m_dataDir + QStringLiteral("/lwservice.sqlite"));
     if (!m_db->open()) {
         *error = QStringLiteral("cannot open the database in %1").arg(m_dataDir);
@@ -59,7 +64,7 @@ bool ServiceApp::start(QString *error)
 
 bool ServiceApp::seed(QString *error)
 {
-    const ServiceContext context{m_db.get(), m_files.get(), m_accounts.get(), m_config.get()};
+    const ServiceContext context{m_db.get(), m_files.get(), m_accounts.get(), m_config.get(), m_updateKey.get()};
     if (!m_config->seedDefaults()) {
         *error = QStringLiteral("cannot write %1").arg(m_config->path());
         return false;
@@ -81,7 +86,7 @@ bool ServiceApp::seed(QString *error)
 
 void ServiceApp::registerRoutes()
 {
-    const ServiceContext context{m_db.get(), m_files.get(), m_accounts.get(), m_config.get()};
+    const ServiceContext context{m_db.get(), m_files.get(), m_accounts.get(), m_config.get(), m_updateKey.get()};
     m_accountService = std::make_unique<AccountService>(context);
     m_publishingService = std::make_unique<PublishingService>(context);
     m_pagesService = std::make_unique<PagesService>(context);

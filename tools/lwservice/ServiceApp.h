@@ -22,6 +22,7 @@ class PublishingService;
 class Router;
 class ServerConfig;
 class UpdateService;
+class UpdateSigner;
 
 // Puts the service together: store, seed data, service areas, routes and
 // the listening server.
@@ -47,6 +48,7 @@ private:
     std::unique_ptr<ServerConfig> m_config;
     std::unique_ptr<Database> m_db;
     std::unique_ptr<FileStore> m_files;
+    std::unique_ptr<UpdateSigner> m_updateKey;
     std::unique_ptr<AccountStore> m_accounts;
     std::unique_ptr<FaultInjector> m_faults;
     std::unique_ptr<Router> m_router;

@@ -4,6 +4,7 @@ class AccountStore;
 class Database;
 class FileStore;
 class ServerConfig;
+class UpdateSigner;
 
 // What every service area works with; all owned by the application.
 struct ServiceContext
@@ -12,4 +13,5 @@ struct ServiceContext
     FileStore *files = nullptr;      // not owned
     AccountStore *accounts = nullptr; // not owned
     ServerConfig *config = nullptr;  // not owned
+    const UpdateSigner *updateKey = nullptr; // not owned
 };

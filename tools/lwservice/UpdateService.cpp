@@ -5,6 +5,7 @@
 #include "Replies.h"
 #include "Router.h"
 #include "ServerConfig.h"
+#include "UpdateSigner.h"
 #include "online/LWServiceProtocol.h"
 
 #include <QCryptographicHash>
@@ -32,22 +33,31 @@ bool UpdateService::seedIfMissing() const
                                   "Put a real one in files/update/ and name it in the \"update\" section of config.json.\n");
 }
 
-QString UpdateService::digestOf(const QString &path)
+bool UpdateService::digestsOf(const QString &path, QString *md5, QByteArray *sha256)
 {
     const QFileInfo info(path);
-    if (path == m_digestPath && info.size() == m_digestSize && info.lastModified() == m_digestTime)
-        return m_digest;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    QCryptographicHash hash(QCryptographicHash::Md5);
-    if (!hash.addData(&file))
-        return QString();
-    m_digestPath = path;
-    m_digestSize = info.size();
-    m_digestTime = info.lastModified();
-    m_digest = QString::fromLatin1(hash.result().toHex());
-    return m_digest;
+    if (path != m_digestPath || info.size() != m_digestSize || info.lastModified() != m_digestTime) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        QCryptographicHash md5Hash(QCryptographicHash::Md5);
+        QCryptographicHash shaHash(QCryptographicHash::Sha256);
+        while (!file.atEnd()) {
+            const QByteArray block = file.read(1 << 20);
+            if (block.isEmpty() && file.error() != QFileDevice::NoError)
+                return false;
+            md5Hash.addData(block);
+            shaHash.addData(block);
+        }
+        m_digestPath = path;
+        m_digestSize = info.size();
+        m_digestTime = info.lastModified();
+        m_md5 = QString::fromLatin1(md5Hash.result().toHex());
+        m_sha256 = shaHash.result();
+    }
+    *md5 = m_md5;
+    *sha256 = m_sha256;
+    return true;
 }
 
 HttpResponse UpdateService::check(const HttpRequest &request)
@@ -58,12 +68,17 @@ HttpResponse UpdateService::check(const HttpRequest &request)
     const QString path = m_context.files->publicPath(QStringLiteral("update"), file);
     if (version.isEmpty() || !FileStore::isSafeName(file) || !QFileInfo(path).isFile())
         return Replies::refused(LWServiceProtocol::kStatusNotFound, QStringLiteral("no release is offered"));
-    // A configured digest wins, so a wrong one can be offered on purpose.
-    QString md5 = offer.value(QStringLiteral("md5")).toString();
-    if (md5.isEmpty())
-        md5 = digestOf(path);
-    if (md5.isEmpty())
+    QString md5;
+    QByteArray sha256;
+    if (!digestsOf(path, &md5, &sha256))
         return Replies::serverError(QStringLiteral("the offered file cannot be read"));
+    // A configured digest or signature wins, so a wrong one can be offered
+    // on purpose.
+    if (!offer.value(QStringLiteral("md5")).toString().isEmpty())
+        md5 = offer.value(QStringLiteral("md5")).toString();
+    QString signature = offer.value(QStringLiteral("signature")).toString();
+    if (signature.isEmpty() && m_context.updateKey)
+        signature = QString::fromLatin1(m_context.updateKey->sign(sha256).toBase64());
     const QString uri = QStringLiteral("/files/update/") + file;
     return HttpResponse::ok(QJsonObject{
         {QStringLiteral("version"), version},
@@ -72,5 +87,6 @@ HttpResponse UpdateService::check(const HttpRequest &request)
         {QStringLiteral("bugFix"), offer.value(QStringLiteral("bugFix")).toString()},
         {QStringLiteral("download_url"),
          QJsonObject{{QStringLiteral("uri"), uri}, {QStringLiteral("url_list"), QJsonArray{request.absoluteUrl(uri)}}}},
+        {QStringLiteral("signature"), signature},
     });
 }
