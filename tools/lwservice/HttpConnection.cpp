@@ -227,12 +227,14 @@ void HttpConnection::handle(const HttpRequest &request)
     clock.start();
     const HttpResponse response = m_router->dispatch(request);
     Exchange exchange{request.method, request.path, request.keepAlive(), request.isHead()};
+    m_pending.reset(); // the previous request's, long answered
     if (response.deferred && !response.deferred->isResolved()) {
         // The handler goes on elsewhere (a password check); the connection
-        // stays busy and other clients are served meanwhile.
-        const std::shared_ptr<DeferredReply> deferred = response.deferred;
-        connect(deferred.get(), &DeferredReply::resolved, this, [this, deferred, exchange, clock] {
-            respond(exchange, deferred->response(), clock.elapsed());
+        // stays busy and other clients are served meanwhile. Held here, not
+        // in the slot, so the reply object does not keep itself alive.
+        m_pending = response.deferred;
+        connect(m_pending.get(), &DeferredReply::resolved, this, [this, exchange, clock] {
+            respond(exchange, m_pending->response(), clock.elapsed());
         });
         return;
     }

@@ -85,6 +85,7 @@ private:
     QElapsedTimer m_requestClock;  // from the first byte of the request being read
     QElapsedTimer m_idleClock;     // from the end of the last reply
     qint64 m_bodyStartMs = -1;     // on the request clock
+    std::shared_ptr<DeferredReply> m_pending; // the reply being worked out elsewhere
     QIODevice *m_source = nullptr; // owned while a body is being sent
     qint64 m_sendLeft = 0;         // body bytes still to send
     qint64 m_cutAfter = -1;        // truncate or stall point of a fault
