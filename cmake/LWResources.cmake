@@ -12,6 +12,9 @@ function(lw_resource_tree out_var name dir)
   file(GLOB_RECURSE files CONFIGURE_DEPENDS RELATIVE "${dir}" "${dir}/*")
   list(FILTER files EXCLUDE REGEX "(^|/)\\.")
   list(FILTER files EXCLUDE REGEX "(^|/)README\\.md$")
+  # assets/desktop/ holds what an installation puts beside the program (the
+  # theme icons); the program never reads it, so it is not carried.
+  list(FILTER files EXCLUDE REGEX "^desktop/")
   list(SORT files)
   set(body "<RCC>\n  <qresource prefix=\"/\">\n")
   set(deps "")

@@ -6,6 +6,7 @@
 // Drawing is deterministic (no randomness, no system fonts in shapes) so a
 // rerun reproduces the committed files; the template packages differ only in
 // what every export makes anew (tags, the effect's name, library names).
+#include "appicons.h"
 #include "assetio.h"
 #include "catface.h"
 #include "humandraw.h"
@@ -30,8 +31,16 @@ using AssetIO::saveText;
 
 bool generateAppIcon()
 {
-    return AssetIO::saveImageAs(Pictures::appIcon(256), "win_resource/AppIcon.ico", "ico")
-        && AssetIO::saveImageAs(Pictures::appIcon(256), "win_resource/AppIcon.png", nullptr);
+    const QImage icon = AppIcons::render(AppIcons::Kind::Application, 256);
+    return AssetIO::saveImageAs(icon, "win_resource/AppIcon.ico", "ico")
+        && AssetIO::saveImageAs(icon, "win_resource/AppIcon.png", nullptr);
+}
+
+// The icons the desktop shows for the program and its project files. They
+// sit beside the program once installed and are not carried as resources.
+bool generateDesktopIcons()
+{
+    return AppIcons::generateTheme(QStringLiteral("desktop/icons/hicolor"));
 }
 
 // The sticker's standard faces. Each table ends with the image's top-left
@@ -122,7 +131,7 @@ int main(int argc, char **argv)
     AssetIO::setRoot(args.at(0));
     const std::function<bool()> generators[] = {
         generateAppIcon,        generateStickerFaces, generateMeanFace,        generateMakeupTextures,
-        generateLookupTables,   generatePreviewPictures, generateIcons,
+        generateLookupTables,   generatePreviewPictures, generateIcons,           generateDesktopIcons,
     };
     bool ok = true;
     for (const auto &generate : generators)

@@ -31,35 +31,6 @@ QPainterPath spark(QPointF c, qreal r, qreal pinch)
 
 } // namespace
 
-// The program icon: a glowing spark over a rounded tile.
-QImage appIcon(int size)
-{
-    QImage image = blank(size, size);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal s = size;
-    QLinearGradient tile(0, 0, s, s);
-    tile.setColorAt(0, QColor("#ff9a5a"));
-    tile.setColorAt(1, QColor("#e0457b"));
-    p.setPen(Qt::NoPen);
-    p.setBrush(tile);
-    p.drawRoundedRect(QRectF(s * 0.04, s * 0.04, s * 0.92, s * 0.92), s * 0.22, s * 0.22);
-
-    QPainterPath spark;
-    const QPointF c(s * 0.5, s * 0.5);
-    const qreal r = s * 0.32, k = s * 0.07;
-    spark.moveTo(c.x(), c.y() - r);
-    spark.quadTo(c.x() + k, c.y() - k, c.x() + r, c.y());
-    spark.quadTo(c.x() + k, c.y() + k, c.x(), c.y() + r);
-    spark.quadTo(c.x() - k, c.y() + k, c.x() - r, c.y());
-    spark.quadTo(c.x() - k, c.y() - k, c.x(), c.y() - r);
-    p.setBrush(QColor("#fff6ec"));
-    p.drawPath(spark);
-    p.setBrush(QColor(255, 255, 255, 200));
-    p.drawEllipse(QPointF(s * 0.74, s * 0.27), s * 0.05, s * 0.05);
-    return image;
-}
-
 QImage defaultEffectIcon()
 {
     QImage image = blank(162, 162);

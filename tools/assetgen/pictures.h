@@ -5,7 +5,6 @@
 // Interface pictures that are neither faces nor icons.
 namespace Pictures {
 
-QImage appIcon(int size);
 QImage defaultEffectIcon();   // 162 x 162, the upload dialog's starting icon
 QImage stickerPlaceholder();  // 300 x 300, a component that has no frames yet
 QImage sceneBackdrop();       // 720 x 1280, behind the filter and hair colour previews
