@@ -6,7 +6,8 @@
 # listed here: the QML modules the documents import, the database driver
 # plugin, the quantiser the compression runs and the fonts of the Chinese
 # profile labels. tests/install checks this list against every import in
-# qml/ and against the modules those modules import in turn.
+# qml/ and the qmldir dependencies of the imported modules, and checks that
+# whatever the running editor loads comes from the package's dependencies.
 
 set(LW_PACKAGE_MAINTAINER "Brightfold <packaging@brightfold.example>"
     CACHE STRING "Maintainer field of the Debian package")
@@ -18,8 +19,8 @@ set(LW_RUNTIME_PACKAGES
   qml-module-qtquick-controls2
   qml-module-qtquick-layouts
   qml-module-qtquick-dialogs
-  # the file dialogs' own QML fallback is written with Controls 1, which
-  # the dialogs module does not depend on
+  # the dialogs module declares Controls 1 in its qmldir (its QML
+  # fallback dialogs), which its Debian package does not depend on
   qml-module-qtquick-controls
   qml-module-qtwebengine
   qml-module-qtwebchannel

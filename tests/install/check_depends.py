@@ -4,14 +4,13 @@ documents need at run time.
 
     check_depends.py QML_FOLDER SOURCE_FOLDER "DEPENDS LINE"
 
-Every import in the documents is traced to the installed module folder and
-the Debian package that ships it; so is every import of those modules' own
-documents and qmldir "depends" lines (the file dialogs, for one, are written
-with Controls 1, which their package does not depend on). Each such package
-must be named in Depends or be a firm (non-alternative) dependency of
-something named there. Further down, each module package's own Depends is
-trusted. Imports the program registers from C++, and sub-modules a module's
-plugin registers itself, need no folder.
+Every import in the documents, and every module the imported modules'
+qmldir files declare they depend on, is traced to the installed module
+folder and the Debian package that ships it. Each such package must be named
+in Depends or be a firm (non-alternative) dependency of something named
+there. What a module's own documents import is that module package's
+business; which of them the program really loads is checked by running it
+(check_loaded.py). Imports the program registers from C++ need no folder.
 """
 import functools
 import os
@@ -62,12 +61,7 @@ def imports_in(path):
 
 
 def documents(folder):
-    """The documents of one module: its folder without the sub-modules
-    (subfolders with a qmldir of their own)."""
-    for base, subfolders, files in os.walk(folder):
-        # Qt Designer's property panels are not loaded by programs.
-        subfolders[:] = [d for d in subfolders
-                         if d != 'designer' and not os.path.isfile(os.path.join(base, d, 'qmldir'))]
+    for base, _, files in os.walk(folder):
         for name in files:
             if name.endswith(('.qml', '.js')) or name == 'qmldir':
                 yield os.path.join(base, name)
@@ -118,27 +112,23 @@ def main():
 
     problems = []
     modules = {}  # module folder -> module name
-    # (document, importing module or None for ours, whether to follow its imports)
-    queue = [(path, None, True) for path in documents(qml)]
-    followed = set()
+    # (file, whether the modules it names are followed to their qmldir)
+    queue = [(path, True) for path in documents(qml)]
     while queue:
-        path, importer, follow = queue.pop()
+        path, follow = queue.pop()
         for module, major in imports_in(path):
             if module[0] in '"\'':
-                continue  # a folder import: inside our resources or the same module
+                continue  # a folder import inside our resources
             found = module_dirs(root, module, major)
             if not found:
-                if importer is None and not registered_in_sources(source, module):
+                if follow and not registered_in_sources(source, module):
                     problems.append('qml/%s imports %s %s, which no installed module provides'
                                     % (os.path.relpath(path, qml), module, major))
-                elif importer is not None and not module.startswith(importer.split('.')[0] + '.'):
-                    problems.append('%s imports %s %s, which no installed module provides' % (importer, module, major))
                 continue
             folder = found[0]
+            if follow and folder not in modules:
+                queue.append((os.path.join(folder, 'qmldir'), False))
             modules.setdefault(folder, module)
-            if follow and folder not in followed:
-                followed.add(folder)
-                queue.extend((doc, module, False) for doc in documents(folder))
 
     needed = {}  # package -> first module that needs it
     shipped = owners([os.path.join(folder, 'qmldir') for folder in modules])

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs inside an X display (xvfb-run): starts the given command, waits for a
 # window titled LW_EXPECT_TITLE, checks it is shown with the window class
-# LW_EXPECT_CLASS, saves a screenshot to LW_SHOT and ends the command.
-# The command's output goes to LW_LOG.
+# LW_EXPECT_CLASS, saves a screenshot to LW_SHOT, lists the files the
+# program and its child processes have mapped in LW_MAPS and ends the
+# command. The command's output goes to LW_LOG.
 set -uo pipefail
 : "${LW_EXPECT_TITLE:?}" "${LW_SHOT:?}" "${LW_LOG:?}"
 
@@ -43,4 +44,8 @@ fi
 # Let the first frames of the editor settle before the picture.
 sleep 3
 import -window root "$LW_SHOT" && echo "screenshot $LW_SHOT"
+if [ -n "${LW_MAPS:-}" ]; then
+  "$(dirname "$0")/mapped_files.sh" "$pid" $(pgrep -P "$pid") >"$LW_MAPS"
+  echo "$(wc -l <"$LW_MAPS") files mapped by $(( $(pgrep -c -P "$pid") + 1 )) processes"
+fi
 exit 0
