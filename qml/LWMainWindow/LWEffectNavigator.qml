@@ -52,58 +52,61 @@ Rectangle {
         }
     }
 
-    function addFeature(key) {
-        if (key === "LWFeatureType2DSticker") {
-            ctrl.lwCustomPropertyMap.state = "beginMenuItemAdd2DSticker"
-            effectPackManager.createFeatureToWorkSpaceEffect(key)
-            ctrl.lwCustomPropertyMap.state = "endMenuItemAdd2DSticker"
-        } else {
-            effectPackManager.createFeatureToWorkSpaceEffect(key)
-        }
+    // A kind with a menu state is created while the state is set (the 2D
+    // sticker makes its first part then); a choice goes with its kind.
+    function addFeature(entry, choice) {
+        var map = ctrl.lwCustomPropertyMap
+        if (entry.state !== "")
+            map.state = "beginMenuItemAdd" + entry.state
+        if (choice !== undefined)
+            effectPackManager.createFeatureToWorkSpaceEffectWithChoice(entry.key, choice)
+        else
+            effectPackManager.createFeatureToWorkSpaceEffect(entry.key)
+        if (entry.state !== "")
+            map.state = "endMenuItemAdd" + entry.state
     }
 
+    // The add menu lists the feature kinds the catalogue offers, in its order.
     LWMenu {
         id: addMenu
-        LWMenuItem {
-            text: qsTr("2D Sticker")
-            icon.source: "qrc:/LWViewCommon/images/2dFeature.png"
-            onTriggered: navigator.addFeature("LWFeatureType2DSticker")
-        }
-        LWMenuItem {
-            text: qsTr("Filter")
-            icon.source: "qrc:/LWViewCommon/images/featureFilter.png"
-            onTriggered: navigator.addFeature("LWFeatureTypeFilter")
-        }
-        LWMenu {
-            title: qsTr("Makeup V2")
-            iconSource: "qrc:/LWViewCommon/images/meizhuang.png"
-            Instantiator {
-                id: makeupEntries
-                model: [
-                    { label: qsTr("Eyebrow"), choice: "brow" },
-                    { label: qsTr("Mask"), choice: "mask" },
-                    { label: qsTr("Eye"), choice: "eye_part" },
-                    { label: qsTr("Pupil"), choice: "pupil" },
-                    { label: qsTr("Lip V2"), choice: "lips_v2" }
-                ]
-                delegate: LWMenuItem {
-                    text: modelData.label
-                    onTriggered: effectPackManager.createFeatureToWorkSpaceEffectWithChoice("LWFeatureTypeFaceMakeupV2", modelData.choice)
+        objectName: "effectAddMenu"
+        Component.onCompleted: {
+            var entries = typeof featureCatalogue !== "undefined" ? featureCatalogue.entries : []
+            for (var i = 0; i < entries.length; ++i) {
+                var entry = entries[i]
+                if (entry.choices.length === 0) {
+                    addMenu.addItem(entryComponent.createObject(navigator, { entry: entry }))
+                    continue
                 }
-                onObjectAdded: makeupMenu.insertItem(index, object)
-                onObjectRemoved: makeupMenu.removeItem(object)
+                var submenu = submenuComponent.createObject(navigator, { title: entry.label, iconSource: entry.icon })
+                for (var j = 0; j < entry.choices.length; ++j)
+                    submenu.addItem(choiceComponent.createObject(navigator, { entry: entry, choice: entry.choices[j] }))
+                addMenu.addMenu(submenu)
             }
-            id: makeupMenu
         }
+    }
+    Component {
+        id: entryComponent
         LWMenuItem {
-            text: qsTr("HairColor")
-            icon.source: "qrc:/LWViewCommon/images/featurehaircolor.png"
-            onTriggered: navigator.addFeature("LWFeatureTypeHairColor")
+            property var entry
+            objectName: "addFeature_" + entry.key
+            text: entry.label
+            icon.source: entry.icon
+            onTriggered: navigator.addFeature(entry)
         }
+    }
+    Component {
+        id: submenuComponent
+        LWMenu {}
+    }
+    Component {
+        id: choiceComponent
         LWMenuItem {
-            text: qsTr("FacePick")
-            icon.source: "qrc:/LWViewCommon/images/featuresegbody.png"
-            onTriggered: navigator.addFeature("LWFeatureTypeMatting")
+            property var entry
+            property var choice
+            objectName: "addFeature_" + entry.key + "_" + choice.choice
+            text: choice.label
+            onTriggered: navigator.addFeature(entry, choice.choice)
         }
     }
 }

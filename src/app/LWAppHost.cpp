@@ -7,6 +7,7 @@
 #include "LWTemplateCatalogue.h"
 #include "common/LWEffectCommon.h"
 #include "windows/LWCompressFilesViewModel.h"
+#include "features/LWFeatureCatalogue.h"
 #include "features/LWMenuItemModel.h"
 #include "common/LWDialogs.h"
 #include "inspector/LWInspectorHub.h"
@@ -206,6 +207,7 @@ void publishServices(QQmlEngine &engine)
     context->setContextProperty(QStringLiteral("lwLoginBridgeModel"), LWLoginBridgeModel::instance());
     context->setContextProperty(QStringLiteral("packageSizeEstimator"), LWPackageSizeEstimator::instance());
     context->setContextProperty(QStringLiteral("templateCatalogue"), LWTemplateCatalogue::instance());
+    context->setContextProperty(QStringLiteral("featureCatalogue"), LWFeatureCatalogue::instance());
     wireServices();
 }
 

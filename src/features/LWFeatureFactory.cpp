@@ -1,6 +1,6 @@
 #include "LWFeatureFactory.h"
 
-#include "LWBuiltinFeatures.h"
+#include "LWFeatureKind.h"
 
 #include <QHash>
 
@@ -8,20 +8,10 @@ namespace LWFeatureFactory {
 
 namespace {
 
-QHash<int, Creator> &table()
+// Creators set in place of a kind's own (tests bring stand-in kinds).
+QHash<int, Creator> &replaced()
 {
-    static QHash<int, Creator> creators = [] {
-        using C = LWEffectCommon;
-        QHash<int, Creator> builtIn;
-        builtIn.insert(C::LWFeatureType2DSticker, [](const Request &r) { return lwCreate2DStickerFeature(r, 1); });
-        builtIn.insert(C::LWFeatureType2DStickerV2, [](const Request &r) { return lwCreate2DStickerFeature(r, 0); });
-        builtIn.insert(C::LWFeatureTypeFaceMakeupV2, &lwCreateFaceMakeupFeature);
-        builtIn.insert(C::LWFeatureTypeFilter, &lwCreateFilterFeature);
-        builtIn.insert(C::LWFeatureTypeHairColor, &lwCreateHairColorFeature);
-        builtIn.insert(C::LWFeatureTypeMatting, &lwCreateMattingFeature);
-        builtIn.insert(C::LWFeatureTypeBGM, &lwCreateBGMFeature);
-        return builtIn;
-    }();
+    static QHash<int, Creator> creators;
     return creators;
 }
 
@@ -29,13 +19,15 @@ QHash<int, Creator> &table()
 
 LWFeatureModel *create(LWEffectCommon::LWFeatureType type, const Request &request)
 {
-    const Creator creator = table().value(int(type), nullptr);
-    return creator ? creator(request) : nullptr;
+    if (const Creator creator = replaced().value(int(type), nullptr))
+        return creator(request);
+    const LWFeatureKind *kind = LWFeatureKinds::find(type);
+    return kind && kind->create ? kind->create(request) : nullptr;
 }
 
 void setCreator(LWEffectCommon::LWFeatureType type, Creator creator)
 {
-    table().insert(int(type), creator);
+    replaced().insert(int(type), creator);
 }
 
 } // namespace LWFeatureFactory

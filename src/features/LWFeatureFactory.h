@@ -8,9 +8,8 @@
 class LWFeatureContainer;
 class LWFeatureModel;
 
-// Builds the feature object for a type. One table for the whole program,
-// filled by the feature kinds that have a class; every other type builds
-// nothing.
+// Builds the feature object for a type through its kind (LWFeatureKind);
+// a type without a feature class builds nothing.
 namespace LWFeatureFactory {
 
 struct Request
@@ -28,8 +27,7 @@ using Creator = LWFeatureModel *(*)(const Request &request);
 // Null for a type without a feature class.
 LWFeatureModel *create(LWEffectCommon::LWFeatureType type, const Request &request);
 
-// Registers (or replaces) the creator of a type. The built-in kinds are
-// registered on first use; tests may add their own.
+// Replaces the creator of a type (tests bring stand-in kinds this way).
 void setCreator(LWEffectCommon::LWFeatureType type, Creator creator);
 
 } // namespace LWFeatureFactory

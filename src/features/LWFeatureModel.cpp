@@ -1,5 +1,6 @@
 #include "LWFeatureModel.h"
 
+#include "LWFeatureKind.h"
 #include "LWFeatureRemoveUndoCommand.h"
 #include "common/LWFolderUtil.h"
 #include "common/LWJsonFile.h"
@@ -36,20 +37,8 @@ LWFeatureModel::~LWFeatureModel()
 
 QString LWFeatureModel::templateFolder(LWEffectCommon::LWFeatureType type)
 {
-    switch (type) {
-    case LWEffectCommon::LWFeatureTypeFilter:
-    case LWEffectCommon::LWFeatureTypeFaceMakeupV2:
-    case LWEffectCommon::LWFeatureTypeFaceDistortionV2:
-    case LWEffectCommon::LWFeatureTypeLegDistortion:
-    case LWEffectCommon::LWFeatureType2DSticker:
-    case LWEffectCommon::LWFeatureType2DStickerV2:
-    case LWEffectCommon::LWFeatureTypeMultiViewer:
-    case LWEffectCommon::LWFeatureTypeMatting:
-    case LWEffectCommon::LWFeatureTypeFaceStretch:
-        return LWEffectCommon::featurePackageName(type) + QLatin1Char('/');
-    default:
-        return QString();
-    }
+    const LWFeatureKind *kind = LWFeatureKinds::find(type);
+    return kind ? kind->templateFolder : QString();
 }
 
 QString LWFeatureModel::name() const

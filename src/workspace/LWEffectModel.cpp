@@ -7,9 +7,11 @@
 #include "common/LWUsageEvents.h"
 #include "common/PostEventOffice.h"
 #include "features/LWFeatureFactory.h"
+#include "features/LWFeatureKind.h"
 #include "undo/LWUndoStack.h"
 
 #include <QDebug>
+#include <QHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -26,9 +28,12 @@ LWEffectModel::MusicImporter &musicImporter()
     return importer;
 }
 
-bool isSingleInstanceKind(LWEffectCommon::LWFeatureType type)
+// The effect document's record a feature of the type is kept as ("bgm"),
+// empty for a feature with a folder and a Link entry.
+QString effectRecordKey(LWEffectCommon::LWFeatureType type)
 {
-    return type == LWEffectCommon::LWFeatureTypeFilter || type == LWEffectCommon::LWFeatureTypeLegDistortion;
+    const LWFeatureKind *kind = LWFeatureKinds::find(type);
+    return kind ? kind->effectRecordKey : QString();
 }
 
 // A folder path of a project's Link entry that does not stay inside the
@@ -120,14 +125,17 @@ void LWEffectModel::loadFeatures(const QJsonObject &effect, const QString &sourc
     });
     for (const QJsonObject &link : links)
         createFeatureFromLink(link, sourceFolder, fromProject);
-    const QJsonValue bgm = effect.value(QStringLiteral("bgm"));
-    if (bgm.isObject())
-        loadBackgroundMusic(bgm.toObject(), sourceFolder, fromProject);
+    for (const LWFeatureKind *kind : LWFeatureKinds::all()) {
+        const QJsonValue record = kind->effectRecordKey.isEmpty() ? QJsonValue() : effect.value(kind->effectRecordKey);
+        if (record.isObject())
+            loadRecordFeature(kind->type, record.toObject(), sourceFolder, fromProject);
+    }
 }
 
-void LWEffectModel::loadBackgroundMusic(QJsonObject bgm, const QString &sourceFolder, bool fromProject)
+void LWEffectModel::loadRecordFeature(LWEffectCommon::LWFeatureType type, QJsonObject bgm,
+                                      const QString &sourceFolder, bool fromProject)
 {
-    bgm.insert(QStringLiteral("type"), QStringLiteral("BGM"));
+    bgm.insert(QStringLiteral("type"), LWEffectCommon::featurePackageName(type));
     const QString musicPath = bgm.value(QStringLiteral("music_path")).toString();
     const QString musicFile = QDir::cleanPath(sourceFolder + QLatin1Char('/') + musicPath);
     // A record naming a file outside its package ("../") must not pull an
@@ -142,7 +150,7 @@ void LWEffectModel::loadBackgroundMusic(QJsonObject bgm, const QString &sourceFo
     }
     LoadParam param;
     param.bLoadFromProject = fromProject;
-    LWFeatureModel *feature = buildFeature(LWEffectCommon::LWFeatureTypeBGM, 5000, QString(), bgm, param);
+    LWFeatureModel *feature = buildFeature(type, 5000, QString(), bgm, param);
     if (!feature)
         return;
     feature->loadFeatureData(bgm, param);
@@ -204,31 +212,6 @@ QString LWEffectModel::uniqueFolderName(const QString &name) const
     return candidate + QLatin1Char('/');
 }
 
-int LWEffectModel::usageEventValue(LWEffectCommon::LWFeatureType type)
-{
-    using C = LWEffectCommon;
-    switch (type) {
-    case C::LWFeatureTypeModel:
-    case C::LWFeatureTypeParticle:
-    case C::LWFeatureTypeLight:
-    case C::LWFeatureTypeCamera:
-    case C::LWFeatureTypePostEffect: return 1504;
-    case C::LWFeatureTypeFilter: return 1502;
-    case C::LWFeatureTypeFaceMakeupV2: return 1503;
-    case C::LWFeatureTypeFaceDistortionV2: return 1505;
-    case C::LWFeatureTypeBodyDistortion: return 1509;
-    case C::LWFeatureTypeLegDistortion: return 1508;
-    case C::LWFeatureType2DSticker: return 1501;
-    case C::LWFeatureType2DStickerV2: return 1506;
-    case C::LWFeatureTypeMultiViewer: return 1507;
-    case C::LWFeatureTypeHairColor: return 1510;
-    case C::LWFeatureTypeMatting: return 1513;
-    case C::LWFeatureTypeBGM: return 1511;
-    case C::LWFeatureTypeFaceStretch: return 1512;
-    default: return 0;
-    }
-}
-
 LWFeatureModel *LWEffectModel::createFeature(LWEffectCommon::LWFeatureType type, const QJsonObject &defaultData,
                                              bool undoable)
 {
@@ -241,24 +224,23 @@ LWFeatureModel *LWEffectModel::createFeature(LWEffectCommon::LWFeatureType type,
 
 LWFeatureModel *LWEffectModel::createFeatureNow(LWEffectCommon::LWFeatureType type, const QJsonObject &defaultData)
 {
-    // Background music has no folder of its own: it lives in the effect file.
-    const QString path = type == LWEffectCommon::LWFeatureTypeBGM
-                             ? QString()
-                             : uniqueFolderName(LWEffectCommon::featurePackageName(type));
-    if (isSingleInstanceKind(type)) {
+    // A feature kept in the effect document has no folder of its own.
+    const bool inRecord = !effectRecordKey(type).isEmpty();
+    const QString path = inRecord ? QString() : uniqueFolderName(LWEffectCommon::featurePackageName(type));
+    if (LWFeatureKinds::isSingleInstance(type)) {
         const bool present = std::any_of(m_models.cbegin(), m_models.cend(),
                                          [type](LWFeatureModel *f) { return f->featureType() == type; });
         if (present)
             postFeatureCountsChanged();
     }
-    if (const int usage = usageEventValue(type))
+    if (const int usage = LWFeatureKinds::usageEvent(type))
         LWUsageEvents::report(usage);
 
     LoadParam param;
     LWFeatureModel *feature = buildFeature(type, 5000, path, defaultData, param);
     if (!feature)
         return nullptr;
-    if (type == LWEffectCommon::LWFeatureTypeBGM)
+    if (inRecord)
         feature->loadFeatureData(defaultData, param);
     // A new feature that comes with children (a makeup with its first
     // filter, a sticker with its first part) is shown opened.
@@ -326,14 +308,10 @@ LWFeatureModel *LWEffectModel::createFeatureFromLink(const QJsonObject &link, co
 
 bool LWEffectModel::checkEffect()
 {
-    int filters = 0;
-    int legs = 0;
+    QHash<int, int> counts;
     for (LWFeatureModel *feature : m_models) {
-        if (feature->featureType() == LWEffectCommon::LWFeatureTypeFilter)
-            ++filters;
-        else if (feature->featureType() == LWEffectCommon::LWFeatureTypeLegDistortion)
-            ++legs;
-        if (filters > 1 || legs > 1) {
+        const LWEffectCommon::LWFeatureType type = feature->featureType();
+        if (LWFeatureKinds::isSingleInstance(type) && ++counts[int(type)] > 1) {
             postFeatureCountsChanged();
             return false;
         }
@@ -373,20 +351,21 @@ bool LWEffectModel::save(const SaveParam &param)
 bool LWEffectModel::writeProjectDocument(const QString &target)
 {
     QJsonArray links;
-    QJsonObject bgm;
     SaveParam param;
     param.path = target;
     param.bSaveProject = true;
+    QJsonObject effect;
     for (LWFeatureModel *feature : m_models) {
         const QJsonValue record = feature->saveFeature(param);
-        if (feature->featureType() == LWEffectCommon::LWFeatureTypeBGM)
-            bgm = record.toObject();
-        else if (record.isObject())
+        const QString key = effectRecordKey(feature->featureType());
+        if (!key.isEmpty()) {
+            if (record.isObject() && !record.toObject().isEmpty())
+                effect.insert(key, record);
+        } else if (record.isObject()) {
             links.append(record);
+        }
     }
-    QJsonObject effect{{QStringLiteral("Link"), links}};
-    if (!bgm.isEmpty())
-        effect.insert(QStringLiteral("bgm"), bgm);
+    effect.insert(QStringLiteral("Link"), links);
     QJsonObject document = m_document;
     document.insert(QStringLiteral("effect"), effect);
     document.insert(QStringLiteral("name"), m_name);
@@ -412,7 +391,8 @@ bool LWEffectModel::writePackage(const QString &target)
         if ((item && !item->checked()) || !feature->shouldExport())
             continue;
         const QJsonValue result = feature->saveFeature(param);
-        if (feature->featureType() == LWEffectCommon::LWFeatureTypeBGM) {
+        // The package's config.json carries the music record (as "bgm").
+        if (!effectRecordKey(feature->featureType()).isEmpty()) {
             bgm = result.toObject();
             continue;
         }

@@ -95,8 +95,6 @@ public:
     using MusicImporter = std::function<QString(const QString &filePath)>;
     static void setMusicImporter(MusicImporter importer);
 
-    // The usage-event value of creating a feature of the type (0: none).
-    static int usageEventValue(LWEffectCommon::LWFeatureType type);
 
 signals:
     void nameChanged(QString name);
@@ -104,7 +102,9 @@ signals:
 private:
     void loadDocument(const QJsonObject &document);
     void loadFeatures(const QJsonObject &effect, const QString &sourceFolder, bool fromProject);
-    void loadBackgroundMusic(QJsonObject bgm, const QString &sourceFolder, bool fromProject);
+    // A feature kept as a record of the effect document (the music).
+    void loadRecordFeature(LWEffectCommon::LWFeatureType type, QJsonObject record, const QString &sourceFolder,
+                           bool fromProject);
     LWFeatureModel *buildFeature(LWEffectCommon::LWFeatureType type, int zOrder, const QString &path,
                                  const QJsonObject &data, const LoadParam &loadParam);
     bool writeProjectDocument(const QString &target);

@@ -1,5 +1,6 @@
 #include "LWBGMFeatureModel.h"
 
+#include "features/LWFeatureKind.h"
 #include "common/LWFolderUtil.h"
 #include "features/LWFeatureFactory.h"
 #include "inspector/LWInspectorViewModel.h"
@@ -15,7 +16,6 @@ const char *const LWBGMFeatureModel::kMusicFolder = "bgm";
 
 namespace {
 
-const QString kProfile = QStringLiteral(":/LWBGM/LWBGMProfile.json");
 const QString kResId = QStringLiteral("resId");
 const QString kMusicPath = QStringLiteral("music_path");
 
@@ -83,7 +83,7 @@ void LWBGMFeatureModel::loadFeatureData(const QJsonObject &data, const LoadParam
 
 void LWBGMFeatureModel::buildInspector()
 {
-    setInspectorViewModel(LWInspectorViewModel::fromProfile(kProfile, m_data));
+    setInspectorViewModel(LWInspectorViewModel::fromProfile(LWFeatureKinds::find(LWEffectCommon::LWFeatureTypeBGM)->profile, m_data));
 }
 
 QJsonObject LWBGMFeatureModel::data() const

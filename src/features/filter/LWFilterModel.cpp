@@ -1,5 +1,6 @@
 #include "LWFilterModel.h"
 
+#include "features/LWFeatureKind.h"
 #include "common/LWFolderUtil.h"
 #include "common/LWJsonFile.h"
 #include "features/LWFeatureFactory.h"
@@ -17,7 +18,6 @@
 
 namespace {
 
-const QString kProfile = QStringLiteral(":/LWFilter/LWFilterProfile.json");
 const QString kTemplateLookup = QStringLiteral(":/FeatureTemplates/Filter/default.png");
 const QString kBuiltInLookup = QStringLiteral(":/LWViewCommon/images/default_lut.png");
 const QString kRenameId = QStringLiteral("menuItemRename");
@@ -200,7 +200,7 @@ QSize LWFilterModel::imageSize(const QString &path)
 
 void LWFilterModel::buildInspector()
 {
-    setInspectorViewModel(LWInspectorViewModel::fromProfile(kProfile, inspectorData()));
+    setInspectorViewModel(LWInspectorViewModel::fromProfile(LWFeatureKinds::find(LWEffectCommon::LWFeatureTypeFilter)->profile, inspectorData()));
 }
 
 QJsonObject LWFilterModel::inspectorData() const
@@ -300,7 +300,7 @@ void LWFilterModel::menuItemAction(QString menuItemId)
         LWFeatureTreeItem::menuItemAction(menuItemId);
 }
 
-void LWFilterModel::addPackageChecks()
+void LWFilterModel::checkPackageFolder(const QJsonObject &link, const QString &folder, QStringList &problems)
 {
-    LWPackageCheck::addFeatureCheck(QStringLiteral("Filter"), &checkFilterFolder);
+    checkFilterFolder(link, folder, problems);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QJsonObject>
+#include <QStringList>
+
 #include "features/LWFeatureTreeItem.h"
 
 #include <QSize>
@@ -46,8 +49,8 @@ public:
     // The size of an image file; invalid when it does not decode.
     static QSize imageSize(const QString &path);
 
-    // Adds the filter's checks to the package check.
-    static void addPackageChecks();
+    // What the package check looks for in a folder of this kind.
+    static void checkPackageFolder(const QJsonObject &link, const QString &folder, QStringList &problems);
 
 private:
     void readProjectFields(const QJsonObject &record);

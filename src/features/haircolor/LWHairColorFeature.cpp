@@ -1,5 +1,6 @@
 #include "LWHairColorFeature.h"
 
+#include "features/LWFeatureKind.h"
 #include "common/LWFolderUtil.h"
 #include "common/LWJsonFile.h"
 #include "features/LWFeatureFactory.h"
@@ -19,7 +20,6 @@ const char *const LWHairColorFeature::kDefaultTemplate = "qrc:/LWHairColor/templ
 
 namespace {
 
-const QString kProfile = QStringLiteral(":/LWHairColor/LWHairColorProfile.json");
 const QString kRenameId = QStringLiteral("menuItemRename");
 
 QJsonObject fillOf(const QJsonObject &content)
@@ -202,7 +202,7 @@ void LWHairColorFeature::menuItemAction(QString menuItemId)
 
 void LWHairColorFeature::buildInspector()
 {
-    setInspectorViewModel(LWInspectorViewModel::fromProfile(kProfile, inspectorData()));
+    setInspectorViewModel(LWInspectorViewModel::fromProfile(LWFeatureKinds::find(LWEffectCommon::LWFeatureTypeHairColor)->profile, inspectorData()));
 }
 
 QJsonObject LWHairColorFeature::inspectorData() const
@@ -229,7 +229,7 @@ void LWHairColorFeature::naviTreeItemInspectorDataChanged()
         m_colorType = colorType.toInt(0);
 }
 
-void LWHairColorFeature::addPackageChecks()
+void LWHairColorFeature::checkPackageFolder(const QJsonObject &link, const QString &folder, QStringList &problems)
 {
-    LWPackageCheck::addFeatureCheck(QStringLiteral("HairColor"), &checkHairFolder);
+    checkHairFolder(link, folder, problems);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QJsonObject>
+#include <QStringList>
+
 #include "features/LWFeatureTreeItem.h"
 
 class LWHairColorSceneViewModel;
@@ -42,8 +45,8 @@ public:
     // Six upper-case hexadecimal digits, or empty for anything else.
     static QString normalizedColor(const QString &text);
 
-    // Adds the hair colour's checks to the package check.
-    static void addPackageChecks();
+    // What the package check looks for in a folder of this kind.
+    static void checkPackageFolder(const QJsonObject &link, const QString &folder, QStringList &problems);
 
 private:
     void readFill(const QJsonObject &fill);

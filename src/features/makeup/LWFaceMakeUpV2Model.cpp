@@ -23,7 +23,6 @@
 namespace {
 
 const QString kTemplateFolder = QStringLiteral(":/FeatureTemplates/FaceMakeupV2/");
-const QString kFaceNumberProfile = QStringLiteral(":/LWFaceMakeUpV2/profile/LWFaceMakeUpV2FaceNumber.json");
 const QString kFaceIndexKey = QStringLiteral("faceIndexArray");
 const QString kSdkVersion = QStringLiteral("2.8.0");
 
@@ -98,6 +97,11 @@ LWFaceMakeUpV2Model::LWFaceMakeUpV2Model(LWFeatureContainer *container, int zOrd
     if (!inspectorViewModel())
         buildFaceInspector(QJsonArray());
     setSdkVersion(kSdkVersion);
+}
+
+QString LWFaceMakeUpV2Model::faceProfilePath()
+{
+    return QStringLiteral(":/LWFaceMakeUpV2/profile/LWFaceMakeUpV2FaceNumber.json");
 }
 
 LWFaceMakeUpV2Model::~LWFaceMakeUpV2Model()
@@ -418,7 +422,7 @@ void LWFaceMakeUpV2Model::readFilters(const QJsonArray &filters, bool fromProjec
 void LWFaceMakeUpV2Model::buildFaceInspector(const QJsonValue &faceIds)
 {
     const QJsonArray faces = faceIds.isArray() ? faceIds.toArray() : QJsonArray();
-    setInspectorViewModel(LWInspectorViewModel::fromProfile(kFaceNumberProfile, QJsonObject{{kFaceIndexKey, faces}}));
+    setInspectorViewModel(LWInspectorViewModel::fromProfile(faceProfilePath(), QJsonObject{{kFaceIndexKey, faces}}));
 }
 
 // --- writing ---------------------------------------------------------------------

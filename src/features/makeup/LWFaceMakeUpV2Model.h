@@ -38,6 +38,9 @@ public:
                         const LoadParam &param, const QString &choice);
     ~LWFaceMakeUpV2Model() override;
 
+    // The makeup's own inspector: the face numbers it applies to.
+    static QString faceProfilePath();
+
     // Tree node: the filters are the children, and they move only among
     // themselves.
     LWNaviTreeItem *child(int row) const override;

@@ -157,13 +157,9 @@ void checkMakeup(const QJsonObject &link, const QString &featureFolder, QStringL
 
 } // namespace
 
-void registerChecks()
+void check(const QJsonObject &link, const QString &featureFolder, QStringList &problems)
 {
-    static const bool registered = [] {
-        LWPackageCheck::addFeatureCheck(QStringLiteral("FaceMakeupV2"), &checkMakeup);
-        return true;
-    }();
-    Q_UNUSED(registered);
+    checkMakeup(link, featureFolder, problems);
 }
 
 } // namespace LWFaceMakeupV2PackageCheck

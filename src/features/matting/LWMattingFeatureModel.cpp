@@ -146,7 +146,7 @@ void LWMattingFeatureModel::menuItemAction(QString menuItemId)
         LWFeatureTreeItem::menuItemAction(menuItemId);
 }
 
-void LWMattingFeatureModel::addPackageChecks()
+void LWMattingFeatureModel::checkPackageFolder(const QJsonObject &link, const QString &folder, QStringList &problems)
 {
-    LWPackageCheck::addFeatureCheck(QStringLiteral("Matting"), &checkMattingFolder);
+    checkMattingFolder(link, folder, problems);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QJsonObject>
+#include <QStringList>
+
 #include "features/LWFeatureTreeItem.h"
 
 #include <memory>
@@ -33,8 +36,8 @@ public:
     LWMattingPartBase *part() const { return m_part.get(); }
     bool isStealth() const;
 
-    // Adds the matting's checks to the package check.
-    static void addPackageChecks();
+    // What the package check looks for in a folder of this kind.
+    static void checkPackageFolder(const QJsonObject &link, const QString &folder, QStringList &problems);
 
 private:
     // From a content object: stealth for "MattingTypeInvisibleHuman",

@@ -74,14 +74,4 @@ void check(const QJsonObject &link, const QString &featureFolder, QStringList &p
         checkPart(prefix, featureFolder, it.key(), it.value().toObject(), problems);
 }
 
-void registerChecks()
-{
-    static const bool registered = [] {
-        LWPackageCheck::addFeatureCheck(QStringLiteral("2DSticker"), &check);
-        LWPackageCheck::addFeatureCheck(QStringLiteral("2DStickerV2"), &check);
-        return true;
-    }();
-    Q_UNUSED(registered);
-}
-
 } // namespace LW2DStickerPackageCheck

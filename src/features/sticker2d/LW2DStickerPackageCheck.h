@@ -9,10 +9,6 @@
 // "frameCount" says, and frames of the size it declares.
 namespace LW2DStickerPackageCheck {
 
-// Adds the check for "2DSticker" and "2DStickerV2" to the package checks,
-// once per run.
-void registerChecks();
-
 // featureFolder: the feature's folder inside the unpacked package.
 void check(const QJsonObject &link, const QString &featureFolder, QStringList &problems);
 
