@@ -111,6 +111,7 @@ void LWUndoStack::undo()
     if (marks)
         touch();
     qDebug("LWUndoStack::undo");
+    emit stepTaken();
 }
 
 void LWUndoStack::redo()
@@ -124,6 +125,7 @@ void LWUndoStack::redo()
     if (marks)
         touch();
     qDebug("LWUndoStack::redo");
+    emit stepTaken();
 }
 
 bool LWUndoStack::canUndo() const

@@ -53,6 +53,8 @@ public:
 
 signals:
     void pushOccured();
+    // A step was undone or redone (after every command of it ran).
+    void stepTaken();
 
 private:
     LWUndoStack();

@@ -6,6 +6,7 @@
 // export into a folder and the reading of what it wrote, and the check that
 // the effect tree shows a makeup's filters row for row.
 
+#include "LWFeatureInvariants.h"
 #include "app/LWAppHost.h"
 #include "app/LWMainWindowController.h"
 #include "common/LWJsonFile.h"
@@ -42,6 +43,7 @@ inline void wireApplication(QQmlEngine &engine)
 {
     LWMainWindowController::instance();
     LWAppHost::publishServices(engine);
+    LWTest::checkInvariantsAfterEveryStep();
 }
 
 inline void newProject()

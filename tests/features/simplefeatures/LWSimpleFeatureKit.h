@@ -7,6 +7,7 @@
 // export into a folder, import of a folder, save and reopen, and the check
 // that the effect tree shows exactly the effect's features.
 
+#include "LWFeatureInvariants.h"
 #include "app/LWAppHost.h"
 #include "app/LWMainWindowController.h"
 #include "common/LWJsonFile.h"
@@ -51,6 +52,7 @@ inline void wireApplication(QQmlEngine &engine)
 {
     LWMainWindowController::instance();
     LWAppHost::publishServices(engine);
+    LWTest::checkInvariantsAfterEveryStep();
 }
 
 // A temporary project with an empty library and nothing to undo.

@@ -2,6 +2,7 @@
 // imported and removed with undo, packages read and written, projects
 // saved and reopened, and the package checks.
 
+#include "LWFeatureInvariants.h"
 #include "LWStickerTestKit.h"
 #include "LWTestMain.h"
 #include "LWTestTree.h"
@@ -146,6 +147,7 @@ private slots:
     {
         LWMainWindowController::instance();
         LWAppHost::publishServices(m_engine);
+        LWTest::checkInvariantsAfterEveryStep();
         auto dialogs = std::make_unique<PickedDialogs>();
         m_dialogs = dialogs.get();
         LWDialogs::install(std::move(dialogs));
