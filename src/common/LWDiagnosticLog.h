@@ -11,7 +11,7 @@ class LWDiagnosticLog
 {
 public:
     enum Level { Debug = 0, Info = 1, Warning = 2, Error = 3 };
-    enum Category { CategoryNetwork = 4, CategoryUndo = 8 };
+    enum Category { CategoryNetwork = 4, CategoryUndo = 8, CategoryInvariant = 16 };
 
     static constexpr qint64 kRotateSize = 2097152; // 2 MiB
     static constexpr int kChecksEvery = 64;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/LWAssert.h"
 #include "undo/LWUndoCommand.h"
 #include "common/LWEffectCommon.h"
 #include "navigation/LWNaviTreeItem.h"
@@ -48,10 +49,7 @@ public:
 
     void undo() override
     {
-        if (!m_item || !m_detached) {
-            qDebug("remove undo command: no item to put back");
-            return;
-        }
+        LW_ASSERT(m_item && m_detached, return);
         if (!targetAlive()) {
             logUndoFailure(targetGoneMessage());
             return;

@@ -1,6 +1,7 @@
 #include "LWNaviTreeItem.h"
 
 #include "LWNaviTreeModel.h"
+#include "common/LWAssert.h"
 #include "undo/LWUndoStack.h"
 
 LWNaviTreeItem::LWNaviTreeItem(QObject *parent)
@@ -30,8 +31,9 @@ LWNaviTreeModel *LWNaviTreeItem::treeModel() const
 {
     const LWNaviTreeItem *node = this;
     for (const LWNaviTreeItem *parent = node->parentItem(); parent; parent = node->parentItem()) {
+        LW_ASSERT(parent != node, return nullptr);
         const int row = node->row();
-        if (parent == node || row < 0 || parent->child(row) != node)
+        if (row < 0 || parent->child(row) != node)
             return nullptr;
         node = parent;
     }

@@ -1,6 +1,7 @@
 #include "LWNaviTreeModel.h"
 
 #include "LWNaviTreeItem.h"
+#include "common/LWAssert.h"
 
 #include <QDebug>
 
@@ -172,7 +173,10 @@ bool LWNaviTreeModel::moveRows(const QModelIndex &sourceParent, int sourceRow, i
                 source->naviTreeItemMoveChild(sourceRow, destinationChild - 1);
             else
                 source->naviTreeItemMoveChild(sourceRow + i, destinationChild + i);
-        } else if (LWNaviTreeItem *moved = source->naviTreeItemTakeChild(sourceRow)) {
+        } else {
+            // The source listed the row and the destination accepted it.
+            LWNaviTreeItem *moved = source->naviTreeItemTakeChild(sourceRow);
+            LW_ASSERT(moved, continue);
             destination->naviTreeItemInsertChild(destinationChild + i, moved);
             filledEmptyParent = destinationWasEmpty;
         }
@@ -242,8 +246,12 @@ LWNaviTreeChange::LWNaviTreeChange(Kind kind, LWNaviTreeItem *parent, int first,
     , m_change(kind == Insert ? LWNaviTreeModel::Change::Insert
                               : kind == Remove ? LWNaviTreeModel::Change::Remove : LWNaviTreeModel::Change::Move)
 {
-    if (m_model && first <= last)
-        m_announced = m_model->beginChange(m_change, parent, first, last, destination);
+    if (!m_model || first > last)
+        return;
+    m_announced = m_model->beginChange(m_change, parent, first, last, destination);
+    // Only the model's own moves go unannounced; anything else would leave
+    // the views with rows the items no longer have.
+    LW_ASSERT(m_announced || m_model->m_movingRows, return);
 }
 
 LWNaviTreeChange::~LWNaviTreeChange()

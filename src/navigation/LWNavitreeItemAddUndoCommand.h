@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/LWAssert.h"
 #include "undo/LWUndoCommand.h"
 #include "common/LWEffectCommon.h"
 #include "navigation/LWNaviTreeItem.h"
@@ -49,10 +50,8 @@ public:
             m_inTree = !m_item.isNull();
             return;
         }
-        if (!m_item || m_inTree) {
-            qDebug("add redo command: no item to put back");
-            return;
-        }
+        // The item is held here while undone: it cannot have gone.
+        LW_ASSERT(m_item && !m_inTree, return);
         beforeInsert();
         putBack();
         afterInsert();

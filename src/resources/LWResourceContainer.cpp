@@ -1,6 +1,7 @@
 #include "LWResourceContainer.h"
 
 #include "LWResourceViewBase.h"
+#include "common/LWAssert.h"
 #include "navigation/LWNaviTreeItem.h"
 #include "undo/LWUndoStack.h"
 
@@ -13,8 +14,7 @@ LWResourceContainer *LWResourceContainer::of(LWNaviTreeItem *node)
 
 void LWResourceContainer::putChild(int row, LWResourceViewBase *child)
 {
-    if (!child || indexOfModel(child) >= 0)
-        return;
+    LW_ASSERT(child && indexOfModel(child) < 0, return);
     // The child answers its new parent before the tree is told of it.
     child->setParentNode(containerNode());
     insertModel(row < 0 ? modelCount() : row, child);

@@ -1,3 +1,4 @@
+#include "common/LWAssert.h"
 #include "LWTestMain.h"
 #include "common/LWDiagnosticLog.h"
 
@@ -165,6 +166,37 @@ private slots:
         log.setEcho(false);
         log.log(8, 3, "nothing happens\n");
         QVERIFY(!QFile::exists(log.logFilePath()));
+    }
+
+    // A broken invariant is put on record with its condition and place,
+    // and the given way out is taken; one that holds leaves no trace.
+    void recoverableAssertion()
+    {
+        LWDiagnosticLog::instance()->setEcho(false);
+        const QString path = LWDiagnosticLog::instance()->logFilePath();
+        const QByteArray before = readAll(path);
+        auto guarded = [](int row) {
+            LW_ASSERT(row >= 0, return -1);
+            return row * 2;
+        };
+        QCOMPARE(guarded(3), 6);
+        QCOMPARE(readAll(path), before);
+        const int line = __LINE__ - 5;
+        QCOMPARE(guarded(-1), -1);
+        int skipped = 0;
+        for (int row : {1, -2, 3}) {
+            LW_ASSERT(row > 0, continue);
+            ++skipped;
+        }
+        QCOMPARE(skipped, 2);
+        const QByteArray added = readAll(path).mid(before.size());
+        QCOMPARE(added.count("[ERROR]"), 2);
+        QVERIFY2(added.contains(QByteArray("invariant failed: \"row >= 0\" in tst_diagnosticlog.cpp:")
+                                + QByteArray::number(line)),
+                 added.constData());
+        QVERIFY(added.contains("invariant failed: \"row > 0\""));
+        QVERIFY(!added.contains("/tests/"));
+        LWDiagnosticLog::instance()->setEcho(true);
     }
 };
 
