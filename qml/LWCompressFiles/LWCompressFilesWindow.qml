@@ -19,7 +19,7 @@ Window {
     title: qsTr("Compressed file") + " - Glowsmith"
     color: LWTheme.window
 
-    property var model: mainWindowController ? mainWindowController.lwCompressFilesViewModel : null
+    property var model: lwCompressFilesViewModel
     property var files: []
     readonly property var levelTitles: [qsTr("No compression"), qsTr("High quality"), qsTr("Medium quality"),
                                         qsTr("Low quality")]

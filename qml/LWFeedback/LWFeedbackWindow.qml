@@ -15,7 +15,7 @@ Window {
     title: qsTr("Feedback") + " - Glowsmith"
     color: LWTheme.window
 
-    property var model: mainWindowController ? mainWindowController.feedBackModel : null
+    property var model: feedBackModel
     property int page: 0
 
     function showPage(index) {

@@ -43,8 +43,8 @@ Window {
         ctrl.clearProjOnWorkspace()
         packs.createProj()
         report("triggerEntryProjectEvent", "gsCreateNew")
-        if (ctrl.lwCheckUpdateModel)
-            ctrl.lwCheckUpdateModel.autoCheckUpdate()
+        if (lwCheckUpdateModel)
+            lwCheckUpdateModel.autoCheckUpdate()
     }
     function fromTemplate(zip, eventName) {
         ctrl.showMainWindow()

@@ -137,8 +137,8 @@ MenuBar {
         }
         LWMenuItem {
             text: qsTr("Check Updates")
-            enabled: mainWindowController.lwCheckUpdateModel !== null
-            onTriggered: mainWindowController.lwCheckUpdateModel.updateLastestVersionByUser()
+            enabled: lwCheckUpdateModel !== null
+            onTriggered: lwCheckUpdateModel.updateLastestVersionByUser()
         }
         LWMenuItem {
             text: qsTr("Onboarding flow")

@@ -83,7 +83,7 @@ ToolBar {
         LWButton {
             text: qsTr("Feedback")
             height: LWTheme.largeButtonHeight
-            visible: mainWindowController.feedBackModel !== null
+            visible: feedBackModel !== null
             onClicked: bar.feedbackClicked()
         }
         LWButton {

@@ -19,7 +19,7 @@ Rectangle {
         LWButton {
             text: qsTr("Assest library")
             height: LWTheme.headerButtonHeight
-            visible: mainWindowController.materialsModel !== null
+            visible: materialsModel !== null
             onClicked: materialsRequested()
         }
         LWButton {

@@ -18,7 +18,7 @@ Window {
     title: qsTr("Assest library") + " - Glowsmith"
     color: LWTheme.window
 
-    property var model: mainWindowController ? mainWindowController.materialsModel : null
+    property var model: materialsModel
     // Per entry: "loading", "added" or "failed" once a download was asked for.
     property var states: ({})
 

@@ -16,7 +16,7 @@ Window {
     title: qsTr("Downloading update") + " - Glowsmith"
     color: LWTheme.window
 
-    property var model: mainWindowController ? mainWindowController.lwCheckUpdateModel : null
+    property var model: lwCheckUpdateModel
     readonly property string message: model ? model.downloadMessage : ""
     readonly property real percent: model ? model.i_downloadPercent : 0
 

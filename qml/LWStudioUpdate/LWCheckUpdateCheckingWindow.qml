@@ -15,7 +15,7 @@ Window {
     title: qsTr("Check Updates") + " - Glowsmith"
     color: LWTheme.window
 
-    property var model: mainWindowController ? mainWindowController.lwCheckUpdateModel : null
+    property var model: lwCheckUpdateModel
     readonly property bool checking: model ? model.i_showChecking : false
 
     onClosing: if (model) model.setCancel()

@@ -15,7 +15,7 @@ Window {
     title: qsTr("Check Updates") + " - Glowsmith"
     color: LWTheme.window
 
-    property var model: mainWindowController ? mainWindowController.lwCheckUpdateModel : null
+    property var model: lwCheckUpdateModel
 
     LWOnlineHeader {
         id: header

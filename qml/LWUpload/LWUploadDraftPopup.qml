@@ -5,7 +5,7 @@ import "qrc:/LWViewCommon"
 // The toolbar's compact draft preview: a line that opens into the QR code.
 Rectangle {
     id: popup
-    property var model: mainWindowController ? mainWindowController.lwDraftUploadEffectModel : null
+    property var model: lwDraftUploadEffectModel
     property bool expanded: false
 
     width: 240

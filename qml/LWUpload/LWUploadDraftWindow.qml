@@ -17,7 +17,7 @@ Window {
     title: qsTr("Preview on phone") + " - Glowsmith"
     color: LWTheme.window
 
-    property var model: mainWindowController ? mainWindowController.lwDraftUploadEffectModel : null
+    property var model: lwDraftUploadEffectModel
     property string info: ""
     property bool failed: false
 

@@ -17,7 +17,7 @@ Window {
     title: qsTr("Replace an earlier effect") + " - Glowsmith"
     color: LWTheme.window
 
-    property var model: mainWindowController ? mainWindowController.lwUploadEffctChoiceModel : null
+    property var model: lwUploadEffctChoiceModel
     property int chosen: -1
 
     onVisibleChanged: {

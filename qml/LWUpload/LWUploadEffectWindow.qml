@@ -18,7 +18,7 @@ Window {
     title: qsTr("Submit effect") + " - Glowsmith"
     color: LWTheme.window
 
-    property var model: mainWindowController ? mainWindowController.lwUploadEffectModel : null
+    property var model: lwUploadEffectModel
     property string notice: ""
     property bool noticeIsError: false
     signal chooseEarlierEffect()

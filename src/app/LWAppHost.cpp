@@ -206,6 +206,20 @@ void publishServices(QQmlEngine &engine)
     LWBeaconProxy::instance()->installAsUsageSink();
     context->setContextProperty(QStringLiteral("lwLoginBridgeModel"), LWLoginBridgeModel::instance());
     context->setContextProperty(QStringLiteral("packageSizeEstimator"), LWPackageSizeEstimator::instance());
+    // The windows of the online services and of the compression read their
+    // models here (the controller keeps the same names for older documents).
+    auto *controller = LWMainWindowController::instance();
+    const QList<QPair<const char *, QObject *>> windowModels{
+        {"lwUploadEffectModel", controller->uploadEffectModel()},
+        {"lwDraftUploadEffectModel", controller->draftUploadEffectModel()},
+        {"lwUploadEffctChoiceModel", controller->uploadEffectChoiceModel()},
+        {"lwCheckUpdateModel", controller->checkUpdateModel()},
+        {"feedBackModel", controller->feedBackModel()},
+        {"materialsModel", controller->materialsModel()},
+        {"lwCompressFilesViewModel", controller->compressFilesViewModel()},
+    };
+    for (const auto &model : windowModels)
+        context->setContextProperty(QLatin1String(model.first), model.second);
     context->setContextProperty(QStringLiteral("templateCatalogue"), LWTemplateCatalogue::instance());
     context->setContextProperty(QStringLiteral("featureCatalogue"), LWFeatureCatalogue::instance());
     wireServices();

@@ -5,6 +5,9 @@
 #include "inspector/LWQmlViewModel.h"
 #include "navigation/LWNaviTreeItem.h"
 #include "scene/LWSceneViewModel.h"
+#include "LWEditorSelection.h"
+#include "LWSessionState.h"
+#include "LWWindowSwitcher.h"
 
 #include <QJsonValue>
 #include <QKeyEvent>
@@ -28,11 +31,11 @@ class QQmlApplicationEngine;
 class QQmlPropertyMap;
 class QWindow;
 
-// The interface layer's hub, published as "mainWindowController". It owns
-// the two navigation tree models and their selections, follows the
-// selection to publish the right inspector and scene, forwards undo and redo,
-// switches between the top-level windows and keeps the session state the
-// windows share.
+// What the interface calls on, published as "mainWindowController". The
+// work is its parts': the editor selection (trees, selection, inspector and
+// scene), the window switcher and the session state; this object keeps the
+// names the windows use, forwards undo and redo, and starts the phone
+// preview and the upload.
 class LWMainWindowController : public QObject, public LWEditorEventListener
 {
     Q_OBJECT
@@ -69,16 +72,16 @@ public:
     // The engine whose root objects are the top-level windows. Not owned.
     void attachEngine(QQmlApplicationEngine *engine);
 
-    LWNaviTreeModel *effectNaviTreeModel() const;
-    LWNaviTreeSelModel *effectNaviTreeSelModel() const { return m_effectSelModel.get(); }
-    LWNaviTreeModel *resourceNaviTreeModel() const { return m_resourceTreeModel.get(); }
-    LWNaviTreeSelModel *resourceNaviTreeSelModel() const { return m_resourceSelModel.get(); }
-    LWQmlViewModel *inspectorViewModel() const { return m_inspector.get(); }
-    LWSceneViewModel *sceneViewModel() const { return m_scene; }
+    LWNaviTreeModel *effectNaviTreeModel() const { return m_selection->effectTreeModel(); }
+    LWNaviTreeSelModel *effectNaviTreeSelModel() const { return m_selection->effectSelectionModel(); }
+    LWNaviTreeModel *resourceNaviTreeModel() const { return m_selection->resourceTreeModel(); }
+    LWNaviTreeSelModel *resourceNaviTreeSelModel() const { return m_selection->resourceSelectionModel(); }
+    LWQmlViewModel *inspectorViewModel() const { return m_selection->inspector(); }
+    LWSceneViewModel *sceneViewModel() const { return m_selection->scene(); }
     QObject *customFileDialogAdapter() const;
     QObject *customTutorialDialogAdapter() const;
-    CustomFileDialogAdapter *fileDialogAdapter() const { return m_fileDialog; }
-    CustomTutorialDialogAdapter *tutorialDialogAdapter() const { return m_tutorialDialog; }
+    CustomFileDialogAdapter *fileDialogAdapter() const { return m_session->fileDialogAdapter(); }
+    CustomTutorialDialogAdapter *tutorialDialogAdapter() const { return m_session->tutorialDialogAdapter(); }
     QObject *lwCustomPropertyMap() const;
     QObject *compressFilesViewModel() const;
     QObject *uploadEffectModel() const;
@@ -87,30 +90,32 @@ public:
     QObject *checkUpdateModel() const;
     QObject *feedBackModel() const;
     QObject *materialsModel() const;
-    QModelIndex defaultSelIndex() const;
-    LWNaviTreeItem *selectedEffectItem() const { return m_selectedEffectItem; }
-    LWNaviTreeItem *selectedResourceItem() const { return m_selectedResourceItem; }
+    QModelIndex defaultSelIndex() const { return m_selection->firstFeatureIndex(); }
+    LWNaviTreeItem *selectedEffectItem() const { return m_selection->selectedEffectItem(); }
+    LWNaviTreeItem *selectedResourceItem() const { return m_selection->selectedResourceItem(); }
+    LWEditorSelection *editorSelection() const { return m_selection; }
+    LWSessionState *session() const { return m_session; }
 
-    QString defaultProjPath() const { return m_defaultProjPath; }
-    void setDefaultProjPath(const QString &path) { m_defaultProjPath = path; }
-    bool needShowTutorial() const { return m_needShowTutorial; }
-    void setNeedShowTutorial(bool show);
-    bool forceClose() const { return m_forceClose; }
-    void setForceClose(bool force) { m_forceClose = force; }
-    int currentLanguageType() const;
-    void setCurrentLanguageType(int type);
-    QString mobileIP() const { return m_mobileIP; }
-    void setMobileIP(const QString &ip) { m_mobileIP = ip; }
-    QString operationLog() const { return m_operationLog; }
-    void setOperationLog(const QString &log) { m_operationLog = log; }
+    QString defaultProjPath() const { return m_session->defaultProjPath(); }
+    void setDefaultProjPath(const QString &path) { m_session->setDefaultProjPath(path); }
+    bool needShowTutorial() const { return m_session->needShowTutorial(); }
+    void setNeedShowTutorial(bool show) { m_session->setNeedShowTutorial(show); }
+    bool forceClose() const { return m_session->forceClose(); }
+    void setForceClose(bool force) { m_session->setForceClose(force); }
+    int currentLanguageType() const { return m_session->currentLanguageType(); }
+    void setCurrentLanguageType(int type) { m_session->setCurrentLanguageType(type); }
+    QString mobileIP() const { return m_session->mobileIP(); }
+    void setMobileIP(const QString &ip) { m_session->setMobileIP(ip); }
+    QString operationLog() const { return m_session->operationLog(); }
+    void setOperationLog(const QString &log) { m_session->setOperationLog(log); }
 
     // Key state kept current by the application's notify().
-    void setKeyPressed(bool pressed) { m_keyPressed = pressed; }
-    void setCurrentKeyEvent(const QKeyEvent &event);
-    Q_INVOKABLE bool hasKeyPressed() const { return m_keyPressed; }
-    QKeyEvent currentKeyPressEvent() const { return *m_currentKeyEvent; }
-    Q_INVOKABLE void resetCurrentKeyEvent();
-    Q_INVOKABLE int currentPressKey() const { return m_currentKeyEvent->key(); }
+    void setKeyPressed(bool pressed) { m_session->setKeyPressed(pressed); }
+    void setCurrentKeyEvent(const QKeyEvent &event) { m_session->setCurrentKeyEvent(event); }
+    Q_INVOKABLE bool hasKeyPressed() const { return m_session->hasKeyPressed(); }
+    QKeyEvent currentKeyPressEvent() const { return m_session->currentKeyPressEvent(); }
+    Q_INVOKABLE void resetCurrentKeyEvent() { m_session->resetCurrentKeyEvent(); }
+    Q_INVOKABLE int currentPressKey() const { return m_session->currentPressKey(); }
 
     Q_INVOKABLE void clearProjOnWorkspace();
     // Imports the file (or folder) into the project resources and hands the
@@ -146,12 +151,10 @@ public:
     Q_INVOKABLE QString tutorialUrl() const;
     // The author's published effects on the publishing site.
     Q_INVOKABLE QString myEffectsUrl() const;
-    // Whether a "qrc:/" document or picture is shipped with this build.
-    Q_INVOKABLE bool resourceExists(const QString &url) const;
     Q_INVOKABLE int getHomeTabWidth() const;
 
     // Quits and starts the program again with the same arguments.
-    void restart();
+    void restart() { LWWindowSwitcher::restart(); }
 
     void onEditorEvent(LWEditorEventType event, const LWEditorEventData *data) override;
 
@@ -197,32 +200,10 @@ signals:
 
 private:
     LWMainWindowController();
-    QWindow *window(const QString &objectName) const;
-    void showOnly(const QString &objectName);
-    void setInspector(std::shared_ptr<LWQmlViewModel> inspector);
-    void setScene(LWSceneViewModel *scene);
-    void clearUndoAndMarkChanged();
 
-    QPointer<QQmlApplicationEngine> m_engine; // not owned
-    QPointer<LWNaviTreeItem> m_selectedEffectItem;
-    QPointer<LWNaviTreeItem> m_selectedResourceItem;
-    int m_resourceFilter = 20;
-    QString m_operationLog;
-    std::shared_ptr<LWQmlViewModel> m_inspector;
-    std::unique_ptr<LWEffectNaviTreeModel> m_effectTreeModel;
-    std::shared_ptr<LWNaviTreeSelModel> m_effectSelModel;
-    std::shared_ptr<LWNaviTreeModel> m_resourceTreeModel;
-    std::shared_ptr<LWNaviTreeSelModel> m_resourceSelModel;
-    QPointer<LWSceneViewModel> m_scene;       // not owned: the tree item's
-    QString m_mobileIP;
-    CustomFileDialogAdapter *m_fileDialog;         // owned (QObject child)
-    CustomTutorialDialogAdapter *m_tutorialDialog; // owned (QObject child)
-    QQmlPropertyMap *m_customPropertyMap;          // owned (QObject child)
-    LWPhonePreviewSender *m_phoneSender;           // owned (QObject child)
-    QString m_defaultProjPath;
-    bool m_keyPressed = false;
-    bool m_needShowTutorial = true;
-    bool m_forceClose = false;
-    std::unique_ptr<QKeyEvent> m_currentKeyEvent;
+    LWEditorSelection *m_selection;     // owned (QObject child)
+    LWWindowSwitcher *m_windows;        // owned (QObject child)
+    LWSessionState *m_session;          // owned (QObject child)
+    LWPhonePreviewSender *m_phoneSender; // owned (QObject child)
     std::function<void(const QString &)> m_openCompression;
 };

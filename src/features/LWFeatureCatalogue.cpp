@@ -42,3 +42,8 @@ QVariantList LWFeatureCatalogue::entries() const
     }
     return entries;
 }
+
+bool LWFeatureCatalogue::isAddingFromMenu(const QString &kindState) const
+{
+    return !kindState.isEmpty() && menuState() == QStringLiteral("beginMenuItemAdd") + kindState;
+}

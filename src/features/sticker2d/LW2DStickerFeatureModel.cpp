@@ -2,8 +2,9 @@
 
 #include "LW2DSticker.h"
 #include "LW2DStickerAddComponetUndoCommand.h"
-#include "LW2DStickerAddMenuState.h"
 #include "LW2DStickerFrames.h"
+#include "features/LWFeatureCatalogue.h"
+#include "features/LWFeatureKind.h"
 #include "LW2DStickerPart.h"
 #include "NS2DStickerParameter.h"
 #include "common/LWFolderUtil.h"
@@ -91,7 +92,10 @@ LW2DStickerFeatureModel::LW2DStickerFeatureModel(LWFeatureContainer *container, 
     buildInspector();
     setSdkVersion(QStringLiteral("2.7.0"));
 
-    if (isNew && LW2DStickerAddMenuState::isAddingFromMenu()) {
+    // Made from the add menu (its state is set meanwhile), a new sticker
+    // comes with its first part.
+    const LWFeatureKind *kind = LWFeatureKinds::find(LWEffectCommon::LWFeatureType2DSticker);
+    if (isNew && kind && LWFeatureCatalogue::instance()->isAddingFromMenu(kind->menu.state)) {
         const QString name = m_sticker->uniqueModelName(QStringLiteral("Untitled"));
         m_sticker->insertPart(0, newComponentData(name, featureFolder() + QLatin1Char('/') + name));
     }

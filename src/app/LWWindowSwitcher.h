@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QQmlApplicationEngine>
+#include <QString>
+
+class QWindow;
+
+// Shows one of the program's top-level windows and hides the others. The
+// windows are the root objects of the interface's engine, found by their
+// object names.
+class LWWindowSwitcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit LWWindowSwitcher(QObject *parent = nullptr);
+
+    // Not owned.
+    void attachEngine(QQmlApplicationEngine *engine);
+    QQmlApplicationEngine *engine() const { return m_engine; }
+
+    QWindow *window(const QString &objectName) const;
+    // Shows the window first, then hides every other one: hiding the last
+    // visible window first would end the program.
+    void showOnly(const QString &objectName);
+    void setVisible(const QString &objectName, bool visible);
+
+    // Quits and starts the program again with the same arguments.
+    static void restart();
+
+private:
+    QPointer<QQmlApplicationEngine> m_engine;
+};
