@@ -5,7 +5,7 @@
 #include "LWEffectModel.h"
 #include "LWProjectModel.h"
 #include "LWRecentProjects.h"
-#include "package/LWZipUtil.h"
+#include "LWPackageService.h"
 #include "common/LWJsonFile.h"
 #include "undo/LWUndoStack.h"
 #include "common/LWDataPaths.h"
@@ -21,19 +21,6 @@
 #include <QMutex>
 #include <QUrl>
 
-#include <cstdio>
-
-namespace {
-
-// "qrc:/x" names the resource ":/x"; "file:" URLs name local files.
-QString packagePath(const QString &pathOrUrl)
-{
-    if (pathOrUrl.startsWith(QLatin1String("qrc:")))
-        return QLatin1Char(':') + QUrl(pathOrUrl).path();
-    return LWEffectPackManager::localPath(pathOrUrl);
-}
-
-} // namespace
 
 LWEffectPackManager *LWEffectPackManager::instance()
 {
@@ -333,51 +320,21 @@ void LWEffectPackManager::reportProblem(const QString &message)
 
 QString LWEffectPackManager::buildPackage()
 {
-    const QString syncFolder = LWDataPaths::subFolder(QStringLiteral("tmpSync"));
-    const QString scratch = LWFolderUtil::makeScratchFolder(syncFolder);
-    bool ok = true;
-    if (m_effect) {
-        SaveParam param;
-        param.path = scratch;
-        param.bSaveProject = false;
-        ok = m_effect->save(param);
-    }
-    const QString zip = syncFolder + QStringLiteral("/lw.zip");
-    ok = ok && LWZipUtil::zipFolder(scratch, zip);
-    LWFolderUtil::removeFolder(scratch);
-    if (!ok) {
-        reportProblem(tr("The effect package could not be built."));
-        return QString();
-    }
-    return zip;
+    const LWPackageService::Result package = LWPackageService::build(m_effect);
+    if (!package.ok())
+        reportProblem(package.problem);
+    return package.path;
 }
 
 bool LWEffectPackManager::exportEffect(QString path)
 {
-    QString target = localPath(path);
+    const QString target = localPath(path);
     if (target.isEmpty())
         return false;
-    if (!target.toLower().endsWith(QLatin1String(".zip")))
-        target += QStringLiteral(".zip");
-    const QString package = buildPackage();
-    if (package.isEmpty())
-        return false;
-    // Copy beside the target and rename, so a failed copy never leaves the
-    // author with half a package where the old one was.
-    const QString partial = target + QStringLiteral(".part");
-    QFile::remove(partial);
-    if (!QFile::copy(package, partial)) {
-        reportProblem(tr("The package could not be written to %1.").arg(target));
-        return false;
-    }
-    // rename(2) replaces the old package in one step: there is always
-    // either the old one or the new one at the target.
-    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData()) != 0) {
-        QFile::remove(partial);
-        reportProblem(tr("The package could not be written to %1.").arg(target));
-        return false;
-    }
-    return true;
+    const LWPackageService::Result exported = LWPackageService::exportTo(m_effect, target);
+    if (!exported.ok())
+        reportProblem(exported.problem);
+    return exported.ok();
 }
 
 bool LWEffectPackManager::importEffect(QString path)
@@ -387,9 +344,10 @@ bool LWEffectPackManager::importEffect(QString path)
 
 bool LWEffectPackManager::importPackageFolder(const QString &folder)
 {
-    const QJsonObject config = LWJsonFile::read(folder + QStringLiteral("/config.json"));
-    if (config.isEmpty()) {
-        reportProblem(tr("%1 holds no effect package (no config.json).").arg(folder));
+    QJsonObject config;
+    const LWPackageService::Result read = LWPackageService::readConfig(folder, &config);
+    if (!read.ok()) {
+        reportProblem(read.problem);
         return false;
     }
     ensureEffect();
@@ -405,26 +363,15 @@ bool LWEffectPackManager::importPackageFolder(const QString &folder)
 
 bool LWEffectPackManager::importEffectZipPack(QString path)
 {
-    const QString source = packagePath(path);
-    const QFileInfo info(source);
-    if (info.suffix() != QLatin1String("zip"))
+    if (QFileInfo(path).suffix() != QLatin1String("zip"))
         return false;
-    const QString unzipRoot = LWDataPaths::subFolder(QStringLiteral("unzipTmp"));
-    const QString scratch = LWFolderUtil::makeScratchFolder(unzipRoot);
-    const QString copy = unzipRoot + QLatin1Char('/') + info.fileName();
-    QFile::remove(copy);
-    bool ok = QFile::copy(source, copy);
-    if (!ok)
-        reportProblem(tr("The package %1 could not be read.").arg(source));
-    else if (!LWZipUtil::unzip(copy, scratch)) {
-        // A package with refused or damaged entries is not taken in part.
-        reportProblem(tr("The package %1 is damaged or unsafe and was not imported.").arg(info.fileName()));
-        ok = false;
+    const LWPackageService::Result unpacked = LWPackageService::unpack(path);
+    if (!unpacked.ok()) {
+        reportProblem(unpacked.problem);
+        return false;
     }
-    if (ok)
-        ok = importPackageFolder(scratch);
-    LWFolderUtil::removeFolder(scratch);
-    QFile::remove(copy);
+    const bool ok = importPackageFolder(unpacked.path);
+    LWFolderUtil::removeFolder(unpacked.path);
     return ok;
 }
 
