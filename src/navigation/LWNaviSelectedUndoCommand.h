@@ -8,8 +8,8 @@
 
 class LWNaviTreeSelModel;
 
-// A change of the current item of a navigation tree by the author (Part
-// 3.2), pushed without marking the project changed. Redo remembers the
+// A change of the current item of a navigation tree by the author, pushed
+// as a step of its own without marking the project changed. Redo remembers the
 // current index and makes the new one current with the given flags; undo
 // makes the remembered one current again. The selection model is held
 // weakly and the indexes persistently: a command whose model or row has
