@@ -95,8 +95,16 @@ int LWNaviTreeItem::resourceFilter() const
     return parent ? parent->resourceFilter() : m_resourceFilter;
 }
 
-bool LWNaviTreeItem::naviTreeItemRename(QString)
+bool LWNaviTreeItem::naviTreeItemRename(QString newName)
 {
+    setNaviItemEditing(false);
+    const QString name = newName.trimmed();
+    if (name.isEmpty() || name == title())
+        return false;
+    setTitle(name);
+    // The title is what the project saves as the node's name: the project
+    // has changed, though a rename is no undo step.
+    LWUndoStack::instance()->markChanged();
     return true;
 }
 

@@ -74,6 +74,9 @@ public:
 
     // Actions of the interface layer.
     Q_INVOKABLE virtual void naviTreeItemRemove() {}
+    // The editor's title editing ends with the new name: every node takes it
+    // as its title (what the project saves as its name) and the project
+    // counts as changed. False for an empty or unchanged name.
     Q_INVOKABLE virtual bool naviTreeItemRename(QString newName);
     Q_INVOKABLE virtual void menuItemAction(QString menuItemId);
 

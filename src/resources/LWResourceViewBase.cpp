@@ -82,21 +82,6 @@ void LWResourceViewBase::removeWithUndo()
     LWUndoStack::instance()->push(new LWResourceRemoveUndoCommand(this));
 }
 
-bool LWResourceViewBase::naviTreeItemRename(QString newName)
-{
-    const QString name = newName.trimmed();
-    setNaviItemEditing(false);
-    if (name.isEmpty())
-        return false;
-    if (name != title()) {
-        setTitle(name);
-        // The name is part of the manifest, so the project has changed even
-        // though a rename is no undo step.
-        LWUndoStack::instance()->markChanged();
-    }
-    return true;
-}
-
 void LWResourceViewBase::menuItemAction(QString menuItemId)
 {
     if (menuItemId == renameMenuId())

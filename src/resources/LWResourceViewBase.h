@@ -62,7 +62,6 @@ public:
     void naviTreeItemRemove() override { removeWithUndo(); }
     // Renames in place; the file names on disk never change. An empty name
     // is refused.
-    bool naviTreeItemRename(QString newName) override;
     void menuItemAction(QString menuItemId) override;
 
 protected:

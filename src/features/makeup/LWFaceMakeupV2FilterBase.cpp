@@ -388,10 +388,10 @@ QJsonObject LWFaceMakeupV2FilterBase::store()
     for (const LWFaceMakeupV2FilterKind::ResourceSlot &slot : m_kind->resources)
         filter.insert(slot.key, m_resourceIds.value(slot.key));
     filter.insert(QStringLiteral("rect"), rectObject(writtenRect()));
-    if (m_kind->recordsTitle) {
-        filter.insert(QStringLiteral("name"), title());
-        filter.insert(QStringLiteral("checked"), checked());
-    }
+    // Every filter keeps its title and check box in the project: the tree
+    // offers to rename and uncheck each of them.
+    filter.insert(QStringLiteral("name"), title());
+    filter.insert(QStringLiteral("checked"), checked());
     return filter;
 }
 

@@ -113,7 +113,6 @@ QList<Kind> buildKinds()
     brow.previewKey = QStringLiteral("blend_resources");
     brow.profile = QStringLiteral("LWFaceMakeUpV2BrowProfile.json");
     brow.usageEvent = 3501;
-    brow.recordsTitle = false;
     brow.defaultPictureWhenEmpty = true;
     brow.create = &make<LWFaceMakeUpV2FilterBrow>;
     add(brow);
@@ -170,7 +169,6 @@ QList<Kind> buildKinds()
     lipsV2.extraDefaults = lipParameters(true);
     lipsV2.profile = QStringLiteral("LWFaceMakeUpV2Lipsv2Profile.json");
     lipsV2.usageEvent = 3503;
-    lipsV2.recordsTitle = false;
     lipsV2.fixedRect = kLipsRect;
     lipsV2.create = &make<LWFaceMakeUpV2FilterLipsV2>;
     add(lipsV2);
@@ -197,7 +195,6 @@ QList<Kind> buildKinds()
     lipsV3.extraDefaults = lipParameters(false);
     lipsV3.profile = QStringLiteral("LWFaceMakeUpV2Lipsv3Profile.json");
     lipsV3.usageEvent = 3510;
-    lipsV3.recordsTitle = false;
     lipsV3.fixedRect = kLipsRect;
     lipsV3.version = QStringLiteral("2.9.0");
     lipsV3.create = &make<LWFaceMakeUpV2FilterLipV3>;

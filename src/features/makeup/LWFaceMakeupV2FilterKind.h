@@ -38,7 +38,6 @@ struct LWFaceMakeupV2FilterKind
     QString previewKey;        // the slot the scene shows; empty: nothing
     QString profile;           // under ":/LWFaceMakeUpV2/profile/"
     int usageEvent = 0;
-    bool recordsTitle = true;  // project records carry "name" and "checked"
     // An empty slot is exported as a transparent picture: the engine needs
     // one for these kinds.
     bool defaultPictureWhenEmpty = false;

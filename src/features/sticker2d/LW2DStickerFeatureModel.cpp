@@ -182,17 +182,6 @@ void LW2DStickerFeatureModel::menuItemAction(QString menuItemId)
         LWFeatureTreeItem::menuItemAction(menuItemId);
 }
 
-bool LW2DStickerFeatureModel::naviTreeItemRename(QString newName)
-{
-    setNaviItemEditing(false);
-    const QString name = newName.trimmed();
-    if (name.isEmpty() || name == title())
-        return false;
-    setTitle(name);
-    LWUndoStack::instance()->markChanged();
-    return true;
-}
-
 void LW2DStickerFeatureModel::naviTreeItemInspectorDataChanged()
 {
     const std::shared_ptr<LWQmlViewModel> root = inspectorViewModel();

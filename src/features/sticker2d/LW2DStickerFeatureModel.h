@@ -41,7 +41,6 @@ public:
     LWNaviTreeItem *naviTreeItemTakeChild(int row) override;
     void naviTreeItemMoveChild(int from, int to) override;
     void menuItemAction(QString menuItemId) override;
-    bool naviTreeItemRename(QString newName) override;
     void naviTreeItemInspectorDataChanged() override;
 
     // Feature.

@@ -136,17 +136,6 @@ void LW2DStickerPart::naviTreeItemRemove()
         LWUndoStack::instance()->push(new LW2DStickerRemoveComponentUndoCommand(m_sticker, this));
 }
 
-bool LW2DStickerPart::naviTreeItemRename(QString newName)
-{
-    setNaviItemEditing(false);
-    const QString name = newName.trimmed();
-    if (name.isEmpty() || name == title())
-        return false;
-    setTitle(name);
-    LWUndoStack::instance()->markChanged();
-    return true;
-}
-
 void LW2DStickerPart::naviTreeItemSelect()
 {
     // An inspector undo taken while another item was selected reached that

@@ -46,7 +46,6 @@ public:
     int row() const override;
     void menuItemAction(QString menuItemId) override;
     void naviTreeItemRemove() override;
-    bool naviTreeItemRename(QString newName) override;
     void naviTreeItemSelect() override;
     void naviTreeItemInspectorDataChanged() override;
 

@@ -3,6 +3,7 @@
 #include "common/LWUsageEvents.h"
 #include "features/LWFeatureCatalogue.h"
 #include "features/LWFeatureKind.h"
+#include "features/LWMenuItemModel.h"
 #include "package/LWPackageCheck.h"
 #include "package/LWPackageConfig.h"
 #include "scene/LWSceneViewModel.h"
@@ -28,6 +29,23 @@ QString linkType(LWFeatureModel *feature)
     const QJsonObject link = feature->toConfigLinkValue().toObject();
     return link.isEmpty() ? LWEffectCommon::featurePackageName(feature->featureType())
                           : link.value(QStringLiteral("type")).toString();
+}
+
+// The id of a node's "Rename" entry, empty when its menu has none.
+QString renameId(LWNaviTreeItem *node)
+{
+    for (const QVariant &entry : node->subItems()) {
+        if (auto *item = qobject_cast<LWMenuItemModel *>(entry.value<QObject *>())) {
+            if (item->itemId().contains(QLatin1String("ename")))
+                return item->itemId();
+        }
+    }
+    return QString();
+}
+
+bool offersRename(LWNaviTreeItem *node)
+{
+    return !renameId(node).isEmpty();
 }
 
 bool resourceExists(const QString &url)
@@ -168,6 +186,46 @@ private slots:
         QTemporaryDir second;
         const QJsonObject again = exportInto(second.path());
         QCOMPARE(LWTest::withoutTags(again.value("effect")), LWTest::withoutTags(effectConfig));
+    }
+
+    // Whatever a node's context menu offers "Rename" for keeps the new
+    // title, counts as a change, and the next save writes it; the reopened
+    // project shows it. The feature and, where it has them, its first child.
+    void renameIsKept_data() { kinds_data(); }
+    void renameIsKept()
+    {
+        QFETCH(int, type);
+        const LWFeatureKind *kind = kindOf(type);
+        const QString choice = kind->menu.choices.isEmpty() ? QString() : kind->menu.choices.first().value;
+        auto *feature = create<LWFeatureModel>(kind->typeKey(), choice);
+        QVERIFY(feature);
+        QList<LWNaviTreeItem *> nodes{feature->asNaviTreeItem()};
+        if (nodes.first()->childCount() > 0)
+            nodes << nodes.first()->child(0);
+        QStringList renamed;
+        for (LWNaviTreeItem *node : nodes) {
+            if (!offersRename(node))
+                continue;
+            packs()->setSaved(true);
+            const QString title = QStringLiteral("Renamed %1").arg(renamed.size());
+            node->menuItemAction(renameId(node));
+            QVERIFY(node->naviItemEditing());
+            QVERIFY(node->naviTreeItemRename("  " + title + " "));
+            QCOMPARE(node->title(), title);
+            QVERIFY(!node->naviItemEditing());
+            QVERIFY(!packs()->isSaved());
+            renamed << title;
+        }
+        if (renamed.isEmpty())
+            QSKIP("nothing of this kind offers a rename");
+        QTemporaryDir projects;
+        saveAndReopen(projects.filePath("Renamed"));
+        LWNaviTreeItem *reopened = effect()->featureAt(0)->asNaviTreeItem();
+        QStringList titles{reopened->title()};
+        if (reopened->childCount() > 0)
+            titles << reopened->child(0)->title();
+        for (const QString &title : renamed)
+            QVERIFY2(titles.contains(title), qPrintable(titles.join(", ")));
     }
 
 private:

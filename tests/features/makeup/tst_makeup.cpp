@@ -773,6 +773,7 @@ private slots:
         mask->setTitle("Blush");
         mask->setChecked(false);
         LWFaceMakeupV2FilterBase *lips = addFilter(makeup, "lips_v2");
+        lips->setChecked(false);
         select(lips);
         node<LWPropBoolViewModel>(lips, "uLightMode")->setChecked(true);
         select(makeup);
@@ -808,8 +809,10 @@ private slots:
             QCOMPARE(read.at(i).extra, saved.at(i).extra);
             QCOMPARE(read.at(i).checked, saved.at(i).checked);
         }
-        // The brow and the lips keep no title of their own.
-        QCOMPARE(titles(reopened), (QStringList{"Eye", "Brow", "Blush", "Lip V2"}));
+        // Every filter keeps its title and check box, the brow and the lips
+        // too (their renames and unchecks would be lost otherwise).
+        QCOMPARE(titles(reopened), (QStringList{"Eye", "Arch", "Blush", "Lip V2"}));
+        QVERIFY(!read.at(3).checked);
         QCOMPARE(read.at(3).extra.value("uLightMode").toBool(), true);
         QCOMPARE(reopened->faceList(), QList<int>{2});
         QTemporaryDir out;
