@@ -312,9 +312,14 @@ private slots:
         QVERIFY(!item.branchObject());
         QVERIFY(!item.inspectorViewModel());
         QVERIFY(!item.sceneViewModel());
-        QVERIFY(item.naviTreeItemRename("y"));
-        QCOMPARE(item.title(), QString("x"));
-        QCOMPARE(item.property("title").toString(), QString("x"));
+        // The base takes a rename as the title; nothing for an empty or
+        // unchanged one.
+        QVERIFY(item.naviTreeItemRename(" y "));
+        QCOMPARE(item.title(), QString("y"));
+        QCOMPARE(item.property("title").toString(), QString("y"));
+        QVERIFY(!item.naviTreeItemRename("y"));
+        QVERIFY(!item.naviTreeItemRename("  "));
+        QCOMPARE(item.title(), QString("y"));
         QVERIFY(item.property("checked").toBool());
         QCOMPARE(item.property("addNaviItemType").toInt(), -1);
     }
