@@ -2,6 +2,7 @@
 
 #include "LWNaviTreeItem.h"
 #include "common/LWAssert.h"
+#include "undo/LWUndoStack.h"
 
 #include <QDebug>
 
@@ -183,6 +184,9 @@ bool LWNaviTreeModel::moveRows(const QModelIndex &sourceParent, int sourceRow, i
     }
     m_movingRows = false;
     endMoveRows();
+    // The order of a tree is the order the project saves (drawing order,
+    // layer order, the library's order): a move is a change to save.
+    LWUndoStack::instance()->markChanged();
 
     // A node that just got its first child must be redrawn as a branch.
     if (filledEmptyParent) {

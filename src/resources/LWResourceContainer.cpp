@@ -3,7 +3,6 @@
 #include "LWResourceViewBase.h"
 #include "common/LWAssert.h"
 #include "navigation/LWNaviTreeItem.h"
-#include "undo/LWUndoStack.h"
 
 #include <QJsonArray>
 
@@ -50,7 +49,6 @@ void LWResourceContainer::insertMovedChild(int row, LWNaviTreeItem *item)
     if (!view)
         return;
     putChild(row, view);
-    LWUndoStack::instance()->markChanged();
 }
 
 LWNaviTreeItem *LWResourceContainer::takeChildForMove(int row)
@@ -61,7 +59,6 @@ LWNaviTreeItem *LWResourceContainer::takeChildForMove(int row)
 void LWResourceContainer::moveChild(int from, int to)
 {
     moveModel(from, to);
-    LWUndoStack::instance()->markChanged();
 }
 
 void LWResourceContainer::writeChildren(QJsonObject &node) const

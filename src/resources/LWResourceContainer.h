@@ -38,7 +38,7 @@ public:
     LWNaviTreeItem *childNode(int row) const;
 
     // Drag and drop. Moves change only the tree (files stay where they
-    // are); they are no undo step but they do change the project.
+    // are); they are no undo step, and the model marks the project changed.
     bool acceptsChild(LWNaviTreeItem *item);
     void insertMovedChild(int row, LWNaviTreeItem *item);
     LWNaviTreeItem *takeChildForMove(int row);

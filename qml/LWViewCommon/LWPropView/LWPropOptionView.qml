@@ -26,7 +26,11 @@ LWPropRow {
         // The texture choice has no switch: it always shows its images.
         showThumbnail: root.viewModel ? root.viewModel.showThumbnail !== false : false
         popupWidth: Math.max(width, root.viewModel ? root.viewModel.fontWidth + 64 : 0)
-        onActivated: root.viewModel.optionIndex = index
+        // A choice is an edit of the project: the save question must know.
+        onActivated: {
+            root.viewModel.optionIndex = index
+            mainWindowController.refreshPreview()
+        }
     }
     LWButton {
         id: importButton

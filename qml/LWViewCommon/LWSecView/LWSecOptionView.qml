@@ -27,7 +27,10 @@ Rectangle {
             shownText: root.viewModel && root.viewModel.optionIndex >= 0
                        && root.viewModel.optionIndex < root.viewModel.options.length
                        ? root.viewModel.options[root.viewModel.optionIndex] : ""
-            onActivated: root.viewModel.optionIndex = index
+            onActivated: {
+                root.viewModel.optionIndex = index
+                mainWindowController.refreshPreview()
+            }
         }
     }
     LWListView {

@@ -27,13 +27,19 @@ Item {
                 height: LWTheme.compactControlHeight
                 text: qsTr("All Faces")
                 checked: !root.customised
-                onClicked: root.viewModel.setAllFaces(true)
+                onClicked: {
+                    root.viewModel.setAllFaces(true)
+                    mainWindowController.refreshPreview()
+                }
             }
             LWButton {
                 height: LWTheme.compactControlHeight
                 text: qsTr("Customize")
                 checked: root.customised
-                onClicked: root.viewModel.setAllFaces(false)
+                onClicked: {
+                    root.viewModel.setAllFaces(false)
+                    mainWindowController.refreshPreview()
+                }
             }
         }
     }
@@ -64,14 +70,20 @@ Item {
                     model: root.faceNames.map(function(name) { return { "title": name, "iconPath": "" } })
                     selected: root.faces[index]
                     shownText: root.faceNames[root.faces[index]] !== undefined ? root.faceNames[root.faces[index]] : ""
-                    onActivated: root.viewModel.setFaceIndexAt(parent.slot, index)
+                    onActivated: {
+                        root.viewModel.setFaceIndexAt(parent.slot, index)
+                        mainWindowController.refreshPreview()
+                    }
                 }
                 LWButton {
                     anchors.right: parent.right
                     width: LWTheme.compactControlHeight
                     height: LWTheme.miniControlHeight
                     text: "\u2212"
-                    onClicked: root.viewModel.removeFaceSlot(parent.slot)
+                    onClicked: {
+                        root.viewModel.removeFaceSlot(parent.slot)
+                        mainWindowController.refreshPreview()
+                    }
                 }
             }
         }
@@ -83,7 +95,10 @@ Item {
                 height: LWTheme.miniControlHeight
                 visible: root.faces.length < 5
                 text: "+ " + qsTr("Add face")
-                onClicked: root.viewModel.addFaceSlot()
+                onClicked: {
+                    root.viewModel.addFaceSlot()
+                    mainWindowController.refreshPreview()
+                }
             }
         }
     }

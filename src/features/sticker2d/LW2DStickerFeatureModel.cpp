@@ -164,8 +164,6 @@ LWNaviTreeItem *LW2DStickerFeatureModel::naviTreeItemTakeChild(int row)
 void LW2DStickerFeatureModel::naviTreeItemMoveChild(int from, int to)
 {
     m_sticker->movePart(from, to);
-    // The order is the parts' drawing order, saved with the project.
-    LWUndoStack::instance()->markChanged();
 }
 
 void LW2DStickerFeatureModel::menuItemAction(QString menuItemId)
