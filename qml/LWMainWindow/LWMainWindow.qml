@@ -38,7 +38,7 @@ ApplicationWindow {
         objectName: "saveGuard"
         anchors.centerIn: parent
         onPerform: mainWin.perform(operation, param)
-        onSaveAsNeeded: saveAsDialog.open()
+        onSaveRequested: mainWin.saveThen(function() { guard.run() }, function() { guard.dropPending() })
     }
 
     function report(trigger, name) {
@@ -85,10 +85,31 @@ ApplicationWindow {
     }
 
     function saveProject() {
-        if (packs.isTmpProj)
+        saveThen(function() {}, function() {})
+    }
+
+    // Saves the project (a temporary one through the save-as dialog) and
+    // goes on with next only when the save succeeded; a failed or cancelled
+    // save goes to stopped instead, and the failure's message stays shown.
+    property var afterSave: null
+    property var afterFailedSave: null
+    function saveThen(next, stopped) {
+        afterSave = next
+        afterFailedSave = stopped
+        if (packs.isTmpProj) {
             saveAsDialog.open()
-        else if (packs.checkCurrentEffect())
+            return
+        }
+        if (packs.checkCurrentEffect())
             packs.saveProj()
+        finishSave(packs.isSaved)
+    }
+    function finishSave(saved) {
+        var next = saved ? afterSave : afterFailedSave
+        afterSave = null
+        afterFailedSave = null
+        if (next)
+            next()
     }
 
     function syncToPhone() {
@@ -195,7 +216,7 @@ ApplicationWindow {
         selectFolder: true
         selectExisting: false
         onAccepted: mainWin.saveAsTo(fileUrl.toString())
-        onRejected: guard.saveAsFinished(false)
+        onRejected: mainWin.finishSave(false)
     }
     Dialogs.FileDialog {
         id: exportDialog
@@ -209,7 +230,7 @@ ApplicationWindow {
     // interface tests can take the same path without a platform dialog.
     function saveAsTo(url) {
         packs.saveProjAs(url)
-        guard.saveAsFinished(packs.isSaved)
+        finishSave(packs.isSaved)
     }
     function exportTo(url) {
         if (packs.checkCurrentEffect())
@@ -292,10 +313,8 @@ ApplicationWindow {
         anchors.centerIn: parent
         acceptText: qsTr("Save")
         rejectText: qsTr("Not Save")
-        onAccepted: {
-            mainWin.saveProject()
-            login.doLogout()
-        }
+        // Logging out restarts the program: only after the save is done.
+        onAccepted: mainWin.saveThen(function() { login.doLogout() }, function() {})
         onRejected: login.doLogout()
     }
     LWMessageBox {

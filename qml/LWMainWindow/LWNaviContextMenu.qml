@@ -3,23 +3,63 @@ import QtQuick.Controls 2.15
 import "qrc:/LWViewCommon"
 import "qrc:/LWViewCommon/LWControls"
 
-// A context menu built from a tree item's menu models (title and id, with
-// sub-menus). Choosing an entry hands its id to the item.
+// A context menu built from a tree item's menu models (title and id); an
+// entry with entries of its own opens them as a sub-menu. Choosing an entry
+// hands its id to the item.
 LWMenu {
     id: menu
+    objectName: "naviContextMenu"
     property var items: []
     property var target: null
+    // What this menu made for the current items, taken down before the next.
+    property var made: []
 
-    Instantiator {
-        model: menu.items
-        delegate: LWMenuItem {
-            text: modelData ? modelData.itemTitle : ""
-            onTriggered: {
-                if (menu.target && modelData)
-                    menu.target.menuItemAction(modelData.itemId)
+    onItemsChanged: rebuild()
+
+    function rebuild() {
+        for (var i = 0; i < made.length; ++i) {
+            if (made[i].isMenu)
+                made[i].owner.removeMenu(made[i].object)
+            else
+                made[i].owner.removeItem(made[i].object)
+            made[i].object.destroy()
+        }
+        made = []
+        fill(menu, items)
+    }
+
+    function fill(into, entries) {
+        for (var i = 0; i < entries.length; ++i) {
+            var entry = entries[i]
+            if (!entry)
+                continue
+            if (entry.subItemCount > 0) {
+                var sub = submenuComponent.createObject(menu.parent, { title: entry.itemTitle })
+                fill(sub, entry.subItems)
+                into.addMenu(sub)
+                made.push({ owner: into, object: sub, isMenu: true })
+            } else {
+                var item = entryComponent.createObject(menu.parent, { entry: entry })
+                into.addItem(item)
+                made.push({ owner: into, object: item, isMenu: false })
             }
         }
-        onObjectAdded: menu.insertItem(index, object)
-        onObjectRemoved: menu.removeItem(object)
+    }
+
+    Component {
+        id: entryComponent
+        LWMenuItem {
+            property var entry
+            objectName: entry ? "menuEntry_" + entry.itemId : ""
+            text: entry ? entry.itemTitle : ""
+            onTriggered: {
+                if (menu.target && entry)
+                    menu.target.menuItemAction(entry.itemId)
+            }
+        }
+    }
+    Component {
+        id: submenuComponent
+        LWMenu {}
     }
 }

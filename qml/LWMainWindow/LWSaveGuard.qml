@@ -19,10 +19,11 @@ Popup {
     readonly property int nothingPending: -1
     property int pendingOperation: nothingPending
     property var pendingParam: ""
-    property bool waitingForSaveAs: false
 
     signal perform(int operation, var param)
-    signal saveAsNeeded()
+    // The window saves (through save-as for a temporary project) and calls
+    // run() when the save succeeded, dropPending() when it did not.
+    signal saveRequested()
 
     function request(operation, param) {
         if (effectPackManager.hasProjInWorkSpace() && effectPackManager.getFeatureCount() > 0
@@ -35,14 +36,9 @@ Popup {
         }
     }
 
-    // The save-as dialog reports back here when the author saved a
-    // temporary project before going on.
-    function saveAsFinished(saved) {
-        if (!waitingForSaveAs)
-            return
-        waitingForSaveAs = false
-        if (saved)
-            run()
+    function dropPending() {
+        pendingOperation = nothingPending
+        close()
     }
 
     function run() {
@@ -77,24 +73,15 @@ Popup {
                 width: LWTheme.largeButtonWidth
                 height: LWTheme.largeButtonHeight
                 onClicked: {
-                    if (effectPackManager.isTmpProj) {
-                        guard.waitingForSaveAs = true
-                        guard.close()
-                        guard.saveAsNeeded()
-                    } else {
-                        effectPackManager.saveProj()
-                        guard.run()
-                    }
+                    guard.close()
+                    guard.saveRequested()
                 }
             }
             LWButton {
                 text: qsTr("Cancle")
                 width: LWTheme.largeButtonWidth
                 height: LWTheme.largeButtonHeight
-                onClicked: {
-                    guard.pendingOperation = guard.nothingPending
-                    guard.close()
-                }
+                onClicked: guard.dropPending()
             }
             LWButton {
                 text: qsTr("Not Save")
