@@ -312,6 +312,10 @@
         <source>FacePick</source>
         <translation>人像抠图</translation>
     </message>
+    <message>
+        <source>Background Music</source>
+        <translation>背景音乐</translation>
+    </message>
 </context>
 <context>
     <name>LWEffectPackManager</name>

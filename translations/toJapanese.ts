@@ -312,6 +312,10 @@
         <source>FacePick</source>
         <translation>人物切り抜き</translation>
     </message>
+    <message>
+        <source>Background Music</source>
+        <translation>BGM</translation>
+    </message>
 </context>
 <context>
     <name>LWEffectPackManager</name>

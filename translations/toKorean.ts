@@ -312,6 +312,10 @@
         <source>FacePick</source>
         <translation>인물 분리</translation>
     </message>
+    <message>
+        <source>Background Music</source>
+        <translation>배경 음악</translation>
+    </message>
 </context>
 <context>
     <name>LWEffectPackManager</name>

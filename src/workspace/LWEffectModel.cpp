@@ -244,8 +244,13 @@ LWFeatureModel *LWEffectModel::createFeatureNow(LWEffectCommon::LWFeatureType ty
         feature->loadFeatureData(defaultData, param);
     // A new feature that comes with children (a makeup with its first
     // filter, a sticker with its first part) is shown opened.
-    if (LWNaviTreeItem *item = feature->asNaviTreeItem(); item && item->childCount() > 0)
-        item->requestExpand();
+    // The new feature becomes the selected one, so its inspector and scene
+    // show at once.
+    if (LWNaviTreeItem *item = feature->asNaviTreeItem()) {
+        if (item->childCount() > 0)
+            item->requestExpand();
+        item->requestSelection(false);
+    }
     return feature;
 }
 

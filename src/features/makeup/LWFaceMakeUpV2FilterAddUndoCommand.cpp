@@ -12,5 +12,11 @@ LWFaceMakeUpV2FilterAddUndoCommand::LWFaceMakeUpV2FilterAddUndoCommand(LWFaceMak
 
 LWFaceMakeupV2FilterBase *LWFaceMakeUpV2FilterAddUndoCommand::createItem()
 {
-    return m_makeup ? m_makeup->appendNewPart(m_type) : nullptr;
+    LWFaceMakeupV2FilterBase *filter = m_makeup ? m_makeup->appendNewPart(m_type) : nullptr;
+    // The new layer is what the author works on next.
+    if (filter) {
+        m_makeup->requestExpand();
+        filter->requestSelection(false);
+    }
+    return filter;
 }
