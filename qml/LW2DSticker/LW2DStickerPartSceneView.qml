@@ -13,6 +13,7 @@ Item {
     readonly property alias zoomPercent: viewport.zoomPercent
     function zoomIn() { viewport.zoomIn() }
     function zoomOut() { viewport.zoomOut() }
+    function resetZoom() { viewport.resetView() }
 
     readonly property var parts: lwModel ? lwModel.listPartObject : []
     readonly property int selectedIndex: lwModel && lwModel.qmlSelectIndex >= 0

@@ -10,6 +10,7 @@ Item {
     readonly property alias zoomPercent: viewport.zoomPercent
     function zoomIn() { viewport.zoomIn() }
     function zoomOut() { viewport.zoomOut() }
+    function resetZoom() { viewport.resetView() }
 
     readonly property var parts: lwModel ? lwModel.listPartObject : []
     property int frameTick: 0

@@ -13,6 +13,7 @@ Item {
     readonly property alias zoomPercent: viewport.zoomPercent
     function zoomIn() { viewport.zoomIn() }
     function zoomOut() { viewport.zoomOut() }
+    function resetZoom() { viewport.resetView() }
 
     readonly property var filters: lwModel ? lwModel.listFilterObject : []
     readonly property real faceWidth: background.implicitWidth > 0 ? background.implicitWidth : 720

@@ -30,8 +30,15 @@ Rectangle {
             placeholderPercent = Math.max(20, placeholderPercent - 10)
     }
 
-    onSceneModelChanged: placeholderPercent = 100
-    onInspectorChanged: placeholderPercent = 100
+    // The zoom goes back to 100 % with every new scene or inspector, also
+    // when the scene document stays loaded (another part of one sticker).
+    function resetZoom() {
+        placeholderPercent = 100
+        if (scene && scene.resetZoom !== undefined)
+            scene.resetZoom()
+    }
+    onSceneModelChanged: resetZoom()
+    onInspectorChanged: resetZoom()
 
     Loader {
         id: sceneLoader

@@ -12,6 +12,7 @@ Item {
     readonly property alias zoomPercent: viewport.zoomPercent
     function zoomIn() { viewport.zoomIn() }
     function zoomOut() { viewport.zoomOut() }
+    function resetZoom() { viewport.resetView() }
 
     Rectangle {
         anchors.fill: parent

@@ -52,8 +52,15 @@ QJsonValue LWPropOptionViewModel::value() const
         return selected.toDouble();
     if (bound.isString())
         return selected;
-    if (bound.isArray())
+    if (bound.isArray()) {
+        // The option's own value, of its own type: a list of numbers stays
+        // a list of numbers.
+        for (int i = 0; i < entryCount(); ++i) {
+            if (keyOf(entry(i).value) == selected)
+                return QJsonArray{entry(i).value.isArray() ? entry(i).value.toArray().first() : entry(i).value};
+        }
         return QJsonArray{selected};
+    }
     if (bound.isObject()) {
         QJsonObject object = bound.toObject();
         if (object.contains(QLatin1String("material")))

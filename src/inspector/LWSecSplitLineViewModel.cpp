@@ -89,6 +89,9 @@ void LWSecSplitLineViewModel::insertListItem(const Ptr &item, int row)
         items.insert(row, item);
     showRows();
     announceHeightChange();
+    // The list is part of the owner's value: it must pull it now, or a save
+    // right after the edit would miss the row.
+    emit qmlViewDataChanged();
 }
 
 int LWSecSplitLineViewModel::takeListItem(const Ptr &item)
@@ -100,5 +103,6 @@ int LWSecSplitLineViewModel::takeListItem(const Ptr &item)
     items.removeAt(row);
     showRows();
     announceHeightChange();
+    emit qmlViewDataChanged();
     return row;
 }
