@@ -59,7 +59,27 @@ void LWPropImageButtonViewModel::setImageInfo(int index)
     m_imageResolution = info.readable()
                             ? QStringLiteral("%1 x %2").arg(info.size().width()).arg(info.size().height())
                             : QString();
+    m_sizeProblem.clear();
+    if (m_sizeConstraint != 0 && resources->type(resourceId) != 0)
+        resources->qualifies(resourceId, m_sizeConstraint, &m_sizeProblem);
     emit imageInfoChanged();
+}
+
+QList<LWPropChoiceViewModel::Entry> LWPropImageButtonViewModel::resourceEntries() const
+{
+    QList<Entry> entries = LWPropChoiceViewModel::resourceEntries();
+    const QString chosen = m_selectedKey;
+    auto *resources = LWInspectorHub::instance()->resources();
+    if (chosen == QLatin1String(kNoneValue) || resources->type(chosen) == 0)
+        return entries;
+    for (const Entry &entry : qAsConst(entries)) {
+        if (keyOf(entry.value) == chosen)
+            return entries;
+    }
+    const QString image = resources->firstImage(chosen);
+    entries.append({resources->displayName(chosen), image.isEmpty() ? QString() : QUrl::fromLocalFile(image).toString(),
+                    chosen});
+    return entries;
 }
 
 bool LWPropImageButtonViewModel::meetsConstraint(const QString &resourceId)

@@ -17,6 +17,8 @@ class LWPropImageButtonViewModel : public LWPropChoiceViewModel
     Q_PROPERTY(QString imageType READ imageType NOTIFY imageInfoChanged)
     Q_PROPERTY(QString imageResolution READ imageResolution NOTIFY imageInfoChanged)
     Q_PROPERTY(QStringList imageUrls READ imageUrls NOTIFY optionsChanged)
+    // Why the chosen image does not meet the size rule; empty when it does.
+    Q_PROPERTY(QString sizeProblem READ sizeProblem NOTIFY imageInfoChanged)
 
 public:
     LWPropImageButtonViewModel(const QString &id, const QJsonValue &component, const QJsonValue &value,
@@ -29,6 +31,7 @@ public:
     QString imageSize() const { return m_imageSize; }
     QString imageType() const { return m_imageType; }
     QString imageResolution() const { return m_imageResolution; }
+    QString sizeProblem() const { return m_sizeProblem; }
     QStringList imageUrls() const;
 
     Q_INVOKABLE void onClickButton();
@@ -42,6 +45,9 @@ signals:
 
 protected:
     void chooseFile() override { pickFile(); }
+    // The images that meet the size rule, and the chosen one whatever its
+    // size: the author's choice is shown, with its problem, not replaced.
+    QList<Entry> resourceEntries() const override;
     void commitIndex(int index) override;
 
 private:
@@ -54,4 +60,5 @@ private:
     QString m_imageSize;
     QString m_imageType;
     QString m_imageResolution;
+    QString m_sizeProblem;
 };

@@ -64,6 +64,17 @@ Item {
         Text { text: root.viewModel ? root.viewModel.imageType : ""; color: LWTheme.textDim; font.pixelSize: LWTheme.captionSize }
         Text { text: root.viewModel ? root.viewModel.imageSize : ""; color: LWTheme.textDim; font.pixelSize: LWTheme.captionSize }
         Text { id: message; color: LWTheme.danger; font.pixelSize: LWTheme.captionSize; width: parent.width; wrapMode: Text.WordWrap }
+        // The chosen image stays the author's choice; what is wrong with it
+        // is said here until it is replaced.
+        Text {
+            objectName: "imageSizeProblem"
+            visible: text !== "" && message.text === ""
+            text: root.viewModel && root.viewModel.sizeProblem ? root.viewModel.sizeProblem : ""
+            color: LWTheme.danger
+            font.pixelSize: LWTheme.captionSize
+            width: parent.width
+            wrapMode: Text.WordWrap
+        }
     }
     Connections {
         target: root.viewModel

@@ -133,13 +133,12 @@ void LWFilterModel::readContentFile()
     if (id.isEmpty())
         return;
     m_textureIds << id;
-    // The panel offers only lookup images of the engine's size; one of
-    // another size stays in the library for the author to see and replace.
-    if (imageSize(image) == QSize(kLookupSide, kLookupSide))
-        m_textureId = id;
-    else
-        qWarning().noquote() << "filter:" << image << "is not" << kLookupSide << "x" << kLookupSide
-                             << "- the built-in lookup image is used";
+    // The package's lookup image is the author's choice whatever its size:
+    // one of another size is shown with its problem in the panel, and the
+    // package check names it, but it is not swapped for the built-in one.
+    m_textureId = id;
+    if (imageSize(image) != QSize(kLookupSide, kLookupSide))
+        qWarning().noquote() << "filter:" << image << "is not" << kLookupSide << "x" << kLookupSide;
 }
 
 void LWFilterModel::readProjectFields(const QJsonObject &record)

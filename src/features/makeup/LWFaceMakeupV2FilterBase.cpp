@@ -362,7 +362,9 @@ QRect LWFaceMakeupV2FilterBase::writtenRect() const
         return m_kind->fixedRect;
     const LWFaceMakeupV2FilterKind::ResourceSlot *slot = m_kind->rectSlot();
     const QRect crop = (slot && m_makeup) ? m_makeup->textureCrop(m_resourceIds.value(slot->key)) : QRect();
-    return crop.isValid() ? crop : QRect(0, 0, m_standardFaceWidth, m_standardFaceHeight);
+    // An uncut layer covers the engine's standard face, whatever face the
+    // makeup is shown on here.
+    return crop.isValid() ? crop : kFallbackRect;
 }
 
 QJsonObject LWFaceMakeupV2FilterBase::rectObject(const QRect &rect) const

@@ -584,6 +584,28 @@ private slots:
         QCOMPARE(filterAt(exported, 2).value("blend_resources").toObject().value("imageCount").toInt(), 0);
     }
 
+    // A layer without a cut texture is written over the engine's standard
+    // face, whatever face size the makeup document names.
+    void uncutLayerCoversTheStandardFace_data()
+    {
+        QTest::addColumn<int>("side");
+        QTest::newRow("1280") << 1280;
+        QTest::newRow("1200") << 1200;
+        QTest::newRow("other (720 x 900)") << 1000;
+    }
+    void uncutLayerCoversTheStandardFace()
+    {
+        QFETCH(int, side);
+        QTemporaryDir package;
+        writePackage(package.path(),
+                     document({}, {{"standardFaceSize", QJsonObject{{"width", side}, {"height", side}}}}));
+        LWFaceMakeUpV2Model *makeup = importIntoNewProject(package.path());
+        QVERIFY(makeup);
+        QVERIFY(addFilter(makeup, "brow")); // its textures are not cut
+        QTemporaryDir out;
+        QCOMPARE(rectOf(filterAt(exportMakeup(makeup, out.path()), 0)), QRect(0, 0, 1280, 1280));
+    }
+
     // --- the feature ---------------------------------------------------------------
 
     void choiceMakesFirstFilter()

@@ -149,8 +149,8 @@ private slots:
     }
 
     // Package folders: PNG before JPG before JPEG; an image that does not
-    // decode is passed over; one of the wrong size joins the library but
-    // the built-in lookup image stays current.
+    // decode is passed over; one of the wrong size is still the author's
+    // choice (the panel and the package check say what is wrong with it).
     void lookupSearchOrder_data()
     {
         QTest::addColumn<QStringList>("files");
@@ -163,7 +163,7 @@ private slots:
         QTest::newRow("jpg before jpeg") << QStringList{"jpeg", "jpg"} << "jpg" << 2;
         QTest::newRow("corrupt png, then jpg") << QStringList{"png:corrupt", "jpg"} << "jpg" << 2;
         QTest::newRow("zero-byte png only") << QStringList{"png:empty"} << "default" << 1;
-        QTest::newRow("wrong size") << QStringList{"png:256"} << "default" << 2;
+        QTest::newRow("wrong size") << QStringList{"png:256"} << "png" << 2;
         QTest::newRow("empty filter folder") << QStringList{} << "default" << 1;
     }
     void lookupSearchOrder()
@@ -189,6 +189,31 @@ private slots:
         else
             QCOMPARE(currentLut(filter), bytesOf(package.filePath("Filter_byTool/filter/filter." + expected)));
         QVERIFY(treeMatchesEffect());
+    }
+
+    // A lookup image of the wrong size survives export as it is, the panel
+    // tells the author what is wrong, and the package check names it.
+    void wrongSizeLookupStaysAndIsReported()
+    {
+        QTemporaryDir package;
+        writePackage(package.path(), "Filter", "Filter_byTool", "config.json",
+                     LWJsonFile::read(":/FeatureTemplates/Filter/config.json"));
+        QDir().mkpath(package.filePath("Filter_byTool/filter"));
+        writeLookup(package.filePath("Filter_byTool"), "png:256");
+        QVERIFY(importIntoNewProject(package.path()));
+        auto *filter = featureAt<LWFilterModel>(0);
+        QVERIFY(filter);
+        select(filter);
+        auto *button = node<LWPropImageButtonViewModel>(panelOf(filter), "filter_resources");
+        QVERIFY(button);
+        QCOMPARE(button->value().toString(), filter->textureId());
+        QVERIFY2(!button->sizeProblem().isEmpty(), "the panel says nothing of the size");
+
+        QTemporaryDir out;
+        exportInto(out.path());
+        QCOMPARE(QImage(out.filePath("Filter_byTool/filter/filter.png")).size(), QSize(256, 256));
+        const QStringList problems = LWPackageCheck::checkFolder(out.path()).problems;
+        QVERIFY2(problems.filter("must be 512 x 512").size() == 1, qPrintable(problems.join('\n')));
     }
 
     // What the package gets: the image under "filter/" with the type the
