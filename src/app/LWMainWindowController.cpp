@@ -293,6 +293,7 @@ void LWMainWindowController::showLoginWindow(QString m_window)
 int LWMainWindowController::getInspectorWidth() const
 {
     switch (LWLanguage::instance()->currentLanguage()) {
+    case LWLanguage::Unresolved: // shown in English
     case LWLanguage::English: return 340;
     case LWLanguage::Japanese: return 380;
     default: return 320;
@@ -302,6 +303,7 @@ int LWMainWindowController::getInspectorWidth() const
 int LWMainWindowController::getHomeTabWidth() const
 {
     switch (LWLanguage::instance()->currentLanguage()) {
+    case LWLanguage::Unresolved:
     case LWLanguage::English: return 140;
     case LWLanguage::Japanese: return 180;
     default: return 120;

@@ -60,6 +60,10 @@ QString LWLanguage::localizedPath(const QString &path)
         return path;
     QString tag;
     switch (m_startup) {
+    // A system language we have no texts for shows the interface in English
+    // (no translation is installed); the profiles follow, so the inspector
+    // does not speak Chinese in an English window.
+    case Unresolved:
     case English: tag = QStringLiteral("_EN."); break;
     case Japanese: tag = QStringLiteral("_JP."); break;
     case Korean: tag = QStringLiteral("_KR."); break;

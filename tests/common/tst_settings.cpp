@@ -121,7 +121,10 @@ private slots:
         QTest::newRow("Japanese missing") << 3 << p << QStringList{"LW2DStickerProfile_EN.json"} << p;
         QTest::newRow("Korean variant") << 4 << p << QStringList{"LW2DStickerProfile_KR.json"}
                                         << "@/Prof/LW2DStickerProfile_KR.json";
-        QTest::newRow("unresolved keeps path") << 0 << p << QStringList{"LW2DStickerProfile_EN.json"} << p;
+        // An unsupported system language shows English texts, so English profiles.
+        QTest::newRow("unresolved takes English") << 0 << p << QStringList{"LW2DStickerProfile_EN.json"}
+                                                  << "@/Prof/LW2DStickerProfile_EN.json";
+        QTest::newRow("unresolved, English missing") << 0 << p << QStringList{} << p;
         QTest::newRow("two dots") << 1 << "@/Prof/view.v2.json" << QStringList{"view_EN.json"} << "@/Prof/view_EN.json";
         QTest::newRow("two dots, middle kept missing") << 1 << "@/Prof/view.v2.json" << QStringList{"view.v2_EN.json"}
                                                        << "@/Prof/view.v2.json";

@@ -1,5 +1,7 @@
 #include "LWSimpleFeatureKit.h"
 #include "LWTestMain.h"
+#include "common/LWLanguage.h"
+#include "common/LWSettings.h"
 #include "features/bgm/LWBGMFeatureModel.h"
 #include "inspector/LWPropBoolViewModel.h"
 #include "inspector/LWPropOptionViewModel.h"
@@ -58,7 +60,13 @@ class TstBGM : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { wireApplication(m_engine); }
+    void initTestCase()
+    {
+        // The labels below are the Chinese profile's, whatever the machine's language.
+        LWSettings::instance()->setLanguageType(LWLanguage::Chinese);
+        QCOMPARE(LWLanguage::instance()->startupLanguage(), int(LWLanguage::Chinese));
+        wireApplication(m_engine);
+    }
     void init() { newProject(); }
     void cleanup() { packs()->clearWorkspace(); }
 
