@@ -5,6 +5,7 @@
 #include "LWInspectorResources.h"
 #include "LWPropOptionItemModel.h"
 #include "common/LWEffectCommon.h"
+#include "common/LWServiceConfig.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -200,6 +201,19 @@ void LWPropChoiceViewModel::onResLibDataChanged()
     rebuildFromResources();
 }
 
+namespace {
+
+// Profiles name the tutorial page by its path, so the guidance follows the
+// publishing service the editor is configured for.
+QString publishingAddress(const QString &address)
+{
+    if (address.startsWith(QLatin1Char('/')))
+        return LWServiceConfig::baseUrl(QStringLiteral("publish")) + address;
+    return address;
+}
+
+} // namespace
+
 void LWPropChoiceViewModel::chooseFileAfterTutorial()
 {
     const QJsonObject tutorial = componentValue("tutorial").toObject();
@@ -210,8 +224,8 @@ void LWPropChoiceViewModel::chooseFileAfterTutorial()
     LWTutorialHint hint;
     hint.title = componentValue("custom_title").toString(tutorial.value(QLatin1String("title")).toString());
     hint.content = componentValue("custom_content").toString(tutorial.value(QLatin1String("content")).toString());
-    hint.urlTutorial = tutorial.value(QLatin1String("url_tutorial")).toString();
-    hint.urlDownload = tutorial.value(QLatin1String("url_download")).toString();
+    hint.urlTutorial = publishingAddress(tutorial.value(QLatin1String("url_tutorial")).toString());
+    hint.urlDownload = publishingAddress(tutorial.value(QLatin1String("url_download")).toString());
     std::weak_ptr<LWQmlViewModel> weak = self();
     LWDialogs::instance()->showTutorial(hint, [weak](bool accepted) {
         auto node = std::static_pointer_cast<LWPropChoiceViewModel>(weak.lock());

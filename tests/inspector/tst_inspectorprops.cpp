@@ -4,6 +4,7 @@
 #include "inspector/LW3DModelTextureInfoPanelModel.h"
 #include "inspector/LWFaceIndexModel.h"
 #include "common/LWDialogs.h"
+#include "common/LWServiceConfig.h"
 #include "inspector/LWInspectorHub.h"
 #include "inspector/LWInspectorResources.h"
 #include "inspector/LWListViewModel.h"
@@ -96,6 +97,7 @@ public:
     QList<QUrl> answer;
     bool acceptHint = true;
     QStringList titles;
+    QStringList addresses;
     void openFile(const LWFileRequest &request, FilesPicked done) override
     {
         titles << request.title;
@@ -104,6 +106,7 @@ public:
     void showTutorial(const LWTutorialHint &tutorial, HintClosed done) override
     {
         titles << tutorial.title;
+        addresses << tutorial.urlTutorial << tutorial.urlDownload;
         done(acceptHint);
     }
 };
@@ -398,7 +401,11 @@ private slots:
 
     void tutorialComesFirst()
     {
-        const QJsonObject tutorial{{"title", "How to"}, {"content", "..."}, {"url_tutorial", "http://127.0.0.1/#sticker"}};
+        // A path names the page on the configured publishing service.
+        const QJsonObject tutorial{{"title", "How to"},
+                                   {"content", "..."},
+                                   {"url_tutorial", "/site/tutorial#sticker"},
+                                   {"url_download", "http://127.0.0.1:9/#sticker"}};
         auto root = build(entryProfile({component("LWPropTypeOption", "resId",
                                                   {{"dynamicResData", "LWResourceType2DTexture"}, {"tutorial", tutorial}})}),
                           json("{}"));
@@ -406,6 +413,8 @@ private slots:
         m_dialogs->acceptHint = false;
         node->onClickButton();
         QCOMPARE(m_dialogs->titles, QStringList{"How to"});
+        QCOMPARE(m_dialogs->addresses, (QStringList{LWServiceConfig::baseUrl("publish") + "/site/tutorial#sticker",
+                                                    "http://127.0.0.1:9/#sticker"}));
         m_dialogs->acceptHint = true;
         node->onClickButton();
         QCOMPARE(m_dialogs->titles, (QStringList{"How to", "How to", "Choose file"}));

@@ -8,6 +8,8 @@
 #include "package/LWPackageConfig.h"
 #include "scene/LWSceneViewModel.h"
 
+#include <QDirIterator>
+#include <QJsonArray>
 #include <QQmlComponent>
 #include <QQmlEngine>
 
@@ -226,6 +228,47 @@ private slots:
             titles << reopened->child(0)->title();
         for (const QString &title : renamed)
             QVERIFY2(titles.contains(title), qPrintable(titles.join(", ")));
+    }
+
+    // Every control that opens a file picker for a sticker, the filter or a
+    // makeup layer first offers the tutorial on that topic, in every
+    // language the profiles come in.
+    void filePickersOfferTheTutorial_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("topic");
+        QTest::newRow("sticker") << ":/LW2DSticker" << "sticker";
+        QTest::newRow("filter") << ":/LWFilter" << "filter";
+        QTest::newRow("makeup") << ":/LWFaceMakeUpV2/profile" << "makeups";
+    }
+    void filePickersOfferTheTutorial()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, topic);
+        int pickers = 0;
+        QDirIterator files(folder, {"*.json"}, QDir::Files);
+        while (files.hasNext()) {
+            const QString file = files.next();
+            const QJsonObject profile = LWJsonFile::read(file);
+            for (const QJsonValue &section : profile) {
+                for (const QJsonValue &value : section.toObject().value("components").toArray()) {
+                    const QJsonObject component = value.toObject();
+                    const QString type = component.value("type").toString();
+                    const bool picker = type == "LWPropTypeImageViewButton"
+                                        || (type == "LWPropTypeOption" && component.value("showClickButton").toBool());
+                    if (!picker)
+                        continue;
+                    ++pickers;
+                    const QString where = file + " " + component.value("id").toString();
+                    const QJsonObject tutorial = component.value("tutorial").toObject();
+                    QVERIFY2(!tutorial.value("title").toString().isEmpty(), qPrintable(where));
+                    QVERIFY2(!tutorial.value("content").toString().isEmpty(), qPrintable(where));
+                    QCOMPARE(tutorial.value("url_tutorial").toString(), "/site/tutorial#" + topic);
+                    QCOMPARE(tutorial.value("url_download").toString(), "/site/tutorial#" + topic);
+                }
+            }
+        }
+        QVERIFY2(pickers >= 4, qPrintable(QString::number(pickers)));
     }
 
 private:
