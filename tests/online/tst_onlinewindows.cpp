@@ -61,6 +61,18 @@ private:
         return names;
     }
 
+    static QQuickItem *firstReadyCell(QQuickItem *grid)
+    {
+        auto *content = grid->property("contentItem").value<QQuickItem *>();
+        if (!content)
+            return nullptr;
+        for (QQuickItem *cell : content->childItems()) {
+            if (cell->property("ready").toBool() && cell->x() == 0 && cell->y() == 0 && cell->width() > 0)
+                return cell;
+        }
+        return nullptr;
+    }
+
     void shoot(QQuickWindow *window, const QString &name)
     {
         QTest::qWait(400); // let images and animations settle
@@ -122,7 +134,11 @@ private slots:
 
         const int records = LWResourceManager::instance()->recordCount();
         QSignalSpy downloaded(model, &LWMaterialsOnLine::materialDownloaded);
-        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, grid->mapToScene(QPointF(74, 88)).toPoint());
+        // The first tile, once its icon is in place (a click before that is ignored).
+        QQuickItem *first = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((first = firstReadyCell(grid)) != nullptr, 15000);
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
+                          first->mapToScene(QPointF(first->width() / 2, first->height() / 2)).toPoint());
         QVERIFY(downloaded.wait(15000));
         QCOMPARE(downloaded.first().at(1).toBool(), true);
         QCOMPARE(LWResourceManager::instance()->recordCount(), records + 1);
