@@ -76,7 +76,9 @@ ResourceContentPtr newFrameRecord(const QString &folderName, const QString &grou
     record->sourceFilePath = joinPath(groupPath, folderName);
     record->plainFilePath = record->sourceFilePath;
     record->flags = QStringLiteral("folder");
-    record->displayName = sequenceName;
+    // A package's folders keep their generated names on disk; the library
+    // shows the name the author gave them.
+    record->displayName = LWResourceNaming::readableName(sequenceName);
     record->subtype = subtype;
     record->type = LWEffectCommon::LWResourceType2DTextureFrame;
     return record;
@@ -84,7 +86,7 @@ ResourceContentPtr newFrameRecord(const QString &folderName, const QString &grou
 
 QJsonObject treeObjectFor(const QString &displayName, const QString &resourceId)
 {
-    return {{QStringLiteral("name"), LWResourceNaming::trimmedDisplayName(displayName)},
+    return {{QStringLiteral("name"), LWResourceNaming::trimmedDisplayName(LWResourceNaming::readableName(displayName))},
             {QStringLiteral("resourceId"), resourceId}};
 }
 

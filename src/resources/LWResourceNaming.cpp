@@ -67,6 +67,13 @@ QString uniqueIn(const QString &name, const QString &folder)
     return candidate;
 }
 
+QString readableName(const QString &storedName)
+{
+    static const QRegularExpression kGenerated(QStringLiteral("^[a-z]{8}_\\d+\\.(.+)$"));
+    const QRegularExpressionMatch match = kGenerated.match(storedName);
+    return match.hasMatch() ? match.captured(1) : storedName;
+}
+
 QString trimmedDisplayName(const QString &name)
 {
     QString trimmed = name;

@@ -18,6 +18,11 @@ QString generatedName(const QString &sourceName, const QString &destinationFolde
 // on from a number the rest already ends in, until no entry has the name.
 QString uniqueIn(const QString &name, const QString &folder);
 
+// What the author called a stored entry: generated names of folders carry
+// the source folder's name after the stem ("tnfqlffp_1796886851.ears" is
+// "ears"); any other name is returned as it is.
+QString readableName(const QString &storedName);
+
 // Trailing "0"s removed (keeping one character) from names of four or more
 // characters: "smile000" shows as "smile", "b00" stays.
 QString trimmedDisplayName(const QString &name);

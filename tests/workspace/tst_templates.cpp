@@ -14,10 +14,13 @@
 #include "workspace/LWEffectModel.h"
 #include "workspace/LWEffectPackManager.h"
 #include "package/LWZipUtil.h"
+#include "resources/LWResourceManager.h"
+#include "resources/LWResouceTreeViewModel.h"
 
 #include <QCryptographicHash>
 #include <QImage>
 #include <QJsonArray>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -28,6 +31,14 @@ namespace {
 LWEffectPackManager *packs()
 {
     return LWEffectPackManager::instance();
+}
+
+QStringList resourceTitles(LWNaviTreeItem *item)
+{
+    QStringList titles;
+    for (int i = 0; item && i < item->childCount(); ++i)
+        titles << item->child(i)->title() << resourceTitles(item->child(i));
+    return titles;
 }
 
 QString templateUrl(const QString &name)
@@ -196,6 +207,11 @@ private slots:
         QVERIFY(packs()->isTmpProj());
         QCOMPARE(effectOutline(), outline);
         QVERIFY(!LWUndoStack::instance()->canUndo());
+        // The library lists the names the package carries, not its stored stems.
+        const QStringList titles = resourceTitles(LWResourceManager::instance()->treeRoot());
+        QVERIFY(!titles.isEmpty());
+        for (const QString &title : titles)
+            QVERIFY2(!QRegularExpression("^[a-z]{8}_\\d+").match(title).hasMatch(), qPrintable(titles.join(", ")));
 
         QTemporaryDir dir;
         QVERIFY(QFile::copy(":/LWHome/templates/" + name + ".zip", dir.filePath("shipped.zip")));

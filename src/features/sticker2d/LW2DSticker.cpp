@@ -6,6 +6,7 @@
 #include "common/LWFolderUtil.h"
 #include "resources/LWResourceImporter.h"
 #include "resources/LWResourceManager.h"
+#include "resources/LWResourceNaming.h"
 #include "features/sticker2d/LW2DStickerPartSceneViewModel.h"
 
 #include <QDebug>
@@ -84,12 +85,9 @@ void LW2DSticker::load(const QJsonObject &document, const LoadContext &context)
 
 QString LW2DSticker::displayTitle(const QString &key)
 {
-    // Exported keys are the library's generated sequence names, "<eight
-    // letters>_<seconds>.<name>": the author named the part <name>, and a
-    // tree of generated stems says nothing about which part is which.
-    static const QRegularExpression kGenerated(QStringLiteral("^[a-z]{8}_\\d+\\.(.+)$"));
-    const QRegularExpressionMatch match = kGenerated.match(key);
-    return match.hasMatch() ? match.captured(1) : key;
+    // Exported keys are the library's generated sequence names: a tree of
+    // generated stems says nothing about which part is which.
+    return LWResourceNaming::readableName(key);
 }
 
 QString LW2DSticker::importFrameFolder(const QString &featureFolder, const QString &key)
