@@ -20,12 +20,12 @@
         <translation>重命名</translation>
     </message>
     <message>
-        <source>choose texture folder</source>
-        <translation>选择纹理文件夹</translation>
-    </message>
-    <message>
         <source>Image files</source>
         <translation>图片文件</translation>
+    </message>
+    <message>
+        <source>Choose file</source>
+        <translation>选择文件</translation>
     </message>
 </context>
 <context>
@@ -346,6 +346,17 @@
     <message>
         <source>The project could not be saved in %1.</source>
         <translation>无法将项目保存到 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>LWExportNotice</name>
+    <message>
+        <source>Exported to %1</source>
+        <translation>已导出到 %1</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>在文件夹中显示</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1150,10 @@
         <source>Choose file</source>
         <translation>选择文件</translation>
     </message>
+    <message>
+        <source>The picture does not fit here.</source>
+        <translation>这张图片不适用于此处。</translation>
+    </message>
 </context>
 <context>
     <name>LWPropTextureButtonView</name>
@@ -1233,48 +1248,48 @@
         <translation>导入</translation>
     </message>
     <message>
-        <source>Images or music…</source>
-        <translation>图片或音乐…</translation>
-    </message>
-    <message>
-        <source>Frame sequence from images…</source>
-        <translation>由图片组成序列帧…</translation>
-    </message>
-    <message>
-        <source>Frame sequence folder…</source>
-        <translation>序列帧文件夹…</translation>
-    </message>
-    <message>
         <source>Folder with groups…</source>
         <translation>含分组的文件夹…</translation>
     </message>
     <message>
-        <source>Import resources</source>
-        <translation>导入资源</translation>
+        <source>Import folder</source>
+        <translation>导入文件夹</translation>
     </message>
     <message>
-        <source>Images and music</source>
-        <translation>图片和音乐</translation>
+        <source>Import File</source>
+        <translation>导入文件</translation>
     </message>
     <message>
-        <source>All files</source>
-        <translation>所有文件</translation>
+        <source>Import GIF</source>
+        <translation>导入 GIF</translation>
     </message>
     <message>
-        <source>Import frame sequence</source>
+        <source>Import Texture Frames</source>
         <translation>导入序列帧</translation>
     </message>
     <message>
-        <source>Images</source>
-        <translation>图片</translation>
+        <source>Import Texture Folder</source>
+        <translation>导入纹理文件夹</translation>
     </message>
     <message>
-        <source>Import frame sequence folder</source>
-        <translation>导入序列帧文件夹</translation>
+        <source>Import Music</source>
+        <translation>导入音乐</translation>
     </message>
     <message>
-        <source>Import folder</source>
-        <translation>导入文件夹</translation>
+        <source>New Group</source>
+        <translation>新建分组</translation>
+    </message>
+    <message>
+        <source>Image files</source>
+        <translation>图片文件</translation>
+    </message>
+    <message>
+        <source>choose music file</source>
+        <translation>选择音乐文件</translation>
+    </message>
+    <message>
+        <source>music files</source>
+        <translation>音乐文件</translation>
     </message>
 </context>
 <context>

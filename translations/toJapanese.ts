@@ -20,12 +20,12 @@
         <translation>名前を変更</translation>
     </message>
     <message>
-        <source>choose texture folder</source>
-        <translation>テクスチャフォルダーを選択</translation>
-    </message>
-    <message>
         <source>Image files</source>
         <translation>画像ファイル</translation>
+    </message>
+    <message>
+        <source>Choose file</source>
+        <translation>ファイルを選択</translation>
     </message>
 </context>
 <context>
@@ -346,6 +346,17 @@
     <message>
         <source>The project could not be saved in %1.</source>
         <translation>プロジェクトを %1 に保存できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>LWExportNotice</name>
+    <message>
+        <source>Exported to %1</source>
+        <translation>%1 に書き出しました</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>フォルダーに表示</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1150,10 @@
         <source>Choose file</source>
         <translation>ファイルを選択</translation>
     </message>
+    <message>
+        <source>The picture does not fit here.</source>
+        <translation>この画像はここでは使えません。</translation>
+    </message>
 </context>
 <context>
     <name>LWPropTextureButtonView</name>
@@ -1233,48 +1248,48 @@
         <translation>インポート</translation>
     </message>
     <message>
-        <source>Images or music…</source>
-        <translation>画像または音楽…</translation>
-    </message>
-    <message>
-        <source>Frame sequence from images…</source>
-        <translation>画像から連番フレーム…</translation>
-    </message>
-    <message>
-        <source>Frame sequence folder…</source>
-        <translation>連番フレームのフォルダー…</translation>
-    </message>
-    <message>
         <source>Folder with groups…</source>
         <translation>グループを含むフォルダー…</translation>
     </message>
     <message>
-        <source>Import resources</source>
-        <translation>リソースをインポート</translation>
+        <source>Import folder</source>
+        <translation>フォルダーをインポート</translation>
     </message>
     <message>
-        <source>Images and music</source>
-        <translation>画像と音楽</translation>
+        <source>Import File</source>
+        <translation>ファイルをインポート</translation>
     </message>
     <message>
-        <source>All files</source>
-        <translation>すべてのファイル</translation>
+        <source>Import GIF</source>
+        <translation>GIF をインポート</translation>
     </message>
     <message>
-        <source>Import frame sequence</source>
+        <source>Import Texture Frames</source>
         <translation>連番フレームをインポート</translation>
     </message>
     <message>
-        <source>Images</source>
-        <translation>画像</translation>
+        <source>Import Texture Folder</source>
+        <translation>テクスチャフォルダーをインポート</translation>
     </message>
     <message>
-        <source>Import frame sequence folder</source>
-        <translation>連番フレームのフォルダーをインポート</translation>
+        <source>Import Music</source>
+        <translation>音楽をインポート</translation>
     </message>
     <message>
-        <source>Import folder</source>
-        <translation>フォルダーをインポート</translation>
+        <source>New Group</source>
+        <translation>新しいグループ</translation>
+    </message>
+    <message>
+        <source>Image files</source>
+        <translation>画像ファイル</translation>
+    </message>
+    <message>
+        <source>choose music file</source>
+        <translation>音楽ファイルを選択</translation>
+    </message>
+    <message>
+        <source>music files</source>
+        <translation>音楽ファイル</translation>
     </message>
 </context>
 <context>

@@ -20,12 +20,12 @@
         <translation>이름 바꾸기</translation>
     </message>
     <message>
-        <source>choose texture folder</source>
-        <translation>텍스처 폴더 선택</translation>
-    </message>
-    <message>
         <source>Image files</source>
         <translation>이미지 파일</translation>
+    </message>
+    <message>
+        <source>Choose file</source>
+        <translation>파일 선택</translation>
     </message>
 </context>
 <context>
@@ -346,6 +346,17 @@
     <message>
         <source>The project could not be saved in %1.</source>
         <translation>프로젝트를 %1에 저장하지 못했습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>LWExportNotice</name>
+    <message>
+        <source>Exported to %1</source>
+        <translation>%1(으)로 내보냈습니다</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>폴더에서 보기</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1150,10 @@
         <source>Choose file</source>
         <translation>파일 선택</translation>
     </message>
+    <message>
+        <source>The picture does not fit here.</source>
+        <translation>이 이미지는 여기에 맞지 않습니다.</translation>
+    </message>
 </context>
 <context>
     <name>LWPropTextureButtonView</name>
@@ -1233,48 +1248,48 @@
         <translation>가져오기</translation>
     </message>
     <message>
-        <source>Images or music…</source>
-        <translation>이미지 또는 음악…</translation>
-    </message>
-    <message>
-        <source>Frame sequence from images…</source>
-        <translation>이미지로 프레임 시퀀스 만들기…</translation>
-    </message>
-    <message>
-        <source>Frame sequence folder…</source>
-        <translation>프레임 시퀀스 폴더…</translation>
-    </message>
-    <message>
         <source>Folder with groups…</source>
         <translation>그룹이 있는 폴더…</translation>
     </message>
     <message>
-        <source>Import resources</source>
-        <translation>리소스 가져오기</translation>
-    </message>
-    <message>
-        <source>Images and music</source>
-        <translation>이미지 및 음악</translation>
-    </message>
-    <message>
-        <source>All files</source>
-        <translation>모든 파일</translation>
-    </message>
-    <message>
-        <source>Import frame sequence</source>
-        <translation>프레임 시퀀스 가져오기</translation>
-    </message>
-    <message>
-        <source>Images</source>
-        <translation>이미지</translation>
-    </message>
-    <message>
-        <source>Import frame sequence folder</source>
-        <translation>프레임 시퀀스 폴더 가져오기</translation>
-    </message>
-    <message>
         <source>Import folder</source>
         <translation>폴더 가져오기</translation>
+    </message>
+    <message>
+        <source>Import File</source>
+        <translation>파일 가져오기</translation>
+    </message>
+    <message>
+        <source>Import GIF</source>
+        <translation>GIF 가져오기</translation>
+    </message>
+    <message>
+        <source>Import Texture Frames</source>
+        <translation>시퀀스 프레임 가져오기</translation>
+    </message>
+    <message>
+        <source>Import Texture Folder</source>
+        <translation>텍스처 폴더 가져오기</translation>
+    </message>
+    <message>
+        <source>Import Music</source>
+        <translation>음악 가져오기</translation>
+    </message>
+    <message>
+        <source>New Group</source>
+        <translation>새 그룹</translation>
+    </message>
+    <message>
+        <source>Image files</source>
+        <translation>이미지 파일</translation>
+    </message>
+    <message>
+        <source>choose music file</source>
+        <translation>음악 파일 선택</translation>
+    </message>
+    <message>
+        <source>music files</source>
+        <translation>음악 파일</translation>
     </message>
 </context>
 <context>

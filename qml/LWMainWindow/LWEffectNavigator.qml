@@ -30,9 +30,16 @@ Rectangle {
         width: parent.width
         treeModel: navigator.ctrl ? navigator.ctrl.effectNaviTreeModel : null
         selectionModel: navigator.ctrl ? navigator.ctrl.effectNaviTreeSelModel : null
+        // Packages join the effect; pictures go to the feature they were
+        // dropped on (a sticker makes a part of them, the filter a table).
         onFilesDropped: {
-            for (var i = 0; i < urls.length; ++i)
-                effectPackManager.importEffectZipPack(urls[i].toString())
+            for (var i = 0; i < urls.length; ++i) {
+                var url = urls[i].toString()
+                if (url.toLowerCase().endsWith(".zip"))
+                    effectPackManager.importEffectZipPack(url)
+                else if (navigator.ctrl)
+                    navigator.ctrl.importTemplateResource(url)
+            }
         }
     }
 

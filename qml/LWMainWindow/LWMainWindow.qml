@@ -299,6 +299,7 @@ ApplicationWindow {
             message.show(qsTr("Effects such as filters and leg deformations can only be effective one. Please remove unwanted filters."),
                          qsTr("Confirm"))
         }
+        function onAuthorMessage(text) { message.show(text, qsTr("OK")) }
         function onAccountOverDueSignal() {
             accountOverDue.show(qsTr("Whether to save the current project"))
         }
@@ -307,6 +308,15 @@ ApplicationWindow {
         target: packs
         ignoreUnknownSignals: true
         function onPackageProblem(messageText) { message.show(messageText) }
+        function onEffectExported(path) { exportNotice.show(path) }
+    }
+    LWExportNotice {
+        id: exportNotice
+        z: 10
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: LWTheme.spacingLoose
+        onShowInFolder: if (ctrl) ctrl.showInFolder(path)
     }
     LWMessageBox {
         id: logoutQuestion

@@ -37,6 +37,25 @@ Item {
             tree.selectionModel.setCurrentIndex(sourceIndex, 3 /* ClearAndSelect */)
     }
 
+    function dropRow(source, targetIndex, into) {
+        if (!tree.treeModel || !source || source.sourceIndex === undefined)
+            return false
+        if (into && tree.treeModel.moveIn(source.sourceIndex, targetIndex)) {
+            flat.expandTo(targetIndex)
+            return true
+        }
+        return tree.treeModel.moveRow(source.sourceIndex, targetIndex, 0)
+    }
+
+    // Delete removes every selected item, each as its own undo step.
+    function removeSelected() {
+        if (tree.selectionModel)
+            tree.selectionModel.removeSelectedIndexs()
+    }
+
+    activeFocusOnTab: true
+    Keys.onDeletePressed: tree.removeSelected()
+
     function expandIndex(sourceIndex) {
         flat.expandTo(sourceIndex)
     }
@@ -74,6 +93,7 @@ Item {
                 acceptedButtons: Qt.LeftButton | Qt.RightButton
                 drag.target: tree.allowDrag && model.depth >= 0 ? dragProxy : null
                 onPressed: {
+                    tree.forceActiveFocus()
                     if (mouse.button === Qt.LeftButton)
                         tree.selectRow(model.sourceIndex, mouse.modifiers)
                 }
@@ -115,20 +135,29 @@ Item {
                 }
             }
 
+            // The upper half of a row places the dragged row before it; the
+            // lower half puts it into the row when the row takes it (a group,
+            // a sticker, also while empty), else before it.
             DropArea {
+                id: rowDrop
                 anchors.fill: parent
                 keys: ["lw-tree-row"]
+                readonly property bool into: containsDrag && drag.y > height / 2
                 Rectangle {
-                    visible: parent.containsDrag
+                    visible: rowDrop.containsDrag && !rowDrop.into
                     anchors.top: parent.top
                     width: parent.width
                     height: LWTheme.markerWidth
                     color: LWTheme.accent
                 }
-                onDropped: {
-                    if (tree.treeModel && drop.source && drop.source.sourceIndex !== undefined)
-                        tree.treeModel.moveRow(drop.source.sourceIndex, model.sourceIndex, 0)
+                Rectangle {
+                    visible: rowDrop.into
+                    anchors.fill: parent
+                    color: "transparent"
+                    border.color: LWTheme.accent
+                    radius: LWTheme.radiusFine
                 }
+                onDropped: tree.dropRow(drop.source, model.sourceIndex, drop.y > height / 2)
             }
 
             Row {
@@ -234,13 +263,22 @@ Item {
         }
     }
 
+    // Files dropped on a row go to that row: it is selected first (the
+    // group an import goes into, the feature a picture is for).
     DropArea {
         anchors.fill: parent
         keys: ["text/uri-list"]
         onDropped: {
-            if (drop.hasUrls)
-                tree.filesDropped(drop.urls)
+            if (!drop.hasUrls)
+                return
+            tree.selectRowAt(drop.y)
+            tree.filesDropped(drop.urls)
         }
+    }
+    function selectRowAt(y) {
+        var row = list.indexAt(0, y + list.contentY)
+        if (row >= 0)
+            tree.selectRow(flat.sourceIndexAt(row), 0)
     }
 
     LWNaviContextMenu { id: contextMenu }

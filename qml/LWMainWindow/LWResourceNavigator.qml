@@ -42,68 +42,109 @@ Rectangle {
         showCheckBoxes: false
         treeModel: navigator.ctrl ? navigator.ctrl.resourceNaviTreeModel : null
         selectionModel: navigator.ctrl ? navigator.ctrl.resourceNaviTreeSelModel : null
+        // Several files make one frame sequence; a single file or folder is
+        // imported for what it is.
         onFilesDropped: {
             var list = []
             for (var i = 0; i < urls.length; ++i)
                 list.push(urls[i].toString())
-            effectPackManager.importMultiFilesToWorkSpaceResource(list)
+            if (list.length > 1) {
+                effectPackManager.importMultiFilesAsTextureToWorkSpaceResource(list)
+                navigator.report("gsClickImportResourceTextureFrame")
+            } else if (list.length === 1) {
+                effectPackManager.importUnknowFileToWorkSpaceResource(list[0])
+                navigator.report("gsClickImportResourceFile")
+            }
         }
     }
 
     LWMenu {
         id: importMenu
+        objectName: "resourceImportMenu"
         LWMenuItem {
-            text: qsTr("Images or music…")
+            text: qsTr("Import File")
             onTriggered: filesDialog.open()
         }
         LWMenuItem {
-            text: qsTr("Frame sequence from images…")
+            text: qsTr("Import GIF")
+            onTriggered: gifDialog.open()
+        }
+        LWMenuItem {
+            text: qsTr("Import Texture Frames")
             onTriggered: framesDialog.open()
         }
         LWMenuItem {
-            text: qsTr("Frame sequence folder…")
+            text: qsTr("Import Texture Folder")
             onTriggered: folderDialog.open()
+        }
+        LWMenuItem {
+            text: qsTr("Import Music")
+            onTriggered: musicDialog.open()
         }
         LWMenuItem {
             text: qsTr("Folder with groups…")
             onTriggered: groupDialog.open()
         }
+        LWMenuItem {
+            text: qsTr("New Group")
+            onTriggered: effectPackManager.addEmptyGroup()
+        }
+    }
+
+    // What the dialogs do once the author picked; kept apart so the
+    // interface tests take the same path without a platform dialog.
+    function urlList(urls) {
+        var list = []
+        for (var i = 0; i < urls.length; ++i)
+            list.push(urls[i].toString())
+        return list
+    }
+    function importFiles(urls, eventName) {
+        effectPackManager.importMultiFilesToWorkSpaceResource(urlList(urls))
+        navigator.report(eventName)
+    }
+    function importFrames(urls) {
+        effectPackManager.importMultiFilesAsTextureToWorkSpaceResource(urlList(urls))
+        navigator.report("gsClickImportResourceTextureFrame")
+    }
+    function importFolder(url) {
+        effectPackManager.importTextureFolderAndReadChildFolderToWorkSpace(url.toString())
+        navigator.report("gsClickImportResourceTextureFrame")
     }
 
     Dialogs.FileDialog {
         id: filesDialog
-        title: qsTr("Import resources")
+        title: qsTr("Import File")
         selectMultiple: true
-        nameFilters: [qsTr("Images and music") + " (*.png *.jpg *.jpeg *.gif *.mp3 *.wav *.m4a)", qsTr("All files") + " (*)"]
-        onAccepted: {
-            var list = []
-            for (var i = 0; i < fileUrls.length; ++i)
-                list.push(fileUrls[i].toString())
-            effectPackManager.importMultiFilesToWorkSpaceResource(list)
-            navigator.report("gsClickImportResourceFile")
-        }
+        nameFilters: ["Imgae files( *.jpeg | *.png)"]
+        onAccepted: navigator.importFiles(fileUrls, "gsClickImportResourceFile")
+    }
+    Dialogs.FileDialog {
+        id: gifDialog
+        title: qsTr("Import GIF")
+        selectMultiple: true
+        nameFilters: ["Imgae files( *.gif)"]
+        onAccepted: navigator.importFiles(fileUrls, "gsClickImportGifAsTextureFrame")
     }
     Dialogs.FileDialog {
         id: framesDialog
-        title: qsTr("Import frame sequence")
+        title: qsTr("Import Texture Frames")
         selectMultiple: true
-        nameFilters: [qsTr("Images") + " (*.png *.jpg)"]
-        onAccepted: {
-            var list = []
-            for (var i = 0; i < fileUrls.length; ++i)
-                list.push(fileUrls[i].toString())
-            effectPackManager.importMultiFilesAsTextureToWorkSpaceResource(list)
-            navigator.report("gsClickImportResourceTextureFrame")
-        }
+        nameFilters: [qsTr("Image files") + " ( *.png)"]
+        onAccepted: navigator.importFrames(fileUrls)
     }
     Dialogs.FileDialog {
         id: folderDialog
-        title: qsTr("Import frame sequence folder")
+        title: qsTr("Import Texture Folder")
         selectFolder: true
-        onAccepted: {
-            effectPackManager.importTextureFolderToWorkSpaceResource(fileUrl.toString())
-            navigator.report("gsClickImportResourceTextureFrame")
-        }
+        onAccepted: navigator.importFolder(fileUrl)
+    }
+    Dialogs.FileDialog {
+        id: musicDialog
+        title: qsTr("choose music file")
+        selectMultiple: true
+        nameFilters: [qsTr("music files") + " ( *.mp3)"]
+        onAccepted: navigator.importFiles(fileUrls, "gsClickImportMusic")
     }
     Dialogs.FileDialog {
         id: groupDialog

@@ -27,6 +27,7 @@
 #include "navigation/LWNaviTreeSelModel.h"
 #include "resources/LWResourceComponentView.h"
 #include "resources/LWPngCheckWindow.h"
+#include "resources/LWResourceImageCheck.h"
 #include "resources/LWResourceImportService.h"
 #include "resources/LWResourceManager.h"
 #include "scene/LWConstructDynamicImage.h"
@@ -37,6 +38,8 @@
 #include "workspace/LWPackageSizeEstimator.h"
 #include "workspace/LWRecentProjects.h"
 
+#include <QDebug>
+#include <QDir>
 #include <QFileInfo>
 #include <QQmlContext>
 #include <qqml.h>
@@ -65,6 +68,12 @@ public:
                 urls << result.folder;
             done(urls);
         });
+    }
+
+    void showMessage(const QString &text) override
+    {
+        qWarning().noquote() << text;
+        emit LWMainWindowController::instance()->authorMessage(text);
     }
 
     void showTutorial(const LWTutorialHint &tutorial, HintClosed done) override
@@ -128,6 +137,21 @@ public:
         if (QFileInfo(LWResourceImportService::pathFromUrl(texts.first())).isDir())
             return packs->importTextureFolderToWorkSpaceResource(texts.first(), param);
         return packs->importMultiFilesAsTextureToWorkSpaceResource(texts, param);
+    }
+
+    bool pickQualifies(int, const QList<QUrl> &urls, int constraint, QString *error) const override
+    {
+        if (urls.isEmpty())
+            return false;
+        QString image = LWResourceImportService::pathFromUrl(urls.first().toString(QUrl::FullyEncoded));
+        if (QFileInfo(image).isDir()) {
+            // A frame folder is judged by the frame the library would list first.
+            const QStringList frames = QDir(image).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
+            if (frames.isEmpty())
+                return true; // nothing to judge; the import itself refuses it
+            image = QDir(image).filePath(frames.first());
+        }
+        return LWResourceImageCheck::checkTextureConstraint(image, constraint, error);
     }
 
 private:

@@ -23,6 +23,9 @@
 #include "workspace/LWPhonePreviewSender.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
 #include <QDebug>
 #include <QMutex>
 #include <QQmlPropertyMap>
@@ -161,19 +164,51 @@ void LWMainWindowController::clearProjOnWorkspace()
 
 void LWMainWindowController::importTemplateResource(QString path)
 {
+    // The nearest item of the selection's branch that takes resources: the
+    // selected part, else its sticker; an owner or branch object otherwise.
+    LWTemplateResourceReceiver *receiver = nullptr;
     LWNaviTreeItem *selected = m_selection->selectedEffectItem();
-    QObject *owner = selected ? selected->owner() : nullptr;
-    if (!owner)
+    for (LWNaviTreeItem *node = selected; node && !receiver; node = node->parentItem())
+        receiver = dynamic_cast<LWTemplateResourceReceiver *>(node);
+    for (QObject *other : {selected ? selected->branchObject() : nullptr, selected ? selected->owner() : nullptr}) {
+        if (!receiver)
+            receiver = dynamic_cast<LWTemplateResourceReceiver *>(other);
+    }
+    // Nothing is imported for nobody: it would only sit in the library.
+    if (!receiver) {
+        qDebug() << "template resource" << path << "has no taker in the selection";
         return;
+    }
     ImportResourceParam param;
     param.returnResourceId = true;
     const QString id = LWResourceImportService::instance()->importUnknown(path, param);
-    if (id.isEmpty())
-        return;
-    if (auto *receiver = dynamic_cast<LWTemplateResourceReceiver *>(owner))
+    if (!id.isEmpty())
         receiver->receiveTemplateResources({id});
-    else
-        qDebug() << "imported template resource" << id << "has no taker in" << owner;
+}
+
+namespace {
+
+LWMainWindowController::FolderOpener &folderOpener()
+{
+    static LWMainWindowController::FolderOpener opener = [](const QString &folder) {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    };
+    return opener;
+}
+
+} // namespace
+
+void LWMainWindowController::setFolderOpener(FolderOpener opener)
+{
+    folderOpener() = std::move(opener);
+}
+
+void LWMainWindowController::showInFolder(QString path)
+{
+    const QFileInfo file(LWEffectPackManager::localPath(path));
+    const QString folder = file.isDir() ? file.absoluteFilePath() : file.absolutePath();
+    if (!QFileInfo(folder).isDir() || !folderOpener()(folder))
+        qWarning().noquote() << "could not show the folder of" << path;
 }
 
 bool LWMainWindowController::sendEffectPackage()

@@ -122,6 +122,11 @@ public:
     // new resource ids to the owner of the selected effect item when it
     // takes them (LWTemplateResourceReceiver).
     Q_INVOKABLE void importTemplateResource(QString path);
+    // Opens the folder holding the file in the desktop's file manager.
+    Q_INVOKABLE void showInFolder(QString path);
+    // How folders are opened (tests install their own); returns success.
+    using FolderOpener = std::function<bool(const QString &folder)>;
+    static void setFolderOpener(FolderOpener opener);
     // Builds the package and uploads it to the phone at mobileIP.
     Q_INVOKABLE bool sendEffectPackage();
     LWPhonePreviewSender *phoneSender() const { return m_phoneSender; }
@@ -197,6 +202,9 @@ signals:
     void forceCloseChanged();
     void currentLanguageTypeChanged();
     void lwCompressFilesViewModelChanged();
+    // A model's word to the author (why a pick was refused ...); the main
+    // window shows it in its message box.
+    void authorMessage(QString text);
 
 private:
     LWMainWindowController();

@@ -1,5 +1,7 @@
 #include "LWDialogs.h"
 
+#include <QDebug>
+
 namespace {
 
 std::unique_ptr<LWDialogs> &installed()
@@ -22,6 +24,11 @@ void LWDialogs::showTutorial(const LWTutorialHint &, HintClosed done)
 {
     if (done)
         done(true);
+}
+
+void LWDialogs::showMessage(const QString &text)
+{
+    qWarning().noquote() << text;
 }
 
 LWDialogs *LWDialogs::instance()

@@ -42,6 +42,9 @@ public:
     virtual void openFile(const LWFileRequest &request, FilesPicked done);
     // done runs exactly once, with accepted true when the author went on.
     virtual void showTutorial(const LWTutorialHint &hint, HintClosed done);
+    // Tells the author why something they asked for was not done. The base
+    // writes it to the log.
+    virtual void showMessage(const QString &text);
 
     // Never null: without an installed implementation the base answers.
     static LWDialogs *instance();

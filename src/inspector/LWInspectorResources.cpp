@@ -48,3 +48,8 @@ QString LWInspectorResources::importPicked(int, const QList<QUrl> &)
 {
     return {};
 }
+
+bool LWInspectorResources::pickQualifies(int, const QList<QUrl> &, int, QString *) const
+{
+    return true;
+}

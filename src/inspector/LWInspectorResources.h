@@ -42,4 +42,8 @@ public:
     // Imports what the author picked as one resource of the given type and
     // returns its id (empty when nothing was imported).
     virtual QString importPicked(int type, const QList<QUrl> &urls);
+    // Whether what the author picked (a file, several, or a frame folder)
+    // meets an LWConstraintType, judged on its first image before anything
+    // is imported; error receives the text to show when it does not.
+    virtual bool pickQualifies(int type, const QList<QUrl> &urls, int constraint, QString *error) const;
 };

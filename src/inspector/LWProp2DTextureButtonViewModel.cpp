@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QJsonArray>
 
 LWProp2DTextureButtonViewModel::LWProp2DTextureButtonViewModel(const QString &id, const QJsonValue &component,
                                                                const QJsonValue &value, LWQmlViewModel *parent)
@@ -104,7 +105,7 @@ void LWProp2DTextureButtonViewModel::notifyChildren(int kinds, const QJsonValue 
 
 void LWProp2DTextureButtonViewModel::changeTextures(QList<QUrl> urls)
 {
-    if (urls.isEmpty())
+    if (urls.isEmpty() || !m_enabled)
         return;
     QStringList paths;
     qint64 bytes = 0;
@@ -125,6 +126,12 @@ void LWProp2DTextureButtonViewModel::changeTextures(QList<QUrl> urls)
         }
         paths << path;
         bytes += info.bytes();
+    }
+    // A resource inspector stores the pictures in the library, as one undo
+    // step, and tells the panel what to show then.
+    if (LWQmlViewDataSource *owner = dataSource()) {
+        owner->dataChanged(id(), QJsonArray::fromStringList(paths), m_value);
+        return;
     }
     m_value = m_texturePath = paths.first();
     m_imageCount = paths.size();

@@ -214,6 +214,33 @@ QString publishingAddress(const QString &address)
 
 } // namespace
 
+bool LWPropChoiceViewModel::chooseKey(const QString &key)
+{
+    if (key.isEmpty() || m_resourceType < 0)
+        return false;
+    rebuildFromResources();
+    for (int i = 0; i < entryCount(); ++i) {
+        if (keyOf(entry(i).value) == key) {
+            setOptionIndex(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+LWPropChoiceViewModel *LWPropChoiceViewModel::findIn(LWQmlViewModel *root, const QString &memberId)
+{
+    if (!root)
+        return nullptr;
+    if (auto *choice = qobject_cast<LWPropChoiceViewModel *>(root); choice && root->id() == memberId)
+        return choice;
+    for (const auto &child : root->children()) {
+        if (LWPropChoiceViewModel *found = findIn(child.get(), memberId))
+            return found;
+    }
+    return nullptr;
+}
+
 void LWPropChoiceViewModel::chooseFileAfterTutorial()
 {
     const QJsonObject tutorial = componentValue("tutorial").toObject();

@@ -59,6 +59,11 @@ public:
 
     // A value as the key it is matched by: numbers in decimal, text as is.
     static QString keyOf(const QJsonValue &value);
+    // Chooses the library resource with this id, as the author would in the
+    // list (its edit path and undo step); false when the list does not offer it.
+    bool chooseKey(const QString &key);
+    // The resource-backed choice editing the member id in the tree, or null.
+    static LWPropChoiceViewModel *findIn(LWQmlViewModel *root, const QString &memberId);
 
 public slots:
     void onResourceModelDataChanged(int type);

@@ -112,11 +112,25 @@ void LWPropOptionViewModel::pickAndImport()
     }
     std::weak_ptr<LWQmlViewModel> weak = self();
     const int type = m_resourceType;
-    LWDialogs::instance()->openFile(request, [weak, type](const QList<QUrl> &urls) {
+    const int constraint = m_constraint;
+    LWDialogs::instance()->openFile(request, [weak, type, constraint](const QList<QUrl> &urls) {
         auto node = std::static_pointer_cast<LWPropOptionViewModel>(weak.lock());
         if (!node)
             return;
-        node->imported(urls.isEmpty() ? QString() : LWInspectorHub::instance()->resources()->importPicked(type, urls));
+        if (urls.isEmpty()) {
+            node->imported(QString());
+            return;
+        }
+        LWInspectorResources *resources = LWInspectorHub::instance()->resources();
+        // Checked before the import: a texture this control cannot take would
+        // only sit in the library, never offered here.
+        QString error;
+        if (constraint != 0 && !resources->pickQualifies(type, urls, constraint, &error)) {
+            LWDialogs::instance()->showMessage(error.isEmpty() ? tr("The picture does not fit here.") : error);
+            node->imported(QString());
+            return;
+        }
+        node->imported(resources->importPicked(type, urls));
     });
 }
 

@@ -112,6 +112,19 @@ void LWResource2DTextureFrameModel::setProgress(float value)
     notifyPanel(kProgress, {{QStringLiteral("progress"), double(value)}});
 }
 
+void LWResource2DTextureFrameModel::reload()
+{
+    const RecordPtr current = record();
+    if (!current || m_compressing)
+        return;
+    m_plainFilePath = current->plainFilePath;
+    m_level = clampLevel(current->compressType);
+    LWResource2DTextureModel::reload();
+    notifyPanel(kIndexChanged, {{QStringLiteral("indexChanged"), m_level}});
+    setProgress(m_level == 0 ? 0 : 1);
+    emit stateChanged();
+}
+
 // --- switching levels ----------------------------------------------------------------
 
 void LWResource2DTextureFrameModel::onInspectorDataChanged()

@@ -35,6 +35,7 @@ public:
     bool compressing() const { return m_compressing; }
     float progressValue() const { return m_progress; }
     QString plainFilePath() const { return m_plainFilePath; }
+    void reload() override;
     // The resources folder + the level's folder of the sequence.
     QString levelFolder(int level) const;
     // "<folder>/<name>_000.png" of the folder the record names.

@@ -6,6 +6,7 @@
 #include "inspector/LWInspectorViewModel.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QImageReader>
 
 std::shared_ptr<LWResource2DTextureModel> LWResource2DTextureModel::create(const RecordPtr &record)
@@ -67,6 +68,27 @@ QJsonValue LWResource2DTextureModel::value(QString dataId)
     if (dataId == QLatin1String("resourceId"))
         return m_resourceId;
     return inspectorData().value(dataId);
+}
+
+void LWResource2DTextureModel::dataChanged(QString id, QJsonValue value, QJsonValue)
+{
+    if (id != QLatin1String("texture2d") || !value.isArray())
+        return;
+    QStringList images;
+    for (const QJsonValue &path : value.toArray())
+        images << path.toString();
+    LWResourceManager::instance()->replaceImages(m_resourceId, images);
+}
+
+void LWResource2DTextureModel::reload()
+{
+    const RecordPtr current = record();
+    if (!current)
+        return;
+    m_name = current->name;
+    setSourceFilePath(current->sourceFilePath);
+    if (m_inspector)
+        m_inspector->notifyChildren(4, QJsonObject{{QStringLiteral("resourceChanged"), m_imagePath}});
 }
 
 bool LWResource2DTextureModel::qualify(int constraint, QString *error) const

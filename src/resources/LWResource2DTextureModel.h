@@ -42,6 +42,12 @@ public:
 
     // LWQmlViewDataSource: the panel's values by key, and "resourceId".
     QJsonValue value(QString dataId) override;
+    // The texture button hands over the pictures dropped on it ("texture2d",
+    // an array of paths): they become the resource's pictures, one undo step.
+    void dataChanged(QString id, QJsonValue value, QJsonValue previous) override;
+    // The record was pointed at other files (replaced pictures, undo): the
+    // panel shows what it names now.
+    virtual void reload();
     bool qualify(int constraint, QString *error) const override;
 
 protected:

@@ -1,5 +1,9 @@
 #include "LWResourceManager.h"
 
+#include "LWResourceFileCopy.h"
+#include "LWResourceNaming.h"
+#include "LWResourceReplaceImagesUndoCommand.h"
+
 #include "LWResouceTreeViewModel.h"
 #include "LWResource2DTextureModel.h"
 #include "LWResourceAddUndoCommand.h"
@@ -21,6 +25,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonArray>
 #include <algorithm>
 
@@ -512,6 +517,61 @@ void LWResourceManager::releaseResource(const QString &resourceId, const LWResou
                 m_pendingDeletions.append(folder);
         }
     }
+    flushReleasedFiles();
+}
+
+bool LWResourceManager::replaceImages(const QString &resourceId, const QStringList &images)
+{
+    const ResourceContentPtr record = findRecord(resourceId);
+    if (!record || images.isEmpty() || resourcesFolder().isEmpty())
+        return false;
+    const QString plain = record->plainFilePath.isEmpty() ? NSLWResourceParameter::plainFilePathOf(record->sourceFilePath)
+                                                          : record->plainFilePath;
+    const int slash = plain.lastIndexOf(QLatin1Char('/'));
+    const QString group = slash < 0 ? QString() : plain.left(slash + 1); // with its "/"
+    const QString folder = m_resourcesFolder + group;
+    using Command = LWResourceReplaceImagesUndoCommand;
+    const Command::Storage before{record->name, record->sourceFilePath, record->compressType};
+    Command::Storage after;
+    QString storedName; // the new file or frame folder, inside the group
+    if (record->isFolder()) {
+        after.name = storedName = LWResourceNaming::generatedName(record->name, folder);
+        const QString target = folder + storedName;
+        if (!QDir().mkpath(target))
+            return false;
+        for (int i = 0; i < images.size(); ++i) {
+            const QString frame = QStringLiteral("%1/%2_%3.png").arg(target, storedName).arg(i, 3, 10, QLatin1Char('0'));
+            const bool png = QFileInfo(images.at(i)).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0;
+            if (!(png ? LWResourceFileCopy::copyFile(images.at(i), frame) : QImage(images.at(i)).save(frame, "PNG"))) {
+                qWarning().noquote() << "resource library: could not store" << images.at(i);
+                removePath(target);
+                return false;
+            }
+        }
+    } else {
+        // The stored format stays, so the record's kind stays true.
+        after.name = record->name;
+        const QString stored = QFileInfo(plain).fileName();
+        storedName = LWResourceNaming::generatedName(stored, folder);
+        const QString target = folder + storedName;
+        const bool sameFormat = QFileInfo(images.first()).suffix().compare(QFileInfo(stored).suffix(), Qt::CaseInsensitive) == 0;
+        if (!(sameFormat ? LWResourceFileCopy::copyFile(images.first(), target) : QImage(images.first()).save(target))) {
+            qWarning().noquote() << "resource library: could not store" << images.first();
+            removePath(target);
+            return false;
+        }
+    }
+    after.sourceFilePath = group + storedName;
+    after.compressType = 0;
+    LWUndoStack::instance()->push(new Command(resourceId, before, after));
+    return true;
+}
+
+void LWResourceManager::releaseStoredPath(const QString &relativePath)
+{
+    if (relativePath.isEmpty() || !isLibraryPath(relativePath))
+        return;
+    m_pendingDeletions.append(relativePath);
     flushReleasedFiles();
 }
 

@@ -81,6 +81,11 @@ public:
     bool copyOut(const QString &resourceId, const QString &destinationFolder) const;
     // Deletes the file (the folder for a frame sequence) and the record.
     void remove(const QString &resourceId);
+    // The image, or the frames of a frame sequence, become these pictures
+    // (stored anew, one undo step; a single image keeps its stored format).
+    bool replaceImages(const QString &resourceId, const QStringList &images);
+    // Files no record names any more; they go once no saved manifest does.
+    void releaseStoredPath(const QString &relativePath);
     // Whether the resource's first image meets the texture constraint; a
     // resource without inspector model meets none.
     bool checkConstraint(const QString &resourceId, int constraint, QString *error) const;

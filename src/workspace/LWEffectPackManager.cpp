@@ -14,6 +14,7 @@
 #include "resources/LWResourceImportService.h"
 #include "resources/LWResourceManager.h"
 
+#include <QDir>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
@@ -332,9 +333,12 @@ bool LWEffectPackManager::exportEffect(QString path)
     if (target.isEmpty())
         return false;
     const LWPackageService::Result exported = LWPackageService::exportTo(m_effect, target);
-    if (!exported.ok())
+    if (!exported.ok()) {
         reportProblem(exported.problem);
-    return exported.ok();
+        return false;
+    }
+    emit effectExported(QDir::toNativeSeparators(target));
+    return true;
 }
 
 bool LWEffectPackManager::importEffect(QString path)

@@ -116,6 +116,8 @@ signals:
     void selectFirstItemRequested();
     // A package could not be imported or exported; the text says why.
     void packageProblem(QString message);
+    // An export finished; the package is at this local path.
+    void effectExported(QString path);
 
 private:
     LWEffectPackManager();

@@ -81,6 +81,13 @@ public:
             *error = QStringLiteral("Size should be 512 x 512");
         return ok;
     }
+    bool pickQualifies(int, const QList<QUrl> &urls, int constraint, QString *error) const override
+    {
+        const bool ok = constraint == 0 || QImage(urls.first().toLocalFile()).size() == QSize(512, 512);
+        if (!ok && error)
+            *error = QStringLiteral("Size should be 512 x 512");
+        return ok;
+    }
     QString importPicked(int type, const QList<QUrl> &urls) override
     {
         const QString id = QStringLiteral("%1").arg(records.size() + 1, 32, 10, QLatin1Char('0'));
@@ -98,6 +105,8 @@ public:
     bool acceptHint = true;
     QStringList titles;
     QStringList addresses;
+    QStringList messages;
+    void showMessage(const QString &text) override { messages << text; }
     void openFile(const LWFileRequest &request, FilesPicked done) override
     {
         titles << request.title;
@@ -397,6 +406,32 @@ private slots:
         node->onClickButton();
         QCOMPARE(result.count(), 1);
         QCOMPARE(result.first().first().toString(), QString());
+    }
+
+    // A picked image the control's size rule refuses is not imported, and
+    // the author is told why.
+    void pickOutsideTheSizeRule()
+    {
+        auto root = build(entryProfile({component("LWPropTypeOption", "resId",
+                                                  {{"dynamicResData", "LWResourceType2DTexture"},
+                                                   {"showClickButton", true},
+                                                   {"resConstrainType", "LWConstrainTypeTextureSizeFix512x512"}})}),
+                          json(R"({"resId":"__LWOptionNone"})"));
+        auto *node = qobject_cast<LWPropOptionViewModel *>(root->children().first().get());
+        QSignalSpy result(node, &LWPropOptionViewModel::clickResult);
+        m_dialogs->answer = {QUrl::fromLocalFile(writeImage(m_dir, "small.png", QSize(20, 20)))};
+        node->onClickButton();
+        QCOMPARE(m_dialogs->messages, QStringList{"Size should be 512 x 512"});
+        QVERIFY(m_library->imported.isEmpty());
+        QCOMPARE(result.count(), 1);
+        QCOMPARE(result.first().first().toString(), QString());
+        QCOMPARE(stack()->count(), 0);
+
+        m_dialogs->answer = {QUrl::fromLocalFile(writeImage(m_dir, "fits.png", QSize(512, 512)))};
+        node->onClickButton();
+        QCOMPARE(m_library->imported.size(), 1);
+        LW_COMPARE_JSON(root->value().toObject().value("resId"), QJsonValue(m_library->imported.first()));
+        QCOMPARE(m_dialogs->messages.size(), 1);
     }
 
     void tutorialComesFirst()

@@ -3,6 +3,7 @@
 #include "app/LWAppHost.h"
 #include "inspector/LWInspectorHub.h"
 #include "inspector/LWInspectorResources.h"
+#include "inspector/LWProp2DTextureButtonViewModel.h"
 #include "common/LWDataPaths.h"
 #include "common/LWJsonFile.h"
 #include "navigation/LWNaviTreeSelModel.h"
@@ -10,6 +11,10 @@
 #include "resources/LWResourceNaming.h"
 #include "resources/LWTemplateResourceReceiver.h"
 #include "undo/LWUndoStack.h"
+#include "features/filter/LWFilterModel.h"
+#include "features/sticker2d/LW2DSticker.h"
+#include "features/sticker2d/LW2DStickerFeatureModel.h"
+#include "features/sticker2d/LW2DStickerPart.h"
 #include "workspace/LWEffectModel.h"
 #include "workspace/LWEffectPackManager.h"
 #include "workspace/LWProjectModel.h"
@@ -766,6 +771,47 @@ private slots:
         LW_VERIFY_LIBRARY();
     }
 
+    // Pictures dropped on a feature reach it through the selection: the
+    // filter takes a lookup table, a sticker a new part, a part its frames.
+    void templateResourcesReachTheFeature()
+    {
+        QQmlEngine engine;
+        LWAppHost::publishServices(engine);
+        auto *controller = LWMainWindowController::instance();
+        const QString dir = m_sources.filePath("dropped");
+        packs()->createFeatureToWorkSpaceEffect("LWFeatureTypeFilter");
+        auto *filter = dynamic_cast<LWFilterModel *>(packs()->effect()->featureAt(0));
+        QVERIFY(filter);
+        controller->onNaviTreeSelChanged(filter, LWEffectCommon::LWNaviTreeTypeEffect);
+        const QString lut = writePng(dir + "/lut.png", QSize(512, 512));
+        controller->importTemplateResource(QUrl::fromLocalFile(lut).toString());
+        QCOMPARE(library()->type(filter->textureId()), int(LWEffectCommon::LWResourceType2DTexture));
+
+        packs()->createFeatureToWorkSpaceEffect("LWFeatureType2DSticker");
+        LW2DStickerFeatureModel *sticker = nullptr;
+        for (int i = 0; i < packs()->effect()->modelCount() && !sticker; ++i)
+            sticker = dynamic_cast<LW2DStickerFeatureModel *>(packs()->effect()->featureAt(i));
+        QVERIFY(sticker);
+        const int parts = sticker->sticker()->modelCount();
+        controller->onNaviTreeSelChanged(sticker, LWEffectCommon::LWNaviTreeTypeEffect);
+        writePng(dir + "/stars/s_0.png", QSize(20, 10));
+        writePng(dir + "/stars/s_1.png", QSize(20, 10));
+        controller->importTemplateResource(QUrl::fromLocalFile(dir + "/stars").toString());
+        QCOMPARE(sticker->sticker()->modelCount(), parts + 1);
+        LW2DStickerPart *part = sticker->sticker()->modelAt(0);
+        QCOMPARE(library()->frameCount(part->partData().resourceId), 2);
+        QCOMPARE(part->frameWidth(), 20.0);
+
+        // The selected part takes the next sequence itself.
+        controller->onNaviTreeSelChanged(part, LWEffectCommon::LWNaviTreeTypeEffect);
+        writePng(dir + "/moons/m_0.png", QSize(30, 30));
+        controller->importTemplateResource(QUrl::fromLocalFile(dir + "/moons").toString());
+        QCOMPARE(sticker->sticker()->modelCount(), parts + 1);
+        QCOMPARE(part->frameWidth(), 30.0);
+        controller->onNaviTreeSelChanged(nullptr, LWEffectCommon::LWNaviTreeTypeEffect);
+        LW_VERIFY_LIBRARY();
+    }
+
     void inspectorSeesTheLibrary()
     {
         QQmlEngine engine;
@@ -805,7 +851,99 @@ private slots:
         LW_VERIFY_LIBRARY();
     }
 
+    // Pictures dropped on a resource's preview become its pictures in the
+    // library, as one undo step; the files a saved manifest names stay.
+    void droppedPicturesReplaceTheResource_data()
+    {
+        QTest::addColumn<bool>("frames");
+        QTest::newRow("frame sequence") << true;
+        QTest::newRow("image") << false;
+    }
+    void droppedPicturesReplaceTheResource()
+    {
+        QFETCH(bool, frames);
+        QQmlEngine engine;
+        LWAppHost::publishServices(engine);
+        const QString dir = m_sources.filePath(frames ? "replace-frames" : "replace-image");
+        QString id;
+        if (frames) {
+            writePng(dir + "/old/a_0.png", QSize(16, 16), Qt::red);
+            writePng(dir + "/old/a_1.png", QSize(16, 16), Qt::red);
+            writePng(dir + "/old/a_2.png", QSize(16, 16), Qt::red);
+            id = packs()->importTextureFolderToWorkSpaceResource(dir + "/old", withId());
+        } else {
+            id = packs()->importFileToWorkSpaceResource(writePng(dir + "/old.png", QSize(16, 16), Qt::red), withId());
+        }
+        QVERIFY(!id.isEmpty());
+        const QString oldPath = library()->sourceFilePath(id);
+        const QList<QUrl> dropped{QUrl::fromLocalFile(writePng(dir + "/new_0.png", QSize(16, 16), Qt::blue)),
+                                  QUrl::fromLocalFile(writePng(dir + "/new_1.png", QSize(16, 16), Qt::blue))};
+        auto *button = findNode<LWProp2DTextureButtonViewModel>(library()->inspectorModel(id).get());
+        QVERIFY(button);
+        const int steps = stackCount();
+
+        button->changeTextures(frames ? dropped : dropped.mid(0, 1));
+        QCOMPARE(stackCount(), steps + 1);
+        QCOMPARE(library()->frameCount(id), frames ? 2 : 1);
+        QCOMPARE(QImage(library()->firstImage(id)).pixelColor(8, 8), QColor(Qt::blue));
+        QCOMPARE(button->strTexurePath(), QUrl::fromLocalFile(library()->firstImage(id)).toString());
+        QVERIFY(library()->sourceFilePath(id) != oldPath);
+        QVERIFY(QFileInfo::exists(library()->resourcesFolder() + oldPath)); // undo and the saved project need it
+        LW_VERIFY_LIBRARY();
+
+        LWUndoStack::instance()->undo();
+        QCOMPARE(library()->sourceFilePath(id), oldPath);
+        QCOMPARE(library()->frameCount(id), frames ? 3 : 1);
+        QCOMPARE(QImage(library()->firstImage(id)).pixelColor(8, 8), QColor(Qt::red));
+        QCOMPARE(button->strTexurePath(), QUrl::fromLocalFile(library()->firstImage(id)).toString());
+        LWUndoStack::instance()->redo();
+        QCOMPARE(QImage(library()->firstImage(id)).pixelColor(8, 8), QColor(Qt::blue));
+
+        // A picture of another size is refused; nothing changes.
+        const QString before = library()->sourceFilePath(id);
+        button->changeTextures({QUrl::fromLocalFile(writePng(dir + "/wrong.png", QSize(8, 8), Qt::green))});
+        QCOMPARE(library()->sourceFilePath(id), before);
+        QCOMPARE(stackCount(), steps + 1);
+    }
+
+    // A pick that fails the control's size rule is judged before anything
+    // is imported.
+    void pickIsJudgedBeforeImport()
+    {
+        QQmlEngine engine;
+        LWAppHost::publishServices(engine);
+        LWInspectorResources *resources = LWInspectorHub::instance()->resources();
+        const QString dir = m_sources.filePath("judged");
+        const QString small = writePng(dir + "/small.png", QSize(8, 8));
+        const QString pupil = writePng(dir + "/pupil.png", QSize(150, 150));
+        writePng(dir + "/frames/f_0.png", QSize(150, 150));
+        QString error;
+        QVERIFY(!resources->pickQualifies(LWEffectCommon::LWResourceType2DTexture, {QUrl::fromLocalFile(small)},
+                                          LWEffectCommon::LWConstrainTypeTextureSizeFix150x150, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(resources->pickQualifies(LWEffectCommon::LWResourceType2DTexture, {QUrl::fromLocalFile(pupil)},
+                                         LWEffectCommon::LWConstrainTypeTextureSizeFix150x150, &error));
+        QVERIFY(resources->pickQualifies(LWEffectCommon::LWResourceType2DTextureFrame,
+                                         {QUrl::fromLocalFile(dir + "/frames")},
+                                         LWEffectCommon::LWConstrainTypeTextureSizeFix150x150, &error));
+        QCOMPARE(library()->recordCount(), 0);
+    }
+
 private:
+    template <typename T>
+    static T *findNode(LWQmlViewModel *node)
+    {
+        if (!node)
+            return nullptr;
+        if (auto *found = qobject_cast<T *>(node))
+            return found;
+        for (const auto &child : node->children()) {
+            if (T *found = findNode<T>(child.get()))
+                return found;
+        }
+        return nullptr;
+    }
+
     QTemporaryDir m_sources;
 };
 

@@ -1,5 +1,7 @@
 #include "LWFilterModel.h"
 
+#include "inspector/LWPropChoiceViewModel.h"
+
 #include "features/LWFeatureKind.h"
 #include "common/LWFolderUtil.h"
 #include "common/LWJsonFile.h"
@@ -220,6 +222,17 @@ void LWFilterModel::naviTreeItemInspectorDataChanged()
     if (texture.isString())
         m_textureId = texture.toString();
     // The scene shows fixed pictures: nothing of it depends on the lookup.
+}
+
+void LWFilterModel::receiveTemplateResources(const QStringList &resourceIds)
+{
+    const std::shared_ptr<LWQmlViewModel> root = inspectorViewModel();
+    LWPropChoiceViewModel *lookup = LWPropChoiceViewModel::findIn(root.get(), QStringLiteral("filter_resources"));
+    for (const QString &id : resourceIds) {
+        if (lookup && lookup->chooseKey(id))
+            return;
+    }
+    qDebug() << "filter: no lookup image among the dropped resources" << resourceIds;
 }
 
 void LWFilterModel::setIntensity(float intensity)

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "features/LWFeatureTreeItem.h"
+#include "resources/LWTemplateResourceReceiver.h"
 
 #include <QSize>
 #include <QStringList>
@@ -18,7 +19,7 @@ struct Request;
 // with "Filter") and the lookup image lives in the folder's "filter"
 // sub-folder. The image itself is a resource of the project library; the
 // feature keeps only its id.
-class LWFilterModel : public LWFeatureTreeItem
+class LWFilterModel : public LWFeatureTreeItem, public LWTemplateResourceReceiver
 {
     Q_OBJECT
 
@@ -36,6 +37,9 @@ public:
     void naviTreeItemInspectorDataChanged() override;
 
     QString textureId() const { return m_textureId; }
+    // An image dropped on the filter becomes its lookup table, chosen as in
+    // the panel (a table of the wrong size is shown with its problem there).
+    void receiveTemplateResources(const QStringList &resourceIds) override;
     QStringList textureIds() const { return m_textureIds; }
     float intensity() const { return m_intensity; }
 

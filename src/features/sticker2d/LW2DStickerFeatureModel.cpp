@@ -303,12 +303,25 @@ void LW2DStickerFeatureModel::addComponent()
         new LW2DStickerAddComponetUndoCommand(m_sticker, name, LWNaviTreeItem::kNaviTreeItemType, data));
 }
 
+void LW2DStickerFeatureModel::receiveTemplateResources(const QStringList &resourceIds)
+{
+    const QString name = m_sticker->uniqueModelName(QStringLiteral("Untitled"));
+    LW2DStickerPartData data = newComponentData(name, featureFolder() + QLatin1Char('/') + name);
+    auto *command = new LW2DStickerAddComponetUndoCommand(m_sticker, name, LWNaviTreeItem::kNaviTreeItemType, data);
+    LWUndoStack::instance()->push(command);
+    if (LW2DStickerPart *part = command->part())
+        part->receiveTemplateResources(resourceIds);
+}
+
 void LW2DStickerFeatureModel::importFrame()
 {
+    // Any frame of the sequence is picked: it stands for its folder, whose
+    // images all become the part's frames (a folder dialog would show the
+    // author no frames to recognise).
     LWFileRequest request;
-    request.title = tr("choose texture folder");
+    request.title = tr("Choose file");
     request.filter = QStringList{tr("Image files") + QStringLiteral(" ( *.png)")};
-    request.selectFolder = true;
+    request.selectFolder = false;
     QPointer<LW2DStickerFeatureModel> self(this);
     LWDialogs::instance()->openFile(request, [self](const QList<QUrl> &urls) {
         if (self && !urls.isEmpty())

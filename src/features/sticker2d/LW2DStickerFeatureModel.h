@@ -1,6 +1,7 @@
 #pragma once
 
 #include "features/LWFeatureTreeItem.h"
+#include "resources/LWTemplateResourceReceiver.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -16,7 +17,7 @@ struct LW2DStickerPartData;
 // sticker's components, the owner of the sticker document and of the folder
 // the package keeps it in ("content.json", the sticker JSON and one frame
 // folder per component).
-class LW2DStickerFeatureModel : public LWFeatureTreeItem
+class LW2DStickerFeatureModel : public LWFeatureTreeItem, public LWTemplateResourceReceiver
 {
     Q_OBJECT
 
@@ -51,6 +52,8 @@ public:
 
     // Adds an "Untitled" component through an undo step.
     void addComponent();
+    // A frame sequence dropped on the sticker becomes a new part with it.
+    void receiveTemplateResources(const QStringList &resourceIds) override;
     // Asks for a folder (or a file standing for its folder) and imports it
     // as a new component.
     void importFrame();

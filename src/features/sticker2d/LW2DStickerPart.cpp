@@ -1,5 +1,7 @@
 #include "LW2DStickerPart.h"
 
+#include "inspector/LWPropChoiceViewModel.h"
+
 #include "LW2DSticker.h"
 #include "LW2DStickerFrames.h"
 #include "LW2DStickerPartInspector.h"
@@ -376,4 +378,15 @@ void LW2DStickerPart::changeTrackingArea(int region)
     m_data.anchors.positionX = next;
     emit listTracePointChanged();
     emitPlacementChanged();
+}
+
+void LW2DStickerPart::receiveTemplateResources(const QStringList &resourceIds)
+{
+    const std::shared_ptr<LWQmlViewModel> root = inspectorViewModel();
+    LWPropChoiceViewModel *frames = LWPropChoiceViewModel::findIn(root.get(), QStringLiteral("textureResId"));
+    for (const QString &id : resourceIds) {
+        if (frames && frames->chooseKey(id))
+            return;
+    }
+    qDebug() << "2D sticker part: no frame sequence among the dropped resources" << resourceIds;
 }

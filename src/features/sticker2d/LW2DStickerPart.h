@@ -2,6 +2,7 @@
 
 #include "LW2DStickerPartData.h"
 #include "navigation/LWNaviTreeItem.h"
+#include "resources/LWTemplateResourceReceiver.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -18,7 +19,7 @@ struct FaceTypeRelateData;
 // points, a child of the sticker feature in the effect tree. Its panel edits
 // the data; the part scene reads and moves its placement on the standard
 // face through the properties below.
-class LW2DStickerPart : public LWNaviTreeItem
+class LW2DStickerPart : public LWNaviTreeItem, public LWTemplateResourceReceiver
 {
     Q_OBJECT
     Q_PROPERTY(int frameCount READ frameCount NOTIFY frameCountChanged)
@@ -30,6 +31,9 @@ class LW2DStickerPart : public LWNaviTreeItem
     Q_PROPERTY(QList<int> listTracePoint READ listTracePoint NOTIFY listTracePointChanged)
 
 public:
+    // A frame sequence dropped on the part becomes its texture, chosen as in
+    // its panel's "Frames" list.
+    void receiveTemplateResources(const QStringList &resourceIds) override;
     static QString profilePath() { return QStringLiteral(":/LW2DSticker/LW2DStickerPartProfile.json"); }
     static QString removeMenuId() { return QStringLiteral("remove"); }
     static QString renameMenuId() { return QStringLiteral("renameMatting"); }

@@ -293,7 +293,7 @@ private slots:
         m_dialogs->picked = {QUrl::fromLocalFile(pick == "file" ? source + "/frame1." + format : source)};
         LWUndoStack::instance()->clear();
         feature->menuItemAction("importFrame");
-        QVERIFY(m_dialogs->lastRequest.selectFolder);
+        QVERIFY(!m_dialogs->lastRequest.selectFolder); // a frame stands for its folder
         QCOMPARE(LWUndoStack::instance()->count(), 1);
         QCOMPARE(titles(feature->sticker()), QStringList{"sparkle"});
         const LW2DStickerPart *part = feature->sticker()->modelAt(0);
