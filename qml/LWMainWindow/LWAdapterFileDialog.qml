@@ -9,6 +9,7 @@ Item {
 
     Dialogs.FileDialog {
         id: dialog
+        objectName: "adapterFileDialog"
         title: host.adapter ? host.adapter.title : ""
         folder: host.adapter && host.adapter.directory.toString().length > 0 ? host.adapter.directory : shortcuts.home
         nameFilters: host.adapter && host.adapter.filter.length > 0 ? host.adapter.filter : [qsTr("All files") + " (*)"]

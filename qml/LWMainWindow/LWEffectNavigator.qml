@@ -25,6 +25,7 @@ Rectangle {
 
     LWNaviTreeView {
         id: tree
+        objectName: "effectTree"
         anchors.top: head.bottom
         anchors.bottom: parent.bottom
         width: parent.width

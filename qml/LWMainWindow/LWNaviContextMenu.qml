@@ -7,7 +7,7 @@ import "qrc:/LWViewCommon/LWControls"
 // entry with entries of its own opens them as a sub-menu. Choosing an entry
 // hands its id to the item.
 LWMenu {
-    id: menu
+    id: naviMenu
     objectName: "naviContextMenu"
     property var items: []
     property var target: null
@@ -25,7 +25,7 @@ LWMenu {
             made[i].object.destroy()
         }
         made = []
-        fill(menu, items)
+        fill(naviMenu, items)
     }
 
     function fill(into, entries) {
@@ -34,12 +34,12 @@ LWMenu {
             if (!entry)
                 continue
             if (entry.subItemCount > 0) {
-                var sub = submenuComponent.createObject(menu.parent, { title: entry.itemTitle })
+                var sub = submenuComponent.createObject(naviMenu.parent, { title: entry.itemTitle })
                 fill(sub, entry.subItems)
                 into.addMenu(sub)
                 made.push({ owner: into, object: sub, isMenu: true })
             } else {
-                var item = entryComponent.createObject(menu.parent, { entry: entry })
+                var item = entryComponent.createObject(naviMenu.parent, { entry: entry })
                 into.addItem(item)
                 made.push({ owner: into, object: item, isMenu: false })
             }
@@ -52,9 +52,11 @@ LWMenu {
             property var entry
             objectName: entry ? "menuEntry_" + entry.itemId : ""
             text: entry ? entry.itemTitle : ""
+            // Not "menu": inside an entry that names the entry's own menu,
+            // which for a sub-menu is not this one.
             onTriggered: {
-                if (menu.target && entry)
-                    menu.target.menuItemAction(entry.itemId)
+                if (naviMenu.target && entry)
+                    naviMenu.target.menuItemAction(entry.itemId)
             }
         }
     }

@@ -92,6 +92,8 @@ Item {
                 hoverEnabled: true
                 acceptedButtons: Qt.LeftButton | Qt.RightButton
                 drag.target: tree.allowDrag && model.depth >= 0 ? dragProxy : null
+                // A row being dragged is not a flick of the list.
+                preventStealing: true
                 onPressed: {
                     tree.forceActiveFocus()
                     if (mouse.button === Qt.LeftButton)

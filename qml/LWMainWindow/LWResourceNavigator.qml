@@ -8,6 +8,7 @@ import "qrc:/LWViewCommon/LWControls"
 // and drops.
 Rectangle {
     id: navigator
+    objectName: "resourceNavigator"
     color: LWTheme.panel
 
     readonly property var ctrl: mainWindowController
@@ -36,6 +37,7 @@ Rectangle {
     }
 
     LWNaviTreeView {
+        objectName: "resourceTree"
         anchors.top: head.bottom
         anchors.bottom: parent.bottom
         width: parent.width
