@@ -34,11 +34,17 @@ Window {
     // "Remember me" signs in with the kept session; the form is for when
     // there is none or the service has ended it.
     onVisibleChanged: {
-        if (!visible || busy || !loginModel.hasRememberedSession)
+        if (visible && !busy && loginModel.hasRememberedSession)
+            Qt.callLater(resume)
+    }
+    // Once the showing is done: a window hidden while it is being shown
+    // stays on screen.
+    function resume() {
+        if (busy || !visible)
             return
         busy = true
-        loginModel.resumeRememberedLogin()
-        busy = false
+        if (!loginModel.resumeRememberedLogin())
+            busy = false
     }
 
     Connections {

@@ -222,6 +222,25 @@ private slots:
         QVERIFY(writePackage(m_package, 4096));
     }
 
+    // "Remember me" through the window: the next showing of the sign-in
+    // window signs in with the kept session and goes, without the password.
+    void signInWindowUsesRememberedSession()
+    {
+        LWLoginModel first;
+        first.setUserId(kDemoUser);
+        first.setPassword(kDemoPassword);
+        first.setFlagRemeber(true);
+        first.loginRequest();
+        QVERIFY(first.loginStatus());
+        LWLoginManager::instance()->setSignedIn(false);
+        QQuickWindow *window = load(QStringLiteral(":/LWLogin/LWNormalLoginWindow.qml"));
+        QVERIFY(window);
+        window->show();
+        QVERIFY(waitUntil([&] { return !window->isVisible(); }));
+        QVERIFY(!LWLoginManager::instance()->isLogout());
+        LWSettings::instance()->forgetSession();
+    }
+
     // The page's address drives the window: a sign-in hides it and records
     // the sign-in after the page has had its time; a tutorial link opens in
     // the author's browser.
