@@ -47,12 +47,14 @@ Item {
                 Row {
                     spacing: LWTheme.spacingMedium
                     Text {
+                        textFormat: Text.PlainText
                         text: page.model ? page.model.typeList[index] : ""
                         color: card.isReply ? LWTheme.accent : LWTheme.text
                         font.pixelSize: LWTheme.smallSize
                         font.bold: true
                     }
                     Text {
+                        textFormat: Text.PlainText
                         text: page.model ? page.model.timeList[index] : ""
                         color: LWTheme.textDim
                         font.pixelSize: LWTheme.smallSize
@@ -61,6 +63,7 @@ Item {
                 Text {
                     width: parent.width
                     wrapMode: Text.Wrap
+                    textFormat: Text.PlainText
                     text: page.model ? page.model.contentList[index] : ""
                     color: LWTheme.text
                     font.pixelSize: LWTheme.fontSize

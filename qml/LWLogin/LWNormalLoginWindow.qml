@@ -31,6 +31,22 @@ Window {
         loginModel.loginRequest()
     }
 
+    // "Remember me" signs in with the kept session; the form is for when
+    // there is none or the service has ended it.
+    onVisibleChanged: {
+        if (visible && !busy && loginModel.hasRememberedSession)
+            Qt.callLater(resume)
+    }
+    // Once the showing is done: a window hidden while it is being shown
+    // stays on screen.
+    function resume() {
+        if (busy || !visible)
+            return
+        busy = true
+        if (!loginModel.resumeRememberedLogin())
+            busy = false
+    }
+
     Connections {
         target: loginModel
         function onSigLoginResult(p_nResult, p_strRet) {
@@ -147,6 +163,7 @@ Window {
             id: failureText
             width: parent.width
             wrapMode: Text.Wrap
+            textFormat: Text.PlainText
             color: LWTheme.text
             font.pixelSize: LWTheme.fontSize
         }

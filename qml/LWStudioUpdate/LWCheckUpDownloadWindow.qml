@@ -82,6 +82,7 @@ Window {
             visible: text.length > 0
             color: LWTheme.danger
             font.pixelSize: LWTheme.smallSize
+            textFormat: Text.PlainText
             text: win.message
         }
     }

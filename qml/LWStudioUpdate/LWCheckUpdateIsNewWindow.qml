@@ -35,6 +35,7 @@ Window {
             wrapMode: Text.Wrap
             color: LWTheme.text
             font.pixelSize: LWTheme.fontSize
+            textFormat: Text.PlainText
             text: qsTr("Glowsmith %1 is the newest version.").arg(win.model ? win.model.curVersion : "")
         }
         LWUpdateAutoCheck { model: win.model }

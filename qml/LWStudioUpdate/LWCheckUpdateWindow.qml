@@ -34,7 +34,7 @@ Window {
         anchors.top: header.bottom
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.bottom: footer.top
+        anchors.bottom: refusal.visible ? refusal.top : footer.top
         anchors.margins: LWTheme.dialogPadding
         clip: true
 
@@ -53,6 +53,7 @@ Window {
                 wrapMode: Text.Wrap
                 color: LWTheme.text
                 font.pixelSize: LWTheme.fontSize
+                textFormat: Text.PlainText
                 text: win.model && win.model.strNewFeature.length > 0 ? win.model.strNewFeature : "-"
             }
             Item { width: 1; height: LWTheme.spacingSmall }
@@ -68,9 +69,26 @@ Window {
                 wrapMode: Text.Wrap
                 color: LWTheme.text
                 font.pixelSize: LWTheme.fontSize
+                textFormat: Text.PlainText
                 text: win.model && win.model.strBugFixed.length > 0 ? win.model.strBugFixed : "-"
             }
         }
+    }
+
+    // Why this offer cannot be downloaded (unsigned, or not over https).
+    Text {
+        id: refusal
+        objectName: "offerMessage"
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: footer.top
+        anchors.margins: LWTheme.dialogPadding
+        visible: text.length > 0
+        wrapMode: Text.Wrap
+        textFormat: Text.PlainText
+        color: LWTheme.danger
+        font.pixelSize: LWTheme.fontSize
+        text: win.model ? win.model.offerMessage : ""
     }
 
     Item {
@@ -100,6 +118,7 @@ Window {
             LWOnlineButton {
                 objectName: "updateNowButton"
                 text: qsTr("Update now")
+                enabled: win.model ? win.model.offerMessage.length === 0 : false
                 onClicked: if (win.model) win.model.showDownloadWindow()
             }
         }

@@ -74,6 +74,7 @@ Window {
         width: parent.width - 64
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.Wrap
+        textFormat: Text.PlainText
         text: draftWin.info
         color: draftWin.failed ? LWTheme.danger : LWTheme.textDim
         font.pixelSize: LWTheme.fontSize

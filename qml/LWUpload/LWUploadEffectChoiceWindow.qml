@@ -79,12 +79,14 @@ Window {
                 Text {
                     width: parent.width
                     elide: Text.ElideRight
+                    textFormat: Text.PlainText
                     text: choiceWin.model ? choiceWin.model.effectName[index] : ""
                     color: LWTheme.text
                     font.pixelSize: LWTheme.largeSize
                     font.bold: true
                 }
                 Text {
+                    textFormat: Text.PlainText
                     text: choiceWin.model ? choiceWin.model.effectTime[index] : ""
                     color: LWTheme.textDim
                     font.pixelSize: LWTheme.smallSize
@@ -102,6 +104,7 @@ Window {
                 Text {
                     id: stateText
                     anchors.centerIn: parent
+                    textFormat: Text.PlainText
                     text: choiceWin.model ? choiceWin.model.effectCode[index] : ""
                     color: LWTheme.accent
                     font.pixelSize: LWTheme.smallSize
@@ -122,6 +125,7 @@ Window {
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.Wrap
         visible: list.count === 0
+        textFormat: Text.PlainText
         text: choiceWin.model && choiceWin.model.listProblem.length > 0
               ? choiceWin.model.listProblem : qsTr("No earlier effects yet.")
         color: LWTheme.textDim

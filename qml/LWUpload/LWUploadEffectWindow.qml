@@ -184,6 +184,7 @@ Window {
             anchors.leftMargin: LWTheme.spacingLarge
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
+            textFormat: Text.PlainText
             text: uploadWin.notice
             color: LWTheme.text
             font.pixelSize: LWTheme.fontSize

@@ -1,6 +1,9 @@
 #include "LWSettings.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 const QString kLanguageType = QStringLiteral("languageType");
@@ -8,7 +11,9 @@ const QString kAutoCheckUpdate = QStringLiteral("autoCheckUpdate");
 const QString kHelperVersion = QStringLiteral("lwhelperversion");
 const QString kUserId = QStringLiteral("defaultuserId");
 const QString kRemember = QStringLiteral("defaultRemeber");
-const QString kPassword = QStringLiteral("defaultUserPassword");
+// Earlier versions kept the password here in clear; it is erased on start.
+const QString kOldPassword = QStringLiteral("defaultUserPassword");
+const QString kSessionToken = QStringLiteral("defaultSessionToken");
 const QString kLoginType = QStringLiteral("loginType");
 const QString kAutoLogin = QStringLiteral("autoLogin");
 } // namespace
@@ -24,6 +29,28 @@ LWSettings::LWSettings()
     : m_settings((applyIdentity(), QSettings::NativeFormat), QSettings::UserScope,
                  QStringLiteral("Brightfold"), QStringLiteral("Lumeworks"))
 {
+    if (m_settings.contains(kOldPassword)) {
+        m_settings.remove(kOldPassword);
+        m_settings.sync();
+    }
+    if (!defaultSessionToken().isEmpty())
+        restrictFile();
+}
+
+void LWSettings::restrictFile()
+{
+    const QString path = m_settings.fileName();
+    const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if (!QFileInfo::exists(path)) {
+        // Created empty and restricted, so the first write of the token
+        // never lands in a file others can read; later writes keep the
+        // permissions of the file they replace.
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+    }
+    QFile::setPermissions(path, ownerOnly);
 }
 
 void LWSettings::store(const QString &key, const QVariant &value)
@@ -43,7 +70,7 @@ void LWSettings::setLwhelperVersion(int version) { store(kHelperVersion, version
 
 QString LWSettings::defaultUserId() const { return m_settings.value(kUserId).toString(); }
 bool LWSettings::defaultRemember() const { return m_settings.value(kRemember, false).toBool(); }
-QString LWSettings::defaultUserPassword() const { return m_settings.value(kPassword).toString(); }
+QString LWSettings::defaultSessionToken() const { return m_settings.value(kSessionToken).toString(); }
 int LWSettings::loginType() const { return m_settings.value(kLoginType, 0).toInt(); }
 
 std::optional<bool> LWSettings::autoLogin() const
@@ -54,13 +81,26 @@ std::optional<bool> LWSettings::autoLogin() const
 }
 
 void LWSettings::setLoginRecord(const QString &userId, bool remember, int loginType, bool autoLogin,
-                                const QString &password)
+                                const QString &sessionToken)
 {
+    if (!sessionToken.isEmpty())
+        restrictFile();
     m_settings.setValue(kUserId, userId);
     m_settings.setValue(kRemember, remember);
     m_settings.setValue(kLoginType, loginType);
     m_settings.setValue(kAutoLogin, autoLogin);
-    m_settings.setValue(kPassword, password);
+    if (sessionToken.isEmpty())
+        m_settings.remove(kSessionToken);
+    else
+        m_settings.setValue(kSessionToken, sessionToken);
+    m_settings.sync();
+    if (!sessionToken.isEmpty())
+        restrictFile();
+}
+
+void LWSettings::forgetSession()
+{
+    m_settings.remove(kSessionToken);
     m_settings.sync();
 }
 

@@ -29,17 +29,24 @@ public:
 
     QString defaultUserId() const;
     bool defaultRemember() const;
-    QString defaultUserPassword() const;
+    // The session the account service opened at the last remembered
+    // sign-in ("Remember me"): it signs in again without the password,
+    // which is never kept.
+    QString defaultSessionToken() const;
     int loginType() const;
     std::optional<bool> autoLogin() const;
 
+    // sessionToken: empty unless the author asked to be remembered.
     void setLoginRecord(const QString &userId, bool remember, int loginType, bool autoLogin,
-                        const QString &password);
+                        const QString &sessionToken);
+    void forgetSession();
     void setAutoLogin(bool autoLogin, int loginType);
 
 private:
     LWSettings();
     void store(const QString &key, const QVariant &value);
+    // The file is its owner's alone before a session token goes into it.
+    void restrictFile();
 
     mutable QSettings m_settings;
 };

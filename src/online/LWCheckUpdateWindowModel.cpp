@@ -3,6 +3,7 @@
 #include "LWDownload.h"
 #include "LWOnlineAddresses.h"
 #include "LWServiceProtocol.h"
+#include "LWUpdateSignature.h"
 #include "common/LWDataPaths.h"
 #include "common/LWServiceConfig.h"
 #include "common/LWSettings.h"
@@ -150,6 +151,11 @@ void LWCheckUpdateWindowModel::setDownloadMessage(const QString &message)
     setText(m_downloadMessage, message, &LWCheckUpdateWindowModel::downloadMessageChanged);
 }
 
+void LWCheckUpdateWindowModel::setOfferMessage(const QString &message)
+{
+    setText(m_offerMessage, message, &LWCheckUpdateWindowModel::offerMessageChanged);
+}
+
 // --- checking ----------------------------------------------------------------
 
 void LWCheckUpdateWindowModel::autoCheckUpdate()
@@ -206,9 +212,21 @@ void LWCheckUpdateWindowModel::onCheckReply(const LWHttpReply &reply)
         connectTimeOut();
         return;
     }
-    if (m_cancelled || reply.status != 200 || !readOffer(reply.body)) {
+    const Offer offer = m_cancelled || reply.status != 200 ? Offer::None : readOffer(reply.body);
+    if (offer == Offer::None) {
         if (reply.status != 200)
             qDebug() << "update check answered with status" << reply.status;
+        setShowChecking(false);
+        return;
+    }
+    if (offer == Offer::Refused) {
+        qWarning().noquote() << "update offer refused:" << m_offerMessage;
+        // The author who asked learns why; an automatic check stays silent
+        // rather than advertise what cannot be installed.
+        if (m_requestedByUser) {
+            showWindow(kCheckingWindow, false);
+            showWindow(kOfferWindow, true);
+        }
         setShowChecking(false);
         return;
     }
@@ -223,11 +241,11 @@ void LWCheckUpdateWindowModel::onCheckReply(const LWHttpReply &reply)
     setShowChecking(false);
 }
 
-bool LWCheckUpdateWindowModel::readOffer(const QByteArray &body)
+LWCheckUpdateWindowModel::Offer LWCheckUpdateWindowModel::readOffer(const QByteArray &body)
 {
     const QJsonObject reply = QJsonDocument::fromJson(body).object();
     if (reply.value(QStringLiteral("status_code")).toInt(-1) != LWServiceProtocol::kStatusOk)
-        return false;
+        return Offer::None;
     const QJsonObject data = reply.value(QStringLiteral("data")).toObject();
     const QString version = data.value(QStringLiteral("version")).toString();
     const QString md5 = data.value(QStringLiteral("md5")).toString();
@@ -236,13 +254,36 @@ bool LWCheckUpdateWindowModel::readOffer(const QByteArray &body)
     // Without a digest the installer could never be verified, so an offer
     // lacking one is treated like one lacking its version.
     if (version.isEmpty() || md5.isEmpty() || !LWOnlineAddresses::isWebAddress(QUrl(url)))
-        return false;
+        return Offer::None;
     setText(m_lastestVersion, version, &LWCheckUpdateWindowModel::lastestVersionChanged);
     setText(m_strNewFeature, data.value(QStringLiteral("features")).toString(), &LWCheckUpdateWindowModel::strNewFeatureChanged);
     setText(m_strBugFixed, data.value(QStringLiteral("bugFix")).toString(), &LWCheckUpdateWindowModel::strBugFixedChanged);
+    // Whoever answers the check must not be able to hand over a program:
+    // only an installer signed with the built-in key is ever started, and
+    // only an address that nobody on the way can answer for is fetched.
+    const QString signatureText = data.value(QStringLiteral("signature")).toString();
+    const QByteArray signature = LWUpdateSignature::decode(signatureText);
+    m_md5.clear();
+    m_downloadUrl.clear();
+    m_signature.clear();
+    if (signatureText.trimmed().isEmpty()) {
+        setOfferMessage(tr("This update is not signed, so it cannot be trusted and is not offered for download."));
+        return Offer::Refused;
+    }
+    if (signature.isEmpty()) {
+        setOfferMessage(tr("This update carries a damaged signature, so it cannot be trusted and is not offered for download."));
+        return Offer::Refused;
+    }
+    if (!LWUpdateSignature::isTrustedDownloadAddress(QUrl(url))) {
+        setOfferMessage(tr("This update would be downloaded over an unprotected connection (not https), "
+                           "so it is not offered for download."));
+        return Offer::Refused;
+    }
+    setOfferMessage(QString());
     m_md5 = md5;
     m_downloadUrl = url;
-    return true;
+    m_signature = signature;
+    return Offer::Accepted;
 }
 
 // --- windows -------------------------------------------------------------------
@@ -353,13 +394,25 @@ void LWCheckUpdateWindowModel::updateDataRead(qlonglong received, qlonglong tota
     }
 }
 
-bool LWCheckUpdateWindowModel::digestMatches() const
+LWCheckUpdateWindowModel::Check LWCheckUpdateWindowModel::checkInstaller() const
 {
     QFile file(downloadPath());
-    QCryptographicHash hash(QCryptographicHash::Md5);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
-        return false;
-    return QString::fromLatin1(hash.result().toHex()).compare(m_md5, Qt::CaseInsensitive) == 0;
+    if (!file.open(QIODevice::ReadOnly))
+        return Check::Damaged;
+    QCryptographicHash md5(QCryptographicHash::Md5);
+    QCryptographicHash sha256(QCryptographicHash::Sha256);
+    while (!file.atEnd()) {
+        const QByteArray block = file.read(1 << 20);
+        if (block.isEmpty())
+            return Check::Damaged;
+        md5.addData(block);
+        sha256.addData(block);
+    }
+    // The MD5 digest tells a damaged transfer, worth another attempt; a
+    // whole file whose signature fails was never ours.
+    if (QString::fromLatin1(md5.result().toHex()).compare(m_md5, Qt::CaseInsensitive) != 0)
+        return Check::Damaged;
+    return LWUpdateSignature::verifies(sha256.result(), m_signature) ? Check::Verified : Check::Forged;
 }
 
 void LWCheckUpdateWindowModel::onDownloadFinished(bool complete, bool targetFailed)
@@ -370,7 +423,16 @@ void LWCheckUpdateWindowModel::onDownloadFinished(bool complete, bool targetFail
         return;
     }
     // Only a verified installer is offered for installation.
-    if (complete && digestMatches()) {
+    const Check check = complete ? checkInstaller() : Check::Damaged;
+    if (check == Check::Forged) {
+        QFile::remove(downloadPath());
+        qWarning() << "installer signature does not verify; removed";
+        setDownloadMessage(tr("The downloaded installer's signature does not match this editor's key, "
+                              "so it was deleted and will not be started."));
+        emit updateBtnStatus(true);
+        return;
+    }
+    if (check == Check::Verified) {
         m_verified = true;
         const qlonglong size = QFileInfo(downloadPath()).size();
         updateDataRead(size, size);

@@ -12,7 +12,9 @@ class LWDownload;
 // The update check: asks the publishing service for the newest release at
 // start (when the author allows it) and on request, offers it when it is
 // newer than the running version, downloads the installer with progress,
-// verifies its MD5 digest and starts it. One per process.
+// verifies its MD5 digest and its signature, and starts it. An offer is
+// taken only when it is signed and names an address no one on the way can
+// answer for; a refused one says why. One per process.
 class LWCheckUpdateWindowModel : public QObject
 {
     Q_OBJECT
@@ -28,6 +30,9 @@ class LWCheckUpdateWindowModel : public QObject
     // Why the last download or installation did not go through; empty
     // while all is well.
     Q_PROPERTY(QString downloadMessage READ downloadMessage NOTIFY downloadMessageChanged)
+    // Why the offered version cannot be installed; empty for an offer that
+    // may be downloaded.
+    Q_PROPERTY(QString offerMessage READ offerMessage NOTIFY offerMessageChanged)
 
 public:
     using Launcher = std::function<bool(const QString &program, const QStringList &arguments)>;
@@ -38,7 +43,7 @@ public:
     // for ever would download the installer in an endless loop.
     static constexpr int kMaxDownloadAttempts = 3;
     // An installer is far smaller; anything larger is no installer of ours.
-    static constexpr qint64 kInstallerLimit = qint64(1024) * 1024 * 1024;
+    static constexpr qint64 kInstallerLimit = qint64(512) * 1024 * 1024;
     // A transfer on which nothing moves for this long is given up.
     static constexpr int kDownloadIdleLimitMs = 30000;
 
@@ -62,6 +67,7 @@ public:
     qlonglong downloadPercent() const { return m_downloadPercent; }
     bool showChecking() const { return m_showChecking; }
     QString downloadMessage() const { return m_downloadMessage; }
+    QString offerMessage() const { return m_offerMessage; }
 
     Q_INVOKABLE void autoCheckUpdate();
     Q_INVOKABLE void updateLastestVersionByUser();
@@ -99,20 +105,24 @@ signals:
     void i_downloadPercentChanged();
     void i_showCheckingChanged();
     void downloadMessageChanged();
+    void offerMessageChanged();
     // The installer arrived and its digest matched.
     void downloadVerified();
 
 private:
     void sendCheck();
     void onCheckReply(const LWHttpReply &reply);
-    bool readOffer(const QByteArray &body);
+    enum class Offer { None, Refused, Accepted };
+    Offer readOffer(const QByteArray &body);
     void setShowChecking(bool checking);
     void setDownloadMessage(const QString &message);
+    void setOfferMessage(const QString &message);
     void setText(QString &member, const QString &value, void (LWCheckUpdateWindowModel::*changed)());
     void resetProgress();
     void attemptDownload();
     void onDownloadFinished(bool complete, bool targetFailed);
-    bool digestMatches() const;
+    enum class Check { Damaged, Forged, Verified };
+    Check checkInstaller() const;
 
     QString m_curVersion;
     QString m_lastestVersion;
@@ -121,6 +131,8 @@ private:
     QString m_md5;
     QString m_downloadUrl;
     QString m_downloadMessage;
+    QString m_offerMessage;
+    QByteArray m_signature; // 64 bytes, over the installer's SHA-256
     qlonglong m_totalData = 0;
     qlonglong m_nowData = 0;
     qlonglong m_downloadPercent = 0;

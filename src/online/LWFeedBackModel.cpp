@@ -2,6 +2,7 @@
 
 #include "LWDeviceIdentity.h"
 #include "LWDownload.h"
+#include "LWOnlineAddresses.h"
 #include "LWFeedBackUploadImage.h"
 #include "common/LWImageSink.h"
 #include "LWServiceProtocol.h"
@@ -215,6 +216,12 @@ void LWFeedBackModel::fetchImage(int index, const QString &url)
 {
     if (!m_sink)
         return;
+    // A record's picture is the feedback service's own: any other address
+    // (another host, a local file, a share) is not fetched at all.
+    if (!LWOnlineAddresses::sameOrigin(QUrl(url), QUrl(LWServiceConfig::baseUrl(QStringLiteral("feedback"))))) {
+        qWarning().noquote() << "feedback picture not from the feedback service; not fetched:" << QUrl(url).scheme();
+        return;
+    }
     const int generation = m_generation;
     LWDownload::Request request;
     request.url = QUrl(url);

@@ -1,6 +1,8 @@
 #include "LWLoginBridgeModel.h"
 
+#include "LWExternalBrowser.h"
 #include "LWLoginManager.h"
+#include "LWNetworkcookieJar.h"
 #include "LWOnlineAddresses.h"
 #include "LWServiceProtocol.h"
 #include "LWUploadEffectFile.h"
@@ -11,6 +13,9 @@
 #include <QGuiApplication>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QDebug>
+#include <QNetworkCookie>
+#include <QWebEngineCookieStore>
 #include <QWindow>
 #include <QtWebEngine/QQuickWebEngineProfile>
 
@@ -30,6 +35,7 @@ LWLoginBridgeModel::LWLoginBridgeModel(QObject *parent)
     : QObject(parent)
     , m_bridge(new LWWebBridge(this))
     , m_file(new LWUploadEffectFile(this))
+    , m_pageCookies(new LWNetworkcookieJar(this))
 {
 }
 
@@ -53,8 +59,54 @@ QObject *LWLoginBridgeModel::webProfile()
         profile->setCachePath(cookiePath() + QStringLiteral("/cache"));
         profile->setPersistentCookiesPolicy(QQuickWebEngineProfile::ForcePersistentCookies);
         m_profile = profile;
+        mirrorCookies(profile);
     }
     return m_profile;
+}
+
+void LWLoginBridgeModel::mirrorCookies(QObject *profileObject)
+{
+    auto *profile = static_cast<QQuickWebEngineProfile *>(profileObject);
+    QWebEngineCookieStore *store = profile->cookieStore();
+    connect(store, &QWebEngineCookieStore::cookieAdded, this,
+            [this](const QNetworkCookie &cookie) { m_pageCookies->insertCookie(cookie); });
+    connect(store, &QWebEngineCookieStore::cookieRemoved, this,
+            [this](const QNetworkCookie &cookie) { m_pageCookies->deleteCookie(cookie); });
+    // The cookies kept from earlier runs arrive through cookieAdded too.
+    store->loadAllCookies();
+}
+
+void LWLoginBridgeModel::setPageUrl(const QUrl &url)
+{
+    m_pageUrl = url;
+}
+
+bool LWLoginBridgeModel::pageTrusted() const
+{
+    return isOwnPage(m_pageUrl);
+}
+
+bool LWLoginBridgeModel::isOwnPage(const QUrl &url) const
+{
+    return LWOnlineAddresses::isPublishOrigin(url);
+}
+
+void LWLoginBridgeModel::openPage(const QString &url)
+{
+    const QUrl address(url);
+    if (isOwnPage(address))
+        setI_nowUrl(url);
+    else
+        openOutside(address);
+}
+
+void LWLoginBridgeModel::openOutside(const QUrl &url)
+{
+    if (!LWOnlineAddresses::isWebAddress(url)) {
+        qWarning() << "bridge view: refused to open" << url.scheme() << "address";
+        return;
+    }
+    LWExternalBrowser::open(url);
 }
 
 QString LWLoginBridgeModel::cookiePath() const
@@ -118,7 +170,12 @@ QJsonObject LWLoginBridgeModel::failure(const char *code)
 QJsonObject LWLoginBridgeModel::uploadLocalEffect()
 {
     bridgeChange();
-    m_file->pageUpload(m_zipPath, LWLoginManager::cookieDatabase());
+    // The live store once the web engine runs; before that, what the store
+    // left on disk.
+    if (m_profile)
+        m_file->pageUpload(m_zipPath, m_pageCookies->allCookies());
+    else
+        m_file->pageUpload(m_zipPath, LWLoginManager::cookieDatabase());
     const QJsonObject reply = m_file->replyObject();
     if (!reply.isEmpty())
         return reply;

@@ -3,7 +3,9 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
+#include <QUrl>
 
+class LWNetworkcookieJar;
 class LWUploadEffectFile;
 class LWWebBridge;
 
@@ -50,6 +52,19 @@ public:
     QString cookiePath() const;
     QObject *webProfile();
 
+    // The address the bridge view shows; the bridge serves its page only
+    // while it is of the publishing service's own origin.
+    Q_INVOKABLE void setPageUrl(const QUrl &url);
+    QUrl pageUrl() const { return m_pageUrl; }
+    bool pageTrusted() const;
+    // Whether the bridge view may show this address; every other one goes
+    // to the author's browser.
+    Q_INVOKABLE bool isOwnPage(const QUrl &url) const;
+    // A page the author asked for: in the bridge view when it is the
+    // service's own, else in the author's browser.
+    Q_INVOKABLE void openPage(const QString &url);
+    Q_INVOKABLE void openOutside(const QUrl &url);
+
     Q_INVOKABLE void bridgeChange();
     Q_INVOKABLE void showWindow(QString p_window);
     Q_INVOKABLE QJsonObject uploadLocalEffect();
@@ -67,11 +82,18 @@ signals:
 private:
     static QJsonObject failure(const char *code);
 
+    void mirrorCookies(QObject *profile);
+
     QString m_nowUrl;
+    QUrl m_pageUrl;
     QString m_zipPath;
     qint64 m_zipSize = 0;
     bool m_closeAfterBrowser = true;
     LWWebBridge *m_bridge;      // owned (QObject child)
     LWUploadEffectFile *m_file; // owned (QObject child)
     QObject *m_profile = nullptr; // owned (QObject child)
+    // The web views' cookies as their store has them now: the store's file
+    // on disk is written when the engine gets round to it, so a page upload
+    // right after signing in would go without the session.
+    LWNetworkcookieJar *m_pageCookies; // owned (QObject child)
 };

@@ -78,6 +78,16 @@ LWLoginResult LWLoginManager::normalCheck()
     return normal()->check();
 }
 
+QString LWLoginManager::normalSessionToken()
+{
+    return normal()->sessionToken();
+}
+
+LWLoginResult LWLoginManager::resumeNormalLogin(const QString &sessionToken)
+{
+    return normal()->resume(sessionToken);
+}
+
 LWLoginResult LWLoginManager::ssoCheck()
 {
     return sso()->check(cookieDatabase());

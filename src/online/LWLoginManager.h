@@ -25,6 +25,9 @@ public:
 
     LWLoginResult normalLogin(const QString &userId, const QString &password);
     LWLoginResult normalCheck();
+    // The session of the last normal sign-in, for "Remember me".
+    QString normalSessionToken();
+    LWLoginResult resumeNormalLogin(const QString &sessionToken);
     LWLoginResult ssoCheck();
     LWLoginResult publicCheck();
     // Ends the sign-in of the given type: the enterprise session (type 1)

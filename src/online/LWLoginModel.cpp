@@ -17,7 +17,6 @@ LWLoginModel::LWLoginModel(QObject *parent)
     const LWSettings *settings = LWSettings::instance();
     m_userId = settings->defaultUserId();
     m_remember = settings->defaultRemember();
-    m_password = m_remember ? settings->defaultUserPassword() : QString();
     connect(LWLoginManager::instance(), &LWLoginManager::signedInChanged, this, &LWLoginModel::loginStatusChanged);
 }
 
@@ -85,10 +84,39 @@ void LWLoginModel::loginRequest()
     manager->setSignedIn(result.code == LWLoginBase::ResultOk);
     if (result.code == LWLoginBase::ResultOk) {
         manager->startPolling();
-        // The password is kept only when the author asked for it.
-        LWSettings::instance()->setLoginRecord(m_userId, m_remember, 0, true, m_remember ? m_password : QString());
+        // Remembering keeps the service's session, never the password.
+        LWSettings::instance()->setLoginRecord(m_userId, m_remember, 0, true,
+                                               m_remember ? manager->normalSessionToken() : QString());
+        emit hasRememberedSessionChanged();
     }
     emit sigLoginResult(result.code, result.message);
+}
+
+bool LWLoginModel::hasRememberedSession() const
+{
+    const LWSettings *settings = LWSettings::instance();
+    return settings->defaultRemember() && settings->loginType() == 0 && !settings->defaultSessionToken().isEmpty();
+}
+
+bool LWLoginModel::resumeRememberedLogin()
+{
+    if (!hasRememberedSession())
+        return false;
+    LWLoginManager *manager = LWLoginManager::instance();
+    const LWLoginResult result = manager->resumeNormalLogin(LWSettings::instance()->defaultSessionToken());
+    if (result.code != LWLoginBase::ResultOk) {
+        // A session the service ended stays ended; a time-out may pass.
+        if (result.code != LWLoginBase::ResultRefused) {
+            LWSettings::instance()->forgetSession();
+            emit hasRememberedSessionChanged();
+        }
+        return false;
+    }
+    manager->setSignedIn(true);
+    manager->startPolling();
+    LWSettings::instance()->setAutoLogin(true, 0);
+    emit sigLoginResult(result.code, result.message);
+    return true;
 }
 
 void LWLoginModel::ssoLoginCheck()
@@ -120,6 +148,8 @@ void LWLoginModel::doLogout()
 {
     const int loginType = LWSettings::instance()->loginType();
     LWSettings::instance()->setAutoLogin(false, loginType);
+    LWSettings::instance()->forgetSession();
+    emit hasRememberedSessionChanged();
     LWUsageEvents::report(kLogoutEvent);
     LWLoginManager::instance()->signOut(loginType);
 }

@@ -19,6 +19,8 @@ class LWLoginModel : public QObject
     Q_PROPERTY(QString ssoSiteUrl READ ssoSiteUrl CONSTANT)
     Q_PROPERTY(QString ssoHost READ ssoHost CONSTANT)
     Q_PROPERTY(QString publicLoginUrl READ publicLoginUrl CONSTANT)
+    // "Remember me" kept a session from the last sign-in with the form.
+    Q_PROPERTY(bool hasRememberedSession READ hasRememberedSession NOTIFY hasRememberedSessionChanged)
 
 public:
     // Usage event of a sign-out ("gsClickLogout").
@@ -37,8 +39,13 @@ public:
     QString ssoSiteUrl() const;
     QString ssoHost() const;
     QString publicLoginUrl() const;
+    bool hasRememberedSession() const;
 
     Q_INVOKABLE void loginRequest();
+    // Signs in with the remembered session; one the service no longer
+    // knows is forgotten and the form is needed again. Reports through
+    // sigLoginResult only on success.
+    Q_INVOKABLE bool resumeRememberedLogin();
     Q_INVOKABLE void ssoLoginCheck();
     Q_INVOKABLE void ssoLoginRecord();
     Q_INVOKABLE void publicLoginRecord();
@@ -56,6 +63,7 @@ signals:
     void flagRemeberChanged();
     void cookiePathChanged(QString path);
     void loginStatusChanged();
+    void hasRememberedSessionChanged();
 
 private:
     QString m_userId;

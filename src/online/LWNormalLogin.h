@@ -12,4 +12,10 @@ public:
 
     LWLoginResult login(const QString &userId, const QString &password);
     LWLoginResult check();
+    // The session the service opened with the last successful sign-in (its
+    // publishing-site cookie); empty when none came.
+    QString sessionToken();
+    // Signs in with a kept session instead of the password: the publishing
+    // service must still know the session.
+    LWLoginResult resume(const QString &sessionToken);
 };

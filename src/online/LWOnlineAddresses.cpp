@@ -48,4 +48,26 @@ bool isWebAddress(const QUrl &url)
     return url.isValid() && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
 }
 
+namespace {
+
+int portOf(const QUrl &url)
+{
+    if (url.port() > 0)
+        return url.port();
+    return url.scheme() == QLatin1String("https") ? 443 : 80;
+}
+
+} // namespace
+
+bool sameOrigin(const QUrl &a, const QUrl &b)
+{
+    return isWebAddress(a) && isWebAddress(b) && !a.host().isEmpty() && a.scheme() == b.scheme()
+        && a.host().compare(b.host(), Qt::CaseInsensitive) == 0 && portOf(a) == portOf(b);
+}
+
+bool isPublishOrigin(const QUrl &url)
+{
+    return sameOrigin(url, QUrl(publishBase()));
+}
+
 } // namespace LWOnlineAddresses

@@ -23,4 +23,10 @@ QUrl publishUrl(const char *path);
 // http or https: the only addresses a service reply may send the editor to.
 bool isWebAddress(const QUrl &url);
 
+// Same scheme, host and port (the scheme's default when none is given).
+bool sameOrigin(const QUrl &a, const QUrl &b);
+// A page of the publishing service itself, the only one trusted with the
+// editor's bridge.
+bool isPublishOrigin(const QUrl &url);
+
 } // namespace LWOnlineAddresses

@@ -380,6 +380,12 @@ void LWQTHttpBase::loadBrowserCookies(const QString &databasePath, bool onlyIfNo
     m_cookiesLoaded = true;
 }
 
+void LWQTHttpBase::setBrowserCookies(const QList<QNetworkCookie> &cookies)
+{
+    jar()->setAllCookies(cookies);
+    m_cookiesLoaded = true;
+}
+
 void LWQTHttpBase::cancelRunning()
 {
     const std::vector<std::shared_ptr<Call>> running = m_calls;

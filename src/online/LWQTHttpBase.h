@@ -13,6 +13,7 @@
 class LWNetworkcookieJar;
 class QHttpMultiPart;
 class QNetworkAccessManager;
+class QNetworkCookie;
 class QNetworkReply;
 class QUrl;
 
@@ -82,6 +83,8 @@ public:
 
     // Loads the web view's cookie store into this client's cookie jar.
     void loadBrowserCookies(const QString &databasePath, bool onlyIfNotLoaded);
+    // The same from cookies already at hand (the web view's live store).
+    void setBrowserCookies(const QList<QNetworkCookie> &cookies);
     bool cookiesLoaded() const { return m_cookiesLoaded; }
     // Null until cookies were loaded or a reply set one.
     LWNetworkcookieJar *cookieJar() const { return m_cookieJar; }

@@ -62,3 +62,13 @@ void LWUploadEffectFile::pageUpload(const QString &packagePath, const QString &c
     handleReply(http().postSync(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathPageUpload),
                                 LWUploadForm::packageOnly(bytes), kTimeLimitMs));
 }
+
+void LWUploadEffectFile::pageUpload(const QString &packagePath, const QList<QNetworkCookie> &cookies)
+{
+    QByteArray bytes;
+    if (!readPackage(packagePath, &bytes))
+        return;
+    http().setBrowserCookies(cookies);
+    handleReply(http().postSync(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathPageUpload),
+                                LWUploadForm::packageOnly(bytes), kTimeLimitMs));
+}

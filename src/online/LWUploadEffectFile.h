@@ -3,6 +3,7 @@
 #include "LWUploadEffectBase.h"
 
 struct LWUploadFields;
+class QNetworkCookie;
 
 // Sends the effect package: for review, as a draft for the phone preview,
 // or for the service's own upload page. A package that cannot be read or
@@ -20,6 +21,8 @@ public:
     // Waits up to the time limit; the web view's cookies go along, since
     // the service keeps the upload for the account signed in there.
     void pageUpload(const QString &packagePath, const QString &cookieDatabase);
+    // The same with the cookies of the web view's live store.
+    void pageUpload(const QString &packagePath, const QList<QNetworkCookie> &cookies);
 
 protected:
     QString identifierKey() const override;

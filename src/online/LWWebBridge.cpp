@@ -31,22 +31,37 @@ bool LWWebBridge::isWebAddress(const QString &url)
     return parsed.isValid() && (parsed.scheme() == QLatin1String("http") || parsed.scheme() == QLatin1String("https"));
 }
 
+bool LWWebBridge::callerTrusted(const char *call) const
+{
+    if (m_model->pageTrusted())
+        return true;
+    qWarning().noquote() << "gsBridge:" << call << "refused to a page of another origin:"
+                         << m_model->pageUrl().toString(QUrl::RemoveQuery | QUrl::RemoveFragment | QUrl::RemoveUserInfo);
+    return false;
+}
+
 void LWWebBridge::openWebview(const QString &url)
 {
+    if (!callerTrusted("openWebview"))
+        return;
     if (!isWebAddress(url)) {
         qWarning() << "gsBridge: refused to show" << url;
         return;
     }
-    m_model->setI_nowUrl(url);
+    m_model->openPage(url);
 }
 
 void LWWebBridge::closeWebView()
 {
+    if (!callerTrusted("closeWebView"))
+        return;
     emit m_model->closeWindowRequested();
 }
 
 void LWWebBridge::openBrowser(const QString &url)
 {
+    if (!callerTrusted("openBrowser"))
+        return;
     if (!isWebAddress(url)) {
         qWarning() << "gsBridge: refused to open" << url;
         return;
@@ -58,16 +73,22 @@ void LWWebBridge::openBrowser(const QString &url)
 
 QJsonObject LWWebBridge::uploadEffect()
 {
+    if (!callerTrusted("uploadEffect"))
+        return QJsonObject{{QStringLiteral("status_code"), QStringLiteral("300")}};
     return m_model->uploadLocalEffect();
 }
 
 QJsonObject LWWebBridge::getPackageInfo()
 {
+    if (!callerTrusted("getPackageInfo"))
+        return QJsonObject{{QStringLiteral("status_code"), QStringLiteral("300")}};
     return m_model->getPackageInfo();
 }
 
 void LWWebBridge::triggerEvent(const QString &arg)
 {
+    if (!callerTrusted("triggerEvent"))
+        return;
     bool numeric = false;
     int value = arg.toInt(&numeric);
     if (!numeric)

@@ -8,7 +8,10 @@ class LWLoginBridgeModel;
 
 // The object the publishing service's upload page reaches through the web
 // channel as "gsBridge". Calls from the page are served by the bridge
-// model; addresses the page asks for must be web addresses.
+// model, and only while the bridge view shows a page of the publishing
+// service's own origin: whatever else got into the view may not send the
+// author's package or steer the editor. Addresses the page asks for must be
+// web addresses; those of other origins open in the author's browser.
 class LWWebBridge : public QObject
 {
     Q_OBJECT
@@ -32,5 +35,7 @@ public:
     static bool isWebAddress(const QString &url);
 
 private:
+    bool callerTrusted(const char *call) const;
+
     LWLoginBridgeModel *m_model; // owner
 };

@@ -5,6 +5,8 @@
 #include "common/LWSettingFlags.h"
 #include "common/LWSettings.h"
 
+#include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 
 namespace {
@@ -20,6 +22,25 @@ class TstSettings : public QObject
 {
     Q_OBJECT
 private slots:
+    // A password that an earlier version kept in clear is gone from the
+    // file once the store is first opened.
+    void initTestCase()
+    {
+        {
+            QSettings old(QSettings::NativeFormat, QSettings::UserScope, "Brightfold", "Lumeworks");
+            old.setValue("defaultUserPassword", "hunter2-in-clear");
+            old.setValue("defaultuserId", "author");
+            old.sync();
+        }
+        auto *settings = LWSettings::instance();
+        QCOMPARE(settings->defaultUserId(), QString("author"));
+        QSettings other(QSettings::NativeFormat, QSettings::UserScope, "Brightfold", "Lumeworks");
+        QFile file(other.fileName());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(!file.readAll().contains("hunter2-in-clear"));
+        QVERIFY(!other.contains("defaultUserPassword"));
+    }
+
     void cleanup()
     {
         QLocale::setDefault(QLocale::c());
@@ -42,6 +63,9 @@ private slots:
         QCOMPARE(other.value("defaultRemeber").toBool(), true);
         QCOMPARE(other.value("loginType").toInt(), 2);
         QCOMPARE(other.value("autoCheckUpdate").toBool(), false);
+        QCOMPARE(other.value("defaultSessionToken").toString(), QString("pw"));
+        QCOMPARE(QFile::permissions(other.fileName()) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ReadOwner | QFile::WriteOwner),
+                 QFile::Permissions());
         QVERIFY(other.fileName().startsWith(LWTest::homeFolder()));
         settings->setAutoLogin(false, 0);
         QCOMPARE(settings->autoLogin(), std::optional<bool>(false));

@@ -44,7 +44,9 @@ public:
         if (!m_data.isValid())
             return false;
         m_process.setProgram(QStringLiteral(LWSERVICE_PATH));
-        m_process.setArguments({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--data"), m_data.path()});
+        // The test pair, whose public half the editor is built with.
+        m_process.setArguments({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--data"), m_data.path(),
+                                QStringLiteral("--update-key"), QStringLiteral(LWSERVICE_UPDATE_KEY)});
         m_process.setProcessChannelMode(QProcess::SeparateChannels);
         m_process.setStandardErrorFile(QProcess::nullDevice());
         m_process.start();

@@ -245,6 +245,33 @@ private slots:
         QVERIFY(model.urlList().at(count - 1).isEmpty());
     }
 
+    // A record's picture is fetched only from the feedback service itself:
+    // the same picture by another host name, or any other scheme, is left.
+    void recordPicturesOnlyFromTheService()
+    {
+        LWFeedBackModel model;
+        model.setImageSink(&m_sink);
+        QVERIFY(submitted(model, QStringLiteral("Picture for the origins"),
+                          QUrl::fromLocalFile(writePicture(QStringLiteral("origin.png"), "PNG")), false));
+        const QString own = latestMessage().value(QStringLiteral("image_url")).toString();
+        QVERIFY(QUrl(own).host() == QLatin1String("127.0.0.1"));
+        QString otherHost = own;
+        otherHost.replace(QStringLiteral("127.0.0.1"), QStringLiteral("localhost"));
+        const QStringList urls{own, otherHost, QStringLiteral("file://") + writePicture(QStringLiteral("local.png"), "PNG"),
+                               QStringLiteral("ftp://127.0.0.1/x.png")};
+        QJsonArray records;
+        for (const QString &url : urls)
+            records.append(QJsonObject{{"pub_date", 1700000000}, {"content", url}, {"type", 1}, {"image_url", url}});
+        m_service.setFaults(QJsonObject{{QLatin1String(LWServiceProtocol::kPathFeedbackList),
+                                         QJsonObject{{"body", QString::fromUtf8(QJsonDocument(QJsonObject{{"status_code", 0}, {"data", records}})
+                                                                                   .toJson(QJsonDocument::Compact))}}}});
+        QVERIFY(recordsArrive(model));
+        QCOMPARE(model.recordNumbers(), urls.size());
+        QVERIFY(waitUntil([&] { return !model.urlList().at(0).isEmpty(); }));
+        QTest::qWait(500);
+        QCOMPARE(model.urlList().mid(1), (QStringList{QString(), QString(), QString()}));
+    }
+
     // Answers that are not a record list change nothing on the page.
     void recordsKeptOnBadAnswers_data()
     {

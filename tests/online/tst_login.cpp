@@ -106,15 +106,68 @@ private slots:
         QCOMPARE(settings->defaultRemember(), remember);
         QCOMPARE(settings->loginType(), 0);
         QCOMPARE(settings->autoLogin(), std::optional<bool>(true));
-        QCOMPARE(settings->defaultUserPassword(), remember ? kDemoPassword : QString());
+        QCOMPARE(settings->defaultSessionToken().isEmpty(), !remember);
         QVERIFY(LWLoginManager::instance()->checkThread()->isRunning());
         QCOMPARE(LWLoginManager::instance()->checkThread()->period(), 180000);
 
+        // Whatever was remembered, the password is nowhere in the file; the
+        // session it holds instead is for its owner's eyes only.
+        const QString path = QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brightfold", "Lumeworks").fileName();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray content = file.readAll();
+        QVERIFY(!content.contains(kDemoPassword.toUtf8()));
+        QVERIFY(!content.contains(LWServiceProtocol::maskText(kDemoPassword).toUtf8()));
+        if (remember) {
+            QVERIFY(content.contains(settings->defaultSessionToken().toUtf8()));
+            const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+                | QFile::WriteOther | QFile::ExeOther;
+            QCOMPARE(QFile::permissions(path) & others, QFile::Permissions());
+        }
+
         LWLoginModel fresh;
         QCOMPARE(fresh.userId(), kDemoUser);
-        QCOMPARE(fresh.password(), remember ? kDemoPassword : QString());
+        QCOMPARE(fresh.password(), QString());
+        QCOMPARE(fresh.hasRememberedSession(), remember);
         QCOMPARE(fresh.cookiePath(), LWTest::homeFolder() + QStringLiteral("/Lumeworks/LWCookie"));
         QVERIFY(QFileInfo(fresh.cookiePath()).isDir());
+    }
+
+    // "Remember me" signs in again with the kept session, without the
+    // password; a session the service no longer knows is forgotten, and
+    // signing out forgets it too.
+    void rememberedSessionSignsIn()
+    {
+        LWLoginModel model;
+        model.setUserId(kDemoUser);
+        model.setPassword(kDemoPassword);
+        model.setFlagRemeber(true);
+        model.loginRequest();
+        QVERIFY(model.loginStatus());
+        const QString token = LWSettings::instance()->defaultSessionToken();
+        QVERIFY(!token.isEmpty());
+        LWLoginManager::instance()->setSignedIn(false);
+
+        LWLoginModel later;
+        QSignalSpy results(&later, &LWLoginModel::sigLoginResult);
+        QVERIFY(later.hasRememberedSession());
+        QVERIFY(later.resumeRememberedLogin());
+        QVERIFY(later.loginStatus());
+        QCOMPARE(results.count(), 1);
+        QCOMPARE(results.first().at(0).toInt(), 0);
+
+        LWLoginManager::instance()->setSignedIn(false);
+        LWSettings::instance()->setLoginRecord(kDemoUser, true, 0, true, QStringLiteral("no-such-session"));
+        QVERIFY(!later.resumeRememberedLogin());
+        QVERIFY(!later.loginStatus());
+        QVERIFY(LWSettings::instance()->defaultSessionToken().isEmpty());
+        QVERIFY(!later.hasRememberedSession());
+        QCOMPARE(results.count(), 1);
+
+        LWSettings::instance()->setLoginRecord(kDemoUser, true, 0, true, token);
+        later.doLogout();
+        QVERIFY(LWSettings::instance()->defaultSessionToken().isEmpty());
+        QVERIFY(!later.resumeRememberedLogin());
     }
 
     void wrongPasswordSignsOut()

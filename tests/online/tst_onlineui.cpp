@@ -153,6 +153,59 @@ private slots:
         }, 15000));
         QTest::qWait(300);
         shoot(window, QStringLiteral("bridge-upload-signed-in"));
+
+        // The page's upload goes with the session of the web view's store
+        // as it is now, not only once the store has written its file.
+        QFile::remove(LWLoginManager::cookieDatabase());
+        const QJsonObject reply = LWLoginBridgeModel::instance()->uploadLocalEffect();
+        QCOMPARE(reply.value(QStringLiteral("status_code")), QJsonValue(0));
+        window->hide();
+    }
+
+    // No page of another origin gets into the bridge view, so none meets
+    // "gsBridge": links, new windows and addresses the editor is given
+    // open in the author's browser, and the view stays on the service's page.
+    void otherOriginsOpenOutside()
+    {
+        QQuickWindow *window = nullptr;
+        for (QObject *root : m_engine->rootObjects()) {
+            if (root->objectName() == QLatin1String("gsLoginBridgeObj"))
+                window = qobject_cast<QQuickWindow *>(root);
+        }
+        QVERIFY(window);
+        QObject *view = child(window, QStringLiteral("bridgeWebView"));
+        QVERIFY(view);
+        // Showing the window reloads the page: wait for that load's end.
+        QSignalSpy loads(view, SIGNAL(loadingChanged(QQuickWebEngineLoadRequest *)));
+        LWMainWindowController::instance()->showLoginWindow(QStringLiteral("upload"));
+        QVERIFY(waitUntil([&] { return loads.count() >= 2; }, 20000));
+        QVERIFY(pageLoaded(view, QStringLiteral("Upload - Glowsmith")));
+        const QUrl own = view->property("url").toUrl();
+        QVERIFY(LWLoginBridgeModel::instance()->pageTrusted());
+        // Same service, other host name: another origin.
+        QString foreign = m_service.base + QStringLiteral("/site/tutorial");
+        foreign.replace(QStringLiteral("127.0.0.1"), QStringLiteral("localhost"));
+        m_opened.clear();
+
+        auto run = [view](const QString &script) {
+            return QMetaObject::invokeMethod(view, "runJavaScript", Q_ARG(QString, script), Q_ARG(QJSValue, QJSValue()));
+        };
+        QVERIFY(run(QStringLiteral("location.href = '%1?link'").arg(foreign)));
+        const bool linked = waitUntil([&] { return m_opened.contains(QUrl(foreign + QStringLiteral("?link"))); });
+        QVERIFY2(linked, qPrintable(view->property("url").toString() + QLatin1Char(' ') + QString::number(m_opened.size())
+                                    + QLatin1Char(' ') + (m_opened.isEmpty() ? QString() : m_opened.first().toString())));
+        QVERIFY(run(QStringLiteral("window.open('%1?window', '_blank')").arg(foreign)));
+        QVERIFY(waitUntil([&] { return m_opened.contains(QUrl(foreign + QStringLiteral("?window"))); }));
+        QVERIFY(run(QStringLiteral("var f = document.createElement('iframe'); f.src = '%1?frame'; document.body.appendChild(f)").arg(foreign)));
+        LWLoginBridgeModel::instance()->setI_nowUrl(foreign + QStringLiteral("?given"));
+        QVERIFY(waitUntil([&] { return m_opened.contains(QUrl(foreign + QStringLiteral("?given"))); }));
+        QTest::qWait(500);
+        QCOMPARE(view->property("url").toUrl(), own);
+        QVERIFY(LWLoginBridgeModel::instance()->pageTrusted());
+        // A frame is kept out without a browser window of its own.
+        QVERIFY(!m_opened.contains(QUrl(foreign + QStringLiteral("?frame"))));
+        QCOMPARE(m_opened.size(), 3);
+        m_opened.clear();
         window->hide();
     }
 
@@ -167,6 +220,25 @@ private slots:
         QCOMPARE(compressed, QStringList{m_package});
         QCOMPARE(LWLoginBridgeModel::instance()->i_nowUrl(), QString());
         QVERIFY(writePackage(m_package, 4096));
+    }
+
+    // "Remember me" through the window: the next showing of the sign-in
+    // window signs in with the kept session and goes, without the password.
+    void signInWindowUsesRememberedSession()
+    {
+        LWLoginModel first;
+        first.setUserId(kDemoUser);
+        first.setPassword(kDemoPassword);
+        first.setFlagRemeber(true);
+        first.loginRequest();
+        QVERIFY(first.loginStatus());
+        LWLoginManager::instance()->setSignedIn(false);
+        QQuickWindow *window = load(QStringLiteral(":/LWLogin/LWNormalLoginWindow.qml"));
+        QVERIFY(window);
+        window->show();
+        QVERIFY(waitUntil([&] { return !window->isVisible(); }));
+        QVERIFY(!LWLoginManager::instance()->isLogout());
+        LWSettings::instance()->forgetSession();
     }
 
     // The page's address drives the window: a sign-in hides it and records

@@ -1,7 +1,8 @@
 // The update check against lwservice: version comparison, the automatic and
 // the requested check with the windows each shows, answers that offer
 // nothing, the installer download with its digest check and repeat, and
-// starting the installer.
+// starting the installer; offers that are unsigned, wrongly signed or on
+// an unprotected address refused with their reason.
 #include "LWOnlineTestKit.h"
 #include "LWTestMain.h"
 #include "app/LWMainWindowController.h"
@@ -10,6 +11,7 @@
 #include "online/LWCheckUpdateWindowModel.h"
 #include "online/LWFeedBackModel.h"
 #include "online/LWMaterialsOnLine.h"
+#include "online/LWUpdateSignature.h"
 
 #include <QCryptographicHash>
 #include <QJsonArray>
@@ -70,12 +72,17 @@ private:
             window->hide();
     }
 
-    void offer(const QString &version, const QJsonObject &faults = QJsonObject(), const QString &md5 = QString())
+    // signature: the service signs with the test key unless one is given
+    // (an empty text offers the installer unsigned).
+    void offer(const QString &version, const QJsonObject &faults = QJsonObject(), const QString &md5 = QString(),
+               const QJsonValue &signature = QJsonValue::Undefined)
     {
         QJsonObject update{{"version", version}, {"features", "Faster export"}, {"bugFix", "Crash on close"},
                            {"file", kInstallerFile}};
         if (!md5.isEmpty())
             update.insert(QStringLiteral("md5"), md5);
+        if (!signature.isUndefined())
+            update.insert(QStringLiteral("signature"), signature);
         m_service.writeConfig(QJsonObject{{"update", update}, {"faults", faults}});
     }
 
@@ -406,6 +413,107 @@ private slots:
         QCOMPARE(model.downloadPercent(), 0);
         model.installPack();
         QCOMPARE(m_launches.size(), 0);
+    }
+
+    void trustedAddresses_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("trusted");
+        QTest::newRow("https anywhere") << "https://updates.example.com/setup" << true;
+        QTest::newRow("http on loopback") << "http://127.0.0.1:17865/files/update/x" << true;
+        QTest::newRow("http on another loopback address") << "http://127.8.0.1/x" << true;
+        QTest::newRow("http on ::1") << "http://[::1]:8080/x" << true;
+        QTest::newRow("http on localhost") << "http://LocalHost/x" << true;
+        QTest::newRow("http elsewhere") << "http://updates.example.com/setup" << false;
+        QTest::newRow("http on a network address") << "http://10.0.0.5/x" << false;
+        QTest::newRow("http on a name that starts like loopback") << "http://127.0.0.1.example.com/x" << false;
+        QTest::newRow("ftp") << "ftp://127.0.0.1/x" << false;
+        QTest::newRow("file") << "file:///tmp/x" << false;
+        QTest::newRow("no host") << "https:///x" << false;
+    }
+    void trustedAddresses()
+    {
+        QFETCH(QString, url);
+        QFETCH(bool, trusted);
+        QCOMPARE(LWUpdateSignature::isTrustedDownloadAddress(QUrl(url)), trusted);
+    }
+
+    // Offers that cannot be trusted are refused at the check: the author
+    // who asked sees the offer with the reason and no way to download.
+    void refusedOffers_data()
+    {
+        QTest::addColumn<QJsonObject>("faults");
+        QTest::addColumn<QJsonValue>("signature");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("unsigned") << QJsonObject() << QJsonValue(QString()) << "not signed";
+        QTest::newRow("signature not base64") << QJsonObject() << QJsonValue(QStringLiteral("%%%")) << "damaged signature";
+        QTest::newRow("signature too short")
+            << QJsonObject() << QJsonValue(QString::fromLatin1(QByteArray(32, 'x').toBase64())) << "damaged signature";
+        // Never fetched: the refusal comes before any download.
+        const QString signature = QString::fromLatin1(QByteArray(64, '\1').toBase64());
+        QTest::newRow("plain http off this machine")
+            << QJsonObject{{QLatin1String(LWServiceProtocol::kPathUpdate),
+                            offerFault({{"version", "9.9"}, {"md5", "00"}, {"signature", signature},
+                                        {"download_url", QJsonObject{{"url_list", QJsonArray{"http://updates.glowsmith.invalid/setup"}}}}})}}
+            << QJsonValue(QJsonValue::Undefined) << "not https";
+    }
+    void refusedOffers()
+    {
+        QFETCH(QJsonObject, faults);
+        QFETCH(QJsonValue, signature);
+        QFETCH(QString, reason);
+        offer(QStringLiteral("9.9"), faults, QString(), signature);
+        LWCheckUpdateWindowModel model;
+        QSignalSpy answer(&model, &LWCheckUpdateWindowModel::needNeedUpdate);
+        QVERIFY(checkByUser(model));
+        QCOMPARE(answer.count(), 0);
+        QCOMPARE(visibleWindows(), QStringList{"checkUpdateWindow"});
+        QCOMPARE(model.lastestVersion(), QStringLiteral("9.9"));
+        QVERIFY2(model.offerMessage().contains(reason), qPrintable(model.offerMessage()));
+        model.showDownloadWindow();
+        QCOMPARE(model.downloadAttempts(), 0);
+        QVERIFY(!QFile::exists(model.downloadPath()));
+
+        // The same offer found by the automatic check shows nothing.
+        hideWindows();
+        LWCheckUpdateWindowModel silent;
+        QSignalSpy checked(&silent, &LWCheckUpdateWindowModel::offerMessageChanged);
+        silent.autoCheckUpdate();
+        QVERIFY(checked.wait(10000));
+        QCOMPARE(visibleWindows(), QStringList());
+    }
+
+    // A well-formed signature that does not verify: the installer arrives
+    // whole (its MD5 matches), is deleted at once, and nothing starts.
+    void wronglySignedInstaller_data()
+    {
+        QTest::addColumn<QString>("signature");
+        offer(QStringLiteral("5.0"));
+        const QByteArray right = QByteArray::fromBase64(
+            send(QStringLiteral("GET"), m_service.base + QLatin1String(LWServiceProtocol::kPathUpdate))
+                .json().value("data").toObject().value("signature").toString().toLatin1());
+        QByteArray flipped = right;
+        if (!flipped.isEmpty())
+            flipped[10] = char(flipped.at(10) ^ 0x01);
+        QTest::newRow("one bit changed") << QString::fromLatin1(flipped.toBase64());
+        QTest::newRow("zeros") << QString::fromLatin1(QByteArray(64, '\0').toBase64());
+    }
+    void wronglySignedInstaller()
+    {
+        QFETCH(QString, signature);
+        QCOMPARE(QByteArray::fromBase64(signature.toLatin1()).size(), 64);
+        offer(QStringLiteral("5.0"), QJsonObject(), QString(), signature);
+        LWCheckUpdateWindowModel model;
+        QVERIFY(checkByUser(model));
+        QVERIFY(model.offerMessage().isEmpty());
+        QVERIFY(!downloaded(model));
+        QCOMPARE(model.downloadAttempts(), 1);
+        QVERIFY(model.downloadMessage().contains(QStringLiteral("signature")));
+        QVERIFY(!QFile::exists(model.downloadPath()));
+        QVERIFY(!visibleWindows().contains("checkUpdateFinishWindow"));
+        model.installPack();
+        QCOMPARE(m_launches.size(), 0);
+        QCOMPARE(m_quits, 0);
     }
 
     // An installer smaller than the progress unit of 10000 bytes.

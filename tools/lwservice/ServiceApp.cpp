@@ -20,8 +20,9 @@
 #include "UpdateService.h"
 #include "UpdateSigner.h"
 
-ServiceApp::ServiceApp(const QString &dataDir, const QHostAddress &address, quint16 port)
+ServiceApp::ServiceApp(const QString &dataDir, const QHostAddress &address, quint16 port, const QString &updateKeyPath)
     : m_dataDir(dataDir)
+    , m_updateKeyPath(updateKeyPath)
     , m_address(address)
     , m_port(port)
 {
@@ -37,7 +38,7 @@ bool ServiceApp::start(QString *error)
         *error = QStringLiteral("cannot create the data folder %1 or restrict it to its owner").arg(m_dataDir);
         return false;
     }
-    m_updateKey = std::make_unique<UpdateSigner>(m_dataDir);
+    m_updateKey = std::make_unique<UpdateSigner>(m_dataDir, m_updateKeyPath);
     if (!m_updateKey->prepare(error))
         return false;
     qInfo("update offers are signed; the public key is in %s", qUtf8Printable(m_updateKey->publicKeyPath()));

@@ -29,7 +29,10 @@ class UpdateSigner;
 class ServiceApp
 {
 public:
-    ServiceApp(const QString &dataDir, const QHostAddress &address, quint16 port);
+    // updateKeyPath: the secret key file that signs update offers; empty
+    // for the data folder's own pair.
+    ServiceApp(const QString &dataDir, const QHostAddress &address, quint16 port,
+               const QString &updateKeyPath = QString());
     ~ServiceApp();
 
     bool start(QString *error);
@@ -41,6 +44,7 @@ private:
     void registerRoutes();
 
     QString m_dataDir;
+    QString m_updateKeyPath;
     QHostAddress m_address;
     quint16 m_port;
 

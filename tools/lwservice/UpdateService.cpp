@@ -73,11 +73,11 @@ HttpResponse UpdateService::check(const HttpRequest &request)
     if (!digestsOf(path, &md5, &sha256))
         return Replies::serverError(QStringLiteral("the offered file cannot be read"));
     // A configured digest or signature wins, so a wrong one can be offered
-    // on purpose.
+    // on purpose; a configured empty signature offers the file unsigned.
     if (!offer.value(QStringLiteral("md5")).toString().isEmpty())
         md5 = offer.value(QStringLiteral("md5")).toString();
     QString signature = offer.value(QStringLiteral("signature")).toString();
-    if (signature.isEmpty() && m_context.updateKey)
+    if (!offer.contains(QStringLiteral("signature")) && m_context.updateKey)
         signature = QString::fromLatin1(m_context.updateKey->sign(sha256).toBase64());
     const QString uri = QStringLiteral("/files/update/") + file;
     return HttpResponse::ok(QJsonObject{

@@ -8,8 +8,9 @@
 static_assert(crypto_sign_SECRETKEYBYTES == 64 && crypto_sign_PUBLICKEYBYTES == 32 && crypto_sign_BYTES == 64,
               "Ed25519 sizes as documented");
 
-UpdateSigner::UpdateSigner(const QString &dataDir)
+UpdateSigner::UpdateSigner(const QString &dataDir, const QString &secretPath)
     : m_dataDir(dataDir)
+    , m_secretPath(secretPath)
 {
 }
 
@@ -42,8 +43,13 @@ bool UpdateSigner::prepare(QString *error)
         *error = QStringLiteral("libsodium cannot be initialised");
         return false;
     }
-    const QString secretPath = m_dataDir + QLatin1Char('/') + QLatin1String(kSecretFile);
+    const bool given = !m_secretPath.isEmpty();
+    const QString secretPath = given ? m_secretPath : m_dataDir + QLatin1Char('/') + QLatin1String(kSecretFile);
     QFile secretFile(secretPath);
+    if (given && !secretFile.exists()) {
+        *error = QStringLiteral("%1 does not exist").arg(secretPath);
+        return false;
+    }
     if (secretFile.exists()) {
         if (!secretFile.open(QIODevice::ReadOnly)) {
             *error = QStringLiteral("cannot read %1").arg(secretPath);

@@ -7,7 +7,9 @@
 // folder and made on first start. "update-secret.key" holds the base64 of
 // libsodium's 64-byte secret key (seed, then public key) and stays the
 // owner's alone; "update-public.key" holds the base64 of the 32-byte public
-// key, for the editor to be built with. Neither is ever printed.
+// key, for the editor to be built with. Neither is ever printed. A secret
+// key file named at start (the committed test pair) is used instead of the
+// folder's own and never written.
 class UpdateSigner
 {
 public:
@@ -15,7 +17,9 @@ public:
     static constexpr char kPublicFile[] = "update-public.key";
     static constexpr int kSignatureBytes = 64;
 
-    explicit UpdateSigner(const QString &dataDir);
+    // secretPath: a secret key file to sign with instead of the folder's;
+    // empty for the folder's own pair.
+    explicit UpdateSigner(const QString &dataDir, const QString &secretPath = QString());
     ~UpdateSigner();
     UpdateSigner(const UpdateSigner &) = delete;
     UpdateSigner &operator=(const UpdateSigner &) = delete;
@@ -33,6 +37,7 @@ private:
     bool writeKeyFile(const QString &name, const QByteArray &key, QString *error) const;
 
     QString m_dataDir;
+    QString m_secretPath;
     unsigned char m_secret[64] = {};
     bool m_ready = false;
 };

@@ -1,7 +1,7 @@
 // lwservice: the local reference implementation of the online services the
 // editor talks to. See the README section "Online services".
 //
-//   lwservice --port N --data DIR [--listen ADDRESS [--allow-remote]]
+//   lwservice --port N --data DIR [--listen ADDRESS [--allow-remote]] [--update-key FILE]
 #include "ServiceApp.h"
 #include "common/LWServiceConfig.h"
 
@@ -66,7 +66,11 @@ int main(int argc, char **argv)
                                           QStringLiteral("ADDRESS"), QStringLiteral("127.0.0.1"));
     const QCommandLineOption remoteOption(QStringLiteral("allow-remote"),
                                           QStringLiteral("Allow an address other machines can reach (a phone on the network)."));
-    parser.addOptions({portOption, dataOption, listenOption, remoteOption});
+    const QCommandLineOption updateKeyOption(
+        QStringLiteral("update-key"),
+        QStringLiteral("Sign update offers with this secret key file instead of the data folder's own pair."),
+        QStringLiteral("FILE"));
+    parser.addOptions({portOption, dataOption, listenOption, remoteOption, updateKeyOption});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -97,7 +101,8 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    ServiceApp service(dataDir, address, port);
+    const QString updateKey = parser.isSet(updateKeyOption) ? QDir(parser.value(updateKeyOption)).absolutePath() : QString();
+    ServiceApp service(dataDir, address, port, updateKey);
     QString error;
     if (!service.start(&error)) {
         err << "lwservice: " << error << "\n";

@@ -59,9 +59,21 @@ Window {
                         worldId: WebEngineScript.MainWorld
                     }
                 ]
+                // The bridge is for the publishing service's own pages: no
+                // document of another origin is let into this view, whether
+                // by a link, a redirect, a frame or a new window. Such pages
+                // open in the author's browser instead.
+                onUrlChanged: lwLoginBridgeModel.setPageUrl(url)
+                onNavigationRequested: function(request) {
+                    if (lwLoginBridgeModel.isOwnPage(request.url))
+                        return
+                    request.action = WebEngineNavigationRequest.IgnoreRequest
+                    if (request.isMainFrame)
+                        lwLoginBridgeModel.openOutside(request.url)
+                }
                 onNewViewRequested: function(request) {
-                    // Pages that open a new window stay in this one.
-                    lwLoginBridgeModel.webBridge.openWebview(request.requestedUrl.toString())
+                    // The service's pages that open a new window stay in this one.
+                    lwLoginBridgeModel.openPage(request.requestedUrl.toString())
                 }
             }
         }

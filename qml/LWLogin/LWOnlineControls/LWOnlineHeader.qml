@@ -29,12 +29,15 @@ Rectangle {
         spacing: LWTheme.spacingTiny
         Text {
             id: caption
+            textFormat: Text.PlainText
             color: LWTheme.text
             font.pixelSize: LWTheme.dialogTitleSize
             font.bold: true
         }
         Text {
             id: detail
+            // Carries service texts (the offered version).
+            textFormat: Text.PlainText
             color: LWTheme.textDim
             font.pixelSize: LWTheme.smallSize
             visible: text.length > 0
