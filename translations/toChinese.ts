@@ -210,6 +210,22 @@
         <source>The installer could not be started.</source>
         <translation>无法启动安装程序。</translation>
     </message>
+    <message>
+        <source>This update is not signed, so it cannot be trusted and is not offered for download.</source>
+        <translation>此更新没有签名，无法信任，因此不提供下载。</translation>
+    </message>
+    <message>
+        <source>This update carries a damaged signature, so it cannot be trusted and is not offered for download.</source>
+        <translation>此更新的签名已损坏，无法信任，因此不提供下载。</translation>
+    </message>
+    <message>
+        <source>This update would be downloaded over an unprotected connection (not https), so it is not offered for download.</source>
+        <translation>此更新需要通过未加密的连接（非 https）下载，因此不提供下载。</translation>
+    </message>
+    <message>
+        <source>The downloaded installer&apos;s signature does not match this editor&apos;s key, so it was deleted and will not be started.</source>
+        <translation>下载的安装程序签名与本编辑器的密钥不符，已将其删除，不会启动。</translation>
+    </message>
 </context>
 <context>
     <name>LWCompressFilesWindow</name>

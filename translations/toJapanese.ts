@@ -210,6 +210,22 @@
         <source>The installer could not be started.</source>
         <translation>インストーラーを起動できませんでした。</translation>
     </message>
+    <message>
+        <source>This update is not signed, so it cannot be trusted and is not offered for download.</source>
+        <translation>この更新は署名されていないため信頼できず、ダウンロードできません。</translation>
+    </message>
+    <message>
+        <source>This update carries a damaged signature, so it cannot be trusted and is not offered for download.</source>
+        <translation>この更新の署名は壊れているため信頼できず、ダウンロードできません。</translation>
+    </message>
+    <message>
+        <source>This update would be downloaded over an unprotected connection (not https), so it is not offered for download.</source>
+        <translation>この更新は保護されていない接続（https ではない）でダウンロードされるため、ダウンロードできません。</translation>
+    </message>
+    <message>
+        <source>The downloaded installer&apos;s signature does not match this editor&apos;s key, so it was deleted and will not be started.</source>
+        <translation>ダウンロードしたインストーラーの署名がこのエディターの鍵と一致しないため、削除しました。起動しません。</translation>
+    </message>
 </context>
 <context>
     <name>LWCompressFilesWindow</name>

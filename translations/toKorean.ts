@@ -210,6 +210,22 @@
         <source>The installer could not be started.</source>
         <translation>설치 프로그램을 시작하지 못했습니다.</translation>
     </message>
+    <message>
+        <source>This update is not signed, so it cannot be trusted and is not offered for download.</source>
+        <translation>이 업데이트는 서명되지 않아 신뢰할 수 없으므로 다운로드를 제공하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>This update carries a damaged signature, so it cannot be trusted and is not offered for download.</source>
+        <translation>이 업데이트의 서명이 손상되어 신뢰할 수 없으므로 다운로드를 제공하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>This update would be downloaded over an unprotected connection (not https), so it is not offered for download.</source>
+        <translation>이 업데이트는 보호되지 않은 연결(https 아님)로 다운로드되므로 다운로드를 제공하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The downloaded installer&apos;s signature does not match this editor&apos;s key, so it was deleted and will not be started.</source>
+        <translation>다운로드한 설치 프로그램의 서명이 이 편집기의 키와 맞지 않아 삭제했으며 실행하지 않습니다.</translation>
+    </message>
 </context>
 <context>
     <name>LWCompressFilesWindow</name>
