@@ -1,5 +1,7 @@
 #include "LWCheckUpdateWindowModel.h"
 
+#include "common/LWWindowsReady.h"
+
 #include "LWDownload.h"
 #include "LWOnlineAddresses.h"
 #include "LWServiceProtocol.h"
@@ -249,6 +251,7 @@ bool LWCheckUpdateWindowModel::readOffer(const QByteArray &body)
 
 void LWCheckUpdateWindowModel::showWindow(QString p_strWindowName, bool b_showOrClose)
 {
+    LWWindowsReady::ensure();
     const auto windows = QGuiApplication::allWindows();
     for (QWindow *window : windows) {
         if (window->objectName() != p_strWindowName)

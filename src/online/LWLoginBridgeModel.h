@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 
+class QQmlEngine;
 class LWUploadEffectFile;
 class LWWebBridge;
 
@@ -74,4 +75,5 @@ private:
     LWWebBridge *m_bridge;      // owned (QObject child)
     LWUploadEffectFile *m_file; // owned (QObject child)
     QObject *m_profile = nullptr; // owned (QObject child)
+    QQmlEngine *m_profileEngine = nullptr; // owned (QObject child): makes the profile when no window has an engine
 };
