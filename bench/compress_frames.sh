@@ -95,4 +95,4 @@ editor_min=$(fastest "$work/editor.txt" 1)
 echo "$editor_min $loop_min" | awk '{ printf "fastest rounds: editor %.2f ms, shell loop %.2f ms, ratio %.3f\n", $1, $2, $1 / $2 }'
 echo "quantiser CPU, shell loop: $loop_cpu ms   (rounds: $(rounds_of "$work/loop.txt" 2))"
 echo "quantiser CPU, editor:     $editor_cpu ms   (rounds: $(rounds_of "$work/editor.txt" 2))"
-echo "$editor_cpu $loop_cpu" | awk '{ printf "CPU ratio editor / shell loop: %.3f\n", $1 / $2 }'
+echo "$editor_cpu $loop_cpu" | awk '{ printf "ratio CPU editor / shell loop: %.3f\n", $1 / $2 }'

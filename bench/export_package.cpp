@@ -7,6 +7,8 @@
 //       imports the three folders as the components of one 2D sticker in a
 //       new project (data folder under <home>), exports the package to
 //       <package.zip> and prints the milliseconds the export took
+//   lwbench_export_package project <folder> <home> <project folder>
+//       the same project, saved into <project folder> for lwpack to export
 //
 // Start-up, project creation, the imports and clean-up are outside the
 // measured time: only the export the author waits for is timed.
@@ -19,6 +21,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -63,20 +66,42 @@ int make(const QString &folder, int count, int size)
     return 0;
 }
 
-int exportPackage(const QString &folder, const QString &target)
+// A new project of one 2D sticker whose three components are the frame
+// folders.
+bool makeProject(const QString &folder)
 {
     lwInitResources();
     LWEffectPackManager *packs = LWEffectPackManager::instance();
     packs->createProj();
-    const QString project = packs->project()->folder();
     packs->effect()->createFeature(LWEffectCommon::LWFeatureType2DSticker, {}, false);
     auto *sticker = dynamic_cast<LW2DStickerFeatureModel *>(packs->effect()->featureAt(0));
     if (!sticker)
-        return 1;
+        return false;
     for (const QString &part : kParts) {
         if (!sticker->importTextureFrom(folder + QLatin1Char('/') + part))
-            return 1;
+            return false;
     }
+    return true;
+}
+
+int saveProject(const QString &folder, const QString &target)
+{
+    if (!makeProject(folder))
+        return 1;
+    LWEffectPackManager *packs = LWEffectPackManager::instance();
+    packs->saveProjAs(QFileInfo(target).absoluteFilePath());
+    if (!packs->isSaved())
+        return 1;
+    QTextStream(stdout) << packs->project()->projectFilePath() << Qt::endl;
+    return 0;
+}
+
+int exportPackage(const QString &folder, const QString &target)
+{
+    if (!makeProject(folder))
+        return 1;
+    LWEffectPackManager *packs = LWEffectPackManager::instance();
+    const QString project = packs->project()->folder();
     ::sync(); // the imports' writes must not land in the timed export
     QElapsedTimer timer;
     timer.start();
@@ -95,7 +120,7 @@ int exportPackage(const QString &folder, const QString &target)
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (argc >= 5 && qstrcmp(argv[1], "export") == 0) {
+    if (argc >= 5 && (qstrcmp(argv[1], "export") == 0 || qstrcmp(argv[1], "project") == 0)) {
         // The program's data folder is under the home folder.
         qputenv("HOME", argv[3]);
         qputenv("QT_LOGGING_RULES", "*.debug=false");
@@ -106,7 +131,9 @@ int main(int argc, char **argv)
         return make(args.at(2), args.at(3).toInt(), args.at(4).toInt());
     if (args.size() == 5 && args.at(1) == QLatin1String("export"))
         return exportPackage(args.at(2), args.at(4));
+    if (args.size() == 5 && args.at(1) == QLatin1String("project"))
+        return saveProject(args.at(2), args.at(4));
     QTextStream(stderr) << "usage: lwbench_export_package make <folder> <count> <size>"
-                           " | export <folder> <home> <package.zip>\n";
+                            " | export <folder> <home> <package.zip> | project <folder> <home> <project folder>\n";
     return 2;
 }

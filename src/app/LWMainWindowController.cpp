@@ -89,6 +89,11 @@ void LWMainWindowController::attachEngine(QQmlApplicationEngine *engine)
     m_windows->attachEngine(engine);
 }
 
+void LWMainWindowController::deferWindowDocuments(const QStringList &documents, QQuickWindow *first)
+{
+    m_windows->deferDocuments(documents, first);
+}
+
 QObject *LWMainWindowController::customFileDialogAdapter() const
 {
     return m_session->fileDialogAdapter();

@@ -71,8 +71,10 @@ public:
 
     // The engine whose root objects are the top-level windows. Not owned.
     void attachEngine(QQmlApplicationEngine *engine);
-
-    LWNaviTreeModel *effectNaviTreeModel() const { return m_selection->effectTreeModel(); }
+    // Window documents loaded once the first window has drawn (see
+    // LWWindowSwitcher::deferDocuments).
+    void deferWindowDocuments(const QStringList &documents, QQuickWindow *first);
+     LWNaviTreeModel *effectNaviTreeModel() const { return m_selection->effectTreeModel(); }
     LWNaviTreeSelModel *effectNaviTreeSelModel() const { return m_selection->effectSelectionModel(); }
     LWNaviTreeModel *resourceNaviTreeModel() const { return m_selection->resourceTreeModel(); }
     LWNaviTreeSelModel *resourceNaviTreeSelModel() const { return m_selection->resourceSelectionModel(); }

@@ -1,8 +1,14 @@
 #include "LWWindowSwitcher.h"
 
+#include "common/LWWindowsReady.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <memory>
 #include <QProcess>
+#include <QQuickWindow>
+#include <QTimer>
+#include <QUrl>
 #include <QQmlApplicationEngine>
 #include <QWindow>
 
@@ -16,14 +22,53 @@ void LWWindowSwitcher::attachEngine(QQmlApplicationEngine *engine)
     m_engine = engine;
 }
 
+void LWWindowSwitcher::deferDocuments(const QStringList &documents, QQuickWindow *first)
+{
+    m_deferred = documents;
+    LWWindowsReady::setLoader([this] { loadDeferred(); });
+    if (!first) {
+        loadDeferred();
+        return;
+    }
+    auto started = std::make_shared<bool>(false);
+    connect(first, &QQuickWindow::frameSwapped, this, [this, started] {
+        if (*started)
+            return;
+        *started = true;
+        QTimer::singleShot(0, this, &LWWindowSwitcher::loadNextDeferred);
+    }, Qt::QueuedConnection);
+}
+
+void LWWindowSwitcher::loadNextDeferred()
+{
+    if (m_deferred.isEmpty() || !m_engine)
+        return;
+    m_engine->load(QUrl(m_deferred.takeFirst()));
+    if (m_deferred.isEmpty())
+        LWWindowsReady::setLoader({});
+    else
+        QTimer::singleShot(0, this, &LWWindowSwitcher::loadNextDeferred);
+}
+
+void LWWindowSwitcher::loadDeferred()
+{
+    LWWindowsReady::setLoader({});
+    while (!m_deferred.isEmpty() && m_engine)
+        m_engine->load(QUrl(m_deferred.takeFirst()));
+}
+
 QWindow *LWWindowSwitcher::window(const QString &objectName) const
 {
     if (!m_engine)
         return nullptr;
-    const auto roots = m_engine->rootObjects();
-    for (QObject *root : roots) {
-        if (root->objectName() == objectName)
-            return qobject_cast<QWindow *>(root);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const auto roots = m_engine->rootObjects();
+        for (QObject *root : roots) {
+            if (root->objectName() == objectName)
+                return qobject_cast<QWindow *>(root);
+        }
+        // Not loaded yet, perhaps.
+        LWWindowsReady::ensure();
     }
     return nullptr;
 }

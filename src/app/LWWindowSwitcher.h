@@ -4,7 +4,9 @@
 #include <QPointer>
 #include <QQmlApplicationEngine>
 #include <QString>
+#include <QStringList>
 
+class QQuickWindow;
 class QWindow;
 
 // Shows one of the program's top-level windows and hides the others. The
@@ -19,6 +21,11 @@ public:
 
     // Not owned.
     void attachEngine(QQmlApplicationEngine *engine);
+    // Window documents to load into the engine after the first window has
+    // drawn its first frame, one per turn of the event loop; any of them
+    // that a window look-up needs earlier are loaded then and there.
+    void deferDocuments(const QStringList &documents, QQuickWindow *first);
+    void loadDeferred();
     QQmlApplicationEngine *engine() const { return m_engine; }
 
     QWindow *window(const QString &objectName) const;
@@ -31,5 +38,8 @@ public:
     static void restart();
 
 private:
+    void loadNextDeferred();
+
     QPointer<QQmlApplicationEngine> m_engine;
+    QStringList m_deferred; // documents not loaded yet, in order
 };

@@ -17,15 +17,15 @@
 #include <QQmlDebuggingEnabler>
 #include <QQuickWindow>
 #include <QTranslator>
-#include <QtWebEngine>
 
 int main(int argc, char *argv[])
 {
     QQmlDebuggingEnabler enabler(false);
     LWSettings::applyIdentity();
-    // The web engine shares OpenGL contexts with the windows; it must be set
-    // up before the application object exists.
-    QtWebEngine::initialize();
+    // The web engine shares OpenGL contexts with the windows, which must be
+    // said before the application object exists; the engine itself starts
+    // with the first web view.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     LWGuiApplication app(argc, argv);
     lwInitResources();
 
@@ -46,14 +46,21 @@ int main(int argc, char *argv[])
 
     QQmlApplicationEngine engine;
     LWAppHost::publishServices(engine);
-    for (const QString &document : LWAppHost::windowDocuments())
-        engine.load(QUrl(document));
-    LWMainWindowController::instance()->attachEngine(&engine);
-    LWMainWindowController::instance()->showHomeWindow();
+    // The home window alone stands between the launch and the first frame;
+    // the other windows are loaded right after it, in their order, and at
+    // once when anything asks for one of them earlier.
+    QStringList documents = LWAppHost::windowDocuments();
+    engine.load(QUrl(documents.takeFirst()));
+    QQuickWindow *home = nullptr;
     for (QObject *root : engine.rootObjects()) {
         if (root->objectName() == QLatin1String("homeWinObj"))
-            LWStartupProbe::reportFirstFrame(qobject_cast<QQuickWindow *>(root));
+            home = qobject_cast<QQuickWindow *>(root);
     }
+    auto *controller = LWMainWindowController::instance();
+    controller->attachEngine(&engine);
+    controller->deferWindowDocuments(documents, home);
+    controller->showHomeWindow();
+    LWStartupProbe::reportFirstFrame(home);
     LWBeaconProxy::instance()->triggerOpenStudioEvent(LWBeaconnEventParam::gsOpenStudioDoubleClick);
 
     if (engine.rootObjects().isEmpty()) {

@@ -10,10 +10,21 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <QPointer>
+#include <QEventLoop>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 #include <QUuid>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -44,16 +55,301 @@ constexpr int kWaitSliceMs = 250;
 QMutex g_runningMutex;
 QList<QPointer<QThread>> g_running; // threads of running compressions
 
+bool stopRequested()
+{
+    return QThread::currentThread()->isInterruptionRequested();
+}
+
+bool copyBytes(int in, int out)
+{
+    // In the kernel where it can (no trip through our memory, reflinks on
+    // file systems that have them); by hand where it cannot.
+    for (;;) {
+        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0);
+        if (copied == 0)
+            return true;
+        if (copied > 0)
+            continue;
+        if (errno == EINTR)
+            continue;
+        if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP)
+            return false;
+        break;
+    }
+    char block[256 * 1024];
+    for (;;) {
+        const ssize_t count = ::read(in, block, sizeof block);
+        if (count == 0)
+            return true;
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        for (ssize_t at = 0; at < count;) {
+            const ssize_t written = ::write(out, block + at, size_t(count - at));
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0)
+                return false;
+            at += written;
+        }
+    }
+}
+
 // Replaces target by a copy of source that the quantiser may write over.
+// The source is opened first, so a frame that can no longer be read never
+// costs the copy already there.
 bool copyFrame(const QString &source, const QString &target)
 {
-    if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
-        QFile::remove(target);
-    if (!QFile::copy(source, target))
+    const int in = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
         return false;
-    QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
-    return true;
+    struct stat status {};
+    if (::fstat(in, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(in);
+        return false;
+    }
+    const QByteArray to = QFile::encodeName(target);
+    // A link at the target would have the quantiser write somewhere else.
+    ::unlink(to.constData());
+    const int out = ::open(to.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW,
+                           (status.st_mode & 0777) | S_IRUSR | S_IWUSR);
+    if (out < 0) {
+        ::close(in);
+        return false;
+    }
+    bool ok = copyBytes(in, out);
+    ok = ::close(out) == 0 && ok;
+    ::close(in);
+    if (!ok)
+        ::unlink(to.constData());
+    return ok;
 }
+
+// One PNG frame of the sequence.
+struct Frame
+{
+    int entry = 0; // place among all the folder's entries
+    QString from;
+    QString to;
+    bool done = false;
+    bool counted = true; // reports progress once done
+};
+
+// Runs the quantiser over the frames, a few processes at once. A frame is
+// copied just before its process starts, so the copies and the processes
+// of the other lanes overlap. Frames finish in any order; progress goes out
+// in frame order, as soon as every earlier frame is done too.
+class QuantiserLanes
+{
+public:
+    enum class Outcome { Done, StartFailed, SourceGone, Stopped };
+
+    QuantiserLanes(const QString &program, int level, const QString &sourceFolder,
+                   std::function<void(int entry)> frameDone)
+        : m_program(program)
+        , m_level(level)
+        , m_sourceFolder(sourceFolder)
+        , m_frameDone(std::move(frameDone))
+    {
+    }
+    ~QuantiserLanes()
+    {
+        stopLanes();
+        qDeleteAll(m_retired);
+    }
+
+    Outcome run(QVector<Frame> frames)
+    {
+        m_frames = std::move(frames);
+        m_laneCount = LWTextureCompess::laneCount(m_frames.size());
+        m_environment = QProcessEnvironment::systemEnvironment();
+        // pngquant spreads one image over every core by itself; with a
+        // process per core those threads would only contend and spin.
+        if (m_laneCount > 1)
+            m_environment.insert(QStringLiteral("OMP_NUM_THREADS"), QStringLiteral("1"));
+        if (!fillLanes() || allDone())
+            return m_outcome;
+        QTimer watch;
+        watch.setInterval(kWaitSliceMs);
+        QObject::connect(&watch, &QTimer::timeout, [this] { look(); });
+        watch.start();
+        m_loop.exec();
+        stopLanes();
+        return m_outcome;
+    }
+
+private:
+    struct Lane
+    {
+        int frame = 0;
+        QProcess *process = nullptr; // owned
+        QElapsedTimer clock;
+    };
+
+    bool allDone() const { return m_reportNext == m_frames.size(); }
+
+    // Starts frames until every lane is busy. False when the compression
+    // cannot go on (m_outcome says why).
+    bool fillLanes()
+    {
+        while (int(m_lanes.size()) < m_laneCount && m_next < m_frames.size()) {
+            const int index = m_next++;
+            Frame &frame = m_frames[index];
+            if (!copyFrame(frame.from, frame.to)) {
+                // A sequence deleted under the running compression must
+                // not end as a "complete" copy with frames missing.
+                if (!QFileInfo(m_sourceFolder).isDir()) {
+                    qDebug().noquote() << "compression: the source folder is gone:" << m_sourceFolder;
+                    m_outcome = Outcome::SourceGone;
+                    return false;
+                }
+                qWarning().noquote() << "compression: frame not copied:" << frame.from;
+                frame.done = true;
+                frame.counted = false;
+                report();
+                continue;
+            }
+            if (!startLane(index))
+                return false;
+        }
+        return true;
+    }
+
+    bool startLane(int index)
+    {
+        const Frame &frame = m_frames.at(index);
+        auto *process = new QProcess;
+        process->setProgram(m_program);
+        process->setArguments(LWTextureCompess::quantiserArguments(m_level, frame.from, frame.to));
+        process->setProcessEnvironment(m_environment);
+        process->setStandardOutputFile(QProcess::nullDevice());
+        process->start(QIODevice::ReadOnly);
+        if (!process->waitForStarted(LWTextureCompess::kStartTimeoutMs)) {
+            qDebug().noquote() << "compression: the quantiser did not start:" << process->errorString();
+            delete process;
+            m_outcome = Outcome::StartFailed;
+            return false;
+        }
+        m_lanes.push_back({index, process, {}});
+        m_lanes.back().clock.start();
+        QObject::connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished),
+                         [this, process] { ended(process); });
+        return true;
+    }
+
+    void ended(QProcess *process)
+    {
+        const auto lane = std::find_if(m_lanes.begin(), m_lanes.end(),
+                                       [process](const Lane &l) { return l.process == process; });
+        if (lane == m_lanes.end())
+            return;
+        const int code = process->exitCode();
+        const bool crashed = process->exitStatus() == QProcess::CrashExit;
+        const bool expected = !crashed && (code == 0 || code == kExitSkippedLarger || code == kExitQualityTooLow);
+        const Frame &frame = m_frames.at(lane->frame);
+        if (!expected) {
+            qDebug().noquote() << "compression: the quantiser failed on" << frame.from << "-"
+                               << (crashed ? QStringLiteral("crashed") : QStringLiteral("exit code %1").arg(code))
+                               << QString::fromLocal8Bit(process->readAllStandardError()).trimmed();
+            restore(frame);
+        }
+        retire(lane);
+        advance();
+    }
+
+    // Called a few times a second: a stop request, and frames that take
+    // too long (left as their unchanged copies).
+    void look()
+    {
+        if (stopRequested()) {
+            m_outcome = Outcome::Stopped;
+            m_loop.quit();
+            return;
+        }
+        bool changed = false;
+        for (auto lane = m_lanes.begin(); lane != m_lanes.end();) {
+            if (lane->clock.elapsed() < LWTextureCompess::kFrameTimeoutMs) {
+                ++lane;
+                continue;
+            }
+            const Frame &frame = m_frames.at(lane->frame);
+            qDebug().noquote() << "compression: the quantiser took too long on" << frame.from << "-"
+                               << lane->process->errorString();
+            kill(lane->process, frame);
+            restore(frame);
+            lane = retire(lane);
+            changed = true;
+        }
+        if (changed)
+            advance();
+    }
+
+    void advance()
+    {
+        report();
+        if (!fillLanes() || allDone())
+            m_loop.quit();
+    }
+
+    std::vector<Lane>::iterator retire(std::vector<Lane>::iterator lane)
+    {
+        m_frames[lane->frame].done = true;
+        // Deleted later: this may run inside the process's own signal.
+        QObject::disconnect(lane->process, nullptr, nullptr, nullptr);
+        m_retired.append(lane->process);
+        return m_lanes.erase(lane);
+    }
+
+    void report()
+    {
+        while (m_reportNext < m_frames.size() && m_frames.at(m_reportNext).done) {
+            const Frame &frame = m_frames.at(m_reportNext++);
+            if (frame.counted)
+                m_frameDone(frame.entry);
+        }
+    }
+
+    static void kill(QProcess *process, const Frame &frame)
+    {
+        QObject::disconnect(process, nullptr, nullptr, nullptr);
+        process->kill();
+        process->waitForFinished(1000);
+        QFile::remove(frame.to + QStringLiteral(".tmp"));
+    }
+
+    // Whatever the quantiser left behind, the frame is the unchanged copy
+    // again, and no half-written file joins the sequence.
+    static void restore(const Frame &frame)
+    {
+        QFile::remove(frame.to + QStringLiteral(".tmp"));
+        copyFrame(frame.from, frame.to);
+    }
+
+    void stopLanes()
+    {
+        for (Lane &lane : m_lanes) {
+            kill(lane.process, m_frames.at(lane.frame));
+            m_retired.append(lane.process);
+        }
+        m_lanes.clear();
+    }
+
+    const QString m_program;
+    const int m_level;
+    const QString m_sourceFolder;
+    const std::function<void(int)> m_frameDone;
+    QProcessEnvironment m_environment;
+    QVector<Frame> m_frames;
+    int m_laneCount = 1;
+    int m_next = 0;       // the next frame to start
+    int m_reportNext = 0; // the first frame whose progress is not out yet
+    std::vector<Lane> m_lanes;
+    QList<QProcess *> m_retired; // owned: ended processes, deleted with the lanes
+    QEventLoop m_loop;
+    Outcome m_outcome = Outcome::Done;
+};
 
 } // namespace
 
@@ -75,6 +371,11 @@ LWTextureCompess::~LWTextureCompess() = default;
 QString LWTextureCompess::folderSuffix(int level)
 {
     return level >= 0 && level <= 3 ? QString::fromLatin1(kLevels[level].suffix) : QString();
+}
+
+int LWTextureCompess::laneCount(int frames)
+{
+    return qBound(1, QThread::idealThreadCount(), qMax(1, frames));
 }
 
 QStringList LWTextureCompess::quantiserArguments(int level, const QString &source, const QString &target)
@@ -204,11 +505,6 @@ int LWTextureCompess::runningCount()
     return count;
 }
 
-bool LWTextureCompess::stopRequested()
-{
-    return QThread::currentThread()->isInterruptionRequested();
-}
-
 // --- the work --------------------------------------------------------------------
 
 void LWTextureCompess::fail(int error)
@@ -253,90 +549,35 @@ void LWTextureCompess::process()
     }
 
     const int count = entries.size();
+    QVector<Frame> frames;
     for (int i = 0; i < count; ++i) {
         const QFileInfo &entry = entries.at(i);
         // Other entries count towards the total but stay behind.
         if (entry.suffix() != QLatin1String("png") || entry.isDir())
             continue;
-        const QString from = entry.absoluteFilePath();
-        const QString to = m_dstFolder + QLatin1Char('/') + entry.fileName();
-        if (!copyFrame(from, to)) {
-            // A sequence deleted under the running compression must not
-            // end as a "complete" copy with frames missing.
-            if (!source.exists()) {
-                qDebug().noquote() << "compression: the source folder is gone:" << m_srcFolder;
-                fail(ErrorSource);
-                return;
-            }
-            qWarning().noquote() << "compression: frame not copied:" << from;
-            continue;
-        }
-        switch (quantise(from, to, quantiserArguments(m_level, from, to))) {
-        case FrameOutcome::StartFailed:
-            fail(ErrorStart);
-            return;
-        case FrameOutcome::Stopped:
-            qDebug().noquote() << "compression stopped:" << m_srcFolder;
-            emit interrupted();
-            return;
-        case FrameOutcome::Done:
-            break;
-        }
-        emitProgress(float(i + 1) / float(count));
+        Frame frame;
+        frame.entry = i;
+        frame.from = entry.absoluteFilePath();
+        frame.to = m_dstFolder + QLatin1Char('/') + entry.fileName();
+        frames.append(frame);
+    }
+
+    QuantiserLanes lanes(m_quantiser, m_level, m_srcFolder,
+                         [this, count](int entry) { emitProgress(float(entry + 1) / float(count)); });
+    switch (lanes.run(std::move(frames))) {
+    case QuantiserLanes::Outcome::StartFailed:
+        fail(ErrorStart);
+        return;
+    case QuantiserLanes::Outcome::SourceGone:
+        fail(ErrorSource);
+        return;
+    case QuantiserLanes::Outcome::Stopped:
+        qDebug().noquote() << "compression stopped:" << m_srcFolder;
+        emit interrupted();
+        return;
+    case QuantiserLanes::Outcome::Done:
+        break;
     }
     emit complete(m_resourceId);
     emit finished();
-}
-
-LWTextureCompess::FrameOutcome LWTextureCompess::quantise(const QString &source, const QString &target,
-                                                          const QStringList &arguments)
-{
-    QProcess quantiser;
-    quantiser.setProgram(m_quantiser);
-    quantiser.setArguments(arguments);
-    quantiser.setStandardOutputFile(QProcess::nullDevice());
-    quantiser.start(QIODevice::ReadOnly);
-    if (!quantiser.waitForStarted(kStartTimeoutMs)) {
-        qDebug().noquote() << "compression: the quantiser did not start:" << quantiser.errorString();
-        return FrameOutcome::StartFailed;
-    }
-
-    QElapsedTimer clock;
-    clock.start();
-    bool ended = false;
-    while (!ended) {
-        ended = quantiser.waitForFinished(kWaitSliceMs) || quantiser.state() == QProcess::NotRunning;
-        if (ended)
-            break;
-        if (stopRequested()) {
-            quantiser.kill();
-            quantiser.waitForFinished(1000);
-            QFile::remove(target + QStringLiteral(".tmp"));
-            return FrameOutcome::Stopped;
-        }
-        if (clock.elapsed() >= kFrameTimeoutMs)
-            break;
-    }
-
-    const bool timedOut = !ended;
-    const bool crashed = ended && quantiser.exitStatus() == QProcess::CrashExit;
-    const int code = quantiser.exitCode();
-    const bool expected = ended && !crashed && (code == 0 || code == kExitSkippedLarger || code == kExitQualityTooLow);
-    if (expected)
-        return FrameOutcome::Done;
-
-    if (timedOut) {
-        qDebug().noquote() << "compression: the quantiser took too long on" << source << "-" << quantiser.errorString();
-        quantiser.kill();
-        quantiser.waitForFinished(1000);
-    } else {
-        qDebug().noquote() << "compression: the quantiser failed on" << source << "-"
-                           << (crashed ? QStringLiteral("crashed") : QStringLiteral("exit code %1").arg(code))
-                           << QString::fromLocal8Bit(quantiser.readAllStandardError()).trimmed();
-    }
-    // Whatever it left behind, the frame is the unchanged copy again, and
-    // no half-written file joins the sequence.
-    QFile::remove(target + QStringLiteral(".tmp"));
-    copyFrame(source, target);
-    return FrameOutcome::Done;
 }

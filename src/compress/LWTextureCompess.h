@@ -4,9 +4,11 @@
 #include <QString>
 
 // One colour-quantised copy of a frame folder at a quality level, made by
-// the pngquant program run once per frame. The worker lives on a thread of
-// its own for one compression (prepare(), connect, start()) and reports
-// back through queued signals; it never touches the resource library.
+// the pngquant program run once per frame, with one quantiser process per
+// core at a time. The worker lives on a thread of its own for one
+// compression (prepare(), connect, start()) and reports back through queued
+// signals, progress always in frame order; it never touches the resource
+// library.
 //
 // Every PNG frame is copied into the destination first and then quantised
 // over its copy, so a frame the quantiser cannot shrink, or fails on,
@@ -56,6 +58,9 @@ public:
     static bool isCompressedLevel(int level) { return level >= 1 && level <= 3; }
     // The quantiser's arguments for one frame.
     static QStringList quantiserArguments(int level, const QString &source, const QString &target);
+    // How many quantiser processes run at once for a sequence of that many
+    // frames: one per core, never more than there are frames.
+    static int laneCount(int frames);
 
     QString srcFolder() const { return m_srcFolder; }
     QString dstFolder() const { return m_dstFolder; }
@@ -76,12 +81,8 @@ signals:
     void interrupted();
 
 private:
-    enum class FrameOutcome { Done, StartFailed, Stopped };
-
     void fail(int error);
     void emitProgress(float value);
-    FrameOutcome quantise(const QString &source, const QString &target, const QStringList &arguments);
-    static bool stopRequested();
 
     QString m_srcFolder;
     QString m_dstFolder;

@@ -1,5 +1,7 @@
 #include "LWCheckUpdateWindowModel.h"
 
+#include "common/LWWindowsReady.h"
+
 #include "LWDownload.h"
 #include "LWOnlineAddresses.h"
 #include "LWServiceProtocol.h"
@@ -290,6 +292,7 @@ LWCheckUpdateWindowModel::Offer LWCheckUpdateWindowModel::readOffer(const QByteA
 
 void LWCheckUpdateWindowModel::showWindow(QString p_strWindowName, bool b_showOrClose)
 {
+    LWWindowsReady::ensure();
     const auto windows = QGuiApplication::allWindows();
     for (QWindow *window : windows) {
         if (window->objectName() != p_strWindowName)

@@ -1,6 +1,7 @@
 #include "LWLoginBridgeModel.h"
 
 #include "LWExternalBrowser.h"
+#include "common/LWWindowsReady.h"
 #include "LWLoginManager.h"
 #include "LWNetworkcookieJar.h"
 #include "LWOnlineAddresses.h"
@@ -9,12 +10,15 @@
 #include "LWUploadPackage.h"
 #include "LWWebBridge.h"
 
+#include <QDebug>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QDebug>
 #include <QNetworkCookie>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QUrl>
 #include <QWebEngineCookieStore>
 #include <QWindow>
 #include <QtWebEngine/QQuickWebEngineProfile>
@@ -50,17 +54,43 @@ QObject *LWLoginBridgeModel::webBridge() const
     return m_bridge;
 }
 
+namespace {
+// WebEngineProfile.ForcePersistentCookies: the session survives a restart.
+constexpr int kForcePersistentCookies = 2;
+} // namespace
+
 QObject *LWLoginBridgeModel::webProfile()
 {
-    if (!m_profile) {
-        auto *profile = new QQuickWebEngineProfile(this);
-        profile->setStorageName(QStringLiteral("LWLogin"));
-        profile->setPersistentStoragePath(cookiePath());
-        profile->setCachePath(cookiePath() + QStringLiteral("/cache"));
-        profile->setPersistentCookiesPolicy(QQuickWebEngineProfile::ForcePersistentCookies);
-        m_profile = profile;
-        mirrorCookies(profile);
+    if (m_profile)
+        return m_profile;
+    // Made by the declarative engine rather than linked in: the web engine's
+    // libraries then load with the first web view, not with the program.
+    QQmlEngine *engine = nullptr;
+    const auto windows = QGuiApplication::topLevelWindows();
+    for (QWindow *window : windows) {
+        if ((engine = qmlEngine(window)))
+            break;
     }
+    if (!engine) {
+        if (!m_profileEngine)
+            m_profileEngine = new QQmlEngine(this);
+        engine = m_profileEngine;
+    }
+    QQmlComponent component(engine);
+    component.setData("import QtWebEngine 1.10\nWebEngineProfile {}\n", QUrl());
+    QObject *profile = component.create();
+    if (!profile) {
+        qWarning().noquote() << "web profile:" << component.errorString();
+        return nullptr;
+    }
+    QQmlEngine::setObjectOwnership(profile, QQmlEngine::CppOwnership);
+    profile->setParent(this);
+    profile->setProperty("storageName", QStringLiteral("LWLogin"));
+    profile->setProperty("persistentStoragePath", cookiePath());
+    profile->setProperty("cachePath", QString(cookiePath() + QStringLiteral("/cache")));
+    profile->setProperty("persistentCookiesPolicy", kForcePersistentCookies);
+    m_profile = profile;
+    mirrorCookies(profile);
     return m_profile;
 }
 
@@ -150,6 +180,7 @@ void LWLoginBridgeModel::showWindow(QString p_window)
     if (upload)
         setI_nowUrl(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathSiteUpload).toString());
     setCloseWindowAfterOpenBrowser(!upload);
+    LWWindowsReady::ensure();
     const auto windows = QGuiApplication::topLevelWindows();
     for (QWindow *window : windows) {
         if (window->objectName() == QLatin1String(kWindowName)) {

@@ -6,6 +6,7 @@
 #include <QUrl>
 
 class LWNetworkcookieJar;
+class QQmlEngine;
 class LWUploadEffectFile;
 class LWWebBridge;
 
@@ -96,4 +97,5 @@ private:
     // on disk is written when the engine gets round to it, so a page upload
     // right after signing in would go without the session.
     LWNetworkcookieJar *m_pageCookies; // owned (QObject child)
+    QQmlEngine *m_profileEngine = nullptr; // owned (QObject child): makes the profile when no window has an engine
 };

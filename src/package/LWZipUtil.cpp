@@ -6,11 +6,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QThread>
 #include <QVector>
 
+#include <cstdio>
 #include <deque>
 #include <future>
 #include <system_error>
@@ -28,8 +31,12 @@ constexpr int kExtractBlockBytes = 8192;
 constexpr int kMinizipBufferBytes = 64 * 1024; // its Z_BUFSIZE
 constexpr uLong kEncryptedFlag = 0x1;
 constexpr uLong kUtf8NameFlag = 0x800;
-constexpr uLong kDefaultMadeBy = 0;
 constexpr uLong kUnixHost = 3;
+// Unix, zip specification 2.0 (deflate, folders): readers then take the
+// permissions from the upper half of the external attributes.
+constexpr uLong kMadeBy = (kUnixHost << 8) | 20;
+constexpr uLong kUnixFileAttributes = 0100644ul << 16;
+constexpr uLong kUnixFolderAttributes = (040755ul << 16) | 0x10; // with the MS-DOS folder bit
 constexpr uLong kUnixTypeMask = 0170000;
 constexpr uLong kUnixSymlinkType = 0120000;
 constexpr qint64 kZip64Threshold = 0xffffffffLL;
@@ -40,6 +47,7 @@ struct ZipWriter
 {
     zipFile zip = nullptr;
     QString ownArchive; // the half-written archive, when it sits in the source tree
+    tm_zip modified{};  // every entry's date, in local time as zip dates are
     bool ok = true;
 };
 
@@ -83,12 +91,13 @@ bool openEntry(ZipWriter &writer, const QString &name, bool large, int level = Z
         qWarning().noquote() << "zip entry name is too long:" << name;
         return false;
     }
-    // No file info: minizip then stores zero for the date, the time and
-    // the attributes, where a zeroed info would still encode "January".
+    zip_fileinfo info{};
+    info.tmz_date = writer.modified;
+    info.external_fa = name.endsWith(QLatin1Char('/')) ? kUnixFolderAttributes : kUnixFileAttributes;
     const int result = zipOpenNewFileInZip4_64(
-        writer.zip, encoded.constData(), nullptr, nullptr, 0, nullptr, 0, nullptr,
+        writer.zip, encoded.constData(), &info, nullptr, 0, nullptr, 0, nullptr,
         Z_DEFLATED, level, raw ? 1 : 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY,
-        nullptr, crc, kDefaultMadeBy, kUtf8NameFlag, large ? 1 : 0);
+        nullptr, crc, kMadeBy, kUtf8NameFlag, large ? 1 : 0);
     if (result != ZIP_OK)
         qWarning().noquote() << "can not add zip entry" << name << result;
     return result == ZIP_OK;
@@ -229,19 +238,49 @@ bool deflatesAhead(const PlannedEntry &entry)
     return !entry.isFolder && entry.info.size() <= kDeflateAheadBytes;
 }
 
+// Files archived from elsewhere, by the folder that holds them in the
+// archive (cleaned absolute path) and their name there.
+using ElsewhereFiles = QHash<QString, QMap<QString, QString>>;
+
+ElsewhereFiles elsewhereByFolder(const QList<QPair<QString, QString>> &files)
+{
+    ElsewhereFiles byFolder;
+    for (const auto &file : files) {
+        const QFileInfo target(file.second);
+        byFolder[QDir::cleanPath(target.absolutePath())].insert(target.fileName(), file.first);
+    }
+    return byFolder;
+}
+
 // The archive's entries in the order they are written: each folder's
 // entries by name, a folder's entry before its content. walkedFolders holds
 // the canonical paths of the folders being walked, so that a link back to
 // one of them is not followed round for ever.
-void planFolder(const QString &folder, const QString &prefix, const QString &ownArchive, QStringList &walkedFolders,
-                QVector<PlannedEntry> &plan)
+void planFolder(const QString &folder, const QString &prefix, const QString &ownArchive,
+                const ElsewhereFiles &elsewhere, QStringList &walkedFolders, QVector<PlannedEntry> &plan)
 {
-    const QFileInfoList entries = QDir(folder).entryInfoList(
+    const QFileInfoList found = QDir(folder).entryInfoList(
         QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QFileInfo &entry : entries) {
+    QVector<QPair<QString, QFileInfo>> entries; // name in the archive, where it is read
+    for (const QFileInfo &entry : found)
+        entries.append({entry.fileName(), entry});
+    const auto here = elsewhere.constFind(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
+    if (here != elsewhere.constEnd()) {
+        // QMap orders names as the folder listing does (plain comparison).
+        QMap<QString, QFileInfo> merged;
+        for (const auto &entry : qAsConst(entries))
+            merged.insert(entry.first, entry.second);
+        for (auto file = here->constBegin(); file != here->constEnd(); ++file)
+            merged.insert(file.key(), QFileInfo(file.value()));
+        entries.clear();
+        for (auto entry = merged.constBegin(); entry != merged.constEnd(); ++entry)
+            entries.append({entry.key(), entry.value()});
+    }
+    for (const auto &item : qAsConst(entries)) {
+        const QFileInfo &entry = item.second;
         if (QDir::cleanPath(entry.absoluteFilePath()) == ownArchive)
             continue;
-        const QString name = prefix.isEmpty() ? entry.fileName() : prefix + QLatin1Char('/') + entry.fileName();
+        const QString name = prefix.isEmpty() ? item.first : prefix + QLatin1Char('/') + item.first;
         if (!entry.isDir()) {
             plan.append({name, entry, false});
             continue;
@@ -253,7 +292,7 @@ void planFolder(const QString &folder, const QString &prefix, const QString &own
         }
         plan.append({name, entry, true});
         walkedFolders.append(canonical);
-        planFolder(entry.filePath(), name, ownArchive, walkedFolders, plan);
+        planFolder(entry.filePath(), name, ownArchive, elsewhere, walkedFolders, plan);
         walkedFolders.removeLast();
     }
 }
@@ -541,18 +580,18 @@ void extractAll(Unzipper &unzipper, ZPOS64_T entryCount)
 
 } // namespace
 
-bool zipFolder(const QString &sourceFolder, const QString &zipPath)
+bool zipFolder(const QString &sourceFolder, const QString &zipPath, const ZipOptions &options)
 {
     // The old archive goes first, so a failed run never leaves a stale
     // package that could be taken for the new one.
-    if (QFileInfo(zipPath).isFile() || QFileInfo(zipPath).isSymLink())
+    if (!options.keepOldOnFailure && (QFileInfo(zipPath).isFile() || QFileInfo(zipPath).isSymLink()))
         QFile::remove(zipPath);
     if (!QFileInfo(sourceFolder).isDir()) {
         qWarning().noquote() << "folder to zip does not exist:" << sourceFolder;
         return false;
     }
-    // Written under a temporary name and renamed when complete, so the
-    // archive at zipPath is always whole.
+    // Written under a temporary name beside it and renamed when complete,
+    // so the archive at zipPath is always whole.
     const QString partPath = zipPath + QLatin1Char('.') + LWFolderUtil::newScratchName() + QStringLiteral(".part");
     ZipWriter writer;
     writer.zip = zipOpen64(QFile::encodeName(partPath).constData(), APPEND_STATUS_CREATE);
@@ -560,14 +599,30 @@ bool zipFolder(const QString &sourceFolder, const QString &zipPath)
         qWarning("can not create zip file");
         return false;
     }
+    const QDateTime modified = options.modified.isValid() ? options.modified : QDateTime::currentDateTime();
+    const QDate date = modified.toLocalTime().date();
+    const QTime time = modified.toLocalTime().time();
+    writer.modified.tm_year = uInt(date.year());
+    writer.modified.tm_mon = uInt(date.month() - 1);
+    writer.modified.tm_mday = uInt(date.day());
+    writer.modified.tm_hour = uInt(time.hour());
+    writer.modified.tm_min = uInt(time.minute());
+    writer.modified.tm_sec = uInt(time.second());
     writer.ownArchive = QDir::cleanPath(QFileInfo(partPath).absoluteFilePath());
+    // The folders of files read from elsewhere may not be there yet.
+    for (const auto &file : options.filesElsewhere)
+        QDir().mkpath(QFileInfo(file.second).absolutePath());
     QStringList walkedFolders{QFileInfo(sourceFolder).canonicalFilePath()};
     QVector<PlannedEntry> plan;
-    planFolder(sourceFolder, QString(), writer.ownArchive, walkedFolders, plan);
+    planFolder(sourceFolder, QString(), writer.ownArchive, elsewhereByFolder(options.filesElsewhere), walkedFolders,
+               plan);
     writePlan(writer, plan);
     if (zipClose(writer.zip, nullptr) != ZIP_OK)
         writer.ok = false;
-    if (!writer.ok || !QFile::rename(partPath, zipPath)) {
+    // rename(2) replaces an old archive in one step: there is always either
+    // the old one or the new one at zipPath.
+    if (!writer.ok
+        || std::rename(QFile::encodeName(partPath).constData(), QFile::encodeName(zipPath).constData()) != 0) {
         qWarning().noquote() << "can not complete zip file" << zipPath;
         QFile::remove(partPath);
         return false;

@@ -1,5 +1,7 @@
 #include "LWCompressFilesViewModel.h"
 
+#include "common/LWWindowsReady.h"
+
 #include "CompressFileModel.h"
 #include "common/LWEffectCommon.h"
 #include "resources/LWResource2DTextureFrameModel.h"
@@ -106,6 +108,7 @@ void LWCompressFilesViewModel::showCompressFilesWindow(bool isShow)
 {
     if (isShow)
         reloadFileList();
+    LWWindowsReady::ensure();
     const auto windows = QGuiApplication::allWindows();
     for (QWindow *window : windows) {
         if (window->objectName() != windowObjectName())

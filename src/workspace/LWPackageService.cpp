@@ -7,11 +7,11 @@
 #include "package/LWZipUtil.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
-#include <cstdio>
 
 namespace LWPackageService {
 
@@ -34,21 +34,38 @@ QString packagePath(const QString &pathOrUrl)
 
 } // namespace
 
+Staged stage(LWEffectModel *effect, const QString &parent)
+{
+    Staged staged;
+    staged.folder = LWFolderUtil::makeScratchFolder(parent);
+    staged.ok = QFileInfo(staged.folder).isDir();
+    if (staged.ok && effect) {
+        LWFolderUtil::DeferredCopies deferred;
+        SaveParam param;
+        param.path = staged.folder;
+        param.bSaveProject = false;
+        staged.ok = effect->save(param);
+        staged.filesElsewhere = deferred.take();
+    }
+    return staged;
+}
+
+bool writeZip(const Staged &staged, const QString &zipPath, bool keepOldOnFailure)
+{
+    LWZipUtil::ZipOptions options;
+    options.filesElsewhere = staged.filesElsewhere;
+    options.modified = QDateTime::currentDateTime();
+    options.keepOldOnFailure = keepOldOnFailure;
+    const bool ok = staged.ok && LWZipUtil::zipFolder(staged.folder, zipPath, options);
+    LWFolderUtil::removeFolder(staged.folder);
+    return ok;
+}
+
 Result build(LWEffectModel *effect)
 {
     const QString syncFolder = LWDataPaths::subFolder(QStringLiteral("tmpSync"));
-    const QString scratch = LWFolderUtil::makeScratchFolder(syncFolder);
-    bool ok = true;
-    if (effect) {
-        SaveParam param;
-        param.path = scratch;
-        param.bSaveProject = false;
-        ok = effect->save(param);
-    }
     const QString zip = syncFolder + QStringLiteral("/lw.zip");
-    ok = ok && LWZipUtil::zipFolder(scratch, zip);
-    LWFolderUtil::removeFolder(scratch);
-    if (!ok)
+    if (!writeZip(stage(effect, syncFolder), zip, false))
         return failure(QCoreApplication::translate("LWEffectPackManager", "The effect package could not be built."));
     return {zip, QString()};
 }
@@ -57,21 +74,13 @@ Result exportTo(LWEffectModel *effect, QString target)
 {
     if (!target.toLower().endsWith(QLatin1String(".zip")))
         target += QStringLiteral(".zip");
-    const Result package = build(effect);
-    if (!package.ok())
-        return package;
-    // Copy beside the target and rename, so a failed copy never leaves the
-    // author with half a package where the old one was.
-    const QString partial = target + QStringLiteral(".part");
-    QFile::remove(partial);
-    if (!QFile::copy(package.path, partial))
-        return failure(QCoreApplication::translate("LWEffectPackManager", "The package could not be written to %1.").arg(target));
-    // rename(2) replaces the old package in one step: there is always
-    // either the old one or the new one at the target.
-    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData()) != 0) {
-        QFile::remove(partial);
-        return failure(QCoreApplication::translate("LWEffectPackManager", "The package could not be written to %1.").arg(target));
+    const Staged staged = stage(effect, LWDataPaths::subFolder(QStringLiteral("tmpSync")));
+    if (!staged.ok) {
+        LWFolderUtil::removeFolder(staged.folder);
+        return failure(QCoreApplication::translate("LWEffectPackManager", "The effect package could not be built."));
     }
+    if (!writeZip(staged, target, true))
+        return failure(QCoreApplication::translate("LWEffectPackManager", "The package could not be written to %1.").arg(target));
     return {target, QString()};
 }
 

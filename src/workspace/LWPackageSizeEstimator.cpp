@@ -6,6 +6,7 @@
 #include "undo/LWUndoStack.h"
 #include "workspace/LWEffectModel.h"
 #include "workspace/LWEffectPackManager.h"
+#include "workspace/LWPackageService.h"
 #include "package/LWPackageCheck.h"
 #include "package/LWZipUtil.h"
 
@@ -38,13 +39,13 @@ void removeLeftovers()
     }
 }
 
-qint64 zipAndWeigh(const QString &scratch, const QList<LWFolderUtil::DeferredCopies::Copy> &copies)
+// The same zip an export writes, made only to be weighed.
+qint64 zipAndWeigh(const LWPackageService::Staged &staged)
 {
-    const QString zip = scratch + QStringLiteral(".zip");
-    const bool ok = LWFolderUtil::DeferredCopies::perform(copies) && LWZipUtil::zipFolder(scratch, zip);
+    const QString zip = staged.folder + QStringLiteral(".zip");
+    const bool ok = LWPackageService::writeZip(staged, zip, false);
     const qint64 size = ok ? QFileInfo(zip).size() : -1;
     QFile::remove(zip);
-    LWFolderUtil::removeFolder(scratch);
     return size;
 }
 
@@ -85,24 +86,14 @@ void LWPackageSizeEstimator::measureNow()
         setBytes(-1);
         return;
     }
-    const QString scratch = LWFolderUtil::makeScratchFolder(scratchParent());
-    QList<LWFolderUtil::DeferredCopies::Copy> copies;
-    bool written = false;
-    {
-        LWFolderUtil::DeferredCopies deferred;
-        SaveParam param;
-        param.path = scratch;
-        param.bSaveProject = false;
-        written = effect->save(param);
-        copies = deferred.take();
-    }
-    if (!written) {
-        LWFolderUtil::removeFolder(scratch);
+    const LWPackageService::Staged staged = LWPackageService::stage(effect, scratchParent());
+    if (!staged.ok) {
+        LWFolderUtil::removeFolder(staged.folder);
         setBytes(-1);
         return;
     }
-    m_worker = QThread::create([this, scratch, copies] {
-        const qint64 size = zipAndWeigh(scratch, copies);
+    m_worker = QThread::create([this, staged] {
+        const qint64 size = zipAndWeigh(staged);
         QMetaObject::invokeMethod(this, [this, size] { finish(size); }, Qt::QueuedConnection);
     });
     connect(m_worker, &QThread::finished, m_worker, &QObject::deleteLater);

@@ -16,6 +16,7 @@
 #include <QFileOpenEvent>
 #include <QProcess>
 #include <QQmlApplicationEngine>
+#include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -314,6 +315,48 @@ private slots:
             if (root->objectName() == "homeWinObj")
                 qobject_cast<QWindow *>(root)->close();
         QCOMPARE(quit.size(), 1);
+        controller->attachEngine(nullptr);
+    }
+
+    // Only the home window stands before the first frame; the other five
+    // follow in their order once it has drawn, and one asked for sooner is
+    // there at once.
+    void windowsFollowTheFirstFrame_data()
+    {
+        QTest::addColumn<bool>("askedEarly");
+        QTest::newRow("after the first frame") << false;
+        QTest::newRow("asked for before it") << true;
+    }
+    void windowsFollowTheFirstFrame()
+    {
+        QFETCH(bool, askedEarly);
+        LWAppHost::registerTypes();
+        QQmlApplicationEngine engine;
+        LWAppHost::publishServices(engine);
+        QStringList documents = LWAppHost::windowDocuments();
+        engine.load(QUrl(documents.takeFirst()));
+        QCOMPARE(engine.rootObjects().size(), 1);
+        auto *home = qobject_cast<QQuickWindow *>(engine.rootObjects().first());
+        QVERIFY(home);
+        auto *controller = LWMainWindowController::instance();
+        controller->attachEngine(&engine);
+        controller->deferWindowDocuments(documents, home);
+        controller->showHomeWindow();
+        QCOMPARE(engine.rootObjects().size(), 1);
+        if (askedEarly) {
+            controller->showUpdateWindow(true);
+            QCOMPARE(engine.rootObjects().size(), 6);
+            QVERIFY(qobject_cast<QWindow *>(engine.rootObjects().at(3))->isVisible());
+            controller->showUpdateWindow(false);
+        } else {
+            QTRY_COMPARE(engine.rootObjects().size(), 6);
+        }
+        QStringList names;
+        for (QObject *root : engine.rootObjects())
+            names << root->objectName();
+        QCOMPARE(names.mid(2, 2), (QStringList{"mainStudioObj", "checkUpdateWindow"}));
+        QCOMPARE(names.first(), QString("homeWinObj"));
+        home->hide();
         controller->attachEngine(nullptr);
     }
 

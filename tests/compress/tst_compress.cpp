@@ -246,6 +246,43 @@ private slots:
             QCOMPARE(bytesOf(target + "/" + it.key()), it.value());
     }
 
+    // Frames run one quantiser per core at once, never more, and progress
+    // still goes out in frame order when a later frame ends first.
+    void runsOneQuantiserPerCore()
+    {
+        const QString source = path("lanes");
+        const QString target = source + "_out";
+        const int frames = 6;
+        QCOMPARE(writeFrames(source, "f", frames, 32).size(), frames);
+        const QString running = path("lanes-running");
+        const QString seen = path("lanes-seen");
+        QVERIFY(QDir().mkpath(running));
+        // The first frame takes longest, so the others end before it.
+        QVERIFY(installStandIn(QStringLiteral("touch '%1'/$$; ls '%1' | wc -l >> '%2'\n"
+                                              "case \"$8\" in *f_000.png) sleep 0.8 ;; *) sleep 0.2 ;; esac\n"
+                                              "rm '%1'/$$")
+                                   .arg(running, seen)));
+
+        const Report report = compress(source, target, 2);
+
+        QCOMPARE(report.errors, QList<int>());
+        QCOMPARE(report.finished, 1);
+        QList<float> expected;
+        for (int i = 0; i < frames; ++i)
+            expected << float(i + 1) / float(frames);
+        QCOMPARE(report.progress, expected);
+        QCOMPARE(entriesOf(target), pngNames(source));
+        const QStringList counts = QString::fromUtf8(bytesOf(seen)).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(counts.size(), frames);
+        int most = 0;
+        for (const QString &count : counts)
+            most = qMax(most, count.trimmed().toInt());
+        const int lanes = qMin(QThread::idealThreadCount(), frames);
+        QCOMPARE(LWTextureCompess::laneCount(frames), lanes);
+        QCOMPARE(most, lanes);
+        QCOMPARE(LWTextureCompess::laneCount(1), 1);
+    }
+
     // Installing: nothing to install from is error 1 and leaves nothing
     // behind; the pngquant on PATH is copied whole and executable; an
     // installed quantiser that lost its execute bit gets it back.

@@ -42,14 +42,15 @@ step "dependencies"
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
 has_dependency() { tr ',|' '\n\n' <<<"$depends" | sed 's/(.*//; s/ //g' | grep -qx "$1"; }
-# From dpkg-shlibdeps: the libraries the programs link.
-for library in libc6 libqt5core5a libqt5quick5 libqt5webengine5 libminizip1; do
+# From dpkg-shlibdeps: the libraries the programs link. The web engine is
+# not among them: it loads with the first web view, through its QML module.
+for library in libc6 libqt5core5a libqt5quick5 libqt5qml5 libminizip1; do
   has_dependency "$library" || fail "Depends lacks $library: dpkg-shlibdeps did not run"
 done
 # What no link reveals: the SQLite driver of the cookie reader and of
 # lwservice, the quantiser the compression starts, the fonts of the Chinese
 # profile labels.
-for runtime in libqt5sql5-sqlite pngquant fonts-noto-cjk; do
+for runtime in libqt5sql5-sqlite pngquant fonts-noto-cjk qml-module-qtwebengine; do
   has_dependency "$runtime" || fail "Depends lacks $runtime"
 done
 echo "QML modules the documents need, and where Depends brings them from:"

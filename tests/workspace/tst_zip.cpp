@@ -139,8 +139,9 @@ struct RawEntry
 {
     QByteArray name;
     QByteArray localName;
-    quint16 flag = 0, localFlag = 0, method = 0;
+    quint16 flag = 0, localFlag = 0, method = 0, madeBy = 0;
     quint16 time = 0, date = 0, localTime = 0, localDate = 0;
+    quint32 attributes = 0;
 };
 
 quint16 le16(const QByteArray &bytes, int at)
@@ -162,10 +163,12 @@ QList<RawEntry> rawEntries(const QByteArray &zip)
     int at = int(le32(zip, end + 16));
     for (int i = le16(zip, end + 10); i > 0 && le32(zip, at) == 0x02014b50; --i) {
         RawEntry entry;
+        entry.madeBy = le16(zip, at + 4);
         entry.flag = le16(zip, at + 8);
         entry.method = le16(zip, at + 10);
         entry.time = le16(zip, at + 12);
         entry.date = le16(zip, at + 14);
+        entry.attributes = le32(zip, at + 38);
         const int nameSize = le16(zip, at + 28);
         entry.name = zip.mid(at + 46, nameSize);
         const int local = int(le32(zip, at + 42));
@@ -194,6 +197,9 @@ struct PlainEntry
     int level = Z_DEFAULT_COMPRESSION;
 };
 
+// An export time that fits a zip date (even seconds).
+const QDateTime kStamp(QDate(2026, 12, 10), QTime(17, 42, 36));
+
 // The archive minizip makes when it deflates every file itself, in the
 // given order, with the entry rules of the program's archives: the bytes
 // zipFolder must produce.
@@ -203,8 +209,17 @@ QByteArray inPlaceArchive(const QString &path, const QList<PlainEntry> &entries)
     if (!zip)
         return QByteArray();
     for (const auto &entry : entries) {
-        zipOpenNewFileInZip4_64(zip, entry.name.constData(), nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-                                entry.level, 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr, 0, 0, 0x800, 0);
+        zip_fileinfo info{};
+        info.tmz_date.tm_year = uInt(kStamp.date().year());
+        info.tmz_date.tm_mon = uInt(kStamp.date().month() - 1);
+        info.tmz_date.tm_mday = uInt(kStamp.date().day());
+        info.tmz_date.tm_hour = uInt(kStamp.time().hour());
+        info.tmz_date.tm_min = uInt(kStamp.time().minute());
+        info.tmz_date.tm_sec = uInt(kStamp.time().second());
+        info.external_fa = entry.name.endsWith('/') ? (040755u << 16) | 0x10 : 0100644u << 16;
+        zipOpenNewFileInZip4_64(zip, entry.name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
+                                entry.level, 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr, 0,
+                                (3 << 8) | 20, 0x800, 0);
         for (int at = 0; at < entry.content.size(); at += 102400) {
             const QByteArray block = entry.content.mid(at, 102400);
             zipWriteInFileInZip(zip, block.constData(), unsigned(block.size()));
@@ -311,7 +326,9 @@ private slots:
                 writeRaw(source + "/" + QString::fromUtf8(entry.name), entry.content);
         }
         const QString zipPath = dir.filePath("lw.zip");
-        QVERIFY(LWZipUtil::zipFolder(source, zipPath));
+        LWZipUtil::ZipOptions options;
+        options.modified = kStamp;
+        QVERIFY(LWZipUtil::zipFolder(source, zipPath, options));
         const QByteArray expected = inPlaceArchive(dir.filePath("reference.zip"), entries);
         QVERIFY(!expected.isEmpty());
         QVERIFY(withoutTextHints(readRaw(zipPath)) == withoutTextHints(expected));
@@ -319,12 +336,49 @@ private slots:
         QCOMPARE(snapshot(dir.filePath("target")), snapshot(source));
     }
 
+    // Files that were never copied into the folder (an export's frames) are
+    // read from where they are, and the archive is byte for byte the one of
+    // a folder they had been copied into, with the folders they need.
+    void filesFromElsewhereKeepTheBytes()
+    {
+        QTemporaryDir dir;
+        const QString copied = dir.filePath("copied");
+        const QString staged = dir.filePath("staged");
+        const QString art = dir.filePath("art");
+        const QByteArray png("\x89PNG\r\n\x1a\n", 8);
+        writeRaw(copied + "/config.json", "{\"a\": 1}");
+        writeRaw(staged + "/config.json", "{\"a\": 1}");
+        writeRaw(copied + "/2DSticker/content.json", "{}");
+        writeRaw(staged + "/2DSticker/content.json", "{}");
+        // A document that a bulky file replaces: the bulky file wins.
+        writeRaw(staged + "/2DSticker/b_000.png", "stale");
+        LWZipUtil::ZipOptions options;
+        options.modified = kStamp;
+        const QStringList frames{"2DSticker/a/f_001.png", "2DSticker/a/f_000.png", "2DSticker/b_000.png",
+                                 "2DSticker/A.png", "bgm/music.mp3", "2DSticker/content.jsoo"};
+        for (int i = 0; i < frames.size(); ++i) {
+            const QByteArray bytes = (i % 2 ? png : QByteArray()) + randomBytes(3000 + i * 7000);
+            writeRaw(art + QString("/%1.bin").arg(i), bytes);
+            writeRaw(copied + "/" + frames.at(i), bytes);
+            options.filesElsewhere.append({art + QString("/%1.bin").arg(i), staged + "/" + frames.at(i)});
+        }
+        LWZipUtil::ZipOptions inPlace;
+        inPlace.modified = kStamp;
+        QVERIFY(LWZipUtil::zipFolder(copied, dir.filePath("copied.zip"), inPlace));
+        options.filesElsewhere.append(options.filesElsewhere.first()); // copied twice
+        QVERIFY(LWZipUtil::zipFolder(staged, dir.filePath("staged.zip"), options));
+        QCOMPARE(entryNames(dir.filePath("staged.zip")), entryNames(dir.filePath("copied.zip")));
+        QVERIFY(readRaw(dir.filePath("staged.zip")) == readRaw(dir.filePath("copied.zip")));
+    }
+
     void archiveLayout()
     {
         QTemporaryDir dir;
         makeSampleTree(dir.filePath("source"));
         const QString zipPath = dir.filePath("lw.zip");
-        QVERIFY(LWZipUtil::zipFolder(dir.filePath("source"), zipPath));
+        LWZipUtil::ZipOptions options;
+        options.modified = kStamp;
+        QVERIFY(LWZipUtil::zipFolder(dir.filePath("source"), zipPath, options));
 
         const QList<RawEntry> entries = rawEntries(readRaw(zipPath));
         QStringList names;
@@ -333,8 +387,15 @@ private slots:
             names.append(name);
             QCOMPARE(entry.localName, entry.name);
             QVERIFY2(entry.flag & 0x800 && entry.localFlag & 0x800, qPrintable(name));
-            QVERIFY2(!entry.time && !entry.date && !entry.localTime && !entry.localDate, qPrintable(name));
             QCOMPARE(entry.method, quint16(Z_DEFLATED));
+            // The export time as an MS-DOS date and time, in both headers.
+            QCOMPARE(entry.date, quint16((2026 - 1980) << 9 | 12 << 5 | 10));
+            QCOMPARE(entry.time, quint16(17 << 11 | 42 << 5 | 36 / 2));
+            QCOMPARE(entry.localDate, entry.date);
+            QCOMPARE(entry.localTime, entry.time);
+            // Made on Unix (zip 2.0), with permissions any reader can apply.
+            QCOMPARE(entry.madeBy, quint16(3 << 8 | 20));
+            QCOMPARE(entry.attributes >> 16, name.endsWith('/') ? 040755u : 0100644u);
         }
         names.sort();
         const QStringList expected{
@@ -345,11 +406,22 @@ private slots:
         sortedExpected.sort();
         QCOMPARE(names, sortedExpected);
 
-        // Same folder, same bytes: nothing time-dependent is stored.
+        // Same folder and time, same bytes: nothing else time-dependent is
+        // stored (the files' own dates are not).
         QTest::qWait(2100);
+        writeRaw(dir.filePath("source/config.json"), readRaw(dir.filePath("source/config.json")));
         const QString again = dir.filePath("again.zip");
-        QVERIFY(LWZipUtil::zipFolder(dir.filePath("source"), again));
+        QVERIFY(LWZipUtil::zipFolder(dir.filePath("source"), again, options));
         QCOMPARE(readRaw(again), readRaw(zipPath));
+
+        // Without a time given, an entry carries the time it is written.
+        const QDateTime before = QDateTime::currentDateTime().addSecs(-2);
+        const QString now = dir.filePath("now.zip");
+        QVERIFY(LWZipUtil::zipFolder(dir.filePath("source"), now));
+        const RawEntry first = rawEntries(readRaw(now)).value(0);
+        const QDateTime stored(QDate(1980 + (first.date >> 9), first.date >> 5 & 15, first.date & 31),
+                               QTime(first.time >> 11, first.time >> 5 & 63, (first.time & 31) * 2));
+        QVERIFY2(stored >= before && stored <= QDateTime::currentDateTime().addSecs(2), qPrintable(stored.toString()));
     }
 
     void namesDecodeByTheirFlag()
@@ -589,6 +661,13 @@ private slots:
         // The archive does not swallow itself while it is being written.
         QVERIFY(LWZipUtil::zipFolder(source, source + "/self.zip"));
         QCOMPARE(entryNames(source + "/self.zip"), QStringList{"config.json"});
+
+        // A failed zip asked to keep the old archive leaves it whole.
+        LWZipUtil::ZipOptions keep;
+        keep.keepOldOnFailure = true;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("does not exist"));
+        QVERIFY(!LWZipUtil::zipFolder(dir.filePath("missing"), zipPath, keep));
+        QCOMPARE(entryNames(zipPath), QStringList{"config.json"});
 
         // A failed zip leaves no archive, neither the old one nor a part.
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("does not exist"));
