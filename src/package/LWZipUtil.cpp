@@ -32,7 +32,7 @@ constexpr int kMinizipBufferBytes = 64 * 1024; // its Z_BUFSIZE
 constexpr uLong kEncryptedFlag = 0x1;
 constexpr uLong kUtf8NameFlag = 0x800;
 constexpr uLong kUnixHost = 3;
-// Unix, zip specification 2.0 (deflate, folders): readers then take the
+// Unix, zip format version 2.0 (deflate, folders): readers then take the
 // permissions from the upper half of the external attributes.
 constexpr uLong kMadeBy = (kUnixHost << 8) | 20;
 constexpr uLong kUnixFileAttributes = 0100644ul << 16;
