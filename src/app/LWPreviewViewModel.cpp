@@ -9,6 +9,7 @@
 #include "workspace/LWEffectModel.h"
 #include "workspace/LWEffectPackManager.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -92,6 +93,13 @@ LWPreviewViewModel::LWPreviewViewModel()
     m_worker = new LWPreviewWorker;
     m_worker->moveToThread(m_thread);
     m_thread->start(QThread::LowPriority);
+    // The model outlives the application object; its thread must not.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        m_tick.stop();
+        m_settle.stop();
+        m_thread->quit();
+        m_thread->wait();
+    });
     m_clock.start();
     removeLeftovers();
 }
