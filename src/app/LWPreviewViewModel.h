@@ -42,7 +42,9 @@ public:
     using Singleton<LWPreviewViewModel>::instance;
 
     static constexpr int kSettleMs = 600;
-    static constexpr int kTickMs = 16;
+    // Frames are asked for at 30 a second: the pace of the camera the
+    // effects run on, and half the cost of redrawing the window at 60.
+    static constexpr int kTickMs = 33;
 
     bool active() const { return m_active; }
     void setActive(bool active);
