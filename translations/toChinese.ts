@@ -1076,6 +1076,13 @@
     </message>
 </context>
 <context>
+    <name>LWPreviewFrame</name>
+    <message>
+        <source>Drawing the effect…</source>
+        <translation>正在绘制特效…</translation>
+    </message>
+</context>
+<context>
     <name>LWPreviewPane</name>
     <message>
         <source>Preview window</source>
@@ -1084,6 +1091,46 @@
     <message>
         <source>Use &quot;Sync to Phone&quot; to try the effect on a real camera.</source>
         <translation>使用“同步到手机”在真实相机上试用特效。</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>重新开始</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 帧/秒</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>已暂停</translation>
+    </message>
+    <message>
+        <source>%1 ms a frame</source>
+        <translation>每帧 %1 毫秒</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>脸型</translation>
+    </message>
+    <message>
+        <source>Human</source>
+        <translation>人脸</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>猫</translation>
+    </message>
+    <message>
+        <source>Try a face action</source>
+        <translation>试试脸部动作</translation>
     </message>
 </context>
 <context>

@@ -1076,6 +1076,13 @@
     </message>
 </context>
 <context>
+    <name>LWPreviewFrame</name>
+    <message>
+        <source>Drawing the effect…</source>
+        <translation>エフェクトを描画しています…</translation>
+    </message>
+</context>
+<context>
     <name>LWPreviewPane</name>
     <message>
         <source>Preview window</source>
@@ -1084,6 +1091,46 @@
     <message>
         <source>Use &quot;Sync to Phone&quot; to try the effect on a real camera.</source>
         <translation>「スマホに同期」で実際のカメラでエフェクトを試せます。</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>最初から</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <source>%1 ms a frame</source>
+        <translation>1 フレーム %1 ms</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>顔</translation>
+    </message>
+    <message>
+        <source>Human</source>
+        <translation>人</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>猫</translation>
+    </message>
+    <message>
+        <source>Try a face action</source>
+        <translation>顔のアクションを試す</translation>
     </message>
 </context>
 <context>

@@ -1076,6 +1076,13 @@
     </message>
 </context>
 <context>
+    <name>LWPreviewFrame</name>
+    <message>
+        <source>Drawing the effect…</source>
+        <translation>효과를 그리는 중…</translation>
+    </message>
+</context>
+<context>
     <name>LWPreviewPane</name>
     <message>
         <source>Preview window</source>
@@ -1084,6 +1091,46 @@
     <message>
         <source>Use &quot;Sync to Phone&quot; to try the effect on a real camera.</source>
         <translation>&apos;휴대폰에 동기화&apos;를 사용해 실제 카메라에서 효과를 확인하세요.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>처음부터</translation>
+    </message>
+    <message>
+        <source>%1 fps</source>
+        <translation>%1 fps</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>일시 정지됨</translation>
+    </message>
+    <message>
+        <source>%1 ms a frame</source>
+        <translation>프레임당 %1ms</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>얼굴</translation>
+    </message>
+    <message>
+        <source>Human</source>
+        <translation>사람</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>고양이</translation>
+    </message>
+    <message>
+        <source>Try a face action</source>
+        <translation>얼굴 동작 해 보기</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "CustomTutorialDialogAdapter.h"
 #include "LWMainWindowController.h"
 #include "LWPendingOperation.h"
+#include "LWPreviewViewModel.h"
 #include "LWTemplateCatalogue.h"
 #include "common/LWEffectCommon.h"
 #include "windows/LWCompressFilesViewModel.h"
@@ -230,6 +231,9 @@ void publishServices(QQmlEngine &engine)
     LWBeaconProxy::instance()->installAsUsageSink();
     context->setContextProperty(QStringLiteral("lwLoginBridgeModel"), LWLoginBridgeModel::instance());
     context->setContextProperty(QStringLiteral("packageSizeEstimator"), LWPackageSizeEstimator::instance());
+    context->setContextProperty(QStringLiteral("previewModel"), LWPreviewViewModel::instance());
+    if (!engine.imageProvider(QStringLiteral("lwpreview")))
+        engine.addImageProvider(QStringLiteral("lwpreview"), LWPreviewViewModel::imageProvider());
     // The windows of the online services and of the compression read their
     // models here (the controller keeps the same names for older documents).
     auto *controller = LWMainWindowController::instance();

@@ -320,3 +320,13 @@ QImage drawHumanFace(const HumanStyle &style)
     drawFrontHair(p, style);
     return image;
 }
+
+QImage drawHumanBackground(const HumanStyle &style)
+{
+    QImage image(HumanFaceGeometry::width, HumanFaceGeometry::height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    Paint::begin(p);
+    drawBackground(p, style);
+    return image;
+}

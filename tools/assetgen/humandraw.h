@@ -23,3 +23,5 @@ HumanStyle stickerFaceStyle();
 HumanStyle meanFaceStyle();
 
 QImage drawHumanFace(const HumanStyle &style);
+// The scene behind the figure alone.
+QImage drawHumanBackground(const HumanStyle &style);

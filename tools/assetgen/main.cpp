@@ -17,6 +17,7 @@
 #include "materials.h"
 #include "overlay.h"
 #include "pictures.h"
+#include "previewmasks.h"
 #include "templates.h"
 
 #include <QGuiApplication>
@@ -94,6 +95,15 @@ bool generatePreviewPictures()
         && saveImage(Pictures::defaultEffectIcon(), "LWViewCommon/images/defaultFeature.png");
 }
 
+// The renderer's knowledge of the human face's hair and person.
+bool generatePreviewMasks()
+{
+    return saveImage(PreviewMasks::hair(), "LWPreview/hairMaskHuman.png")
+        && saveImage(PreviewMasks::person(), "LWPreview/personMaskHuman.png")
+        && saveImage(PreviewMasks::personBorder(), "LWPreview/personBorderHuman.png")
+        && saveImage(PreviewMasks::emptyScene(), "LWPreview/emptySceneHuman.png");
+}
+
 // Icons come at 32 px and at twice that for high-density screens (Qt
 // picks the "@2x" file by itself).
 bool generateIcons()
@@ -132,6 +142,7 @@ int main(int argc, char **argv)
     const std::function<bool()> generators[] = {
         generateAppIcon,        generateStickerFaces, generateMeanFace,        generateMakeupTextures,
         generateLookupTables,   generatePreviewPictures, generateIcons,           generateDesktopIcons,
+        generatePreviewMasks,
     };
     bool ok = true;
     for (const auto &generate : generators)

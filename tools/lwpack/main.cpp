@@ -8,11 +8,15 @@
 #include "package/LWPackageCheck.h"
 #include "workspace/LWProjectModel.h"
 #include "package/LWZipUtil.h"
+#include "render/LWEffectRenderer.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
+
+#include <cmath>
 
 namespace {
 
@@ -37,6 +41,14 @@ const char kHelp[] =
     "  import PACKAGE.zip|FOLDER DIR   make a new project in DIR (named after DIR) from a package\n"
     "  check PACKAGE.zip|FOLDER|PROJECT.lwproj\n"
     "                                  report problems, one line each\n"
+    "  render PACKAGE.zip|FOLDER|PROJECT.lwproj OUT.png [--at MS] [--trigger NAME[@MS]]...\n"
+    "         [--size WxH] [--face human|cat]\n"
+    "                                  draw the effect at MS milliseconds on the standard face\n"
+    "                                  (720 x 1280 human, 520 x 924 cat); a trigger fires the\n"
+    "                                  face action NAME at MS (default 0): blink, mouth-open,\n"
+    "                                  head-shake, nod, brow-raise, hand, ...\n"
+    "  render ... --frames N --fps F OUT-DIR\n"
+    "                                  N frames from --at on, F per second, as OUT-DIR/frame_000.png ...\n"
     "  --help                          this text\n"
     "\n"
     "Exit status: 0 done and clean, 1 problems found, 2 unusable input, 64 wrong usage.\n"
@@ -131,6 +143,154 @@ int check(const QString &input)
     return report(result, input);
 }
 
+struct RenderArgs
+{
+    QString input, output;
+    LWEffectRenderer::Request request;
+    int frames = 0;
+    double fps = 0;
+};
+
+// Parses what follows "render"; false (after saying why) for wrong usage.
+bool parseRender(const QStringList &args, RenderArgs &r)
+{
+    QStringList positional;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        const bool hasValue = i + 1 < args.size();
+        auto fail = [&arg](const QString &why) {
+            err() << "lwpack: " << arg << ": " << why << Qt::endl;
+            return false;
+        };
+        if (!arg.startsWith(QLatin1String("--"))) {
+            positional << arg;
+            continue;
+        }
+        if (!hasValue)
+            return fail(QStringLiteral("needs a value"));
+        const QString value = args.at(++i);
+        bool ok = false;
+        if (arg == QLatin1String("--at")) {
+            r.request.timeMs = value.toLongLong(&ok);
+            if (!ok || r.request.timeMs < 0)
+                return fail(QStringLiteral("not a time in milliseconds: ") + value);
+        } else if (arg == QLatin1String("--trigger")) {
+            const QString name = value.section(QLatin1Char('@'), 0, 0);
+            LWRenderRules::Trigger trigger;
+            trigger.action = LWRenderRules::actionValue(name);
+            if (trigger.action == 0)
+                return fail(QStringLiteral("no face action named ") + name);
+            if (value.contains(QLatin1Char('@'))) {
+                trigger.atMs = value.section(QLatin1Char('@'), 1).toLongLong(&ok);
+                if (!ok || trigger.atMs < 0)
+                    return fail(QStringLiteral("not a time in milliseconds: ") + value);
+            }
+            r.request.triggers << trigger;
+        } else if (arg == QLatin1String("--size")) {
+            const QStringList wh = value.split(QLatin1Char('x'));
+            const int w = wh.value(0).toInt(), h = wh.value(1).toInt();
+            if (wh.size() != 2 || w < 1 || h < 1 || w > 8192 || h > 8192)
+                return fail(QStringLiteral("not a size WxH (1 to 8192): ") + value);
+            r.request.size = QSize(w, h);
+        } else if (arg == QLatin1String("--face")) {
+            if (value != QLatin1String("human") && value != QLatin1String("cat"))
+                return fail(QStringLiteral("human or cat, not ") + value);
+            r.request.faceType = value == QLatin1String("cat") ? 1 : 0;
+        } else if (arg == QLatin1String("--frames")) {
+            r.frames = value.toInt(&ok);
+            if (!ok || r.frames < 1 || r.frames > 100000)
+                return fail(QStringLiteral("not a frame count (1 to 100000): ") + value);
+        } else if (arg == QLatin1String("--fps")) {
+            r.fps = value.toDouble(&ok);
+            if (!ok || r.fps <= 0 || r.fps > 1000)
+                return fail(QStringLiteral("not a frame rate (above 0, at most 1000): ") + value);
+        } else {
+            return fail(QStringLiteral("unknown option"));
+        }
+    }
+    if (positional.size() != 2) {
+        err() << "lwpack: render takes a package and an output" << Qt::endl;
+        return false;
+    }
+    if ((r.frames > 0) != (r.fps > 0)) {
+        err() << "lwpack: --frames and --fps go together" << Qt::endl;
+        return false;
+    }
+    r.input = positional.at(0);
+    r.output = positional.at(1);
+    return true;
+}
+
+bool readPackage(const QString &input, LWRenderPackage::Package &package)
+{
+    const QFileInfo info(input);
+    QString error;
+    bool ok = false;
+    if (info.isDir()) {
+        ok = LWRenderPackage::readFolder(info.absoluteFilePath(), package, &error);
+    } else if (input.endsWith(QLatin1String(".lwproj"))) {
+        auto *manager = LWEffectPackManager::instance();
+        if (info.isFile())
+            manager->openProj(info.absoluteFilePath());
+        if (!info.isFile() || !manager->hasProjInWorkSpace()) {
+            err() << "lwpack: cannot open " << input << Qt::endl;
+            return false;
+        }
+        progress(QStringLiteral("building the package"));
+        const QString zip = manager->buildPackage();
+        ok = !zip.isEmpty() && LWRenderPackage::readZip(zip, package, &error);
+        if (zip.isEmpty())
+            error = QStringLiteral("the package could not be built");
+    } else {
+        ok = LWRenderPackage::readZip(info.absoluteFilePath(), package, &error);
+    }
+    if (!ok)
+        err() << "lwpack: " << input << ": unusable package: " << error << Qt::endl;
+    return ok;
+}
+
+int render(const QStringList &args)
+{
+    RenderArgs r;
+    if (!parseRender(args, r))
+        return Usage;
+    LWRenderPackage::Package package;
+    if (!readPackage(r.input, package))
+        return Unusable;
+    for (const QString &type : package.undrawnTypes())
+        progress(QStringLiteral("%1 is not drawn").arg(type));
+    if (r.request.faceType == 1 && !package.allowsCat())
+        progress(QStringLiteral("this effect is made for the human face; drawn on the cat face anyway"));
+    LWEffectRenderer renderer;
+    QElapsedTimer clock;
+    clock.start();
+    if (r.frames == 0) {
+        const QImage frame = renderer.render(package, r.request);
+        const qint64 took = clock.elapsed();
+        if (!frame.save(r.output, "PNG")) {
+            err() << "lwpack: cannot write " << r.output << Qt::endl;
+            return Problems;
+        }
+        progress(QStringLiteral("wrote %1 (%2 x %3, drawn in %4 ms)").arg(r.output).arg(frame.width()).arg(frame.height()).arg(took));
+        return Clean;
+    }
+    if (!QDir().mkpath(r.output)) {
+        err() << "lwpack: cannot make " << r.output << Qt::endl;
+        return Problems;
+    }
+    const qint64 start = r.request.timeMs;
+    for (int i = 0; i < r.frames; ++i) {
+        r.request.timeMs = start + qint64(std::floor(i * 1000.0 / r.fps));
+        const QString file = QStringLiteral("%1/frame_%2.png").arg(r.output).arg(i, 3, 10, QLatin1Char('0'));
+        if (!renderer.render(package, r.request).save(file, "PNG")) {
+            err() << "lwpack: cannot write " << file << Qt::endl;
+            return Problems;
+        }
+    }
+    progress(QStringLiteral("wrote %1 frames to %2 in %3 ms").arg(r.frames).arg(r.output).arg(clock.elapsed()));
+    return Clean;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -152,6 +312,8 @@ int main(int argc, char **argv)
         return importPackage(args.at(1), args.at(2));
     if (command == QLatin1String("check") && args.size() == 2)
         return check(args.at(1));
+    if (command == QLatin1String("render"))
+        return render(args.mid(1));
     err() << kHelp;
     return Usage;
 }

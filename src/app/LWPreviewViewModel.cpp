@@ -1,0 +1,375 @@
+#include "LWPreviewViewModel.h"
+
+#include "common/LWDataPaths.h"
+#include "common/LWEffectCommon.h"
+#include "common/LWFolderUtil.h"
+#include "render/LWEffectRenderer.h"
+#include "render/LWRenderPackage.h"
+#include "undo/LWUndoStack.h"
+#include "workspace/LWEffectModel.h"
+#include "workspace/LWEffectPackManager.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QQuickImageProvider>
+#include <QThread>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+QString scratchParent()
+{
+    return LWDataPaths::subFolder(QStringLiteral("tmpPreview"));
+}
+
+// Folders left by a run that ended abruptly. A running editor replaces its
+// folder on every edit, so one untouched for an hour is nobody's.
+void removeLeftovers()
+{
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-3600);
+    const auto entries = QDir(scratchParent()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        if (entry.lastModified() < before)
+            LWFolderUtil::removeFolder(entry.filePath());
+    }
+}
+
+// How long one pass of the effect's animations takes: the longest finite
+// sequence, and never shorter than a few seconds so triggers can be tried.
+int passLength(const LWRenderPackage::Package &package)
+{
+    qint64 longest = 3000;
+    for (const auto &feature : package.features) {
+        for (const auto &part : feature.parts)
+            longest = std::max<qint64>(longest, qint64(part.frameCount) * LWRenderRules::kStickerFrameMs);
+        for (const auto &filter : feature.makeup) {
+            for (const auto *sequence : {&filter.sequence, &filter.blend})
+                longest = std::max<qint64>(longest, qint64(sequence->count * sequence->interval * 1000));
+        }
+    }
+    return int(std::min<qint64>(longest, 60000));
+}
+
+class PreviewImageProvider : public QQuickImageProvider
+{
+public:
+    PreviewImageProvider() : QQuickImageProvider(QQuickImageProvider::Image) {}
+
+    QImage requestImage(const QString &, QSize *size, const QSize &) override
+    {
+        const QImage frame = LWPreviewViewModel::instance()->frame();
+        if (size)
+            *size = frame.size();
+        return frame;
+    }
+};
+
+} // namespace
+
+// Owns the package on show and the renderer; lives on the worker thread.
+class LWPreviewWorker : public QObject
+{
+public:
+    LWRenderPackage::Package package;
+    LWEffectRenderer renderer;
+};
+
+LWPreviewViewModel::LWPreviewViewModel()
+{
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(kSettleMs);
+    connect(&m_settle, &QTimer::timeout, this, &LWPreviewViewModel::build);
+    m_tick.setInterval(kTickMs);
+    connect(&m_tick, &QTimer::timeout, this, &LWPreviewViewModel::tick);
+    LWEffectPackManager *manager = LWEffectPackManager::instance();
+    connect(LWUndoStack::instance(), &LWUndoStack::pushOccured, this, &LWPreviewViewModel::schedule);
+    connect(manager, &LWEffectPackManager::effectInWorkspaceChanged, this, &LWPreviewViewModel::schedule);
+    m_thread = new QThread;
+    m_thread->setObjectName(QStringLiteral("preview"));
+    m_worker = new LWPreviewWorker;
+    m_worker->moveToThread(m_thread);
+    m_thread->start(QThread::LowPriority);
+    // The model outlives the application object; its thread must not.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        m_tick.stop();
+        m_settle.stop();
+        m_thread->quit();
+        m_thread->wait();
+    });
+    m_clock.start();
+    removeLeftovers();
+}
+
+LWPreviewViewModel::~LWPreviewViewModel()
+{
+    m_thread->quit();
+    m_thread->wait();
+    delete m_worker;
+    delete m_thread;
+}
+
+QQuickImageProvider *LWPreviewViewModel::imageProvider()
+{
+    return new PreviewImageProvider;
+}
+
+QImage LWPreviewViewModel::frame() const
+{
+    QMutexLocker lock(&m_frameLock);
+    return m_frame;
+}
+
+QString LWPreviewViewModel::frameUrl() const
+{
+    return m_frameNumber == 0 ? QString() : QStringLiteral("image://lwpreview/%1").arg(m_frameNumber);
+}
+
+void LWPreviewViewModel::setActive(bool active)
+{
+    if (m_active == active)
+        return;
+    m_active = active;
+    emit activeChanged();
+    if (active) {
+        m_tick.start();
+        build();
+    } else {
+        m_tick.stop();
+    }
+}
+
+void LWPreviewViewModel::schedule()
+{
+    if (m_active)
+        m_settle.start();
+}
+
+void LWPreviewViewModel::setBuilding(bool building)
+{
+    if (m_building == building)
+        return;
+    m_building = building;
+    emit buildingChanged();
+}
+
+void LWPreviewViewModel::build()
+{
+    m_settle.stop();
+    if (m_building) {
+        m_buildAgain = true;
+        return;
+    }
+    LWEffectModel *effect = LWEffectPackManager::instance()->effect();
+    if (!effect || effect->childCount() == 0) {
+        // Nothing to show but the face: an empty package.
+        QMetaObject::invokeMethod(m_worker, [this] {
+            m_worker->package = LWRenderPackage::Package();
+            QMetaObject::invokeMethod(this, [this] { onPackageRead(true, 3000, {}, false); }, Qt::QueuedConnection);
+        }, Qt::QueuedConnection);
+        m_hasEffect = false;
+        return;
+    }
+    // The effect writes its package here, its bulky copies deferred to the
+    // worker, as the size estimator does.
+    const QString scratch = LWFolderUtil::makeScratchFolder(scratchParent());
+    QList<LWFolderUtil::DeferredCopies::Copy> copies;
+    bool written = false;
+    {
+        LWFolderUtil::DeferredCopies deferred;
+        SaveParam param;
+        param.path = scratch;
+        param.bSaveProject = false;
+        written = effect->save(param);
+        copies = deferred.take();
+    }
+    if (!written) {
+        LWFolderUtil::removeFolder(scratch);
+        return;
+    }
+    setBuilding(true);
+    QMetaObject::invokeMethod(m_worker, [this, scratch, copies] {
+        LWRenderPackage::Package package;
+        const bool ok = LWFolderUtil::DeferredCopies::perform(copies)
+                     && LWRenderPackage::readFolder(scratch, package, nullptr);
+        package.scratch = std::shared_ptr<void>(nullptr, [scratch](void *) { LWFolderUtil::removeFolder(scratch); });
+        QVariantList actions;
+        for (int value : package.triggerActions())
+            actions << value;
+        const int duration = passLength(package);
+        const bool cat = package.allowsCat();
+        if (ok)
+            m_worker->package = package; // the one on show before is removed now
+        QMetaObject::invokeMethod(this, [=] { onPackageRead(ok, duration, actions, cat); }, Qt::QueuedConnection);
+    }, Qt::QueuedConnection);
+}
+
+void LWPreviewViewModel::onPackageRead(bool ok, int durationMs, const QVariantList &actions, bool allowsCat)
+{
+    setBuilding(false);
+    if (ok) {
+        m_hasEffect = LWEffectPackManager::instance()->effect() && LWEffectPackManager::instance()->effect()->childCount() > 0;
+        m_durationMs = durationMs;
+        m_allowsCat = allowsCat;
+        m_triggerButtons.clear();
+        for (const QVariant &action : actions) {
+            const int value = action.toInt();
+            QString label;
+            for (const auto &known : LWRenderRules::actionNames()) {
+                if (known.value == value)
+                    label = tr(known.label);
+            }
+            m_triggerButtons << QVariantMap{{QStringLiteral("value"), value},
+                                            {QStringLiteral("label"), label.isEmpty() ? QString::number(value) : label}};
+        }
+        if (!m_allowsCat && m_faceType != 0)
+            setFaceType(0);
+        emit packageChanged();
+        m_dirty = true;
+        requestFrame();
+    }
+    if (m_buildAgain) {
+        m_buildAgain = false;
+        build();
+    }
+}
+
+qint64 LWPreviewViewModel::clockMs() const
+{
+    if (!m_playing)
+        return m_startMs;
+    return m_startMs + m_clock.elapsed();
+}
+
+void LWPreviewViewModel::tick()
+{
+    if (!m_active || m_inFlight)
+        return;
+    if (m_playing && clockMs() >= m_durationMs) {
+        // A new pass starts clean: the actions fired in the last one are over.
+        m_fired.clear();
+        m_startMs = 0;
+        m_clock.restart();
+    }
+    if (m_playing || m_dirty)
+        requestFrame();
+}
+
+void LWPreviewViewModel::requestFrame()
+{
+    if (m_inFlight || !m_active)
+        return;
+    m_inFlight = true;
+    m_dirty = false;
+    LWEffectRenderer::Request request;
+    request.timeMs = clockMs();
+    request.triggers = m_fired;
+    request.faceType = m_faceType;
+    request.size = m_frameSize;
+    QMetaObject::invokeMethod(m_worker, [this, request] {
+        QElapsedTimer took;
+        took.start();
+        const QImage frame = m_worker->renderer.render(m_worker->package, request);
+        const int ms = int(took.elapsed());
+        QMetaObject::invokeMethod(this, [this, frame, request, ms] { onFrame(frame, request.timeMs, ms); },
+                                  Qt::QueuedConnection);
+    }, Qt::QueuedConnection);
+}
+
+void LWPreviewViewModel::onFrame(const QImage &frame, qint64 atMs, int drawMs)
+{
+    m_inFlight = false;
+    {
+        QMutexLocker lock(&m_frameLock);
+        m_frame = frame;
+    }
+    m_shownMs = atMs;
+    ++m_frameNumber;
+    m_drawMs = drawMs;
+    emit frameChanged();
+    if (!m_fpsClock.isValid())
+        m_fpsClock.start();
+    ++m_framesCounted;
+    if (m_fpsClock.elapsed() >= 1000) {
+        m_fps = m_framesCounted * 1000.0 / m_fpsClock.elapsed();
+        m_framesCounted = 0;
+        m_fpsClock.restart();
+        emit statsChanged();
+    } else if (!m_playing) {
+        emit statsChanged();
+    }
+    if (m_dirty)
+        requestFrame();
+}
+
+void LWPreviewViewModel::play()
+{
+    if (m_playing)
+        return;
+    m_clock.restart();
+    m_playing = true;
+    m_fpsClock.invalidate();
+    m_framesCounted = 0;
+    emit playingChanged();
+}
+
+void LWPreviewViewModel::pause()
+{
+    if (!m_playing)
+        return;
+    m_startMs = clockMs();
+    m_playing = false;
+    m_fps = 0;
+    emit playingChanged();
+    emit statsChanged();
+}
+
+void LWPreviewViewModel::restart()
+{
+    m_fired.clear();
+    seek(0);
+}
+
+void LWPreviewViewModel::seek(int ms)
+{
+    m_startMs = std::clamp<qint64>(ms, 0, m_durationMs);
+    m_clock.restart();
+    // Actions fired later than the new moment have not happened yet.
+    m_fired.erase(std::remove_if(m_fired.begin(), m_fired.end(),
+                                 [this](const LWRenderRules::Trigger &t) { return t.atMs > m_startMs; }),
+                  m_fired.end());
+    m_dirty = true;
+    requestFrame();
+}
+
+void LWPreviewViewModel::fire(int action)
+{
+    m_fired << LWRenderRules::Trigger{action, clockMs()};
+    m_dirty = true;
+    requestFrame();
+}
+
+void LWPreviewViewModel::setFaceType(int faceType)
+{
+    faceType = faceType == 1 && m_allowsCat ? 1 : 0;
+    if (m_faceType == faceType)
+        return;
+    m_faceType = faceType;
+    emit faceTypeChanged();
+    m_dirty = true;
+    requestFrame();
+}
+
+void LWPreviewViewModel::setFrameSize(const QSize &size)
+{
+    const QSize bounded = size.boundedTo(QSize(1440, 2560)).expandedTo(QSize(36, 64));
+    if (bounded == m_frameSize)
+        return;
+    m_frameSize = bounded;
+    emit frameSizeChanged();
+    m_dirty = true;
+    requestFrame();
+}

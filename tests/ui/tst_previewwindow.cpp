@@ -1,0 +1,169 @@
+// The Preview window of the main window, driven as an author drives it: it
+// opens, draws the open effect from its package, fires a face action from
+// its button, pauses, and follows an edit.
+#include "LWEditorDriver.h"
+#include "LWTestMain.h"
+#include "app/LWAppHost.h"
+#include "app/LWMainWindowController.h"
+#include "app/LWPreviewViewModel.h"
+#include "features/sticker2d/NS2DStickerParameter.h"
+#include "workspace/LWEffectPackManager.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QtWebEngine>
+
+using namespace LWEditorDriver;
+
+namespace {
+
+void writeJson(const QString &path, const QJsonObject &object)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(QJsonDocument(object).toJson());
+}
+
+QJsonArray anchor(int index, double x, double y)
+{
+    QJsonObject a{{"x", x}, {"y", y}};
+    if (index >= 0)
+        a.insert("index", index);
+    return QJsonArray{a};
+}
+
+// A package whose one part, a green square on the nose, appears when the
+// mouth opens.
+QString mouthPackage(const QString &root)
+{
+    const QString folder = root + "/2DSticker";
+    QDir().mkpath(folder + "/green");
+    QImage frame(40, 40, QImage::Format_ARGB32);
+    frame.fill(Qt::green);
+    frame.save(folder + "/green/green_000.png");
+    const QJsonObject part{
+        {"position", QJsonObject{{"positionX", anchor(46, 20, 20)}, {"positionY", QJsonArray()}}},
+        {"positionType", 1}, {"positionRelationType", 1}, {"rotateCenter", anchor(-1, 0, 0)},
+        {"scale", QJsonObject{{"scaleX", QJsonObject{{"pointA", anchor(-1, 0, 0)}, {"pointB", anchor(-1, 0, 0)}}},
+                              {"scaleY", QJsonObject{{"pointA", QJsonArray()}, {"pointB", QJsonArray()}}}}},
+        {"triggerDelay", 0}, {"triggerLoop", 0}, {"triggerType", 4}, {"triggerStop", false},
+        {"triggerDisappear", false}, {"triggerRestart", false}, {"width", 40}, {"height", 40},
+        {"zPosition", 5000}, {"blendMode", 0}, {"frameCount", 1}, {"enable", true}, {"alphaFactor", 1.0}};
+    writeJson(folder + "/content.json", {{"content", QJsonObject{{"path", "sticker.json"}}}, {"tag", "2DSticker"}});
+    writeJson(folder + "/sticker.json", {{"version", "1.1"}, {"parts", QJsonObject{{"green", part}}}});
+    writeJson(root + "/config.json",
+              {{"name", "LW_test"}, {"version", "2.7.0"},
+               {"effect", QJsonObject{{"Link", QJsonArray{QJsonObject{{"type", "2DSticker"}, {"zorder", 5000}, {"path", "2DSticker/"}}}}}}});
+    return root;
+}
+
+// By object name through the item tree, which reaches repeated items too.
+QQuickItem *named(QQuickItem *from, const QString &name)
+{
+    if (!from)
+        return nullptr;
+    if (from->objectName() == name && from->isVisible())
+        return from;
+    for (QQuickItem *child : from->childItems()) {
+        if (QQuickItem *found = named(child, name))
+            return found;
+    }
+    return nullptr;
+}
+
+bool greenAtNose(const QImage &frame)
+{
+    if (frame.isNull())
+        return false;
+    // The frame is the standard face scaled to the frame's size.
+    const QPointF nose = NS2DStickerParameter::faceTypeData(0).point(46) * (frame.width() / 720.0);
+    const QRgb p = frame.pixel(nose.toPoint());
+    return qGreen(p) > 200 && qRed(p) < 60 && qBlue(p) < 60;
+}
+
+} // namespace
+
+class TstPreviewWindow : public QObject
+{
+    Q_OBJECT
+
+    QQmlApplicationEngine *m_engine = nullptr; // owned
+    QTemporaryDir m_dir;
+
+    LWEffectPackManager *packs() const { return LWEffectPackManager::instance(); }
+    LWPreviewViewModel *preview() const { return LWPreviewViewModel::instance(); }
+    QQuickWindow *home() const { return window(*m_engine, QStringLiteral("homeWinObj")); }
+    QQuickWindow *editor() const { return window(*m_engine, QStringLiteral("mainStudioObj")); }
+    QQuickItem *inEditor(const char *name) const { return named(editor()->contentItem(), QLatin1String(name)); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        LWAppHost::registerTypes();
+        m_engine = new QQmlApplicationEngine(this);
+        LWAppHost::publishServices(*m_engine);
+        for (const QString &document : LWAppHost::windowDocuments())
+            m_engine->load(QUrl(document));
+        LWMainWindowController::instance()->attachEngine(m_engine);
+        LWMainWindowController::instance()->setNeedShowTutorial(false);
+        LWMainWindowController::instance()->showHomeWindow();
+        QTRY_VERIFY(showing(home()));
+        call(home(), "newProject");
+        QTRY_VERIFY(showing(editor()));
+        QVERIFY(packs()->importEffect(mouthPackage(m_dir.filePath("mouth"))));
+        QCOMPARE(packs()->getFeatureCount(), 1);
+    }
+
+    void drawsTheEffectAndFiresItsAction()
+    {
+        QVERIFY(!preview()->active());
+        QVERIFY(click(editor(), inEditor("previewToggle")));
+        QTRY_VERIFY(preview()->active());
+        QQuickItem *image = inEditor("previewImage");
+        QVERIFY(image);
+        QTRY_VERIFY(!preview()->frameUrl().isEmpty());
+        QTRY_COMPARE(image->property("source").toUrl().toString(), preview()->frameUrl());
+        QTRY_VERIFY(preview()->triggers().size() == 1);
+        QVERIFY(!greenAtNose(preview()->frame()));
+        QTRY_VERIFY(inEditor("previewTrigger4"));
+        QVERIFY(click(editor(), inEditor("previewTrigger4")));
+        QTRY_VERIFY(greenAtNose(preview()->frame()));
+        // It keeps playing at a frame rate worth the name.
+        QTRY_VERIFY_WITH_TIMEOUT(preview()->framesPerSecond() >= 20, 5000);
+    }
+
+    void pausesRestartsAndScrubs()
+    {
+        QVERIFY(preview()->playing());
+        QVERIFY(click(editor(), inEditor("previewPlay")));
+        QTRY_VERIFY(!preview()->playing());
+        const int at = preview()->timeMs();
+        QTest::qWait(200);
+        QCOMPARE(preview()->timeMs(), at);
+        // Restart forgets the fired action: the part is gone again.
+        QVERIFY(click(editor(), inEditor("previewRestart")));
+        QTRY_COMPARE(preview()->timeMs(), 0);
+        QTRY_VERIFY(!greenAtNose(preview()->frame()));
+        QVERIFY(click(editor(), inEditor("previewPlay")));
+        QTRY_VERIFY(preview()->playing());
+    }
+
+    void followsAnEdit()
+    {
+        // A second copy of the effect: the package is written again once
+        // the edit settles; both parts answer the one action.
+        QSignalSpy rebuilt(preview(), &LWPreviewViewModel::packageChanged);
+        QVERIFY(packs()->importEffect(m_dir.filePath("mouth")));
+        QTRY_VERIFY(rebuilt.count() > 0);
+        QCOMPARE(preview()->triggers().size(), 1);
+        QVERIFY(click(editor(), inEditor("previewTrigger4")));
+        QTRY_VERIFY(greenAtNose(preview()->frame()));
+    }
+};
+
+LW_TEST_MAIN(TstPreviewWindow)
+#include "tst_previewwindow.moc"
