@@ -22,6 +22,9 @@ thread_local DeferredCopies *t_deferred = nullptr; // not owned: the open scope
 // with one file-system sync at the end.
 bool copyPlainFile(const QString &source, const QString &target)
 {
+    // Resource paths (":/...") are only known to QFile.
+    if (source.startsWith(QLatin1Char(':')))
+        return QFile::copy(source, target);
     const int in = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
         return false;

@@ -1,5 +1,6 @@
 #include "LWImageLimits.h"
 
+#include <QFile>
 #include <QImageReader>
 
 namespace LWImageLimits {
@@ -15,7 +16,19 @@ bool fits(const QSize &size)
 QSize declaredSize(const QString &path)
 {
     QImageReader reader(path);
-    return reader.size();
+    QSize size = reader.size();
+    // The GIF reader answers with its first frame's size, but every frame
+    // is decoded onto the logical screen the header declares.
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray header = file.read(10);
+        if (header.size() == 10 && (header.startsWith("GIF87a") || header.startsWith("GIF89a"))) {
+            const auto le16 = [&header](int at) { return int(uchar(header.at(at))) | int(uchar(header.at(at + 1))) << 8; };
+            const QSize screen(le16(6), le16(8));
+            size = size.isValid() ? size.expandedTo(screen) : screen;
+        }
+    }
+    return size;
 }
 
 bool isOversized(const QString &path, QSize *size)
