@@ -260,7 +260,12 @@ void wireServices()
     // A refused import tells the author why in the check window.
     static const QMetaObject::Connection refusals =
         QObject::connect(LWResourceImportService::instance(), &LWResourceImportService::importRefused,
-                         LWMainWindowController::instance(), [] { LWPngCheckWindow::show(); });
+                         LWMainWindowController::instance(),
+                         [](LWResourceImportService::Refusal refusal, const QString &path) {
+                             LWPngCheckWindow::show(refusal == LWResourceImportService::Refusal::PngDepth
+                                                        ? QString()
+                                                        : LWResourceImportService::refusalMessage(refusal, path));
+                         });
     Q_UNUSED(refusals);
 }
 

@@ -4,6 +4,7 @@
 #include "LWCrashReporting.h"
 #include "LWGuiApplication.h"
 #include "LWMainWindowController.h"
+#include "LWQuitSignals.h"
 #include "LWStartupProbe.h"
 #include "common/LWLanguage.h"
 #include "common/LWResources.h"
@@ -40,6 +41,7 @@ int main(int argc, char *argv[])
     LWCheckHelper::startCheck();
     const auto crashHandler = lwInstallCrashReporting();
     LWRunMarker::begin();
+    LWQuitSignals::installForEditor();
 
     LWAppHost::registerTypes();
     LWAppHost::takeArguments(app.arguments());

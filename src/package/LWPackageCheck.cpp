@@ -3,6 +3,8 @@
 #include "common/LWJsonFile.h"
 #include "LWPackageConfig.h"
 
+#include "common/LWImageLimits.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -50,6 +52,13 @@ void checkPngs(const QString &packageFolder, QStringList &problems)
             problems << QStringLiteral("%1: not a readable PNG image").arg(relative);
         else if (depth > 8)
             problems << QStringLiteral("%1: %2-bit PNG; the camera reads 8-bit PNGs only").arg(relative).arg(depth);
+        QSize size;
+        if (depth != 0 && LWImageLimits::isOversized(path, &size))
+            problems << QStringLiteral("%1: %2 x %3 pixels; the camera uses textures of at most %4")
+                            .arg(relative)
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(LWImageLimits::limitText());
     }
 }
 

@@ -61,7 +61,7 @@ QString documentUrl()
     return QStringLiteral("qrc:/LWViewCommon/LWPngCheckWindow.qml");
 }
 
-bool show()
+bool show(const QString &message)
 {
     QWindow *window = findWindow();
     if (!window)
@@ -70,6 +70,7 @@ bool show()
         qDebug("png check window: no interface to show it in");
         return false;
     }
+    window->setProperty("message", message);
     window->show();
     window->raise();
     window->requestActivate();

@@ -5,8 +5,11 @@
 #include "LWResourceManager.h"
 #include "LWResouceTreeViewModel.h"
 
+#include "common/LWImageLimits.h"
+
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -62,6 +65,51 @@ bool LWResourceImportService::passesPngCheck(const QString &url)
     return false;
 }
 
+bool LWResourceImportService::passesSizeCheck(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        QSize size;
+        if (LWImageLimits::isOversized(path, &size)) {
+            qWarning().noquote() << "import refused:" << path << "is" << size.width() << "x" << size.height();
+            emit importRefused(Refusal::ImageTooLarge, path);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool LWResourceImportService::passesFolderSizeCheck(const QString &folder, bool withChildren)
+{
+    const QDir dir(folder);
+    QStringList paths;
+    const QFileInfoList files = dir.entryInfoList(QDir::Files);
+    for (const QFileInfo &file : files)
+        paths << file.filePath();
+    if (withChildren) {
+        const QFileInfoList children = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
+        for (const QFileInfo &child : children) {
+            const QFileInfoList inner = QDir(child.filePath()).entryInfoList(QDir::Files);
+            for (const QFileInfo &file : inner)
+                paths << file.filePath();
+        }
+    }
+    return passesSizeCheck(paths);
+}
+
+QString LWResourceImportService::refusalMessage(Refusal refusal, const QString &path)
+{
+    if (refusal == Refusal::ImageTooLarge) {
+        const QSize size = LWImageLimits::declaredSize(path);
+        return tr("%1 is %2 x %3 pixels. The camera uses images of at most %4 pixels: "
+                  "please scale it down before importing it.")
+            .arg(QFileInfo(path).fileName())
+            .arg(size.width())
+            .arg(size.height())
+            .arg(LWImageLimits::limitText());
+    }
+    return tr("Please use 8 bit PNG");
+}
+
 namespace {
 
 LWResourceImporter importerFor(const ImportResourceParam &param)
@@ -93,7 +141,10 @@ QString LWResourceImportService::importFile(const QString &url, ImportResourcePa
 {
     if (!ensureLibrary())
         return QString();
-    const QString id = importerFor(param).importFile(pathFromUrl(url));
+    const QString path = pathFromUrl(url);
+    if (!passesSizeCheck({path}))
+        return QString();
+    const QString id = importerFor(param).importFile(path);
     return param.returnResourceId ? id : QString();
 }
 
@@ -117,13 +168,15 @@ QString LWResourceImportService::importMultiFilesAsTexture(const QStringList &ur
     QStringList paths;
     for (const QString &url : urls)
         paths.append(pathFromUrl(url));
+    if (!passesSizeCheck(paths))
+        return QString();
     const QString id = importerFor(param).importFramesFromFiles(paths);
     return param.returnResourceId ? id : QString();
 }
 
 QString LWResourceImportService::importTextureFolder(const QString &url, ImportResourceParam param)
 {
-    if (!ensureLibrary())
+    if (!ensureLibrary() || !passesFolderSizeCheck(pathFromUrl(url), false))
         return QString();
     const QString id = importerFor(param).importFramesFromFolder(pathFromUrl(url));
     return param.returnResourceId ? id : QString();
@@ -131,7 +184,7 @@ QString LWResourceImportService::importTextureFolder(const QString &url, ImportR
 
 QString LWResourceImportService::importTextureFolderAndChildren(const QString &url, ImportResourceParam param)
 {
-    if (!ensureLibrary())
+    if (!ensureLibrary() || !passesFolderSizeCheck(pathFromUrl(url), true))
         return QString();
     const QString id = importerFor(param).importFolderAndChildren(pathFromUrl(url));
     return param.returnResourceId ? id : QString();

@@ -21,6 +21,8 @@ public:
     enum class Refusal {
         // A PNG of more than 8 bits per channel: the camera cannot read it.
         PngDepth,
+        // A picture (or a GIF's canvas) larger than the camera can use.
+        ImageTooLarge,
     };
     Q_ENUM(Refusal)
 
@@ -53,6 +55,9 @@ public:
     // The local path of a "file:" URL, ":" + path of a "qrc:" URL; any
     // other text without a URL scheme is a path already.
     static QString pathFromUrl(const QString &url);
+    // What the author is told about a refused import of path.
+    static QString refusalMessage(Refusal refusal, const QString &path);
+
     // The texts of URLs as QML hands them over (QUrl or string).
     static QStringList urlTexts(const QVariantList &urls);
 
@@ -62,6 +67,9 @@ signals:
 private:
     LWResourceImportService();
     bool passesPngCheck(const QString &url);
+    // Reads only the headers: the first oversized picture refuses the lot.
+    bool passesSizeCheck(const QStringList &paths);
+    bool passesFolderSizeCheck(const QString &folder, bool withChildren);
 
     LibraryProvider m_provider;
 };

@@ -7,6 +7,8 @@
 #include "LWResourceNaming.h"
 #include "NSLWResourceParameter.h"
 #include "common/LWDataPaths.h"
+#include "common/LWFolderUtil.h"
+#include "common/LWImageLimits.h"
 #include "navigation/LWNaviTreeItem.h"
 
 #include <QDebug>
@@ -127,7 +129,14 @@ QString LWResourceImporter::importFile(const QString &path)
     if (QFileInfo(path).suffix() != QLatin1String("gif"))
         return importSingleFile(path);
     const QStringList frames = extractGifFrames(path);
-    return frames.isEmpty() ? QString() : addToTree(storeFramesFromFiles(frames, m_groupPath));
+    if (frames.isEmpty())
+        return QString();
+    const QString id = addToTree(storeFramesFromFiles(frames, m_groupPath));
+    // The frames were only a way into the library, which holds its copies
+    // now: left behind they would pile up with every import.
+    LWFolderUtil::removeFolder(QFileInfo(frames.first()).absolutePath());
+    QDir().rmdir(LWDataPaths::subFolder(QStringLiteral("gifTemp")));
+    return id;
 }
 
 QString LWResourceImporter::importSingleFile(const QString &path)
@@ -264,6 +273,10 @@ QString LWResourceImporter::importFolderAndChildren(const QString &folder)
 QStringList LWResourceImporter::extractGifFrames(const QString &gifPath)
 {
     QImageReader reader(gifPath);
+    // Every frame is decoded onto the canvas: a canvas past the limit is
+    // refused before the first frame is.
+    if (!LWImageLimits::fits(reader.size()))
+        return {};
     QImage frame;
     if (!reader.read(&frame))
         return {};

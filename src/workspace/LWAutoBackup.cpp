@@ -88,7 +88,6 @@ bool LWAutoBackup::backupProject(LWProjectModel *project, const QString &target)
     // published backup a half-written folder, even if the program dies here.
     const QString published = target.isEmpty() ? publishedFolder() : target;
     const QString incoming = published + QStringLiteral(".new");
-    const QString outgoing = published + QStringLiteral(".old");
     QMutexLocker lock(&lwBackupLock());
     recoverPublished(published);
     LWFolderUtil::removeFolder(incoming);
@@ -96,6 +95,13 @@ bool LWAutoBackup::backupProject(LWProjectModel *project, const QString &target)
         LWFolderUtil::removeFolder(incoming);
         return false;
     }
+    return swapIn(published);
+}
+
+bool LWAutoBackup::swapIn(const QString &published)
+{
+    const QString incoming = published + QStringLiteral(".new");
+    const QString outgoing = published + QStringLiteral(".old");
     LWFolderUtil::removeFolder(outgoing);
     if (QFileInfo::exists(published) && !QDir().rename(published, outgoing)) {
         LWFolderUtil::removeFolder(incoming);
@@ -114,13 +120,17 @@ void LWAutoBackup::recoverPublished(const QString &target)
     const QString published = target.isEmpty() ? publishedFolder() : target;
     const QString incoming = published + QStringLiteral(".new");
     const QString outgoing = published + QStringLiteral(".old");
+    // The recovery point updates the backup in place through a save
+    // journal: one cut short is completed or dropped here.
+    const auto finishJournal = [&] { LWSaveJournal::recover(published); };
     // ".old" only ever comes from renaming a complete backup, and only once
     // ".new" has been copied completely.
     if (QFileInfo::exists(published) || !QFileInfo(outgoing).isDir())
-        return;
+        return finishJournal();
     if (QFileInfo(incoming).isDir() && QDir().rename(incoming, published)) {
         LWFolderUtil::removeFolder(outgoing);
-        return;
+        return finishJournal();
     }
     QDir().rename(outgoing, published);
+    finishJournal();
 }

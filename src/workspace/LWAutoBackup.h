@@ -32,6 +32,10 @@ public:
     // backup. An empty target means curprojbk.
     static void recoverPublished(const QString &target = QString());
 
+    // Puts the complete folder "<published>.new" in the place of published
+    // in two renames (see recoverPublished). Call with the backup lock held.
+    static bool swapIn(const QString &published);
+
 public slots:
     void autoBackup();
 

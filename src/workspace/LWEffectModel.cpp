@@ -2,6 +2,7 @@
 
 #include "LWFeatureAddUndoCommand.h"
 #include "package/LWPackageConfig.h"
+#include "common/LWDataPaths.h"
 #include "common/LWFolderUtil.h"
 #include "common/LWJsonFile.h"
 #include "common/LWUsageEvents.h"
@@ -272,6 +273,34 @@ LWFeatureModel *LWEffectModel::buildFeature(LWEffectCommon::LWFeatureType type, 
     return feature;
 }
 
+namespace {
+
+// An unpacked package is removed once imported: its feature folders are
+// moved into the effect rather than copied file by file, which for a
+// package of many entries costs as much again as unpacking it. A folder
+// that two entries name is moved once and copied from its new place.
+void bringFeatureFolder(const QString &from, const QString &to)
+{
+    static QHash<QString, QString> moved; // unpacked folder -> where it went
+    const QString unpacked = QDir::cleanPath(LWDataPaths::subFolder(QStringLiteral("unzipTmp"))) + QLatin1Char('/');
+    const QString source = QDir::cleanPath(from);
+    if (source.startsWith(unpacked)) {
+        if (QFileInfo(source).isDir() && !QFileInfo(source).isSymLink() && !QFileInfo::exists(to)
+            && QDir().rename(source, to)) {
+            moved.insert(source, to);
+            return;
+        }
+        const QString earlier = moved.value(source);
+        if (!QFileInfo(source).exists() && !earlier.isEmpty()) {
+            LWFolderUtil::copyFolder(earlier, to);
+            return;
+        }
+    }
+    LWFolderUtil::copyFolder(source, to);
+}
+
+} // namespace
+
 LWFeatureModel *LWEffectModel::createFeatureFromLink(const QJsonObject &link, const QString &sourceFolder,
                                                      bool fromProject)
 {
@@ -292,7 +321,7 @@ LWFeatureModel *LWEffectModel::createFeatureFromLink(const QJsonObject &link, co
             return nullptr;
         const QString unique = uniqueFolderName(folderName);
         copied = m_folder + QLatin1Char('/') + unique;
-        LWFolderUtil::copyFolder(source + QLatin1Char('/') + folderName, copied);
+        bringFeatureFolder(source + QLatin1Char('/') + folderName, copied);
         path = unique;
     } else if (leavesFolder(path)) {
         // The feature's files are read from there and exported under that

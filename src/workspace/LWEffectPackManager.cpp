@@ -5,6 +5,7 @@
 #include "LWEffectModel.h"
 #include "LWProjectModel.h"
 #include "LWRecentProjects.h"
+#include "LWRecoveryPoint.h"
 #include "LWPackageService.h"
 #include "common/LWJsonFile.h"
 #include "undo/LWUndoStack.h"
@@ -35,6 +36,7 @@ LWEffectPackManager *LWEffectPackManager::instance()
 
 LWEffectPackManager::LWEffectPackManager()
     : QObject(QCoreApplication::instance())
+    , m_recoveryPoint(new LWRecoveryPoint(this))
 {
     connect(LWResourceManager::instance(), &LWResourceManager::libraryLoaded, this,
             &LWEffectPackManager::resourceInWorkspaceChanged);
@@ -67,6 +69,8 @@ bool LWEffectPackManager::isTmpProj() const
 
 void LWEffectPackManager::setSaved(bool saved)
 {
+    if (!saved)
+        emit unsavedChange();
     if (m_saved == saved)
         return;
     m_saved = saved;
@@ -226,6 +230,7 @@ void LWEffectPackManager::readyToAutoBackupProj()
         m_autoBackup->wait();
     });
     m_autoBackup->start(QThread::InheritPriority);
+    m_recoveryPoint->arm();
 }
 
 void LWEffectPackManager::createEffect()

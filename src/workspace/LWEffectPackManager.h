@@ -13,6 +13,7 @@ class LWAutoBackup;
 class LWEffectModel;
 class LWNaviTreeItem;
 class LWProjectModel;
+class LWRecoveryPoint;
 
 // The workspace: the open project and its effect, and the project lifecycle
 // offered to the interface (create, open, save, save as, recent list, crash
@@ -38,6 +39,8 @@ public:
 
     LWProjectModel *project() const { return m_project; }
     LWAutoBackup *autoBackupThread() const { return m_autoBackup; }
+    // Armed by readyToAutoBackupProj() with the three-minute backup.
+    LWRecoveryPoint *recoveryPoint() const { return m_recoveryPoint; }
     LWEffectModel *effect() const { return m_effect; }
 
     Q_INVOKABLE bool hasProjInWorkSpace() const { return m_project != nullptr; }
@@ -112,6 +115,9 @@ signals:
     void isTmpProjChanged();
     void lastCrashFlagChanged();
     void saveChanged();
+    // The open project changed in a way not yet saved (each time, also while
+    // it is already unsaved).
+    void unsavedChange();
     // The interface should select the first tree item (new template project).
     void selectFirstItemRequested();
     // A package could not be imported or exported; the text says why.
@@ -132,4 +138,5 @@ private:
     QPointer<LWEffectModel> m_effect;     // owned by the project, or by us when stand-alone
     bool m_saved = false;
     LWAutoBackup *m_autoBackup = nullptr; // owned (QObject child); started once
+    LWRecoveryPoint *m_recoveryPoint;     // owned (QObject child)
 };

@@ -1,3 +1,4 @@
+#include "LWOversizedImages.h"
 #include "LWResourceTestKit.h"
 #include "LWTestMain.h"
 #include "app/LWAppHost.h"
@@ -8,6 +9,7 @@
 #include "common/LWJsonFile.h"
 #include "navigation/LWNaviTreeSelModel.h"
 #include "resources/LWPngCheckWindow.h"
+#include "resources/LWResourceImportService.h"
 #include "resources/LWResourceNaming.h"
 #include "resources/LWTemplateResourceReceiver.h"
 #include "undo/LWUndoStack.h"
@@ -580,10 +582,59 @@ private slots:
             QCOMPARE(frame.size(), QSize(4, 4));
             QCOMPARE(frame.pixelColor(1, 1), colours.at(i));
         }
-        // The extracted frames stay in the scratch area.
-        const QString scratch = LWDataPaths::dataFolder() + "/gifTemp/spin0";
-        QCOMPARE(QDir(scratch).entryList(QDir::Files, QDir::Name), QStringList({"spin0_0.png", "spin0_1.png", "spin0_2.png"}));
+        // The extracted frames do not outlive the import.
+        const QString scratch = LWDataPaths::dataFolder() + "/gifTemp";
+        QVERIFY(QDir(scratch).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
         LW_VERIFY_LIBRARY();
+    }
+
+    // A picture past the camera's limit is refused from its header alone:
+    // the files declare gigapixels but hold one pixel.
+    void oversizedPicturesAreRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("PNG 30000 x 30000") << "huge.png" << LWOversizedImages::png(30000, 30000) << "30000 x 30000";
+        QTest::newRow("PNG one side too long") << "strip.png" << LWOversizedImages::png(4097, 16) << "4097 x 16";
+        QTest::newRow("GIF canvas 11390 x 12595") << "huge.gif" << LWOversizedImages::gif(11390, 12595)
+                                                  << "11390 x 12595";
+    }
+    void oversizedPicturesAreRefused()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, size);
+        const QString path = m_sources.filePath("oversized/" + name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QVERIFY(LWOversizedImages::write(path, bytes));
+        qRegisterMetaType<LWResourceImportService::Refusal>();
+        QSignalSpy refused(LWResourceImportService::instance(), &LWResourceImportService::importRefused);
+        const QString url = QUrl::fromLocalFile(path).toString();
+
+        QVERIFY(packs()->importFileToWorkSpaceResource(url, withId()).isEmpty());
+        QVERIFY(packs()->importMultiFilesToWorkSpaceResource(QStringList{url}, withId()).isEmpty());
+        QVERIFY(packs()->importMultiFilesAsTextureToWorkSpaceResource(QStringList{url}, withId()).isEmpty());
+        QVERIFY(packs()->importTextureFolderToWorkSpaceResource(QFileInfo(path).absolutePath(), withId()).isEmpty());
+        QCOMPARE(refused.size(), 4);
+        const auto refusal = refused.at(0).at(0).value<LWResourceImportService::Refusal>();
+        QCOMPARE(refusal, LWResourceImportService::Refusal::ImageTooLarge);
+        const QString message = LWResourceImportService::refusalMessage(refusal, refused.at(0).at(1).toString());
+        QVERIFY2(message.contains(name) && message.contains(size) && message.contains("4096 x 4096"),
+                 qPrintable(message));
+        QCOMPARE(library()->recordCount(), 0);
+        QVERIFY(resourceEntries().isEmpty());
+        QVERIFY(QDir(LWDataPaths::dataFolder() + "/gifTemp").entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+        QFile::remove(path);
+    }
+
+    void pictureAtTheLimitIsImported()
+    {
+        QImage image(4096, 2, QImage::Format_ARGB32);
+        image.fill(Qt::red);
+        const QString path = m_sources.filePath("limit.png");
+        QVERIFY(image.save(path));
+        QVERIFY(!packs()->importFileToWorkSpaceResource(path, withId()).isEmpty());
     }
 
     void gifEdgeCases_data()

@@ -1,3 +1,4 @@
+#include "LWOversizedImages.h"
 #include "LWTestMain.h"
 #include "common/LWJsonFile.h"
 #include "package/LWPackageCheck.h"
@@ -78,6 +79,7 @@ private slots:
         QTest::newRow("missing content") << "nocontent" << 1 << "2DSticker/content.json is missing";
         QTest::newRow("16-bit PNG") << "deep" << 1 << "16-bit PNG";
         QTest::newRow("broken PNG") << "brokenpng" << 1 << "not a readable PNG";
+        QTest::newRow("oversized texture") << "huge" << 1 << "2DSticker/ears/ears_001.png: 30000 x 30000 pixels";
         QTest::newRow("too big") << "big" << 1 << "over the 5 MB publishing limit (2DSticker";
         QTest::newRow("outside link") << "outside" << 1 << "is not inside the package";
         QTest::newRow("no config") << "noconfig" << 2 << "not an effect package";
@@ -96,6 +98,8 @@ private slots:
             QFile::remove(package + "/2DSticker/content.json");
         else if (damage == "deep")
             writeSixteenBitPng(package + "/2DSticker/ears/ears_001.png");
+        else if (damage == "huge")
+            QVERIFY(LWOversizedImages::write(package + "/2DSticker/ears/ears_001.png", LWOversizedImages::png(30000, 30000)));
         else if (damage == "brokenpng") {
             QFile f(package + "/2DSticker/ears/ears_001.png");
             QVERIFY(f.open(QIODevice::WriteOnly));
