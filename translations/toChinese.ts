@@ -1290,6 +1290,17 @@
     </message>
 </context>
 <context>
+    <name>LWResourceImportService</name>
+    <message>
+        <source>%1 is %2 x %3 pixels. The camera uses images of at most %4 pixels: please scale it down before importing it.</source>
+        <translation>%1 的尺寸为 %2 x %3 像素。相机最多使用 %4 像素的图片：请先缩小后再导入。</translation>
+    </message>
+    <message>
+        <source>Please use 8 bit PNG</source>
+        <translation>请使用 8 位 PNG</translation>
+    </message>
+</context>
+<context>
     <name>LWResourceManager</name>
     <message>
         <source>Resource unqualified</source>

@@ -1290,6 +1290,17 @@
     </message>
 </context>
 <context>
+    <name>LWResourceImportService</name>
+    <message>
+        <source>%1 is %2 x %3 pixels. The camera uses images of at most %4 pixels: please scale it down before importing it.</source>
+        <translation>%1 は %2 x %3 ピクセルです。カメラで使える画像は最大 %4 ピクセルです。縮小してからインポートしてください。</translation>
+    </message>
+    <message>
+        <source>Please use 8 bit PNG</source>
+        <translation>8 ビット PNG を使用してください</translation>
+    </message>
+</context>
+<context>
     <name>LWResourceManager</name>
     <message>
         <source>Resource unqualified</source>

@@ -1290,6 +1290,17 @@
     </message>
 </context>
 <context>
+    <name>LWResourceImportService</name>
+    <message>
+        <source>%1 is %2 x %3 pixels. The camera uses images of at most %4 pixels: please scale it down before importing it.</source>
+        <translation>%1의 크기는 %2 x %3픽셀입니다. 카메라는 최대 %4픽셀 이미지를 사용합니다. 줄인 다음 가져오세요.</translation>
+    </message>
+    <message>
+        <source>Please use 8 bit PNG</source>
+        <translation>8비트 PNG를 사용하세요</translation>
+    </message>
+</context>
+<context>
     <name>LWResourceManager</name>
     <message>
         <source>Resource unqualified</source>
