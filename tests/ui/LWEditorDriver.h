@@ -3,12 +3,29 @@
 // Drives the editor's windows from a test the way an author would: keys
 // and clicks go to the window, items are found by their object names or by
 // the text they show.
+#include "app/LWAppHost.h"
+#include "app/LWMainWindowController.h"
+
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QtTest>
 
 namespace LWEditorDriver {
+
+// The editor's windows loaded from their documents with every service behind
+// them, as the program starts them; the tutorial prompt stays away.
+inline QQmlApplicationEngine *loadEditor(QObject *parent)
+{
+    LWAppHost::registerTypes();
+    auto *engine = new QQmlApplicationEngine(parent);
+    LWAppHost::publishServices(*engine);
+    for (const QString &document : LWAppHost::windowDocuments())
+        engine->load(QUrl(document));
+    LWMainWindowController::instance()->attachEngine(engine);
+    LWMainWindowController::instance()->setNeedShowTutorial(false);
+    return engine;
+}
 
 inline QQuickWindow *window(QQmlApplicationEngine &engine, const QString &objectName)
 {

@@ -142,13 +142,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        LWAppHost::registerTypes();
-        m_engine = new QQmlApplicationEngine(this);
-        LWAppHost::publishServices(*m_engine);
-        for (const QString &document : LWAppHost::windowDocuments())
-            m_engine->load(QUrl(document));
-        LWMainWindowController::instance()->attachEngine(m_engine);
-        LWMainWindowController::instance()->setNeedShowTutorial(false);
+        m_engine = loadEditor(this);
         LWMainWindowController::instance()->showHomeWindow();
         QVERIFY(home());
         QVERIFY(editor());

@@ -147,13 +147,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        LWAppHost::registerTypes();
-        m_engine = new QQmlApplicationEngine(this);
-        LWAppHost::publishServices(*m_engine);
-        for (const QString &document : LWAppHost::windowDocuments())
-            m_engine->load(QUrl(document));
-        ctrl()->attachEngine(m_engine);
-        ctrl()->setNeedShowTutorial(false);
+        m_engine = loadEditor(this);
         LWMainWindowController::setFolderOpener([this](const QString &folder) {
             m_openedFolders << folder;
             return true;
