@@ -26,6 +26,8 @@ set(LW_RUNTIME_PACKAGES
   qml-module-qtwebchannel
   # plugins and programs loaded at run time
   libqt5sql5-sqlite
+  libqt5multimedia5-plugins
+  gstreamer1.0-plugins-good
   pngquant
   fonts-noto-cjk)
 list(JOIN LW_RUNTIME_PACKAGES ", " LW_RUNTIME_DEPENDS)

@@ -1132,6 +1132,14 @@
         <source>Try a face action</source>
         <translation>试试脸部动作</translation>
     </message>
+    <message>
+        <source>Unmute</source>
+        <translation>取消静音</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>静音</translation>
+    </message>
 </context>
 <context>
     <name>LWProp2DTextureButtonViewModel</name>

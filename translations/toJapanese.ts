@@ -1132,6 +1132,14 @@
         <source>Try a face action</source>
         <translation>顔のアクションを試す</translation>
     </message>
+    <message>
+        <source>Unmute</source>
+        <translation>ミュート解除</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>ミュート</translation>
+    </message>
 </context>
 <context>
     <name>LWProp2DTextureButtonViewModel</name>

@@ -1132,6 +1132,14 @@
         <source>Try a face action</source>
         <translation>얼굴 동작 해 보기</translation>
     </message>
+    <message>
+        <source>Unmute</source>
+        <translation>음소거 해제</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>음소거</translation>
+    </message>
 </context>
 <context>
     <name>LWProp2DTextureButtonViewModel</name>

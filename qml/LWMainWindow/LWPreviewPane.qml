@@ -86,6 +86,14 @@ Rectangle {
                 onClicked: pane.model.restart()
             }
             LWButton {
+                objectName: "previewMute"
+                visible: pane.model ? pane.model.hasMusic : false
+                checkable: true
+                checked: pane.model ? pane.model.muted : false
+                text: checked ? qsTr("Unmute") : qsTr("Mute")
+                onClicked: pane.model.muted = !pane.model.muted
+            }
+            LWButton {
                 text: "\u2197"
                 onClicked: detached.show()
             }

@@ -1,5 +1,7 @@
 #include "LWPreviewViewModel.h"
 
+#include "LWPreviewMusic.h"
+
 #include "common/LWDataPaths.h"
 #include "common/LWEffectCommon.h"
 #include "common/LWFolderUtil.h"
@@ -80,6 +82,7 @@ public:
 
 LWPreviewViewModel::LWPreviewViewModel()
 {
+    m_music = new LWPreviewMusic(this);
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
     connect(&m_settle, &QTimer::timeout, this, &LWPreviewViewModel::build);
@@ -139,6 +142,7 @@ void LWPreviewViewModel::setActive(bool active)
         build();
     } else {
         m_tick.stop();
+        m_music->silence();
     }
 }
 
@@ -168,7 +172,7 @@ void LWPreviewViewModel::build()
         // Nothing to show but the face: an empty package.
         QMetaObject::invokeMethod(m_worker, [this] {
             m_worker->package = LWRenderPackage::Package();
-            QMetaObject::invokeMethod(this, [this] { onPackageRead(true, 3000, {}, false); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, [this] { onPackageRead(true, 3000, {}, false, {}); }, Qt::QueuedConnection);
         }, Qt::QueuedConnection);
         m_hasEffect = false;
         return;
@@ -203,14 +207,18 @@ void LWPreviewViewModel::build()
         const bool cat = package.allowsCat();
         if (ok)
             m_worker->package = package; // the one on show before is removed now
-        QMetaObject::invokeMethod(this, [=] { onPackageRead(ok, duration, actions, cat); }, Qt::QueuedConnection);
+        // The music plays from the package's folder, which stays while it may.
+        const MusicSource music{package.music, package.hasMusic, package.scratch};
+        QMetaObject::invokeMethod(this, [=] { onPackageRead(ok, duration, actions, cat, music); }, Qt::QueuedConnection);
     }, Qt::QueuedConnection);
 }
 
-void LWPreviewViewModel::onPackageRead(bool ok, int durationMs, const QVariantList &actions, bool allowsCat)
+void LWPreviewViewModel::onPackageRead(bool ok, int durationMs, const QVariantList &actions, bool allowsCat,
+                                       const MusicSource &music)
 {
     setBuilding(false);
     if (ok) {
+        m_music->setMusic(music.music, music.present, music.keep);
         m_hasEffect = LWEffectPackManager::instance()->effect() && LWEffectPackManager::instance()->effect()->childCount() > 0;
         m_durationMs = durationMs;
         m_allowsCat = allowsCat;
@@ -256,6 +264,7 @@ void LWPreviewViewModel::tick()
     }
     if (m_playing || m_dirty)
         requestFrame();
+    m_music->follow(clockMs(), m_fired, m_playing);
 }
 
 void LWPreviewViewModel::requestFrame()
@@ -322,6 +331,7 @@ void LWPreviewViewModel::pause()
         return;
     m_startMs = clockMs();
     m_playing = false;
+    m_music->silence();
     m_fps = 0;
     emit playingChanged();
     emit statsChanged();
@@ -350,6 +360,24 @@ void LWPreviewViewModel::fire(int action)
     m_fired << LWRenderRules::Trigger{action, clockMs()};
     m_dirty = true;
     requestFrame();
+}
+
+bool LWPreviewViewModel::hasMusic() const
+{
+    return m_music->present();
+}
+
+bool LWPreviewViewModel::muted() const
+{
+    return m_music->muted();
+}
+
+void LWPreviewViewModel::setMuted(bool muted)
+{
+    if (m_music->muted() == muted)
+        return;
+    m_music->setMuted(muted);
+    emit mutedChanged();
 }
 
 void LWPreviewViewModel::setFaceType(int faceType)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Singleton.h"
+#include "render/LWRenderPackage.h"
 #include "render/LWRenderRules.h"
 
 #include <QElapsedTimer>
@@ -12,6 +13,7 @@
 
 class QQuickImageProvider;
 class QThread;
+class LWPreviewMusic;
 class LWPreviewWorker;
 
 // The preview window's model: the open effect drawn as its package says, on
@@ -37,6 +39,9 @@ class LWPreviewViewModel : public QObject, public Singleton<LWPreviewViewModel>
     Q_PROPERTY(bool hasEffect READ hasEffect NOTIFY packageChanged)
     Q_PROPERTY(bool building READ building NOTIFY buildingChanged)
     Q_PROPERTY(QSize frameSize READ frameSize WRITE setFrameSize NOTIFY frameSizeChanged)
+    // The effect's background music, and the author's mute of it.
+    Q_PROPERTY(bool hasMusic READ hasMusic NOTIFY packageChanged)
+    Q_PROPERTY(bool muted READ muted WRITE setMuted NOTIFY mutedChanged)
 
 public:
     using Singleton<LWPreviewViewModel>::instance;
@@ -61,6 +66,9 @@ public:
     bool hasEffect() const { return m_hasEffect; }
     bool building() const { return m_building; }
     QSize frameSize() const { return m_frameSize; }
+    bool hasMusic() const;
+    bool muted() const;
+    void setMuted(bool muted);
     void setFrameSize(const QSize &size);
 
     Q_INVOKABLE void play();
@@ -86,19 +94,28 @@ signals:
     void faceTypeChanged();
     void buildingChanged();
     void frameSizeChanged();
+    void mutedChanged();
 
 private:
     LWPreviewViewModel();
     ~LWPreviewViewModel() override;
 
     void build();
-    void onPackageRead(bool ok, int durationMs, const QVariantList &actions, bool allowsCat);
+    struct MusicSource
+    {
+        LWRenderPackage::Music music;
+        bool present = false;
+        std::shared_ptr<void> keep;
+    };
+    void onPackageRead(bool ok, int durationMs, const QVariantList &actions, bool allowsCat,
+                       const MusicSource &music);
     void onFrame(const QImage &frame, qint64 atMs, int drawMs);
     void tick();
     qint64 clockMs() const;
     void requestFrame();
     void setBuilding(bool building);
 
+    LWPreviewMusic *m_music = nullptr;   // owned (QObject child)
     QThread *m_thread = nullptr;         // owned
     LWPreviewWorker *m_worker = nullptr; // owned, lives in m_thread
     QTimer m_settle;

@@ -183,6 +183,19 @@ Presence presenceAt(const TriggerRule &rule, qint64 t, const QVector<Trigger> &t
     return {true, t - (rule.restart ? moments.last() : moments.first())};
 }
 
+MusicPosition musicAt(const TriggerRule &rule, int triggerLoop, qint64 trackMs, qint64 t,
+                      const QVector<Trigger> &triggers)
+{
+    const Presence presence = presenceAt(rule, t, triggers);
+    if (!presence.shown)
+        return {};
+    if (trackMs <= 0)
+        return {true, presence.localMs};
+    if (!loopsEndlessly(triggerLoop) && presence.localMs >= trackMs * triggerLoop)
+        return {};
+    return {true, presence.localMs % trackMs};
+}
+
 int frameAt(qint64 localMs, int frameMs, int frameCount, int triggerLoop)
 {
     if (frameCount <= 1 || frameMs <= 0 || localMs <= 0)

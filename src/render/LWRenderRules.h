@@ -135,6 +135,18 @@ struct Presence
 };
 Presence presenceAt(const TriggerRule &rule, qint64 t, const QVector<Trigger> &triggers);
 
+// Where background music is at effect time t: it sounds under its record's
+// trigger rule like a sticker part shows, from its start each time the rule
+// starts it, repeating after trackMs while its loops (as "triggerLoop")
+// remain, then silent. trackMs 0 (length not known yet) plays on.
+struct MusicPosition
+{
+    bool sounding = false;
+    qint64 positionMs = 0;
+};
+MusicPosition musicAt(const TriggerRule &rule, int triggerLoop, qint64 trackMs, qint64 t,
+                      const QVector<Trigger> &triggers);
+
 // Which frame of a sequence shows localMs into it: frame i shows from
 // i * frameMs on, wrapping after the last frame while loops remain (see
 // loopsEndlessly), then holding it.

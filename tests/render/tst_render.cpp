@@ -355,6 +355,39 @@ private slots:
         QCOMPARE(frame.pixel(nose) == qRgb(0, 255, 0), shown);
     }
 
+    // Background music under its record's rule: silent until its trigger,
+    // from its start then, repeating while loops remain.
+    void musicFollowsItsRule_data()
+    {
+        QTest::addColumn<int>("triggerType");
+        QTest::addColumn<int>("loops");
+        QTest::addColumn<int>("at");
+        QTest::addColumn<bool>("sounding");
+        QTest::addColumn<int>("position");
+        const int mouth = LWRenderRules::actionValue("mouth-open");
+        QTest::newRow("from the start") << 0 << 0 << 1200 << true << 1200;
+        QTest::newRow("endless repeat") << 0 << 0 << 4500 << true << 500;
+        QTest::newRow("two passes, second") << 0 << 2 << 5000 << true << 1000;
+        QTest::newRow("two passes, over") << 0 << 2 << 8000 << false << 0;
+        QTest::newRow("mouth: before") << mouth << 0 << 400 << false << 0;
+        QTest::newRow("mouth: after it opened at 500") << mouth << 0 << 1700 << true << 1200;
+    }
+    void musicFollowsItsRule()
+    {
+        QFETCH(int, triggerType);
+        QFETCH(int, loops);
+        QFETCH(int, at);
+        QFETCH(bool, sounding);
+        QFETCH(int, position);
+        LWRenderRules::TriggerRule rule;
+        rule.type = triggerType;
+        const QVector<LWRenderRules::Trigger> fired{{LWRenderRules::actionValue("mouth-open"), 500}};
+        const LWRenderRules::MusicPosition music = LWRenderRules::musicAt(rule, loops, 4000, at, fired);
+        QCOMPARE(music.sounding, sounding);
+        if (sounding)
+            QCOMPARE(music.positionMs, qint64(position));
+    }
+
     void frameShowsAtItsTime_data()
     {
         QTest::addColumn<int>("loops");

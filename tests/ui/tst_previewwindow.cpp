@@ -157,6 +157,40 @@ private slots:
         QVERIFY(click(editor(), inEditor("previewTrigger4")));
         QTRY_VERIFY(greenAtNose(preview()->frame()));
     }
+
+    // An effect with background music offers its mute beside the player's
+    // controls; the mute is the author's until taken back.
+    void musicHasAMute()
+    {
+        const QString root = m_dir.filePath("music");
+        mouthPackage(root);
+        QDir().mkpath(root + "/bgm");
+        QFile song(root + "/bgm/song.mp3");
+        QVERIFY(song.open(QIODevice::WriteOnly));
+        song.write(QByteArray("ID3\x03\x00\x00\x00\x00\x00\x00", 10) + QByteArray(2048, '\0'));
+        song.close();
+        QJsonObject config = QJsonDocument::fromJson([&] {
+                                 QFile f(root + "/config.json");
+                                 f.open(QIODevice::ReadOnly);
+                                 return f.readAll();
+                             }()).object();
+        QJsonObject effect = config.value("effect").toObject();
+        effect.insert("bgm", QJsonObject{{"music_path", "bgm/song.mp3"}, {"actiontype", 0},
+                                         {"action", QJsonObject{{"triggerType", 0}, {"triggerLoop", 0}}}});
+        config.insert("effect", effect);
+        writeJson(root + "/config.json", config);
+
+        QVERIFY(!preview()->hasMusic());
+        QVERIFY(!inEditor("previewMute"));
+        QVERIFY(packs()->importEffect(root));
+        QTRY_VERIFY(preview()->hasMusic());
+        QQuickItem *mute = nullptr;
+        QTRY_VERIFY((mute = inEditor("previewMute")));
+        QVERIFY(click(editor(), mute));
+        QTRY_VERIFY(preview()->muted());
+        QVERIFY(click(editor(), mute));
+        QTRY_VERIFY(!preview()->muted());
+    }
 };
 
 LW_TEST_MAIN(TstPreviewWindow)
