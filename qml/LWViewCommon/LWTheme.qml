@@ -97,6 +97,8 @@ QtObject {
     readonly property int iconSize: 16
     // icons are drawn from twice their size, for sharp edges
     readonly property int iconSourceSize: 32
+    // Image previews (wells, picture grids) decode their pictures at most this large.
+    readonly property int previewSourceSize: 512
     readonly property int thumbnailSize: 28
     readonly property int comboRowHeight: 24
     readonly property int comboThumbnailRowHeight: 36

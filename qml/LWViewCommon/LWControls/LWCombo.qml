@@ -42,6 +42,9 @@ ComboBox {
             visible: combo.showThumbnail && source != ""
             source: combo.showThumbnail && combo.model && combo.currentIndex >= 0 && combo.currentIndex < combo.count
                     ? combo.iconOf(combo.model[combo.currentIndex]) : ""
+            // Decoded at the size shown: a texture may be thousands of pixels wide.
+            sourceSize.width: LWTheme.iconSourceSize
+            sourceSize.height: LWTheme.iconSourceSize
             asynchronous: true
         }
         Text {
@@ -83,6 +86,8 @@ ComboBox {
                 fillMode: Image.PreserveAspectFit
                 visible: combo.showThumbnail
                 source: combo.showThumbnail ? combo.iconOf(modelData) : ""
+                sourceSize.width: 2 * LWTheme.thumbnailSize
+                sourceSize.height: 2 * LWTheme.thumbnailSize
                 asynchronous: true
             }
             Text {

@@ -39,6 +39,9 @@ Rectangle {
         anchors.margins: LWTheme.spacingSmall
         fillMode: Image.PreserveAspectFit
         source: well.source
+        // A preview, not the texture: decoded at most at twice the well's size.
+        sourceSize.width: LWTheme.previewSourceSize
+        sourceSize.height: LWTheme.previewSourceSize
         asynchronous: true
         cache: false
     }

@@ -56,6 +56,8 @@ Item {
                     anchors.margins: LWTheme.spacingCompact
                     fillMode: Image.PreserveAspectFit
                     source: modelData ? modelData.iconPath : ""
+                    sourceSize.width: LWTheme.previewSourceSize
+                    sourceSize.height: LWTheme.previewSourceSize
                     asynchronous: true
                 }
             }
