@@ -8,19 +8,25 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QThread>
 #include <QVector>
 
 #include <cstdio>
+#include <cstring>
 #include <deque>
 #include <future>
 #include <system_error>
 #include <utility>
 
+#include <minizip/ioapi.h>
 #include <minizip/unzip.h>
 #include <minizip/zip.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace LWZipUtil {
 
@@ -342,9 +348,97 @@ struct Unzipper
     unzFile zip = nullptr;
     QString target; // canonical path of the target folder
     qint64 budget = 0; // bytes that may still be extracted
+    // Folders made and found inside the target. Nothing unpacked is a link,
+    // so a folder once found inside stays inside, and a package of many
+    // entries in few folders checks each folder once, not once per entry.
+    QSet<QString> readyFolders;
     bool ok = true;
     bool stop = false;
 };
+
+// The archive read from memory. minizip reads through a small stdio buffer
+// and seeks before every entry, which for many small entries costs a seek
+// and a read system call each; a mapped archive costs neither.
+struct MappedArchive
+{
+    QFile file;
+    const uchar *data = nullptr; // not owned: the mapping of file
+    ZPOS64_T size = 0;
+    ZPOS64_T position = 0;
+};
+
+voidpf ZCALLBACK openMapped(voidpf opaque, const void *, int)
+{
+    return opaque;
+}
+
+uLong ZCALLBACK readMapped(voidpf, voidpf stream, void *buffer, uLong count)
+{
+    auto *archive = static_cast<MappedArchive *>(stream);
+    const ZPOS64_T left = archive->position < archive->size ? archive->size - archive->position : 0;
+    const uLong taken = uLong(qMin<ZPOS64_T>(count, left));
+    memcpy(buffer, archive->data + archive->position, taken);
+    archive->position += taken;
+    return taken;
+}
+
+uLong ZCALLBACK writeMapped(voidpf, voidpf, const void *, uLong)
+{
+    return 0;
+}
+
+ZPOS64_T ZCALLBACK tellMapped(voidpf, voidpf stream)
+{
+    return static_cast<MappedArchive *>(stream)->position;
+}
+
+long ZCALLBACK seekMapped(voidpf, voidpf stream, ZPOS64_T offset, int origin)
+{
+    auto *archive = static_cast<MappedArchive *>(stream);
+    ZPOS64_T base = 0;
+    if (origin == ZLIB_FILEFUNC_SEEK_CUR)
+        base = archive->position;
+    else if (origin == ZLIB_FILEFUNC_SEEK_END)
+        base = archive->size;
+    else if (origin != ZLIB_FILEFUNC_SEEK_SET)
+        return -1;
+    if (offset > archive->size - qMin(base, archive->size))
+        return -1;
+    archive->position = base + offset;
+    return 0;
+}
+
+int ZCALLBACK closeMapped(voidpf, voidpf)
+{
+    return 0;
+}
+
+int ZCALLBACK errorMapped(voidpf, voidpf)
+{
+    return 0;
+}
+
+// Opens the archive from a mapping of it, or, where the file cannot be
+// mapped, through minizip's own file access.
+unzFile openArchive(const QString &zipPath, MappedArchive *archive)
+{
+    archive->file.setFileName(zipPath);
+    if (archive->file.open(QIODevice::ReadOnly) && archive->file.size() > 0)
+        archive->data = archive->file.map(0, archive->file.size());
+    if (!archive->data)
+        return unzOpen64(QFile::encodeName(zipPath).constData());
+    archive->size = ZPOS64_T(archive->file.size());
+    zlib_filefunc64_def access{};
+    access.zopen64_file = openMapped;
+    access.zread_file = readMapped;
+    access.zwrite_file = writeMapped;
+    access.ztell64_file = tellMapped;
+    access.zseek64_file = seekMapped;
+    access.zclose_file = closeMapped;
+    access.zerror_file = errorMapped;
+    access.opaque = archive;
+    return unzOpen2_64(archive, &access);
+}
 
 struct Entry
 {
@@ -434,25 +528,49 @@ bool readEntry(Unzipper &unzipper, Entry *entry)
     return true;
 }
 
+bool makeFolder(Unzipper &unzipper, const QString &path)
+{
+    if (unzipper.readyFolders.contains(path))
+        return true;
+    if (!QDir().mkpath(path) || !insideTarget(unzipper, path))
+        return false;
+    unzipper.readyFolders.insert(path);
+    return true;
+}
+
 void extractFolder(Unzipper &unzipper, const Entry &entry)
 {
     qDebug().noquote().nospace() << "dir: " << entry.name;
     const QString path = unzipper.target + QLatin1Char('/') + entry.relativePath;
-    if (!QDir().mkpath(path) || !insideTarget(unzipper, path)) {
+    if (!makeFolder(unzipper, path)) {
         qWarning().noquote() << "can not create folder" << path;
         unzipper.ok = false;
     }
 }
 
 // Opens the destination of a file entry, creating its folders: archives from
-// other tools often hold no entries for the folders themselves.
+// other tools often hold no entries for the folders themselves. A link
+// already at the destination is never followed.
 bool openDestination(Unzipper &unzipper, const QString &path, QFile *file)
 {
-    const QString parent = QFileInfo(path).path();
-    if (!QDir().mkpath(parent) || !insideTarget(unzipper, parent) || QFileInfo(path).isSymLink())
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    if (slash <= 0 || !makeFolder(unzipper, path.left(slash)))
+        return false;
+#ifdef O_NOFOLLOW
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW,
+                          0666);
+    if (fd < 0)
+        return false;
+    if (file->open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(fd);
+    return false;
+#else
+    if (QFileInfo(path).isSymLink())
         return false;
     file->setFileName(path);
     return file->open(QIODevice::WriteOnly | QIODevice::Truncate);
+#endif
 }
 
 // Copies the open entry into the file. Returns false when the content is
@@ -510,7 +628,8 @@ void extractFile(Unzipper &unzipper, const Entry &entry)
         return;
     }
     QFile file;
-    if (!openDestination(unzipper, unzipper.target + QLatin1Char('/') + entry.relativePath, &file)) {
+    const QString path = unzipper.target + QLatin1Char('/') + entry.relativePath;
+    if (!openDestination(unzipper, path, &file)) {
         qWarning("can not open destination file\n");
         unzCloseCurrentFile(unzipper.zip);
         unzipper.ok = false;
@@ -526,7 +645,7 @@ void extractFile(Unzipper &unzipper, const Entry &entry)
     file.close();
     // A damaged file would pass for the real one; nothing is better.
     if (!complete) {
-        file.remove();
+        QFile::remove(path);
         unzipper.ok = false;
     }
 }
@@ -650,7 +769,8 @@ bool unzip(const QString &zipPath, const QString &targetFolder, qint64 maxExtrac
     Unzipper unzipper;
     unzipper.target = QFileInfo(targetFolder).canonicalFilePath();
     unzipper.budget = maxExtractedBytes;
-    unzipper.zip = unzOpen64(QFile::encodeName(zipPath).constData());
+    MappedArchive archive;
+    unzipper.zip = openArchive(zipPath, &archive);
     if (!unzipper.zip) {
         if (isEmptyArchive(zipPath))
             return true;
