@@ -41,16 +41,7 @@ Item {
     transformOrigin: Item.TopLeft
     visible: !!part && part.checked
 
-    // Decoding size: the size on screen, rounded up to a power of two so
-    // that zooming reloads the frames only now and then.
-    function decodeWidth() {
-        var shown = width * shownScale * viewScale
-        if (!(shown > 0))
-            return 0
-        var bucket = Math.pow(2, Math.ceil(Math.log(Math.max(16, shown)) / Math.LN2))
-        return Math.min(bucket, Math.max(1, Math.round(width)))
-    }
-    readonly property int sourceWidth: decodeWidth()
+    readonly property int sourceWidth: Geo.decodeWidth(width, width * shownScale * viewScale)
 
     // Frames that would not decode are not asked for again.
     property var brokenFrames: ({})

@@ -56,3 +56,14 @@ function fileUrl(path) {
     var joined = segments.join("/")
     return joined.charAt(0) === "/" ? "file://" + joined : "file:///" + joined
 }
+
+// The width to decode a picture at: its size on screen rounded up to a power
+// of two, so zooming reloads it only now and then, and never wider than the
+// picture's place in the scene, so a 4096-pixel texture shown small costs
+// what a small one does. 0 (decode at full size) while the size is unknown.
+function decodeWidth(placeWidth, shownWidth) {
+    if (!(shownWidth > 0) || !(placeWidth > 0))
+        return 0
+    var bucket = Math.pow(2, Math.ceil(Math.log(Math.max(16, shownWidth)) / Math.LN2))
+    return Math.min(bucket, Math.max(1, Math.round(placeWidth)))
+}

@@ -53,6 +53,7 @@ Item {
                 height: modelData.filterHeight > 0 ? modelData.filterHeight : standard
                 visible: modelData.checked && modelData.filterImgPath !== ""
                 source: visible ? Geo.fileUrl(modelData.filterImgPath) : ""
+                sourceSize.width: Geo.decodeWidth(width, width * viewport.viewScale)
                 asynchronous: true
                 smooth: true
                 fillMode: Image.Stretch

@@ -80,6 +80,7 @@ Item {
                         anchors.margins: LWTheme.spacingCompact
                         fillMode: Image.PreserveAspectFit
                         cache: false
+                        sourceSize.height: 2 * height
                         source: card.image
                     }
                 }

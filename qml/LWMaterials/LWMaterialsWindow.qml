@@ -149,6 +149,8 @@ Window {
                 Image {
                     source: cell.icon
                     fillMode: Image.PreserveAspectFit
+                    sourceSize.width: 2 * width
+                    sourceSize.height: 2 * height
                     smooth: true
                     asynchronous: true
                 }

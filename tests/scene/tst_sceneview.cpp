@@ -216,6 +216,19 @@ class TstSceneView : public QObject
         return nullptr;
     }
     QObject *viewport() const { return root()->findChild<QObject *>("viewport"); }
+    // The part's frame image on show once it has been decoded.
+    static QQuickItem *readyFrame(QQuickItem *part)
+    {
+        constexpr int kReady = 1; // Image.Ready
+        const QList<QQuickItem *> children = part->childItems();
+        for (QQuickItem *child : children) {
+            const QString source = child->property("source").toUrl().toString();
+            if (child->isVisible() && child->property("status").toInt() == kReady && source.endsWith(".png")
+                && !source.startsWith("qrc:"))
+                return child;
+        }
+        return nullptr;
+    }
 
     QRectF viewRect(int index)
     {
@@ -578,6 +591,29 @@ private slots:
             count(root());
             QCOMPARE(drawn, 2);
         }
+        QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join('\n')));
+    }
+
+    // A frame as large as the engine takes, shown at a fraction of its size,
+    // is decoded near the size shown, not at 16 Mpx.
+    void largeFramesDecodeAtTheSizeShown()
+    {
+        const QSize size(4096, 2048);
+        QVERIFY(writeSequence(m_frames.path(), "huge", 1, size, QColor("#8fd694")));
+        loadSticker(QJsonObject{{"huge", framedPart(5000, size, 1)}});
+        m_feature->sticker()->modelAt(0)->setPartScale(0.1);
+        stack()->clear();
+        showView();
+        QQuickItem *item = partItem(m_feature->sticker()->modelAt(0));
+        QVERIFY(item);
+        QQuickItem *shown = nullptr;
+        QTRY_VERIFY((shown = readyFrame(item)));
+        const double onScreen = item->width() * item->scale() * item->property("viewScale").toDouble();
+        QVERIFY2(onScreen > 0 && onScreen < 1024, qPrintable(QString::number(onScreen)));
+        // Rounded up to a power of two: at most twice what the screen shows.
+        QVERIFY2(shown->implicitWidth() >= onScreen && shown->implicitWidth() <= 2 * onScreen,
+                 qPrintable(QString("%1 for %2").arg(shown->implicitWidth()).arg(onScreen)));
+        QCOMPARE(shown->implicitHeight() * 2, shown->implicitWidth());
         QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join('\n')));
     }
 

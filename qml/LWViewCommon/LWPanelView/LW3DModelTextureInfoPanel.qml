@@ -31,6 +31,8 @@ Rectangle {
                     anchors.margins: 3
                     fillMode: Image.PreserveAspectFit
                     source: modelData ? modelData.iconPath : ""
+                    sourceSize.width: 2 * width
+                    sourceSize.height: 2 * height
                     asynchronous: true
                 }
             }
