@@ -12,8 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstdio>
-
 namespace {
 
 // Copies a template next to the project unless a file is already there.
@@ -44,31 +42,6 @@ bool copyWithoutProjectFiles(const QString &source, const QString &target)
         }
     }
     return ok;
-}
-
-// Renames a folder onto a target that does not exist or is an empty folder.
-// Fails, leaving both as they were, where a rename cannot do it (another
-// file system, a target holding files).
-bool moveFolder(const QString &from, const QString &to)
-{
-    const QFileInfo target(to);
-    if (target.isSymLink() || (target.exists() && !(target.isDir() && QDir(to).isEmpty())))
-        return false;
-    if (!QDir().mkpath(target.absolutePath()))
-        return false;
-    const bool hadEmptyFolder = target.exists();
-    if (hadEmptyFolder && !QDir().rmdir(to))
-        return false;
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0) {
-        // As with a copy, the folder holds a project once the save writes one.
-        const QFileInfoList projectFiles = QDir(to).entryInfoList({QStringLiteral("*.lwproj")}, QDir::Files);
-        for (const QFileInfo &file : projectFiles)
-            QFile::remove(file.filePath());
-        return true;
-    }
-    if (hadEmptyFolder)
-        QDir().mkdir(to);
-    return false;
 }
 
 } // namespace
@@ -172,14 +145,9 @@ bool LWProjectModel::saveAs(const QString &newFolder)
     // Refuse a target inside the project: the copy would chase itself.
     if (target.startsWith(QDir::cleanPath(m_folder) + QLatin1Char('/')))
         return false;
-    // A project never saved lives in a scratch folder that nothing else
-    // uses: it is moved to its place in one step rather than copied file by
-    // file, which for an imported package of many entries costs as much
-    // again as the import.
-    const bool moved = m_temporary && moveFolder(m_folder, target);
     // The copy takes no project file: the new one is written by the save
     // below, so the new folder holds a project only once it is complete.
-    if (!moved && !copyWithoutProjectFiles(m_folder, target))
+    if (!copyWithoutProjectFiles(m_folder, target))
         return false;
     LWResourceManager *library = LWResourceManager::instance();
     const bool libraryMoves = library->isLoadedFor(effectFolder());
@@ -196,8 +164,6 @@ bool LWProjectModel::saveAs(const QString &newFolder)
     moveTo(target, QFileInfo(target).fileName());
     if (!save()) {
         // The new folder holds no project: work goes on where it was.
-        if (moved && !moveFolder(target, oldFolder))
-            return false;
         moveTo(oldFolder, oldName);
         return false;
     }

@@ -17,8 +17,6 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include <sys/stat.h>
-
 namespace {
 QJsonArray recentEntries()
 {
@@ -93,52 +91,6 @@ private slots:
         manager->saveProjAs(cat);
         QCOMPARE(manager->projName(), QString("Cat"));
         QCOMPARE(manager->project()->folder(), cat);
-    }
-
-    // A never-saved project's scratch folder goes to its place whole (the
-    // files are the same files, nothing is left behind); a saved project is
-    // copied and stays as it was.
-    void saveAsMovesOnlyANeverSavedProject_data()
-    {
-        QTest::addColumn<bool>("savedFirst");
-        QTest::addColumn<bool>("targetExists");
-        QTest::newRow("never saved, new folder") << false << false;
-        QTest::newRow("never saved, empty folder") << false << true;
-        QTest::newRow("saved before") << true << false;
-    }
-    void saveAsMovesOnlyANeverSavedProject()
-    {
-        QFETCH(bool, savedFirst);
-        QFETCH(bool, targetExists);
-        auto *manager = LWEffectPackManager::instance();
-        manager->createProj();
-        manager->effect()->createFeature(LWEffectCommon::LWFeatureType2DSticker, {});
-        QTemporaryDir dir;
-        if (savedFirst)
-            manager->saveProjAs(dir.filePath("First"));
-        const QString before = manager->project()->folder();
-        const QString marker = before + "/effect/marker.bin";
-        QFile file(marker);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("frames");
-        file.close();
-        struct stat was {};
-        QCOMPARE(::stat(QFile::encodeName(marker).constData(), &was), 0);
-
-        const QString target = dir.filePath("Moth");
-        if (targetExists)
-            QVERIFY(QDir().mkpath(target));
-        manager->saveProjAs(target);
-        QVERIFY(manager->isSaved());
-        QCOMPARE(manager->project()->folder(), target);
-        QCOMPARE(LWJsonFile::read(target + "/Moth.lwproj").value("name").toString(), QString("Moth"));
-        QCOMPARE(LWJsonFile::read(target + "/effect/effect.json").value("effect").toObject().value("Link").toArray().size(), 1);
-        struct stat now {};
-        QCOMPARE(::stat(QFile::encodeName(target + "/effect/marker.bin").constData(), &now), 0);
-        QCOMPARE(now.st_ino == was.st_ino, !savedFirst);
-        QCOMPARE(QFileInfo::exists(before), savedFirst);
-        if (savedFirst)
-            QVERIFY(QFile::exists(before + "/First.lwproj"));
     }
 
     void openRules_data()
