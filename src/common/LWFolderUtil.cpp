@@ -64,7 +64,9 @@ void syncFileSystemOf(const QString &folder)
     ::close(fd);
 }
 
-bool copyTree(const QString &source, const QString &target);
+enum class Files { Copied, Linked };
+
+bool copyTree(const QString &source, const QString &target, Files files);
 }
 
 DeferredCopies::DeferredCopies()
@@ -112,14 +114,29 @@ QString newScratchName()
 
 bool copyFolder(const QString &source, const QString &target)
 {
-    const bool ok = copyTree(source, target);
+    const bool ok = copyTree(source, target, Files::Copied);
+    syncFileSystemOf(target);
+    return ok;
+}
+
+bool linkFolder(const QString &source, const QString &target)
+{
+    const bool ok = copyTree(source, target, Files::Linked);
     syncFileSystemOf(target);
     return ok;
 }
 
 namespace {
 
-bool copyTree(const QString &source, const QString &target)
+bool linkPlainFile(const QString &source, const QString &target)
+{
+    if (!source.startsWith(QLatin1Char(':'))
+        && ::link(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) == 0)
+        return true;
+    return copyPlainFile(source, target);
+}
+
+bool copyTree(const QString &source, const QString &target, Files files)
 {
     const QFileInfo sourceInfo(source);
     if (!sourceInfo.isDir())
@@ -140,12 +157,12 @@ bool copyTree(const QString &source, const QString &target)
     for (const QFileInfo &entry : entries) {
         const QString destination = targetDir.filePath(entry.fileName());
         if (entry.isDir() && !entry.isSymLink()) {
-            ok = copyTree(entry.filePath(), destination) && ok;
+            ok = copyTree(entry.filePath(), destination, files) && ok;
         } else {
             if (QFileInfo::exists(destination) || QFileInfo(destination).isSymLink())
                 QFile::remove(destination);
-            ok = (entry.isSymLink() ? QFile::copy(entry.filePath(), destination)
-                                    : copyPlainFile(entry.filePath(), destination))
+            const auto plain = files == Files::Linked ? linkPlainFile : copyPlainFile;
+            ok = (entry.isSymLink() ? QFile::copy(entry.filePath(), destination) : plain(entry.filePath(), destination))
                  && ok;
         }
     }

@@ -25,7 +25,11 @@ void copyTemplate(const QString &resource, const QString &folder, const QString 
         QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
 }
 
-bool copyWithoutProjectFiles(const QString &source, const QString &target)
+// A project never saved is given up once saved elsewhere: its files are
+// linked into the new folder rather than copied, which for an imported
+// package of many entries costs as much again as the import. The old
+// folder stays whole, so nothing that still names a file there breaks.
+bool copyWithoutProjectFiles(const QString &source, const QString &target, bool sourceGivenUp)
 {
     if (!QDir().mkpath(target))
         return false;
@@ -35,7 +39,9 @@ bool copyWithoutProjectFiles(const QString &source, const QString &target)
     for (const QFileInfo &entry : entries) {
         const QString destination = target + QLatin1Char('/') + entry.fileName();
         if (entry.isDir() && !entry.isSymLink()) {
-            ok = LWFolderUtil::copyFolder(entry.filePath(), destination) && ok;
+            ok = (sourceGivenUp ? LWFolderUtil::linkFolder(entry.filePath(), destination)
+                                : LWFolderUtil::copyFolder(entry.filePath(), destination))
+                 && ok;
         } else if (entry.suffix() != QLatin1String("lwproj")) {
             QFile::remove(destination);
             ok = QFile::copy(entry.filePath(), destination) && ok;
@@ -147,7 +153,7 @@ bool LWProjectModel::saveAs(const QString &newFolder)
         return false;
     // The copy takes no project file: the new one is written by the save
     // below, so the new folder holds a project only once it is complete.
-    if (!copyWithoutProjectFiles(m_folder, target))
+    if (!copyWithoutProjectFiles(m_folder, target, m_temporary))
         return false;
     LWResourceManager *library = LWResourceManager::instance();
     const bool libraryMoves = library->isLoadedFor(effectFolder());

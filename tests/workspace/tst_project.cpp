@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <sys/stat.h>
+
 namespace {
 QJsonArray recentEntries()
 {
@@ -91,6 +93,45 @@ private slots:
         manager->saveProjAs(cat);
         QCOMPARE(manager->projName(), QString("Cat"));
         QCOMPARE(manager->project()->folder(), cat);
+    }
+
+    // Save As of a never-saved project links its files into the new folder
+    // (the scratch folder stays whole for anything still naming it); a
+    // saved project is copied, so the two never share a file.
+    void saveAsLinksOnlyANeverSavedProject_data()
+    {
+        QTest::addColumn<bool>("savedFirst");
+        QTest::newRow("never saved") << false;
+        QTest::newRow("saved before") << true;
+    }
+    void saveAsLinksOnlyANeverSavedProject()
+    {
+        QFETCH(bool, savedFirst);
+        auto *manager = LWEffectPackManager::instance();
+        manager->createProj();
+        manager->effect()->createFeature(LWEffectCommon::LWFeatureType2DSticker, {});
+        QTemporaryDir dir;
+        if (savedFirst)
+            manager->saveProjAs(dir.filePath("First"));
+        const QString before = manager->project()->folder();
+        QFile file(before + "/effect/Resources/frame.png");
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("frame");
+        file.close();
+        struct stat was {};
+        QCOMPARE(::stat(QFile::encodeName(file.fileName()).constData(), &was), 0);
+
+        const QString target = dir.filePath("Moth");
+        manager->saveProjAs(target);
+        QVERIFY(manager->isSaved());
+        QCOMPARE(manager->project()->folder(), target);
+        QCOMPARE(LWJsonFile::read(target + "/Moth.lwproj").value("name").toString(), QString("Moth"));
+        QCOMPARE(LWJsonFile::read(target + "/effect/effect.json").value("effect").toObject().value("Link").toArray().size(), 1);
+        struct stat now {};
+        QCOMPARE(::stat(QFile::encodeName(target + "/effect/Resources/frame.png").constData(), &now), 0);
+        QCOMPARE(now.st_ino == was.st_ino, !savedFirst);
+        QVERIFY(QFile::exists(file.fileName()));
     }
 
     void openRules_data()
