@@ -1,5 +1,6 @@
 #include "LWProp2DTextureButtonViewModel.h"
 
+#include "LWPropEdit.h"
 #include "LWImageFileInfo.h"
 #include "LWInspectorHub.h"
 #include "LWInspectorResources.h"
@@ -142,4 +143,5 @@ void LWProp2DTextureButtonViewModel::changeTextures(QList<QUrl> urls)
     emit imageCountChanged();
     emit textureSizeChanged();
     emit qmlViewDataChanged();
+    LWPropEdit::markDirectEdit();
 }

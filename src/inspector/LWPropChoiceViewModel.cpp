@@ -1,5 +1,6 @@
 #include "LWPropChoiceViewModel.h"
 
+#include "LWPropEdit.h"
 #include "common/LWDialogs.h"
 #include "LWInspectorHub.h"
 #include "LWInspectorResources.h"
@@ -122,6 +123,7 @@ void LWPropChoiceViewModel::setOptionIndex(int index)
 void LWPropChoiceViewModel::commitIndex(int index)
 {
     applyIndex(index, true);
+    LWPropEdit::markDirectEdit();
 }
 
 void LWPropChoiceViewModel::applyIndex(int index, bool announce)

@@ -26,4 +26,13 @@ bool push(Node *node, Args &&...args)
     return true;
 }
 
+// A direct edit (a resource picked, a picture chosen in a dialog) makes no
+// undo step, but it changes the project all the same: without this the
+// author could close the window on it without being asked to save, and the
+// package size, the preview and the recovery point would not follow.
+inline void markDirectEdit()
+{
+    LWUndoStack::instance()->markChanged();
+}
+
 } // namespace LWPropEdit

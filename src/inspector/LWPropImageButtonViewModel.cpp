@@ -1,5 +1,6 @@
 #include "LWPropImageButtonViewModel.h"
 
+#include "LWPropEdit.h"
 #include "LWImageFileInfo.h"
 #include "common/LWDialogs.h"
 #include "LWInspectorHub.h"
@@ -99,6 +100,7 @@ void LWPropImageButtonViewModel::commitIndex(int index)
         return;
     applyIndex(index, true);
     setImageInfo(index);
+    LWPropEdit::markDirectEdit();
 }
 
 void LWPropImageButtonViewModel::onClickButton()

@@ -1,5 +1,6 @@
 #include "LWPropImageViewModel.h"
 
+#include "LWPropEdit.h"
 #include "LWImageFileInfo.h"
 
 #include <QCoreApplication>
@@ -47,4 +48,5 @@ void LWPropImageViewModel::changeImage(QUrl url)
     m_imageName = path;
     emit imgPathChanged();
     emit qmlViewDataChanged();
+    LWPropEdit::markDirectEdit();
 }

@@ -17,6 +17,7 @@
 #include "navigation/LWNaviTreeSelModel.h"
 #include "common/LWResources.h"
 #include "workspace/LWEffectPackManager.h"
+#include "workspace/LWPackageSizeEstimator.h"
 #include "workspace/LWRecentProjects.h"
 
 #include <QTranslator>
@@ -391,6 +392,43 @@ private slots:
             QVERIFY(frames > 0);
             QCOMPARE(QDir(unpacked + QStringLiteral("/2DSticker/") + it.key()).entryList({"*.png"}).size(), frames);
         }
+    }
+
+    // The "Sweet Filter" template's lookup table swapped for the identity
+    // table in its drop-down: a resource pick makes no undo step, but the
+    // project is unsaved and the package size follows.
+    void lookupTableChoiceReachesThePackage()
+    {
+        LWMainWindowController *ctrl = LWMainWindowController::instance();
+        if (!showing(home()))
+            ctrl->showHomeWindow();
+        QTRY_VERIFY(showing(home()));
+        QVERIFY(activate(home()));
+        QVERIFY(clickText(home(), ui("LWTemplateCatalogue", "Sweet Filter")));
+        QTRY_VERIFY(showing(editor()));
+        QTRY_COMPARE(packs()->getFeatureCount(), 1);
+        packs()->saveProjAs(m_dir.filePath(QStringLiteral("Sweet")));
+        QTRY_VERIFY(packs()->isSaved());
+        LWNaviTreeModel *tree = ctrl->effectNaviTreeModel();
+        const QModelIndex filterIndex = tree->index(0, 0);
+        ctrl->effectNaviTreeSelModel()->setCurrentIndex(filterIndex, QItemSelectionModel::ClearAndSelect);
+        QTRY_VERIFY(ctrl->inspectorViewModel());
+        QObject *estimator = LWPackageSizeEstimator::instance();
+        QTRY_VERIFY(estimator->property("bytes").toDouble() > 40000);
+
+        LWQmlViewModel *lookup = panelNode(ctrl->inspectorViewModel(), QStringLiteral("filter_resources"));
+        QVERIFY(lookup);
+        QStringList choices;
+        const QList<QObject *> options = lookup->property("options").value<QList<QObject *>>();
+        for (QObject *option : options)
+            choices << option->property("title").toString();
+        const int identity = choices.indexOf(QStringLiteral("default"));
+        QVERIFY2(identity > 0, qPrintable(choices.join(", ")));
+        QVERIFY(lookup->setProperty("optionIndex", identity));
+        QCOMPARE(lookup->property("optionIndex").toInt(), identity);
+        QVERIFY(!packs()->isSaved());
+        // The identity table deflates to a few kilobytes.
+        QTRY_VERIFY_WITH_TIMEOUT(estimator->property("bytes").toDouble() < 20000, 10000);
     }
 
     // A recent project whose folder has gone is not opened; the author is
