@@ -19,7 +19,7 @@ skip() { echo "SKIP: $*"; exit 77; }
 fail() { echo "FAIL: $*"; exit 1; }
 step() { echo; echo "== $* (at ${SECONDS}s)"; }
 
-for tool in cpack dpkg dpkg-deb dpkg-shlibdeps dpkg-query file desktop-file-validate update-desktop-database \
+for tool in cpack dpkg dpkg-deb dpkg-shlibdeps dpkg-query file readelf desktop-file-validate update-desktop-database \
             appstreamcli update-mime-database lintian xvfb-run xdotool xprop import python3 man; do
   command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed (scripts/setup installs it)"
 done
@@ -42,9 +42,10 @@ step "dependencies"
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
 has_dependency() { tr ',|' '\n\n' <<<"$depends" | sed 's/(.*//; s/ //g' | grep -qx "$1"; }
-# From dpkg-shlibdeps: the libraries the programs link. The web engine is
-# not among them: it loads with the first web view, through its QML module.
-for library in libc6 libqt5core5a libqt5quick5 libqt5qml5 libminizip1; do
+# From dpkg-shlibdeps: the libraries the programs and the cookie module
+# link. The programs themselves do not link the web engine (checked below):
+# it loads with the first web view, through its QML module and ours.
+for library in libc6 libqt5core5a libqt5quick5 libqt5qml5 libminizip1 libqt5webengine5; do
   has_dependency "$library" || fail "Depends lacks $library: dpkg-shlibdeps did not run"
 done
 # What no link reveals: the SQLite driver of the cookie reader and of
@@ -77,7 +78,7 @@ dpkg-deb -x "$deb" "$root"
 share=$root/usr/share
 app_id=example.brightfold.glowsmith
 expected=(
-  usr/bin/glowsmith usr/bin/lwpack usr/bin/lwservice
+  usr/bin/glowsmith usr/bin/lwpack usr/bin/lwservice usr/lib/glowsmith/liblwwebcookies.so
   "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml"
   usr/share/mime/packages/glowsmith.xml
   usr/share/man/man1/glowsmith.1.gz usr/share/man/man1/lwpack.1.gz usr/share/man/man1/lwservice.1.gz
@@ -99,6 +100,23 @@ for program in glowsmith lwpack lwservice; do
     fi
   done
 done
+# The web engine's cookie store is reached through a module the editor
+# loads from ../lib/glowsmith/ beside its own folder; the programs must not
+# link the engine, whose libraries would cost every start its memory.
+module=$root/usr/lib/glowsmith/liblwwebcookies.so
+file -b "$module" | grep -q ', stripped' || fail "the cookie module is not stripped: $(file -b "$module")"
+for folder in "$src" "$build"; do
+  grep -q -a -F "$folder" "$module" && fail "the cookie module refers to $folder"
+done
+readelf -d "$module" | grep -q 'NEEDED.*libQt5WebEngine\.so' || fail "the cookie module does not link the web engine"
+for program in glowsmith lwpack lwservice; do
+  if readelf -d "$root/usr/bin/$program" | grep -i 'NEEDED.*webengine'; then
+    fail "/usr/bin/$program links the web engine"
+  fi
+done
+grep -q -a -F '../lib/glowsmith' "$root/usr/bin/glowsmith" || fail "the editor does not look for its module in ../lib/glowsmith"
+# Every library it needs resolves on this system, as the editor will load it.
+python3 -c 'import ctypes, sys; ctypes.CDLL(sys.argv[1])' "$module" || fail "the cookie module does not load"
 # The helper reaches the user's data folder from the editor's resources.
 if find "$root" -name 'LWHelper*' | grep -q .; then fail "the helper is installed beside the program"; fi
 for size in 16 22 24 32 48 64 128 256 512; do
