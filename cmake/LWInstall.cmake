@@ -1,6 +1,6 @@
 # Installation layout of a desktop program under CMAKE_INSTALL_PREFIX:
 #   bin/                            glowsmith, lwpack, lwservice
-#   lib/glowsmith/                  the module through which the editor reaches
+#   lib/glowsmith/plugins/          the module through which the editor reaches
 #                                   the web engine's cookie store (src/CMakeLists.txt)
 #   share/applications/             the desktop entry (opens .lwproj files)
 #   share/icons/hicolor/            program and project-file icons

@@ -8,7 +8,7 @@ class LWWebCookieAccess;
 // Finds and loads the module that reaches the web engine's cookie store (see
 // LWWebCookieAccess). It is looked for relative to the running program, so
 // an installed editor finds the module installed beside it (bin/glowsmith
-// and lib/glowsmith/), and the build tree mirrors that layout for the
+// and lib/glowsmith/plugins/), and the build tree mirrors that layout for the
 // editor it builds.
 namespace LWWebCookieModule {
 

@@ -78,7 +78,7 @@ dpkg-deb -x "$deb" "$root"
 share=$root/usr/share
 app_id=example.brightfold.glowsmith
 expected=(
-  usr/bin/glowsmith usr/bin/lwpack usr/bin/lwservice usr/lib/glowsmith/liblwwebcookies.so
+  usr/bin/glowsmith usr/bin/lwpack usr/bin/lwservice usr/lib/glowsmith/plugins/liblwwebcookies.so
   "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml"
   usr/share/mime/packages/glowsmith.xml
   usr/share/man/man1/glowsmith.1.gz usr/share/man/man1/lwpack.1.gz usr/share/man/man1/lwservice.1.gz
@@ -101,9 +101,9 @@ for program in glowsmith lwpack lwservice; do
   done
 done
 # The web engine's cookie store is reached through a module the editor
-# loads from ../lib/glowsmith/ beside its own folder; the programs must not
+# loads from ../lib/glowsmith/plugins/ beside its own folder; the programs must not
 # link the engine, whose libraries would cost every start its memory.
-module=$root/usr/lib/glowsmith/liblwwebcookies.so
+module=$root/usr/lib/glowsmith/plugins/liblwwebcookies.so
 file -b "$module" | grep -q ', stripped' || fail "the cookie module is not stripped: $(file -b "$module")"
 for folder in "$src" "$build"; do
   grep -q -a -F "$folder" "$module" && fail "the cookie module refers to $folder"
@@ -114,7 +114,9 @@ for program in glowsmith lwpack lwservice; do
     fail "/usr/bin/$program links the web engine"
   fi
 done
-grep -q -a -F '../lib/glowsmith' "$root/usr/bin/glowsmith" || fail "the editor does not look for its module in ../lib/glowsmith"
+# (The folder is a Qt string literal in the program: UTF-16.)
+python3 -c 'import sys; sys.exit("../lib/glowsmith/plugins".encode("utf-16-le") not in open(sys.argv[1], "rb").read())' \
+  "$root/usr/bin/glowsmith" || fail "the editor does not look for its module in ../lib/glowsmith/plugins"
 # Every library it needs resolves on this system, as the editor will load it.
 python3 -c 'import ctypes, sys; ctypes.CDLL(sys.argv[1])' "$module" || fail "the cookie module does not load"
 # The helper reaches the user's data folder from the editor's resources.
