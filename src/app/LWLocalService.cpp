@@ -22,6 +22,7 @@ namespace {
 
 constexpr int kProbeMs = 2000;
 constexpr int kStopMs = 3000;
+constexpr int kLatestStartMs = 1500;
 
 // The service must not outlive an editor that is killed or crashes: the
 // kernel ends it with its parent.
@@ -104,23 +105,23 @@ void LWLocalService::startForEditor(QQuickWindow *firstWindow)
     }
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &LWLocalService::stop,
             Qt::UniqueConnection);
-    auto begin = [this, address] {
+    // Whichever comes first starts it; the other finds nothing to do.
+    auto frame = std::make_shared<QMetaObject::Connection>();
+    auto started = std::make_shared<bool>(false);
+    auto begin = [this, address, frame, started] {
+        QObject::disconnect(*frame);
+        if (*started)
+            return;
+        *started = true;
         startIfNothingAnswers(address, programPath(), dataFolder(),
                               LWDataPaths::logFolder() + QStringLiteral("/lwservice.txt"));
     };
-    if (!firstWindow) {
-        QTimer::singleShot(0, this, begin);
-        return;
-    }
-    // The start must not compete with the first frame for the processor.
-    auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = connect(
-        firstWindow, &QQuickWindow::frameSwapped, this,
-        [connection, begin] {
-            QObject::disconnect(*connection);
-            begin();
-        },
-        Qt::QueuedConnection);
+    // The start must not compete with the first frame for the processor. A
+    // project opened from the shell shows the editor window instead of the
+    // first one, so the service comes up a little later at the latest.
+    if (firstWindow)
+        *frame = connect(firstWindow, &QQuickWindow::frameSwapped, this, begin, Qt::QueuedConnection);
+    QTimer::singleShot(kLatestStartMs, this, begin);
 }
 
 void LWLocalService::startIfNothingAnswers(const QUrl &address, const QString &program, const QString &dataFolder,

@@ -35,7 +35,8 @@ public:
     static QString programPath();
     static QString dataFolder(); // <data>/lwservice (not created: lwservice makes it its owner's alone)
 
-    // The editor's start: once the first window has drawn its first frame,
+    // The editor's start: once the first window has drawn its first frame
+    // (or shortly after the start, when it is not shown),
     // startIfNothingAnswers() for the above. Not while a benchmark measures
     // the start, and not at all when there is nothing to serve.
     void startForEditor(QQuickWindow *firstWindow);

@@ -218,6 +218,20 @@ env -u QT_QPA_PLATFORM -u QT_QUICK_BACKEND HOME="$scratch/home" PATH="$root/usr/
 [ -x "$scratch/home/Lumeworks/LWHelper.exe" ] || fail "the editor did not install its helper into the fresh home"
 if grep -E 'qrc:/[^ ]*\.qml:[0-9]+' "$scratch/editor.log"; then fail "QML warnings from the installed editor"; fi
 echo "window \"Night Cat - Glowsmith\" shown; helper installed; no QML warnings"
+# Nothing answers at the default address on a first start, so the editor
+# starts the lwservice installed beside it, and ends it with itself.
+if grep -q '^local service: listening at' "$scratch/editor.log"; then
+  grep -q -F "starting $root/usr/bin/lwservice with its data in $scratch/home/Lumeworks/lwservice" "$scratch/editor.log" \
+    || { grep '^local service' "$scratch/editor.log"; fail "the editor did not start the lwservice installed beside it"; }
+  [ -f "$scratch/home/Lumeworks/lwservice/lwservice.sqlite" ] || fail "the started service kept no data in the home"
+  if pgrep -f "^$root/usr/bin/lwservice " >/dev/null; then fail "the started service outlived the editor"; fi
+  echo "the editor started the installed lwservice beside itself and ended it"
+elif grep -q '^local service: .* answers already' "$scratch/editor.log"; then
+  echo "NOTE: something answers at the default service address already; the editor started no service"
+else
+  grep '^local service' "$scratch/editor.log"
+  fail "the editor neither started the local service nor found one"
+fi
 
 step "the installed lwservice answers"
 mkdir -p "$scratch/service-home"
