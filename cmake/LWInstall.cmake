@@ -1,5 +1,7 @@
 # Installation layout of a desktop program under CMAKE_INSTALL_PREFIX:
 #   bin/                            glowsmith, lwpack, lwservice
+#   lib/glowsmith/plugins/          the module through which the editor reaches
+#                                   the web engine's cookie store (src/CMakeLists.txt)
 #   share/applications/             the desktop entry (opens .lwproj files)
 #   share/icons/hicolor/            program and project-file icons
 #   share/mime/packages/            the .lwproj file type
@@ -8,7 +10,8 @@
 #   share/doc/glowsmith/            copyright and changelog
 #
 # The editor carries its documents, profiles, artwork, translations and the
-# crash helper as Qt resources, so nothing else is needed at run time. The
+# crash helper as Qt resources, so nothing else of ours is needed at run time
+# but the cookie module. The
 # helper in particular is not installed: the program copies it from its
 # resources into ~/Lumeworks/ and only ever starts that copy, so a second
 # copy under the prefix would be a file nothing runs.
@@ -22,6 +25,8 @@ set(LW_DIST_DIR "${PROJECT_SOURCE_DIR}/dist")
 
 install(TARGETS glowsmith lwpack lwservice
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS lwwebcookies
+        LIBRARY DESTINATION ${LW_WEB_MODULE_INSTALL_DIR})
 
 install(FILES "${LW_DIST_DIR}/linux/${LW_APP_ID}.desktop"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -65,7 +65,7 @@ LWMainWindowController::LWMainWindowController()
 
     connect(LWLoginManager::instance(), &LWLoginManager::accountOverDue, this,
             &LWMainWindowController::accountOverDueSignal);
-    // A sign-out ends the web views' sessions only with a fresh process.
+    // A sign-out starts the program afresh, signed out in every window.
     connect(LWLoginManager::instance(), &LWLoginManager::signedOutByAuthor, this, &LWMainWindowController::restart);
 
     auto *manager = LWEffectPackManager::instance();

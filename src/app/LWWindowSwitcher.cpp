@@ -1,5 +1,6 @@
 #include "LWWindowSwitcher.h"
 
+#include "LWLocalService.h"
 #include "common/LWWindowsReady.h"
 
 #include <QCoreApplication>
@@ -100,5 +101,7 @@ void LWWindowSwitcher::restart()
 {
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     QCoreApplication::quit();
+    // The next editor must find the address free to start its own service.
+    LWLocalService::instance()->stop();
     QProcess::startDetached(QCoreApplication::applicationFilePath(), arguments, QDir::currentPath());
 }

@@ -3,6 +3,7 @@
 #include "LWCrashHandler.h"
 #include "LWCrashReporting.h"
 #include "LWGuiApplication.h"
+#include "LWLocalService.h"
 #include "LWMainWindowController.h"
 #include "LWQuitSignals.h"
 #include "LWStartupProbe.h"
@@ -63,6 +64,9 @@ int main(int argc, char *argv[])
     controller->deferWindowDocuments(documents, home);
     controller->showHomeWindow();
     LWStartupProbe::reportFirstFrame(home);
+    // A first start has no service to sign in with: the local one comes up
+    // beside the editor unless something answers at its address already.
+    LWLocalService::instance()->startForEditor(home);
     LWBeaconProxy::instance()->triggerOpenStudioEvent(LWBeaconnEventParam::gsOpenStudioDoubleClick);
 
     if (engine.rootObjects().isEmpty()) {

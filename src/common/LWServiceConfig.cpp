@@ -16,9 +16,14 @@ QHash<QString, QString> &overrides()
     return table;
 }
 
+QString configurationPath()
+{
+    return QDir::homePath() + QStringLiteral("/Lumeworks/services.json");
+}
+
 QString fromFile(const QString &service)
 {
-    QFile file(QDir::homePath() + QStringLiteral("/Lumeworks/services.json"));
+    QFile file(configurationPath());
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
@@ -42,7 +47,36 @@ QString baseUrl(const QString &service)
     const QString configured = fromFile(service);
     if (!configured.isEmpty())
         return trimmed(configured);
+    return defaultBaseUrl();
+}
+
+QStringList serviceNames()
+{
+    return {QStringLiteral("account"),  QStringLiteral("sso"),    QStringLiteral("publish"),
+            QStringLiteral("materials"), QStringLiteral("feedback"), QStringLiteral("update"),
+            QStringLiteral("analytics"), QStringLiteral("crash")};
+}
+
+QString defaultBaseUrl()
+{
     return QStringLiteral("http://127.0.0.1:%1").arg(kDefaultPort);
+}
+
+bool usesDefault(const QString &service)
+{
+    return !overrides().contains(service) && fromFile(service).isEmpty();
+}
+
+bool configurationReadable()
+{
+    QFile file(configurationPath());
+    if (!file.exists())
+        return true;
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    return error.error == QJsonParseError::NoError && document.isObject();
 }
 
 void setBaseUrl(const QString &service, const QString &url)

@@ -3,25 +3,22 @@
 #include "LWExternalBrowser.h"
 #include "common/LWWindowsReady.h"
 #include "LWLoginManager.h"
-#include "LWNetworkcookieJar.h"
 #include "LWOnlineAddresses.h"
 #include "LWServiceProtocol.h"
 #include "LWUploadEffectFile.h"
 #include "LWUploadPackage.h"
 #include "LWWebBridge.h"
+#include "LWWebSession.h"
 
 #include <QDebug>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QNetworkCookie>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QUrl>
-#include <QWebEngineCookieStore>
 #include <QWindow>
-#include <QtWebEngine/QQuickWebEngineProfile>
 
 constexpr char LWLoginBridgeModel::kWindowName[];
 
@@ -39,7 +36,6 @@ LWLoginBridgeModel::LWLoginBridgeModel(QObject *parent)
     : QObject(parent)
     , m_bridge(new LWWebBridge(this))
     , m_file(new LWUploadEffectFile(this))
-    , m_pageCookies(new LWNetworkcookieJar(this))
 {
 }
 
@@ -90,20 +86,8 @@ QObject *LWLoginBridgeModel::webProfile()
     profile->setProperty("cachePath", QString(cookiePath() + QStringLiteral("/cache")));
     profile->setProperty("persistentCookiesPolicy", kForcePersistentCookies);
     m_profile = profile;
-    mirrorCookies(profile);
+    LWWebSession::instance()->attachProfile(profile);
     return m_profile;
-}
-
-void LWLoginBridgeModel::mirrorCookies(QObject *profileObject)
-{
-    auto *profile = static_cast<QQuickWebEngineProfile *>(profileObject);
-    QWebEngineCookieStore *store = profile->cookieStore();
-    connect(store, &QWebEngineCookieStore::cookieAdded, this,
-            [this](const QNetworkCookie &cookie) { m_pageCookies->insertCookie(cookie); });
-    connect(store, &QWebEngineCookieStore::cookieRemoved, this,
-            [this](const QNetworkCookie &cookie) { m_pageCookies->deleteCookie(cookie); });
-    // The cookies kept from earlier runs arrive through cookieAdded too.
-    store->loadAllCookies();
 }
 
 void LWLoginBridgeModel::setPageUrl(const QUrl &url)
@@ -203,8 +187,8 @@ QJsonObject LWLoginBridgeModel::uploadLocalEffect()
     bridgeChange();
     // The live store once the web engine runs; before that, what the store
     // left on disk.
-    if (m_profile)
-        m_file->pageUpload(m_zipPath, m_pageCookies->allCookies());
+    if (LWWebSession::instance()->isLive())
+        m_file->pageUpload(m_zipPath, LWWebSession::instance()->cookies());
     else
         m_file->pageUpload(m_zipPath, LWLoginManager::cookieDatabase());
     const QJsonObject reply = m_file->replyObject();

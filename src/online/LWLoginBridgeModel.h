@@ -5,7 +5,6 @@
 #include <QString>
 #include <QUrl>
 
-class LWNetworkcookieJar;
 class QQmlEngine;
 class LWUploadEffectFile;
 class LWWebBridge;
@@ -83,8 +82,6 @@ signals:
 private:
     static QJsonObject failure(const char *code);
 
-    void mirrorCookies(QObject *profile);
-
     QString m_nowUrl;
     QUrl m_pageUrl;
     QString m_zipPath;
@@ -92,10 +89,6 @@ private:
     bool m_closeAfterBrowser = true;
     LWWebBridge *m_bridge;      // owned (QObject child)
     LWUploadEffectFile *m_file; // owned (QObject child)
-    QObject *m_profile = nullptr; // owned (QObject child)
-    // The web views' cookies as their store has them now: the store's file
-    // on disk is written when the engine gets round to it, so a page upload
-    // right after signing in would go without the session.
-    LWNetworkcookieJar *m_pageCookies; // owned (QObject child)
+    QObject *m_profile = nullptr; // owned (QObject child); its cookies are LWWebSession's
     QQmlEngine *m_profileEngine = nullptr; // owned (QObject child): makes the profile when no window has an engine
 };

@@ -5,11 +5,11 @@
 #include "LWSSOLogin.h"
 #include "LWSSOLogout.h"
 #include "LWTimerCheckLoginThread.h"
+#include "LWWebSession.h"
 #include "common/LWDataPaths.h"
 #include "common/LWSettings.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
 
@@ -70,7 +70,7 @@ LWPublicPhoneLogin *LWLoginManager::publicLogin()
 
 LWLoginResult LWLoginManager::normalLogin(const QString &userId, const QString &password)
 {
-    return normal()->login(userId, password);
+    return shareWithWebViews(normal()->login(userId, password));
 }
 
 LWLoginResult LWLoginManager::normalCheck()
@@ -85,7 +85,14 @@ QString LWLoginManager::normalSessionToken()
 
 LWLoginResult LWLoginManager::resumeNormalLogin(const QString &sessionToken)
 {
-    return normal()->resume(sessionToken);
+    return shareWithWebViews(normal()->resume(sessionToken));
+}
+
+LWLoginResult LWLoginManager::shareWithWebViews(const LWLoginResult &result)
+{
+    if (result.code == LWLoginBase::ResultOk)
+        LWWebSession::instance()->shareSignIn(normal()->sessionCookies());
+    return result;
 }
 
 LWLoginResult LWLoginManager::ssoCheck()
@@ -104,8 +111,7 @@ void LWLoginManager::signOut(int loginType)
         // The logout must reach the service before a restart can cut it off.
         ssoLogoutRequest()->logout(cookieDatabase(), [this] { emit signedOutByAuthor(); });
     }
-    if (loginType == 1 || loginType == 2)
-        QFile::remove(cookieDatabase());
+    LWWebSession::instance()->signOut();
     setSignedIn(false);
     if (loginType != 1)
         emit signedOutByAuthor();

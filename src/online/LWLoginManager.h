@@ -31,8 +31,8 @@ public:
     LWLoginResult ssoCheck();
     LWLoginResult publicCheck();
     // Ends the sign-in of the given type: the enterprise session (type 1)
-    // and the web views' cookie store (types 1 and 2) go; signedOutByAuthor
-    // follows once nothing is left in flight.
+    // and the web views' sign-in (every type: the form's is shared with
+    // them) go; signedOutByAuthor follows once nothing is left in flight.
     void signOut(int loginType);
     // The check that belongs to a stored login type: 0 normal, 1 single
     // sign-on, anything else the public page.
@@ -50,7 +50,7 @@ signals:
     void signedInChanged(bool signedIn);
     // The periodic check found the account taken over by another client.
     void accountOverDue();
-    // The author signed out; the web views' sessions end with a restart.
+    // The author signed out (the controller then starts the program afresh).
     void signedOutByAuthor();
 
 private:
@@ -60,6 +60,8 @@ private:
     LWSSOLogin *sso();
     LWSSOLogout *ssoLogoutRequest();
     LWPublicPhoneLogin *publicLogin();
+    // The editor's own sign-in holds in its web views as well.
+    LWLoginResult shareWithWebViews(const LWLoginResult &result);
 
     LWNormalLogin *m_normal = nullptr;            // owned (QObject child)
     LWSSOLogin *m_sso = nullptr;                  // owned (QObject child)

@@ -48,6 +48,11 @@ QString LWNormalLogin::sessionToken()
     return QString();
 }
 
+QList<QNetworkCookie> LWNormalLogin::sessionCookies()
+{
+    return http().cookieJar() ? http().cookieJar()->allCookies() : QList<QNetworkCookie>();
+}
+
 LWLoginResult LWNormalLogin::resume(const QString &sessionToken)
 {
     beginRequest();

@@ -2,6 +2,7 @@
 
 #include "LWOnlineAddresses.h"
 #include "LWServiceProtocol.h"
+#include "LWWebSession.h"
 
 #include <QDebug>
 #include <QUrl>
@@ -13,7 +14,12 @@ LWSSOLogout::LWSSOLogout(QObject *parent)
 
 void LWSSOLogout::logout(const QString &cookieDatabase, std::function<void()> done)
 {
-    m_http.loadBrowserCookies(cookieDatabase, false);
+    // A sign-in made in the web view a moment ago may not be in the store's
+    // file yet: the live store is the one to sign out of when there is one.
+    if (LWWebSession::instance()->isLive())
+        m_http.setBrowserCookies(LWWebSession::instance()->cookies());
+    else
+        m_http.loadBrowserCookies(cookieDatabase, false);
     m_http.post(QUrl(LWOnlineAddresses::ssoBase() + QLatin1String(LWServiceProtocol::kPathLogout)), QByteArray(),
                 [done = std::move(done)](const LWHttpReply &reply) {
                     qDebug() << "single sign-on logout answered" << reply.status << reply.body.left(200);

@@ -19,7 +19,7 @@ skip() { echo "SKIP: $*"; exit 77; }
 fail() { echo "FAIL: $*"; exit 1; }
 step() { echo; echo "== $* (at ${SECONDS}s)"; }
 
-for tool in cpack dpkg dpkg-deb dpkg-shlibdeps dpkg-query file desktop-file-validate update-desktop-database \
+for tool in cpack dpkg dpkg-deb dpkg-shlibdeps dpkg-query file readelf desktop-file-validate update-desktop-database \
             appstreamcli update-mime-database lintian xvfb-run xdotool xprop import python3 man; do
   command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed (scripts/setup installs it)"
 done
@@ -42,9 +42,10 @@ step "dependencies"
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
 has_dependency() { tr ',|' '\n\n' <<<"$depends" | sed 's/(.*//; s/ //g' | grep -qx "$1"; }
-# From dpkg-shlibdeps: the libraries the programs link. The web engine is
-# not among them: it loads with the first web view, through its QML module.
-for library in libc6 libqt5core5a libqt5quick5 libqt5qml5 libminizip1; do
+# From dpkg-shlibdeps: the libraries the programs and the cookie module
+# link. The programs themselves do not link the web engine (checked below):
+# it loads with the first web view, through its QML module and ours.
+for library in libc6 libqt5core5a libqt5quick5 libqt5qml5 libminizip1 libqt5webengine5; do
   has_dependency "$library" || fail "Depends lacks $library: dpkg-shlibdeps did not run"
 done
 # What no link reveals: the SQLite driver of the cookie reader and of
@@ -77,7 +78,7 @@ dpkg-deb -x "$deb" "$root"
 share=$root/usr/share
 app_id=example.brightfold.glowsmith
 expected=(
-  usr/bin/glowsmith usr/bin/lwpack usr/bin/lwservice
+  usr/bin/glowsmith usr/bin/lwpack usr/bin/lwservice usr/lib/glowsmith/plugins/liblwwebcookies.so
   "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml"
   usr/share/mime/packages/glowsmith.xml
   usr/share/man/man1/glowsmith.1.gz usr/share/man/man1/lwpack.1.gz usr/share/man/man1/lwservice.1.gz
@@ -99,6 +100,25 @@ for program in glowsmith lwpack lwservice; do
     fi
   done
 done
+# The web engine's cookie store is reached through a module the editor
+# loads from ../lib/glowsmith/plugins/ beside its own folder; the programs must not
+# link the engine, whose libraries would cost every start its memory.
+module=$root/usr/lib/glowsmith/plugins/liblwwebcookies.so
+file -b "$module" | grep -q ', stripped' || fail "the cookie module is not stripped: $(file -b "$module")"
+for folder in "$src" "$build"; do
+  grep -q -a -F "$folder" "$module" && fail "the cookie module refers to $folder"
+done
+readelf -d "$module" | grep -q 'NEEDED.*libQt5WebEngine\.so' || fail "the cookie module does not link the web engine"
+for program in glowsmith lwpack lwservice; do
+  if readelf -d "$root/usr/bin/$program" | grep -i 'NEEDED.*webengine'; then
+    fail "/usr/bin/$program links the web engine"
+  fi
+done
+# (The folder is a Qt string literal in the program: UTF-16.)
+python3 -c 'import sys; sys.exit("../lib/glowsmith/plugins".encode("utf-16-le") not in open(sys.argv[1], "rb").read())' \
+  "$root/usr/bin/glowsmith" || fail "the editor does not look for its module in ../lib/glowsmith/plugins"
+# Every library it needs resolves on this system, as the editor will load it.
+python3 -c 'import ctypes, sys; ctypes.CDLL(sys.argv[1])' "$module" || fail "the cookie module does not load"
 # The helper reaches the user's data folder from the editor's resources.
 if find "$root" -name 'LWHelper*' | grep -q .; then fail "the helper is installed beside the program"; fi
 for size in 16 22 24 32 48 64 128 256 512; do
@@ -198,6 +218,20 @@ env -u QT_QPA_PLATFORM -u QT_QUICK_BACKEND HOME="$scratch/home" PATH="$root/usr/
 [ -x "$scratch/home/Lumeworks/LWHelper.exe" ] || fail "the editor did not install its helper into the fresh home"
 if grep -E 'qrc:/[^ ]*\.qml:[0-9]+' "$scratch/editor.log"; then fail "QML warnings from the installed editor"; fi
 echo "window \"Night Cat - Glowsmith\" shown; helper installed; no QML warnings"
+# Nothing answers at the default address on a first start, so the editor
+# starts the lwservice installed beside it, and ends it with itself.
+if grep -q '^local service: listening at' "$scratch/editor.log"; then
+  grep -q -F "starting $root/usr/bin/lwservice with its data in $scratch/home/Lumeworks/lwservice" "$scratch/editor.log" \
+    || { grep '^local service' "$scratch/editor.log"; fail "the editor did not start the lwservice installed beside it"; }
+  [ -f "$scratch/home/Lumeworks/lwservice/lwservice.sqlite" ] || fail "the started service kept no data in the home"
+  if pgrep -f "^$root/usr/bin/lwservice " >/dev/null; then fail "the started service outlived the editor"; fi
+  echo "the editor started the installed lwservice beside itself and ended it"
+elif grep -q '^local service: .* answers already' "$scratch/editor.log"; then
+  echo "NOTE: something answers at the default service address already; the editor started no service"
+else
+  grep '^local service' "$scratch/editor.log"
+  fail "the editor neither started the local service nor found one"
+fi
 
 step "the installed lwservice answers"
 mkdir -p "$scratch/service-home"

@@ -282,13 +282,14 @@ private slots:
     }
 
     // Signing out by type: the enterprise session is ended at the service,
-    // the cookie store goes for the web view types, type 0 sends nothing.
+    // the web views' cookie store goes for every type (the form's sign-in
+    // is shared with them), type 0 sends nothing.
     void signOut_data()
     {
         QTest::addColumn<int>("loginType");
         QTest::addColumn<bool>("storeRemoved");
         QTest::addColumn<bool>("requestSent");
-        QTest::newRow("account form") << 0 << false << false;
+        QTest::newRow("account form") << 0 << true << false;
         QTest::newRow("single sign-on") << 1 << true << true;
         QTest::newRow("public page") << 2 << true << false;
     }

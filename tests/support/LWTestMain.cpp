@@ -2,6 +2,7 @@
 
 #include "common/LWResources.h"
 #include "common/LWSettings.h"
+#include "online/LWWebCookieModule.h"
 
 #include <QDir>
 #include <QSettings>
@@ -36,6 +37,7 @@ QString isolate()
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, g_home->path() + QStringLiteral("/.config"));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, g_home->path() + QStringLiteral("/.config"));
     LWSettings::applyIdentity();
+    LWWebCookieModule::setSearchFolder(QStringLiteral(LW_TEST_WEB_MODULE_DIR));
     std::atexit([] { delete g_home; g_home = nullptr; });
     return g_home->path();
 }

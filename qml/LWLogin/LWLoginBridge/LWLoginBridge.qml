@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
-import QtWebEngine 1.10
 import QtWebChannel 1.15
 import "qrc:/LWViewCommon"
 import "qrc:/LWLogin/LWOnlineControls"
@@ -29,54 +28,22 @@ Window {
         function onCloseWindowRequested() { bridgeWin.hide() }
     }
 
-    // The web engine starts with the first showing, not with the program.
-    property bool used: false
+    // The web engine starts with the first showing, not with the program:
+    // the view's document brings the engine's module in, so loading this
+    // window with the others does not load the engine's libraries.
     onVisibleChanged: {
         if (!visible)
             return
-        used = true
         lwLoginBridgeModel.bridgeChange()
         if (viewLoader.item)
             viewLoader.item.reload()
+        else
+            viewLoader.setSource("LWBridgeWebView.qml", {"webChannel": channel})
     }
 
     Loader {
         id: viewLoader
         anchors.fill: parent
-        active: bridgeWin.used
-        sourceComponent: Component {
-            WebEngineView {
-                id: view
-                objectName: "bridgeWebView"
-                profile: lwLoginBridgeModel.webProfile
-                webChannel: channel
-                url: lwLoginBridgeModel.i_nowUrl
-                userScripts: [
-                    WebEngineScript {
-                        name: "qwebchannel"
-                        sourceUrl: "qrc:///qtwebchannel/qwebchannel.js"
-                        injectionPoint: WebEngineScript.DocumentCreation
-                        worldId: WebEngineScript.MainWorld
-                    }
-                ]
-                // The bridge is for the publishing service's own pages: no
-                // document of another origin is let into this view, whether
-                // by a link, a redirect, a frame or a new window. Such pages
-                // open in the author's browser instead.
-                onUrlChanged: lwLoginBridgeModel.setPageUrl(url)
-                onNavigationRequested: function(request) {
-                    if (lwLoginBridgeModel.isOwnPage(request.url))
-                        return
-                    request.action = WebEngineNavigationRequest.IgnoreRequest
-                    if (request.isMainFrame)
-                        lwLoginBridgeModel.openOutside(request.url)
-                }
-                onNewViewRequested: function(request) {
-                    // The service's pages that open a new window stay in this one.
-                    lwLoginBridgeModel.openPage(request.requestedUrl.toString())
-                }
-            }
-        }
     }
     LWWaitingCover {
         anchors.fill: parent
