@@ -54,4 +54,4 @@ mu=$(median "$u"); ml=$(median "$l")
 echo "$entries entries, median of $rounds"
 printf 'unzip         %8.2f s\n' "$mu"
 printf 'lwpack import %8.2f s\n' "$ml"
-printf 'ratio         %8.2f\n' "$(echo "$ml / $mu" | bc -l)"
+printf 'ratio lwpack import / unzip: %.2f\n' "$(echo "$ml / $mu" | bc -l)"
