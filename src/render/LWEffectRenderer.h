@@ -27,7 +27,13 @@ public:
         qint64 timeMs = 0;
         QVector<LWRenderRules::Trigger> triggers;
         int faceType = 0;   // NS2DStickerParameter::FaceType
-        QSize size;         // empty: the standard face's own size
+        QSize size;         // empty: the standard face's (or the picture's) own size
+        // A photo or video frame to draw on instead of the standard face,
+        // and the tracked face's 108 table points in its pixels (empty: no
+        // face found; only what needs none is drawn). The picture is fitted
+        // into size, keeping its shape. Always the human face.
+        QImage picture;
+        QVector<QPointF> facePoints;
     };
 
     LWEffectRenderer();
@@ -37,6 +43,11 @@ public:
 
     // The standard face picture's size (720 x 1280 human, 520 x 924 cat).
     static QSize standardSize(int faceType);
+
+    // Whether the renderer draws this kind of feature on a tracked picture:
+    // hair colour and matting need masks of the hair and the person that
+    // face points cannot give, so they show on the standard face only.
+    static bool drawsOnPictures(LWRenderPackage::Kind kind);
 
     // Bounds of the decoded-image cache, in kilobytes.
     static constexpr int kCacheKb = 96 * 1024;
