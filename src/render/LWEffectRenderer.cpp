@@ -285,11 +285,6 @@ QString LWEffectRenderer::sequenceFrame(const Sequence &sequence, int index)
     return index < it->size() ? sequence.folder + QLatin1Char('/') + it->at(index) : QString();
 }
 
-bool LWEffectRenderer::drawsOnPictures(Kind kind)
-{
-    return kind != Kind::HairColor && kind != Kind::Matting;
-}
-
 QImage LWEffectRenderer::render(const Package &package, const Request &request)
 {
     const bool tracked = !request.picture.isNull();
@@ -333,7 +328,7 @@ QImage LWEffectRenderer::render(const Package &package, const Request &request)
         }
     }
     for (const Feature &feature : package.features) {
-        if (tracked && !drawsOnPictures(feature.kind))
+        if (tracked && !drawnOnPictures(feature.kind))
             continue;
         switch (feature.kind) {
         case Kind::Sticker:

@@ -44,11 +44,6 @@ public:
     // The standard face picture's size (720 x 1280 human, 520 x 924 cat).
     static QSize standardSize(int faceType);
 
-    // Whether the renderer draws this kind of feature on a tracked picture:
-    // hair colour and matting need masks of the hair and the person that
-    // face points cannot give, so they show on the standard face only.
-    static bool drawsOnPictures(LWRenderPackage::Kind kind);
-
     // Bounds of the decoded-image cache, in kilobytes.
     static constexpr int kCacheKb = 96 * 1024;
 

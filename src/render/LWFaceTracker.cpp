@@ -35,11 +35,6 @@ double overlap(const QRectF &a, const QRectF &b)
     return common / (a.width() * a.height() + b.width() * b.height() - common);
 }
 
-double area(const QRectF &r)
-{
-    return r.width() * r.height();
-}
-
 } // namespace
 
 // A one-euro filter over every point: still points are smoothed hard,
@@ -108,6 +103,9 @@ LWFaceTracker::Result LWFaceTracker::detectAndFit(const LWFaceModel::Frame &fram
 {
     Result result;
     QVector<LWFaceModel::Detection> found = m_detector.detect(frame);
+    found.erase(std::remove_if(found.begin(), found.end(),
+                               [](const LWFaceModel::Detection &d) { return d.score < kMinScore; }),
+                found.end());
     std::sort(found.begin(), found.end(), [](const LWFaceModel::Detection &a, const LWFaceModel::Detection &b) {
         return a.box.center().x() < b.box.center().x();
     });
@@ -133,10 +131,10 @@ LWFaceTracker::Result LWFaceTracker::detectAndFit(const LWFaceModel::Frame &fram
         }
     }
     if (pick < 0) {
-        // A new face: the largest, which is the nearest.
+        // A new face: the one the detector is surest of.
         pick = 0;
-        for (int i = 1; i < m_faces.size(); ++i) {
-            if (area(m_faces.at(i)) > area(m_faces.at(pick)))
+        for (int i = 1; i < found.size(); ++i) {
+            if (found.at(i).score > found.at(pick).score)
                 pick = i;
         }
     }

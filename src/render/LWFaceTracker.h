@@ -18,6 +18,9 @@
 class LWFaceTracker
 {
 public:
+    // Detections the detector is less sure of are not faces: on a photo
+    // they are mostly patterns (a badge, a flag) that look like one.
+    static constexpr double kMinScore = 0.1;
     // Video frames between two detections.
     static constexpr int kDetectEvery = 6;
     // How long the last good points are kept once the face is lost, so a
