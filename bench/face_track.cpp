@@ -16,6 +16,7 @@
 #include "common/LWResources.h"
 #include "features/sticker2d/NS2DStickerParameter.h"
 #include "render/LWEffectRenderer.h"
+#include "render/LWFaceActions.h"
 #include "render/LWFaceModel.h"
 #include "render/LWFaceTracker.h"
 
@@ -112,7 +113,11 @@ int accuracy(const QString &path, const QString &overlay)
         out() << "no face found" << Qt::endl;
         return 1;
     }
-    const auto &table = NS2DStickerParameter::faceTypeData(0).keyPoints;
+    // A drawn variant carries its own table beside it.
+    const QString tableFile = QFileInfo(path).path() + '/' + QFileInfo(path).completeBaseName() + ".txt";
+    const QVector<QPointF> table = !path.isEmpty() && QFileInfo(tableFile).isFile()
+                                       ? NS2DStickerParameter::readPointFile(tableFile)
+                                       : NS2DStickerParameter::faceTypeData(0).keyPoints;
     const double width = QLineF(table.at(0), table.at(32)).length();
     double sum = 0, worst = 0;
     int worstAt = -1;
@@ -132,6 +137,12 @@ int accuracy(const QString &path, const QString &overlay)
                  .arg(width, 0, 'f', 0)
                  .arg(worst, 0, 'f', 2)
                  .arg(worstAt);
+    LWFaceActions::Measures m;
+    if (LWFaceActions::measure(result.points, m)) {
+        out() << QStringLiteral("eyes %1 mouth %2 brows %3 pitch %4 yaw %5\n")
+                     .arg(m.eyes, 0, 'f', 3).arg(m.mouth, 0, 'f', 3).arg(m.brows, 0, 'f', 3)
+                     .arg(m.pitch, 0, 'f', 3).arg(m.yaw, 0, 'f', 3);
+    }
     if (!overlay.isEmpty())
         drawOverlay(picture, table, result.points, overlay);
     return 0;

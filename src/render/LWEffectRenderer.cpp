@@ -73,7 +73,7 @@ struct LWEffectRenderer::Frame
     const QVector<Rules::Trigger> *triggers = nullptr;
     QVector<QImage> people; // cut-out persons, laid over everything at the end
 
-    bool hasPoint(int index) const { return index >= 0 && index < points.size(); }
+    bool hasPoint(int index) const { return index >= 0 && index < points.size() && !qIsNaN(points.at(index).x()); }
     QPointF point(int index) const { return hasPoint(index) ? points.at(index) : QPointF(); }
     // The face's points first..last, as a closed outline; empty when the
     // face has none.
@@ -306,9 +306,17 @@ QImage LWEffectRenderer::render(const Package &package, const Request &request)
     f.triggers = &request.triggers;
     f.tracked = tracked;
     if (tracked) {
-        if (request.facePoints.size() == f.face->keyPoints.size())
+        if (request.facePoints.size() == f.face->keyPoints.size()) {
             f.points = request.facePoints;
-        if (f.hasPoint(77) && f.face->hasPoint(77)) {
+        } else {
+            // No face: only what is pinned to the screen's corners shows.
+            f.points = QVector<QPointF>(f.face->keyPoints.size(), QPointF(qQNaN(), qQNaN()));
+            if (f.points.size() == LWFaceMapping::kTablePoints) {
+                f.points[106] = QPointF(0, 0);
+                f.points[107] = QPointF(face.width(), 0);
+            }
+        }
+        if (f.hasPoint(74) && f.hasPoint(77) && f.face->hasPoint(77)) {
             // Against the standard face, by the pupils.
             const QLineF standard(f.face->point(74), f.face->point(77)), now(f.point(74), f.point(77));
             f.faceScale = standard.length() > 0 ? now.length() / standard.length() : 1;
@@ -335,7 +343,7 @@ QImage LWEffectRenderer::render(const Package &package, const Request &request)
             drawSticker(f, feature);
             break;
         case Kind::Makeup:
-            if (faceType == NS2DStickerParameter::FaceTypeHuman && f.hasPoint(103))
+            if (faceType == NS2DStickerParameter::FaceTypeHuman && f.hasPoint(0) && f.hasPoint(103))
                 drawMakeup(f, feature);
             break;
         case Kind::Filter:

@@ -119,6 +119,7 @@ LWFaceActions::Update LWFaceActions::feed(const QVector<QPointF> &points, qint64
         m_started = true;
         m_lastMs = ms;
         m_browRest = m.brows;
+        m_eyeRest = m.eyes;
         m_nod.rest = m.pitch;
         m_shake.rest = m.yaw;
     }
@@ -134,7 +135,10 @@ LWFaceActions::Update LWFaceActions::feed(const QVector<QPointF> &points, qint64
         if (on)
             update.held << action;
     };
-    hysteresis(m_eyesClosed, m.eyes < Rules::kEyesClosed, m.eyes > Rules::kEyesOpen, Blink);
+    hysteresis(m_eyesClosed, m.eyes < Rules::kEyesClosed || m.eyes < m_eyeRest * Rules::kEyesClosedShare,
+               m.eyes > Rules::kEyesOpen && m.eyes > m_eyeRest * Rules::kEyesOpenShare, Blink);
+    if (!m_eyesClosed)
+        follow(m_eyeRest, m.eyes, dt);
     hysteresis(m_mouthOpen, m.mouth > Rules::kMouthOpen, m.mouth < Rules::kMouthClosed, MouthOpen);
     hysteresis(m_browsRaised, m.brows > m_browRest * Rules::kBrowsRaised, m.brows < m_browRest * Rules::kBrowsRested,
                BrowRaise);

@@ -46,6 +46,6 @@ private:
     bool m_started = false;
     qint64 m_lastMs = 0;
     bool m_eyesClosed = false, m_mouthOpen = false, m_browsRaised = false;
-    double m_browRest = 0;
+    double m_browRest = 0, m_eyeRest = 0;
     Gesture m_nod, m_shake;
 };

@@ -127,25 +127,31 @@ struct Trigger
 //           chin 16 (1), along that line
 //   yaw   = how far the nose tip 46 lies off the middle of the ears 0 and 32,
 //           across the eye line, in ear distances
-// Blink (2) starts when the eyes fall below kEyesClosed and lasts until
-// they rise above kEyesOpen. Open mouth (4) starts above kMouthOpen and lasts
-// until below kMouthClosed. Raise eyebrow (32) starts when brows exceed their
-// resting value times kBrowsRaised and lasts until below times kBrowsRested.
+// Blink (2) starts when the eyes fall below kEyesClosed, or below their
+// resting value times kEyesClosedShare (eyes differ in shape, and drawn ones
+// more), and lasts until they rise above both kEyesOpen and their resting
+// value times kEyesOpenShare. Open mouth (4) starts above kMouthOpen and
+// lasts until below kMouthClosed: a mouth wide open, not one that talks.
+// Raise eyebrow (32) starts when brows exceed their resting value times
+// kBrowsRaised and lasts until below times kBrowsRested.
 // Nod (16) fires, as a moment, when pitch leaves its resting value by
 // kNodSwing and comes back within half of it inside kGestureMs; head shake (8)
 // when yaw passes its resting value by kShakeSwing on one side and then on
 // the other inside kGestureMs. Resting values follow the measure with time
 // constant kRestingMs while no action of theirs is on, from the first frame
-// on; a photo has no rest to compare with and fires only blink and open
-// mouth. The other actions (hand gesture, expressions) stay on the buttons.
+// on; a photo has no rest to compare with and fires only blink (by
+// kEyesClosed alone) and open mouth. The other actions (hand gesture,
+// expressions) stay on the buttons.
 constexpr double kEyesClosed = 0.15;
 constexpr double kEyesOpen = 0.20;
-constexpr double kMouthOpen = 0.25;
-constexpr double kMouthClosed = 0.18;
+constexpr double kEyesClosedShare = 0.65;
+constexpr double kEyesOpenShare = 0.80;
+constexpr double kMouthOpen = 0.35;
+constexpr double kMouthClosed = 0.28;
 constexpr double kBrowsRaised = 1.15;
 constexpr double kBrowsRested = 1.07;
 constexpr double kNodSwing = 0.06;
-constexpr double kShakeSwing = 0.05;
+constexpr double kShakeSwing = 0.04;
 constexpr int kGestureMs = 1200;
 constexpr int kRestingMs = 1500;
 
