@@ -3,8 +3,10 @@
 // its button, pauses, and follows an edit.
 #include "LWEditorDriver.h"
 #include "LWTestMain.h"
+#include "app/CustomFileDialogAdapter.h"
 #include "app/LWAppHost.h"
 #include "app/LWMainWindowController.h"
+#include "app/LWPreviewSource.h"
 #include "app/LWPreviewViewModel.h"
 #include "features/sticker2d/NS2DStickerParameter.h"
 #include "workspace/LWEffectPackManager.h"
@@ -12,6 +14,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineF>
 #include <QSignalSpy>
 #include <QtWebEngine>
 
@@ -72,6 +75,23 @@ QQuickItem *named(QQuickItem *from, const QString &name)
             return found;
     }
     return nullptr;
+}
+
+// Where the green part is drawn; (-1, -1) when it is not.
+QPointF greenCentre(const QImage &image)
+{
+    QPointF sum;
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qGreen(p) > 200 && qRed(p) < 60 && qBlue(p) < 60) {
+                sum += QPointF(x, y);
+                ++count;
+            }
+        }
+    }
+    return count ? sum / count : QPointF(-1, -1);
 }
 
 bool greenAtNose(const QImage &frame)
@@ -190,6 +210,71 @@ private slots:
         QTRY_VERIFY(preview()->muted());
         QVERIFY(click(editor(), mute));
         QTRY_VERIFY(!preview()->muted());
+    }
+
+    // The author picks a photo in the file dialog; the effect is drawn on
+    // the face in it, and what the face does fires the part.
+    void drawsOnAPhotosFace()
+    {
+        QVERIFY(packs()->importEffect(mouthPackage(m_dir.filePath("photo"))));
+        QTRY_VERIFY(preview()->active());
+        pickInDialog("previewSourcePhoto", QStringLiteral(LW_SOURCE_DIR "/tests/render/faces/standardMouthOpen.png"));
+        QTRY_COMPARE(preview()->source(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(preview()->faceStatus().isEmpty() && preview()->faceCount() == 1, 10000);
+        // The open mouth shows the part, on the photo's nose (the frame is
+        // the photo, drawn at the pane's size).
+        QTRY_VERIFY_WITH_TIMEOUT(greenCentre(preview()->frame()).x() >= 0, 5000);
+        const QImage frame = preview()->frame();
+        const QPointF nose = QPointF(360, 700) * (frame.height() / 1280.0);
+        QVERIFY(QLineF(greenCentre(frame), nose).length() < frame.height() * 0.04);
+        // The cat face is the standard face's alone.
+        QVERIFY(!inEditor("previewCatFace"));
+        QVERIFY(click(editor(), inEditor("previewSourceStandard")));
+        QTRY_COMPARE(preview()->source(), 0);
+    }
+
+    void saysWhenThereIsNoFace()
+    {
+        QImage empty(400, 300, QImage::Format_RGB32);
+        empty.fill(QColor(90, 120, 160));
+        const QString path = m_dir.filePath("empty.png");
+        QVERIFY(empty.save(path));
+        pickInDialog("previewSourcePhoto", path);
+        QQuickItem *status = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((status = inEditor("previewFaceStatus")) != nullptr
+                                     && status->property("text").toString() == QLatin1String("No face found"),
+                                 10000);
+        QCOMPARE(preview()->faceCount(), 0);
+        QVERIFY(greenCentre(preview()->frame()).x() < 0);
+        // No camera on this machine is said as plainly.
+        if (!LWPreviewSource::hasCamera()) {
+            QVERIFY(click(editor(), inEditor("previewSourceCamera")));
+            QTRY_COMPARE(preview()->faceStatus(), QStringLiteral("No camera"));
+        }
+        QVERIFY(click(editor(), inEditor("previewSourceStandard")));
+        QTRY_COMPARE(preview()->source(), 0);
+        QTRY_VERIFY(!inEditor("previewFaceStatus"));
+    }
+
+private:
+    // Clicks the button, then answers the file dialog it opens with path.
+    void pickInDialog(const char *button, const QString &path)
+    {
+        QObject *adapter = LWMainWindowController::instance()->fileDialogAdapter();
+        QSignalSpy asked(adapter, SIGNAL(openDialog()));
+        QQuickItem *item = nullptr;
+        QTRY_VERIFY((item = inEditor(button)) != nullptr);
+        QVERIFY(click(editor(), item));
+        QTRY_COMPARE(asked.size(), 1);
+        QObject answer;
+        answer.setProperty("fileUrl", QUrl::fromLocalFile(path));
+        answer.setProperty("fileUrls", QVariant::fromValue(QList<QUrl>{QUrl::fromLocalFile(path)}));
+        answer.setProperty("folder", QUrl());
+        QObject *platformDialog = editor()->findChild<QObject *>(QStringLiteral("adapterFileDialog"));
+        QVERIFY(platformDialog);
+        QTRY_VERIFY(platformDialog->property("visible").toBool());
+        QMetaObject::invokeMethod(platformDialog, "close");
+        QMetaObject::invokeMethod(adapter, "accepted", Q_ARG(QObject *, &answer));
     }
 };
 
