@@ -233,6 +233,20 @@ private slots:
         QTRY_COMPARE(preview()->source(), 0);
     }
 
+    // A video of the drawn face plays in the window with the face followed
+    // and its open mouth firing the part.
+    void followsTheFaceInAVideo()
+    {
+        pickInDialog("previewSourceVideo", QStringLiteral(LW_SOURCE_DIR "/tests/render/faces/standardFace.ogv"));
+        QTRY_COMPARE(preview()->source(), 2);
+        QTRY_VERIFY_WITH_TIMEOUT(preview()->faceCount() == 1 && preview()->faceStatus().isEmpty(), 15000);
+        // 480 x 270 frames, drawn in their own shape.
+        QTRY_VERIFY(preview()->frame().width() > preview()->frame().height());
+        QTRY_VERIFY_WITH_TIMEOUT(greenCentre(preview()->frame()).x() >= 0, 15000);
+        QVERIFY(click(editor(), inEditor("previewSourceStandard")));
+        QTRY_COMPARE(preview()->source(), 0);
+    }
+
     void saysWhenThereIsNoFace()
     {
         QImage empty(400, 300, QImage::Format_RGB32);
