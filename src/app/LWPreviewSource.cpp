@@ -32,7 +32,11 @@ public:
         QVideoFrame copy(frame);
         if (!copy.map(QAbstractVideoBuffer::ReadOnly))
             return false;
-        const QImage::Format format = QVideoFrame::imageFormatFromPixelFormat(copy.pixelFormat());
+        QImage::Format format = QVideoFrame::imageFormatFromPixelFormat(copy.pixelFormat());
+        // Video is opaque: a decoder may leave the fourth byte unset, which
+        // read as alpha would spoil every colour.
+        if (format == QImage::Format_ARGB32 || format == QImage::Format_ARGB32_Premultiplied)
+            format = QImage::Format_RGB32;
         QImage image;
         if (format != QImage::Format_Invalid)
             image = QImage(copy.bits(), copy.width(), copy.height(), copy.bytesPerLine(), format).convertToFormat(QImage::Format_RGB32);

@@ -9,6 +9,7 @@
 #include "app/LWPreviewSource.h"
 #include "app/LWPreviewViewModel.h"
 #include "features/sticker2d/NS2DStickerParameter.h"
+#include "package/LWZipUtil.h"
 #include "workspace/LWEffectPackManager.h"
 
 #include <QJsonArray>
@@ -268,6 +269,37 @@ private slots:
         QVERIFY(click(editor(), inEditor("previewSourceStandard")));
         QTRY_COMPARE(preview()->source(), 0);
         QTRY_VERIFY(!inEditor("previewFaceStatus"));
+    }
+
+    // Pictures of the window for a person to look at (LW_SHOT_DIR): a
+    // template effect on the photograph and on the drawn face's video.
+    void pictures()
+    {
+        const QString folder = qEnvironmentVariable("LW_SHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("set LW_SHOT_DIR to take the window's pictures");
+        if (!preview()->active())
+            QVERIFY(click(editor(), inEditor("previewToggle")));
+        QTRY_VERIFY(preview()->active());
+        for (const char *name : {"temp2DSticker1", "tempMakeup1"}) {
+            const QString unpacked = m_dir.filePath(QLatin1String(name));
+            QVERIFY(LWZipUtil::unzip(QStringLiteral(LW_SOURCE_DIR "/assets/LWHome/templates/%1.zip").arg(QLatin1String(name)),
+                                     unpacked));
+            QVERIFY(packs()->importEffect(unpacked));
+        }
+        pickInDialog("previewSourcePhoto", QStringLiteral(LW_SOURCE_DIR "/tests/render/faces/astronaut.png"));
+        QTRY_VERIFY_WITH_TIMEOUT(preview()->faceCount() == 1, 10000);
+        QTest::qWait(1500);
+        editor()->grabWindow().save(folder + "/preview-photo.png");
+        preview()->frame().save(folder + "/preview-photo-frame.png");
+        pickInDialog("previewSourceVideo", qEnvironmentVariable("LW_SHOT_VIDEO",
+                                                                QStringLiteral(LW_SOURCE_DIR "/tests/render/faces/standardFace.ogv")));
+        QTRY_VERIFY_WITH_TIMEOUT(preview()->faceCount() == 1, 15000);
+        for (int i = 0; i < 4; ++i) {
+            QTest::qWait(700);
+            editor()->grabWindow().save(folder + QStringLiteral("/preview-video-%1.png").arg(i));
+            preview()->frame().save(folder + QStringLiteral("/preview-video-frame-%1.png").arg(i));
+        }
     }
 
 private:

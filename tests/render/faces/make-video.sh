@@ -31,7 +31,7 @@ for key in $script; do
     # The face at the frame's height, sliding by up to a tenth of the width.
     shift=$(awk -v i="$i" -v w="$w" 'BEGIN { printf "%+d", sin(i / 6) * w / 10 }')
     convert -size "$size" xc:'#c6d0dc' \( "$pic" -resize "x$h" \) -gravity center -geometry "${shift}+0" \
-        -composite "$work/$(printf 'f%03d' "$i").png"
+        -composite -alpha off -depth 8 "PNG24:$work/$(printf 'f%03d' "$i").png"
     i=$((i + 1))
 done
 gst-launch-1.0 -q multifilesrc location="$work/f%03d.png" index=0 caps="image/png,framerate=$fps/1" \
