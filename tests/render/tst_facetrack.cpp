@@ -125,6 +125,23 @@ private slots:
         QVERIFY(m_dir.isValid());
     }
 
+    // A model that is not there or not a model says so, and which file.
+    void unusableModelSaysWhy()
+    {
+        QString error;
+        QVERIFY(!LWFaceModel::load(m_dir.filePath("none.dat"), &error));
+        QVERIFY(error.contains("none.dat"));
+        QFile junk(m_dir.filePath("junk.dat"));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write(QByteArray(4096, 'x'));
+        junk.close();
+        error.clear();
+        QVERIFY(!LWFaceModel::load(junk.fileName(), &error));
+        QVERIFY(error.contains("junk.dat") && error.contains("damaged"));
+        // Where the package puts it, and what to install when it is not.
+        QCOMPARE(LWFaceModel::findModel(), LWFaceModel::defaultModelPath());
+    }
+
     // Mapped points against the table of the drawn face, as a share of the
     // face's width (ear to ear): on average, and at the worst point.
     void mappedPointsLandOnTheDrawnFace_data()
