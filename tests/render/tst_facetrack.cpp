@@ -20,6 +20,7 @@
 #include <QJsonObject>
 #include <QLineF>
 #include <QPainter>
+#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
@@ -444,6 +445,38 @@ private slots:
         const QRgb p = frame.pixel(end);
         QVERIFY2(qGreen(p) > 220 && qRed(p) < 40, qPrintable(QStringLiteral("%1, %2").arg(end.x()).arg(end.y())));
         QVERIFY(qGreen(frame.pixel((from + QPointF(220, 0)).toPoint())) < 220);
+    }
+
+    // "lwpack render --face PHOTO": the package on the photo's face, fired
+    // by what the face does; a photo without a face is drawn and reported.
+    void lwpackRendersOnAPhoto()
+    {
+        const QString package = squarePackage(m_dir.filePath("lwpack"), 46, 12, MouthOpen);
+        auto run = [](const QStringList &args) {
+            QProcess process;
+            process.start(LW_LWPACK, args);
+            process.waitForFinished(60000);
+            return process.exitCode();
+        };
+        const QString out = m_dir.filePath("onphoto.png");
+        QCOMPARE(run({"render", package, out, "--face", kFaces + "standardMouthOpen.png"}), 0);
+        QCOMPARE(QImage(out).size(), QSize(720, 1280));
+        // Where the tracker finds the nose tip.
+        LWFaceTracker tracker(m_model);
+        const QPointF tip = tracker.still(face("standardMouthOpen")).points.value(46);
+        QVERIFY(QLineF(greenCentre(QImage(out)), tip).length() < 2);
+        QCOMPARE(run({"render", package, out, "--face", QStringLiteral(":/none"), "--at", "10"}), 64);
+        const QString closed = m_dir.filePath("closed.png");
+        QVERIFY(face(QString()).save(closed));
+        QCOMPARE(run({"render", package, out, "--face", closed}), 0);
+        QCOMPARE(greenCentre(QImage(out)), QPointF(-1, -1));
+        QImage empty(320, 240, QImage::Format_RGB32);
+        empty.fill(Qt::gray);
+        const QString nobody = m_dir.filePath("nobody.png");
+        QVERIFY(empty.save(nobody));
+        QCOMPARE(run({"render", package, out, "--face", nobody}), 1);
+        QCOMPARE(QImage(out).size(), QSize(320, 240));
+        QCOMPARE(run({"render", package, out, "--face-index", "1"}), 64);
     }
 
     // What the face holds lasts as long as it does; a button's moment a
