@@ -261,6 +261,11 @@ private slots:
                                  10000);
         QCOMPARE(preview()->faceCount(), 0);
         QVERIFY(greenCentre(preview()->frame()).x() < 0);
+        // Hair colour shows on the standard face only, and the window says so.
+        QVERIFY(!inEditor("previewStandardOnly"));
+        packs()->createFeatureToWorkSpaceEffect(QStringLiteral("LWFeatureTypeHairColor"));
+        QTRY_VERIFY_WITH_TIMEOUT(inEditor("previewStandardOnly"), 5000);
+        QVERIFY(inEditor("previewStandardOnly")->property("text").toString().contains("standard face"));
         // No camera on this machine is said as plainly.
         if (!LWPreviewSource::hasCamera()) {
             QVERIFY(click(editor(), inEditor("previewSourceCamera")));
@@ -269,6 +274,7 @@ private slots:
         QVERIFY(click(editor(), inEditor("previewSourceStandard")));
         QTRY_COMPARE(preview()->source(), 0);
         QTRY_VERIFY(!inEditor("previewFaceStatus"));
+        QVERIFY(!inEditor("previewStandardOnly"));
     }
 
     // Pictures of the window for a person to look at (LW_SHOT_DIR): a
