@@ -16,6 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineF>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QtWebEngine>
 
@@ -246,6 +247,35 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(greenCentre(preview()->frame()).x() >= 0, 15000);
         QVERIFY(click(editor(), inEditor("previewSourceStandard")));
         QTRY_COMPARE(preview()->source(), 0);
+    }
+
+    // Two faces in a photo: the window offers both and follows the one
+    // the author picks.
+    void choosesAmongFaces()
+    {
+        const QImage one(QStringLiteral(":/LW2DSticker/imgStandardFaceHuman.png"));
+        QImage two(960, 800, QImage::Format_RGB32);
+        two.fill(QColor(198, 208, 220));
+        {
+            QPainter p(&two);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(QRectF(10, 0, 450, 800), one);
+            p.drawImage(QRectF(500, 0, 450, 800), one);
+        }
+        const QString path = m_dir.filePath("two.png");
+        QVERIFY(two.save(path));
+        pickInDialog("previewSourcePhoto", path);
+        QTRY_VERIFY_WITH_TIMEOUT(preview()->faceCount() == 2, 10000);
+        QQuickItem *second = nullptr;
+        QTRY_VERIFY((second = inEditor("previewFace1")) != nullptr);
+        const int first = preview()->chosenFace();
+        QVERIFY(first == 0 || first == 1);
+        QVERIFY(click(editor(), inEditor(first == 0 ? "previewFace1" : "previewFace0")));
+        QTRY_COMPARE(preview()->chosenFace(), 1 - first);
+        QCOMPARE(preview()->faceCount(), 2);
+        QVERIFY(click(editor(), inEditor("previewSourceStandard")));
+        QTRY_COMPARE(preview()->source(), 0);
+        QTRY_VERIFY(!inEditor("previewFace1"));
     }
 
     void saysWhenThereIsNoFace()
