@@ -29,6 +29,8 @@ set(LW_RUNTIME_PACKAGES
   libqt5multimedia5-plugins
   gstreamer1.0-plugins-good
   pngquant
+  # the face model the preview's tracking reads
+  libdlib-data
   fonts-noto-cjk)
 list(JOIN LW_RUNTIME_PACKAGES ", " LW_RUNTIME_DEPENDS)
 

@@ -1089,10 +1089,6 @@
         <translation>预览窗口</translation>
     </message>
     <message>
-        <source>Use &quot;Sync to Phone&quot; to try the effect on a real camera.</source>
-        <translation>使用“同步到手机”在真实相机上试用特效。</translation>
-    </message>
-    <message>
         <source>Pause</source>
         <translation>暂停</translation>
     </message>
@@ -1139,6 +1135,88 @@
     <message>
         <source>Mute</source>
         <translation>静音</translation>
+    </message>
+    <message>
+        <source>Draw on</source>
+        <translation>绘制于</translation>
+    </message>
+    <message>
+        <source>Standard face</source>
+        <translation>标准脸</translation>
+    </message>
+    <message>
+        <source>Photo…</source>
+        <translation>照片…</translation>
+    </message>
+    <message>
+        <source>Video…</source>
+        <translation>视频…</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>跟踪</translation>
+    </message>
+    <message>
+        <source>Face %1</source>
+        <translation>人脸 %1</translation>
+    </message>
+    <message>
+        <source>Use &quot;Sync to Phone&quot; to try the effect on the phone&apos;s camera.</source>
+        <translation>使用“同步到手机”在手机摄像头上试用特效。</translation>
+    </message>
+</context>
+<context>
+    <name>LWPreviewSource</name>
+    <message>
+        <source>The photo %1 cannot be read.</source>
+        <translation>无法读取照片 %1。</translation>
+    </message>
+    <message>
+        <source>The video %1 cannot be played: %2</source>
+        <translation>无法播放视频 %1：%2</translation>
+    </message>
+    <message>
+        <source>No camera</source>
+        <translation>没有摄像头</translation>
+    </message>
+    <message>
+        <source>The camera cannot be used: %1</source>
+        <translation>无法使用摄像头：%1</translation>
+    </message>
+</context>
+<context>
+    <name>LWPreviewViewModel</name>
+    <message>
+        <source>Hair colour and matting need masks a face tracker cannot give: they show on the standard face only.</source>
+        <translation>染发和抠像需要人脸跟踪无法提供的遮罩：仅在标准脸上显示。</translation>
+    </message>
+    <message>
+        <source>A photo to preview the effect on</source>
+        <translation>选择用于预览特效的照片</translation>
+    </message>
+    <message>
+        <source>Photos (*.png *.jpg *.jpeg *.bmp *.webp)</source>
+        <translation>照片 (*.png *.jpg *.jpeg *.bmp *.webp)</translation>
+    </message>
+    <message>
+        <source>A video to preview the effect on</source>
+        <translation>选择用于预览特效的视频</translation>
+    </message>
+    <message>
+        <source>Videos (*.mp4 *.mkv *.webm *.avi *.mov *.ogv)</source>
+        <translation>视频 (*.mp4 *.mkv *.webm *.avi *.mov *.ogv)</translation>
+    </message>
+    <message>
+        <source>Loading the face model…</source>
+        <translation>正在加载人脸模型…</translation>
+    </message>
+    <message>
+        <source>No face found</source>
+        <translation>未找到人脸</translation>
     </message>
 </context>
 <context>

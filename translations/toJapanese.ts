@@ -1089,10 +1089,6 @@
         <translation>プレビュー</translation>
     </message>
     <message>
-        <source>Use &quot;Sync to Phone&quot; to try the effect on a real camera.</source>
-        <translation>「スマホに同期」で実際のカメラでエフェクトを試せます。</translation>
-    </message>
-    <message>
         <source>Pause</source>
         <translation>一時停止</translation>
     </message>
@@ -1139,6 +1135,88 @@
     <message>
         <source>Mute</source>
         <translation>ミュート</translation>
+    </message>
+    <message>
+        <source>Draw on</source>
+        <translation>描画先</translation>
+    </message>
+    <message>
+        <source>Standard face</source>
+        <translation>標準顔</translation>
+    </message>
+    <message>
+        <source>Photo…</source>
+        <translation>写真…</translation>
+    </message>
+    <message>
+        <source>Video…</source>
+        <translation>動画…</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>カメラ</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>追跡</translation>
+    </message>
+    <message>
+        <source>Face %1</source>
+        <translation>顔 %1</translation>
+    </message>
+    <message>
+        <source>Use &quot;Sync to Phone&quot; to try the effect on the phone&apos;s camera.</source>
+        <translation>「スマホに同期」でスマホのカメラで効果を試せます。</translation>
+    </message>
+</context>
+<context>
+    <name>LWPreviewSource</name>
+    <message>
+        <source>The photo %1 cannot be read.</source>
+        <translation>写真 %1 を読み込めません。</translation>
+    </message>
+    <message>
+        <source>The video %1 cannot be played: %2</source>
+        <translation>動画 %1 を再生できません: %2</translation>
+    </message>
+    <message>
+        <source>No camera</source>
+        <translation>カメラがありません</translation>
+    </message>
+    <message>
+        <source>The camera cannot be used: %1</source>
+        <translation>カメラを使用できません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LWPreviewViewModel</name>
+    <message>
+        <source>Hair colour and matting need masks a face tracker cannot give: they show on the standard face only.</source>
+        <translation>ヘアカラーと切り抜きには顔追跡では得られないマスクが必要なため、標準顔にのみ表示されます。</translation>
+    </message>
+    <message>
+        <source>A photo to preview the effect on</source>
+        <translation>効果をプレビューする写真</translation>
+    </message>
+    <message>
+        <source>Photos (*.png *.jpg *.jpeg *.bmp *.webp)</source>
+        <translation>写真 (*.png *.jpg *.jpeg *.bmp *.webp)</translation>
+    </message>
+    <message>
+        <source>A video to preview the effect on</source>
+        <translation>効果をプレビューする動画</translation>
+    </message>
+    <message>
+        <source>Videos (*.mp4 *.mkv *.webm *.avi *.mov *.ogv)</source>
+        <translation>動画 (*.mp4 *.mkv *.webm *.avi *.mov *.ogv)</translation>
+    </message>
+    <message>
+        <source>Loading the face model…</source>
+        <translation>顔モデルを読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>No face found</source>
+        <translation>顔が見つかりません</translation>
     </message>
 </context>
 <context>

@@ -1089,10 +1089,6 @@
         <translation>미리 보기</translation>
     </message>
     <message>
-        <source>Use &quot;Sync to Phone&quot; to try the effect on a real camera.</source>
-        <translation>&apos;휴대폰에 동기화&apos;를 사용해 실제 카메라에서 효과를 확인하세요.</translation>
-    </message>
-    <message>
         <source>Pause</source>
         <translation>일시 정지</translation>
     </message>
@@ -1139,6 +1135,88 @@
     <message>
         <source>Mute</source>
         <translation>음소거</translation>
+    </message>
+    <message>
+        <source>Draw on</source>
+        <translation>그릴 대상</translation>
+    </message>
+    <message>
+        <source>Standard face</source>
+        <translation>표준 얼굴</translation>
+    </message>
+    <message>
+        <source>Photo…</source>
+        <translation>사진…</translation>
+    </message>
+    <message>
+        <source>Video…</source>
+        <translation>동영상…</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>카메라</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>추적</translation>
+    </message>
+    <message>
+        <source>Face %1</source>
+        <translation>얼굴 %1</translation>
+    </message>
+    <message>
+        <source>Use &quot;Sync to Phone&quot; to try the effect on the phone&apos;s camera.</source>
+        <translation>&apos;휴대폰에 동기화&apos;로 휴대폰 카메라에서 효과를 사용해 보세요.</translation>
+    </message>
+</context>
+<context>
+    <name>LWPreviewSource</name>
+    <message>
+        <source>The photo %1 cannot be read.</source>
+        <translation>사진 %1을(를) 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The video %1 cannot be played: %2</source>
+        <translation>동영상 %1을(를) 재생할 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>No camera</source>
+        <translation>카메라 없음</translation>
+    </message>
+    <message>
+        <source>The camera cannot be used: %1</source>
+        <translation>카메라를 사용할 수 없습니다: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LWPreviewViewModel</name>
+    <message>
+        <source>Hair colour and matting need masks a face tracker cannot give: they show on the standard face only.</source>
+        <translation>헤어 컬러와 매팅은 얼굴 추적으로 얻을 수 없는 마스크가 필요하여 표준 얼굴에서만 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>A photo to preview the effect on</source>
+        <translation>효과를 미리 볼 사진</translation>
+    </message>
+    <message>
+        <source>Photos (*.png *.jpg *.jpeg *.bmp *.webp)</source>
+        <translation>사진 (*.png *.jpg *.jpeg *.bmp *.webp)</translation>
+    </message>
+    <message>
+        <source>A video to preview the effect on</source>
+        <translation>효과를 미리 볼 동영상</translation>
+    </message>
+    <message>
+        <source>Videos (*.mp4 *.mkv *.webm *.avi *.mov *.ogv)</source>
+        <translation>동영상 (*.mp4 *.mkv *.webm *.avi *.mov *.ogv)</translation>
+    </message>
+    <message>
+        <source>Loading the face model…</source>
+        <translation>얼굴 모델을 불러오는 중…</translation>
+    </message>
+    <message>
+        <source>No face found</source>
+        <translation>얼굴을 찾을 수 없음</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,8 @@ import "qrc:/LWViewCommon"
 import "qrc:/LWViewCommon/LWControls"
 
 // The collapsible "Preview window" at the right edge: the whole effect,
-// drawn from its package, playing on the standard face.
+// drawn from its package, playing on the standard face or on a face
+// tracked in a photo, a video or the camera.
 Rectangle {
     id: pane
     objectName: "previewPane"
@@ -109,9 +110,81 @@ Rectangle {
             font.pixelSize: LWTheme.smallSize
         }
 
+        Text {
+            text: qsTr("Draw on")
+            color: LWTheme.textDim
+            font.pixelSize: LWTheme.smallSize
+        }
+        Flow {
+            width: parent.width
+            spacing: LWTheme.spacingSmall
+            LWButton {
+                objectName: "previewSourceStandard"
+                text: qsTr("Standard face")
+                checked: pane.model !== null && pane.model.source === 0
+                onClicked: pane.model.useStandardFace()
+            }
+            LWButton {
+                objectName: "previewSourcePhoto"
+                text: qsTr("Photo\u2026")
+                checked: pane.model !== null && pane.model.source === 1
+                onClicked: pane.model.choosePhoto()
+            }
+            LWButton {
+                objectName: "previewSourceVideo"
+                text: qsTr("Video\u2026")
+                checked: pane.model !== null && pane.model.source === 2
+                onClicked: pane.model.chooseVideo()
+            }
+            LWButton {
+                objectName: "previewSourceCamera"
+                text: qsTr("Camera")
+                checked: pane.model !== null && pane.model.source === 3
+                onClicked: pane.model.useCamera()
+            }
+        }
+        Text {
+            objectName: "previewFaceStatus"
+            width: parent.width
+            visible: text.length > 0
+            wrapMode: Text.WordWrap
+            text: pane.model ? pane.model.faceStatus : ""
+            color: LWTheme.accentLight
+            font.pixelSize: LWTheme.smallSize
+        }
+        // Several faces: the author says which one the effect follows.
         Row {
             spacing: LWTheme.spacingSmall
-            visible: pane.model !== null && pane.model.allowsCat
+            visible: pane.model !== null && pane.model.faceCount > 1
+            Text {
+                anchors.verticalCenter: parent.verticalCenter
+                text: qsTr("Follow")
+                color: LWTheme.textDim
+                font.pixelSize: LWTheme.smallSize
+            }
+            Repeater {
+                model: pane.model ? pane.model.faceCount : 0
+                LWButton {
+                    objectName: "previewFace" + index
+                    text: qsTr("Face %1").arg(index + 1)
+                    checked: pane.model !== null && pane.model.chosenFace === index
+                    onClicked: pane.model.chooseFace(index)
+                }
+            }
+        }
+        Text {
+            objectName: "previewStandardOnly"
+            width: parent.width
+            visible: text.length > 0
+            wrapMode: Text.WordWrap
+            text: pane.model ? pane.model.standardOnlyNote : ""
+            color: LWTheme.textFaint
+            font.pixelSize: LWTheme.smallSize
+        }
+
+        Row {
+            spacing: LWTheme.spacingSmall
+            visible: pane.model !== null && pane.model.allowsCat && pane.model.source === 0
             Text {
                 anchors.verticalCenter: parent.verticalCenter
                 text: qsTr("Face")
@@ -153,7 +226,7 @@ Rectangle {
         Text {
             width: parent.width
             wrapMode: Text.WordWrap
-            text: qsTr("Use \"Sync to Phone\" to try the effect on a real camera.")
+            text: qsTr("Use \"Sync to Phone\" to try the effect on the phone's camera.")
             color: LWTheme.textFaint
             font.pixelSize: LWTheme.smallSize
         }

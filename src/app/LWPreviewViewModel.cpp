@@ -1,11 +1,16 @@
 #include "LWPreviewViewModel.h"
 
 #include "LWPreviewMusic.h"
+#include "LWPreviewSource.h"
 
 #include "common/LWDataPaths.h"
 #include "common/LWEffectCommon.h"
 #include "common/LWFolderUtil.h"
+#include "common/LWDialogs.h"
 #include "render/LWEffectRenderer.h"
+#include "render/LWFaceActions.h"
+#include "render/LWFaceModel.h"
+#include "render/LWFaceTracker.h"
 #include "render/LWRenderPackage.h"
 #include "undo/LWUndoStack.h"
 #include "workspace/LWEffectModel.h"
@@ -72,17 +77,73 @@ public:
 
 } // namespace
 
-// Owns the package on show and the renderer; lives on the worker thread.
+// Owns the package on show, the renderer and the face tracker; lives on
+// the worker thread.
 class LWPreviewWorker : public QObject
 {
 public:
     LWRenderPackage::Package package;
     LWEffectRenderer renderer;
+    std::shared_ptr<const LWFaceModel> model;
+    std::unique_ptr<LWFaceTracker> tracker;
+    LWFaceActions actions;
+    LWFaceTracker::Result last;
+    QVector<int> held;
+    quint64 trackedSerial = 0;
+    bool retrack = false;
+
+    void forgetFace()
+    {
+        if (tracker)
+            tracker->reset();
+        actions.reset();
+        last = LWFaceTracker::Result();
+        held.clear();
+        trackedSerial = 0;
+    }
+
+    // Follows the face in the picture, if it is one not seen yet, and
+    // says what the face does.
+    LWPreviewViewModel::FaceSeen track(const LWPreviewSource::Picture &picture, int kind)
+    {
+        LWPreviewViewModel::FaceSeen seen;
+        if (!model || picture.image.isNull())
+            return seen;
+        if (!tracker)
+            tracker = std::make_unique<LWFaceTracker>(model);
+        if (picture.serial != trackedSerial || retrack) {
+            trackedSerial = picture.serial;
+            retrack = false;
+            if (kind == LWPreviewSource::Photo) {
+                last = tracker->still(picture.image);
+                const LWFaceActions::Update update = LWFaceActions::still(last.points);
+                seen.started = update.started;
+                held = update.held;
+            } else {
+                last = tracker->track(picture.image, picture.atMs);
+                // A face lost a moment ago keeps what it held; one gone ends it.
+                if (last.state != LWFaceTracker::State::Holding) {
+                    const LWFaceActions::Update update = actions.feed(last.points, picture.atMs);
+                    seen.started = update.started;
+                    held = update.held;
+                }
+            }
+        }
+        seen.tracked = true;
+        seen.state = int(last.state);
+        seen.faces = last.faces.size();
+        seen.chosen = last.chosen;
+        seen.held = held;
+        return seen;
+    }
 };
 
 LWPreviewViewModel::LWPreviewViewModel()
 {
     m_music = new LWPreviewMusic(this);
+    m_source = new LWPreviewSource(this);
+    connect(m_source, &LWPreviewSource::kindChanged, this, &LWPreviewViewModel::onSourceChanged);
+    connect(m_source, &LWPreviewSource::problemChanged, this, &LWPreviewViewModel::updateFaceStatus);
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
     connect(&m_settle, &QTimer::timeout, this, &LWPreviewViewModel::build);
@@ -172,7 +233,7 @@ void LWPreviewViewModel::build()
         // Nothing to show but the face: an empty package.
         QMetaObject::invokeMethod(m_worker, [this] {
             m_worker->package = LWRenderPackage::Package();
-            QMetaObject::invokeMethod(this, [this] { onPackageRead(true, 3000, {}, false, {}); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, [this] { onPackageRead(true, 3000, {}, false, false, {}); }, Qt::QueuedConnection);
         }, Qt::QueuedConnection);
         m_hasEffect = false;
         return;
@@ -205,19 +266,25 @@ void LWPreviewViewModel::build()
             actions << value;
         const int duration = passLength(package);
         const bool cat = package.allowsCat();
+        const bool standardOnly = !package.standardFaceOnlyTypes().isEmpty();
         if (ok)
             m_worker->package = package; // the one on show before is removed now
         // The music plays from the package's folder, which stays while it may.
         const MusicSource music{package.music, package.hasMusic, package.scratch};
-        QMetaObject::invokeMethod(this, [=] { onPackageRead(ok, duration, actions, cat, music); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [=] { onPackageRead(ok, duration, actions, cat, standardOnly, music); },
+                                  Qt::QueuedConnection);
     }, Qt::QueuedConnection);
 }
 
 void LWPreviewViewModel::onPackageRead(bool ok, int durationMs, const QVariantList &actions, bool allowsCat,
-                                       const MusicSource &music)
+                                       bool standardOnly, const MusicSource &music)
 {
     setBuilding(false);
     if (ok) {
+        if (m_standardOnly != standardOnly) {
+            m_standardOnly = standardOnly;
+            emit standardOnlyNoteChanged();
+        }
         m_music->setMusic(music.music, music.present, music.keep);
         m_hasEffect = LWEffectPackManager::instance()->effect() && LWEffectPackManager::instance()->effect()->childCount() > 0;
         m_durationMs = durationMs;
@@ -259,6 +326,7 @@ void LWPreviewViewModel::tick()
     if (m_playing && clockMs() >= m_durationMs) {
         // A new pass starts clean: the actions fired in the last one are over.
         m_fired.clear();
+        m_faceHeld.clear();
         m_startMs = 0;
         m_clock.restart();
     }
@@ -278,19 +346,36 @@ void LWPreviewViewModel::requestFrame()
     request.triggers = m_fired;
     request.faceType = m_faceType;
     request.size = m_frameSize;
-    QMetaObject::invokeMethod(m_worker, [this, request] {
+    const int kind = m_source->kind();
+    const LWPreviewSource::Picture picture = kind == LWPreviewSource::Standard ? LWPreviewSource::Picture()
+                                                                                : m_source->picture();
+    QMetaObject::invokeMethod(m_worker, [this, request, kind, picture]() mutable {
         QElapsedTimer took;
         took.start();
+        FaceSeen seen;
+        if (kind != LWPreviewSource::Standard) {
+            // No picture yet (a video opening, no camera): the backdrop alone.
+            request.picture = picture.image.isNull() ? QImage(QSize(16, 9), QImage::Format_RGB32) : picture.image;
+            if (picture.image.isNull())
+                request.picture.fill(QColor(24, 26, 30));
+            // Drawn in the picture's own shape, as large as the frame is long;
+            // the window fits it into its card.
+            const int longest = std::max(request.size.width(), request.size.height());
+            request.size = request.picture.size().scaled(QSize(longest, longest), Qt::KeepAspectRatio);
+            seen = m_worker->track(picture, kind);
+            request.facePoints = m_worker->last.points;
+        }
         const QImage frame = m_worker->renderer.render(m_worker->package, request);
         const int ms = int(took.elapsed());
-        QMetaObject::invokeMethod(this, [this, frame, request, ms] { onFrame(frame, request.timeMs, ms); },
+        QMetaObject::invokeMethod(this, [this, frame, request, ms, seen] { onFrame(frame, request.timeMs, ms, seen); },
                                   Qt::QueuedConnection);
     }, Qt::QueuedConnection);
 }
 
-void LWPreviewViewModel::onFrame(const QImage &frame, qint64 atMs, int drawMs)
+void LWPreviewViewModel::onFrame(const QImage &frame, qint64 atMs, int drawMs, const FaceSeen &seen)
 {
     m_inFlight = false;
+    onFaceSeen(seen, atMs);
     {
         QMutexLocker lock(&m_frameLock);
         m_frame = frame;
@@ -318,6 +403,7 @@ void LWPreviewViewModel::play()
 {
     if (m_playing)
         return;
+    m_source->setPlaying(true);
     m_clock.restart();
     m_playing = true;
     m_fpsClock.invalidate();
@@ -331,6 +417,7 @@ void LWPreviewViewModel::pause()
         return;
     m_startMs = clockMs();
     m_playing = false;
+    m_source->setPlaying(false);
     m_music->silence();
     m_fps = 0;
     emit playingChanged();
@@ -340,6 +427,7 @@ void LWPreviewViewModel::pause()
 void LWPreviewViewModel::restart()
 {
     m_fired.clear();
+    m_faceHeld.clear();
     seek(0);
 }
 
@@ -348,6 +436,7 @@ void LWPreviewViewModel::seek(int ms)
     m_startMs = std::clamp<qint64>(ms, 0, m_durationMs);
     m_clock.restart();
     // Actions fired later than the new moment have not happened yet.
+    m_faceHeld.clear();
     m_fired.erase(std::remove_if(m_fired.begin(), m_fired.end(),
                                  [this](const LWRenderRules::Trigger &t) { return t.atMs > m_startMs; }),
                   m_fired.end());
@@ -382,7 +471,7 @@ void LWPreviewViewModel::setMuted(bool muted)
 
 void LWPreviewViewModel::setFaceType(int faceType)
 {
-    faceType = faceType == 1 && m_allowsCat ? 1 : 0;
+    faceType = faceType == 1 && m_allowsCat && m_source->kind() == LWPreviewSource::Standard ? 1 : 0;
     if (m_faceType == faceType)
         return;
     m_faceType = faceType;
@@ -400,4 +489,200 @@ void LWPreviewViewModel::setFrameSize(const QSize &size)
     emit frameSizeChanged();
     m_dirty = true;
     requestFrame();
+}
+
+int LWPreviewViewModel::source() const
+{
+    return m_source->kind();
+}
+
+QString LWPreviewViewModel::sourceName() const
+{
+    return m_source->name();
+}
+
+QString LWPreviewViewModel::standardOnlyNote() const
+{
+    if (!m_standardOnly || m_source->kind() == LWPreviewSource::Standard)
+        return QString();
+    return tr("Hair colour and matting need masks a face tracker cannot give: they show on the standard face only.");
+}
+
+void LWPreviewViewModel::useStandardFace()
+{
+    m_source->useStandardFace();
+}
+
+bool LWPreviewViewModel::openPhoto(const QString &path)
+{
+    const bool ok = m_source->usePhoto(path);
+    if (ok)
+        onSourceChanged(); // a new photo over the last one is a new source too
+    return ok;
+}
+
+void LWPreviewViewModel::openVideo(const QString &path)
+{
+    m_source->useVideo(path);
+    onSourceChanged();
+}
+
+void LWPreviewViewModel::useCamera()
+{
+    m_source->useCamera();
+}
+
+void LWPreviewViewModel::choosePhoto()
+{
+    LWFileRequest request;
+    request.title = tr("A photo to preview the effect on");
+    request.filter = QStringList{tr("Photos (*.png *.jpg *.jpeg *.bmp *.webp)")};
+    LWDialogs::instance()->openFile(request, [this](const QList<QUrl> &urls) {
+        if (!urls.isEmpty())
+            openPhoto(urls.first().toLocalFile());
+    });
+}
+
+void LWPreviewViewModel::chooseVideo()
+{
+    LWFileRequest request;
+    request.title = tr("A video to preview the effect on");
+    request.filter = QStringList{tr("Videos (*.mp4 *.mkv *.webm *.avi *.mov *.ogv)")};
+    LWDialogs::instance()->openFile(request, [this](const QList<QUrl> &urls) {
+        if (!urls.isEmpty())
+            openVideo(urls.first().toLocalFile());
+    });
+}
+
+void LWPreviewViewModel::chooseFace(int index)
+{
+    if (index < 0 || index >= m_faceCount || index == m_chosenFace)
+        return;
+    QMetaObject::invokeMethod(m_worker, [this, index] {
+        if (m_worker->tracker)
+            m_worker->tracker->choose(index);
+        m_worker->retrack = true;
+    }, Qt::QueuedConnection);
+    m_dirty = true;
+    requestFrame();
+}
+
+void LWPreviewViewModel::onSourceChanged()
+{
+    // The face followed before belongs to the last source.
+    QMetaObject::invokeMethod(m_worker, [this] { m_worker->forgetFace(); }, Qt::QueuedConnection);
+    m_faceHeld.clear();
+    m_faceState = -1;
+    if (m_faceCount != 0 || m_chosenFace != -1) {
+        m_faceCount = 0;
+        m_chosenFace = -1;
+        emit facesChanged();
+    }
+    if (m_source->kind() != LWPreviewSource::Standard) {
+        if (m_faceType != 0)
+            setFaceType(0); // the tracker knows human faces only
+        loadModel();
+    }
+    emit sourceChanged();
+    emit standardOnlyNoteChanged();
+    updateFaceStatus();
+    m_dirty = true;
+    requestFrame();
+}
+
+void LWPreviewViewModel::loadModel()
+{
+    if (m_modelAsked)
+        return;
+    m_modelAsked = true;
+    // Reading the model takes about a second: off the interface thread.
+    QThread *loader = QThread::create([this] {
+        QString error;
+        std::shared_ptr<const LWFaceModel> model = LWFaceModel::shared(&error);
+        QMetaObject::invokeMethod(this, [this, model, error] { onModelLoaded(model, error); }, Qt::QueuedConnection);
+    });
+    loader->setObjectName(QStringLiteral("face model"));
+    connect(loader, &QThread::finished, loader, &QObject::deleteLater);
+    loader->start(QThread::LowPriority);
+}
+
+void LWPreviewViewModel::onModelLoaded(std::shared_ptr<const LWFaceModel> model, const QString &error)
+{
+    m_modelReady = model != nullptr;
+    m_modelError = error;
+    QMetaObject::invokeMethod(m_worker, [this, model] {
+        m_worker->model = model;
+        m_worker->forgetFace();
+    }, Qt::QueuedConnection);
+    updateFaceStatus();
+    m_dirty = true;
+    requestFrame();
+}
+
+void LWPreviewViewModel::onFaceSeen(const FaceSeen &seen, qint64 atMs)
+{
+    if (!seen.tracked || m_source->kind() == LWPreviewSource::Standard) {
+        m_faceState = -1;
+        updateFaceStatus();
+        return;
+    }
+    if (seen.faces != m_faceCount || seen.chosen != m_chosenFace) {
+        m_faceCount = seen.faces;
+        m_chosenFace = seen.chosen;
+        emit facesChanged();
+    }
+    m_faceState = seen.state;
+    updateFaceStatus();
+    // What the face holds lasts while it holds it, a frame's time at a time;
+    // a gesture is a moment, like a button's.
+    constexpr qint64 kFrameMs = 2 * kTickMs;
+    bool changed = false;
+    for (auto it = m_faceHeld.begin(); it != m_faceHeld.end();) {
+        if (!seen.held.contains(it.key()))
+            it = m_faceHeld.erase(it);
+        else
+            ++it;
+    }
+    for (int action : seen.held) {
+        auto it = m_faceHeld.find(action);
+        if (it != m_faceHeld.end() && it.value() < m_fired.size() && m_fired.at(it.value()).action == action) {
+            LWRenderRules::Trigger &trigger = m_fired[it.value()];
+            trigger.heldMs = std::max(trigger.heldMs, atMs - trigger.atMs + kFrameMs);
+        } else {
+            m_fired << LWRenderRules::Trigger{action, atMs, kFrameMs};
+            m_faceHeld.insert(action, m_fired.size() - 1);
+        }
+        changed = true;
+    }
+    for (int action : seen.started) {
+        if (!seen.held.contains(action)) {
+            m_fired << LWRenderRules::Trigger{action, atMs};
+            changed = true;
+        }
+    }
+    if (changed && !m_playing)
+        m_dirty = true;
+}
+
+void LWPreviewViewModel::setFaceStatus(const QString &status)
+{
+    if (m_faceStatus == status)
+        return;
+    m_faceStatus = status;
+    emit faceStatusChanged();
+}
+
+void LWPreviewViewModel::updateFaceStatus()
+{
+    if (m_source->kind() == LWPreviewSource::Standard) {
+        setFaceStatus(QString());
+    } else if (!m_source->problem().isEmpty()) {
+        setFaceStatus(m_source->problem());
+    } else if (!m_modelReady) {
+        setFaceStatus(m_modelError.isEmpty() ? tr("Loading the face model\u2026") : m_modelError);
+    } else if (m_faceState == int(LWFaceTracker::State::Holding) || m_faceState == int(LWFaceTracker::State::NoFace)) {
+        setFaceStatus(tr("No face found"));
+    } else {
+        setFaceStatus(QString());
+    }
 }

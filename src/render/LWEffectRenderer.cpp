@@ -1,10 +1,13 @@
 #include "LWEffectRenderer.h"
 
 #include "features/sticker2d/NS2DStickerParameter.h"
+#include "render/LWFaceMapping.h"
+#include "render/LWFaceWarp.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -44,12 +47,10 @@ Rules::Rgb mix(const Rules::Rgb &a, const Rules::Rgb &b, float t)
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 
-QPolygonF polygon(const NS2DStickerParameter::FaceTypeRelateData &face, int first, int last)
+// The angle of the line from point a to point b.
+double angleOf(const QPointF &a, const QPointF &b)
 {
-    QPolygonF points;
-    for (int i = first; i <= last; ++i)
-        points << face.point(i);
-    return points;
+    return std::atan2(b.y() - a.y(), b.x() - a.x());
 }
 
 } // namespace
@@ -57,13 +58,32 @@ QPolygonF polygon(const NS2DStickerParameter::FaceTypeRelateData &face, int firs
 struct LWEffectRenderer::Frame
 {
     QImage canvas;       // RGB32, opaque
-    QTransform toCanvas; // standard face pixels -> canvas pixels
+    QTransform toCanvas; // face picture pixels -> canvas pixels
     QRect faceRect;      // the face picture's pixels on the canvas
-    const NS2DStickerParameter::FaceTypeRelateData *face = nullptr;
+    const NS2DStickerParameter::FaceTypeRelateData *face = nullptr; // the standard face
+    QVector<QPointF> points; // the face's table points in face picture pixels
+    // On a tracked picture: how much larger than the standard face the face
+    // is, and how far it is turned in the picture (radians, clockwise).
+    bool tracked = false;
+    double faceScale = 1;
+    double roll = 0;
+    std::unique_ptr<LWFaceWarp> warp; // made when makeup first needs it
     int faceType = 0;
     qint64 t = 0;
     const QVector<Rules::Trigger> *triggers = nullptr;
     QVector<QImage> people; // cut-out persons, laid over everything at the end
+
+    bool hasPoint(int index) const { return index >= 0 && index < points.size() && !qIsNaN(points.at(index).x()); }
+    QPointF point(int index) const { return hasPoint(index) ? points.at(index) : QPointF(); }
+    // The face's points first..last, as a closed outline; empty when the
+    // face has none.
+    QPolygonF polygon(int first, int last) const
+    {
+        QPolygonF outline;
+        for (int i = first; i <= last && hasPoint(last); ++i)
+            outline << points.at(i);
+        return outline;
+    }
 
     // Mixes a premultiplied layer whose top-left sits at origin into the
     // canvas with the blend mode and opacity.
@@ -267,9 +287,11 @@ QString LWEffectRenderer::sequenceFrame(const Sequence &sequence, int index)
 
 QImage LWEffectRenderer::render(const Package &package, const Request &request)
 {
-    const int faceType = request.faceType == NS2DStickerParameter::FaceTypeCat ? NS2DStickerParameter::FaceTypeCat
-                                                                                : NS2DStickerParameter::FaceTypeHuman;
-    const QSize face = standardSize(faceType);
+    const bool tracked = !request.picture.isNull();
+    const int faceType = !tracked && request.faceType == NS2DStickerParameter::FaceTypeCat
+                             ? NS2DStickerParameter::FaceTypeCat
+                             : NS2DStickerParameter::FaceTypeHuman;
+    const QSize face = tracked ? request.picture.size() : standardSize(faceType);
     const QSize out = request.size.isValid() && !request.size.isEmpty() ? request.size : face;
     Frame f;
     f.canvas = QImage(out, QImage::Format_RGB32);
@@ -282,18 +304,46 @@ QImage LWEffectRenderer::render(const Package &package, const Request &request)
     f.faceType = faceType;
     f.t = std::max<qint64>(0, request.timeMs);
     f.triggers = &request.triggers;
+    f.tracked = tracked;
+    if (tracked) {
+        if (request.facePoints.size() == f.face->keyPoints.size()) {
+            f.points = request.facePoints;
+        } else {
+            // No face: only what is pinned to the screen's corners shows.
+            f.points = QVector<QPointF>(f.face->keyPoints.size(), QPointF(qQNaN(), qQNaN()));
+            if (f.points.size() == LWFaceMapping::kTablePoints) {
+                f.points[106] = QPointF(0, 0);
+                f.points[107] = QPointF(face.width(), 0);
+            }
+        }
+        if (f.hasPoint(74) && f.hasPoint(77) && f.face->hasPoint(77)) {
+            // Against the standard face, by the pupils.
+            const QLineF standard(f.face->point(74), f.face->point(77)), now(f.point(74), f.point(77));
+            f.faceScale = standard.length() > 0 ? now.length() / standard.length() : 1;
+            f.roll = angleOf(now.p1(), now.p2()) - angleOf(standard.p1(), standard.p2());
+        }
+    } else {
+        f.points = f.face->keyPoints;
+    }
     {
         QPainter p(&f.canvas);
-        p.drawImage(f.faceRect.topLeft(),
-                    scaledAsset(QLatin1Char(':') + f.face->standardImage.mid(4), f.faceRect.size(), false));
+        if (tracked) {
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(QRectF(f.faceRect), request.picture);
+        } else {
+            p.drawImage(f.faceRect.topLeft(),
+                        scaledAsset(QLatin1Char(':') + f.face->standardImage.mid(4), f.faceRect.size(), false));
+        }
     }
     for (const Feature &feature : package.features) {
+        if (tracked && !drawnOnPictures(feature.kind))
+            continue;
         switch (feature.kind) {
         case Kind::Sticker:
             drawSticker(f, feature);
             break;
         case Kind::Makeup:
-            if (faceType == NS2DStickerParameter::FaceTypeHuman)
+            if (faceType == NS2DStickerParameter::FaceTypeHuman && f.hasPoint(0) && f.hasPoint(103))
                 drawMakeup(f, feature);
             break;
         case Kind::Filter:
@@ -327,6 +377,9 @@ void LWEffectRenderer::drawSticker(Frame &f, const Feature &feature)
         const Rules::Presence presence = Rules::presenceAt(part.trigger, f.t, *f.triggers);
         if (!presence.shown || part.position.isEmpty())
             continue;
+        const Anchor &anchor = part.position.first();
+        if (!f.hasPoint(anchor.index))
+            continue;
         const int count = std::max(1, part.frameCount);
         const int index = Rules::frameAt(presence.localMs, Rules::kStickerFrameMs, count, part.triggerLoop);
         const QImage *frame = image(part.framePrefix + QStringLiteral("%1.png").arg(index, 3, 10, QLatin1Char('0')));
@@ -335,17 +388,25 @@ void LWEffectRenderer::drawSticker(Frame &f, const Feature &feature)
         // One image pixel covers s face pixels, s from the two scale anchors.
         double s = 1.0;
         const QPointF imageSpan = part.scaleA.image - part.scaleB.image;
-        if (f.face->hasPoint(part.scaleA.index) && f.face->hasPoint(part.scaleB.index)
-            && imageSpan.manhattanLength() >= 1e-6) {
-            const QPointF faceSpan = f.face->point(part.scaleA.index) - f.face->point(part.scaleB.index);
+        if (f.hasPoint(part.scaleA.index) && f.hasPoint(part.scaleB.index) && imageSpan.manhattanLength() >= 1e-6) {
+            const QPointF faceSpan = f.point(part.scaleA.index) - f.point(part.scaleB.index);
             s = std::hypot(faceSpan.x(), faceSpan.y()) / std::hypot(imageSpan.x(), imageSpan.y());
         }
-        const Anchor &anchor = part.position.first();
-        if (!f.face->hasPoint(anchor.index))
-            continue;
-        const QPointF origin = f.face->point(anchor.index) - s * anchor.image;
         const double w = part.width > 0 ? part.width : frame->width();
         const double h = part.height > 0 ? part.height : frame->height();
+        // A part pinned to the face turns with it, about its pinned pixel;
+        // one pinned to the screen's corners stays upright.
+        const bool onFace = anchor.index < LWFaceMapping::kFacePoints;
+        if (f.tracked && onFace && std::fabs(f.roll) > 1e-4) {
+            QTransform imageToFace;
+            imageToFace.translate(f.point(anchor.index).x(), f.point(anchor.index).y());
+            imageToFace.rotateRadians(f.roll);
+            imageToFace.scale(s, s);
+            imageToFace.translate(-anchor.image.x(), -anchor.image.y());
+            f.draw(*frame, QRectF(0, 0, w, h), part.blendMode, part.alpha, nullptr, imageToFace);
+            continue;
+        }
+        const QPointF origin = f.point(anchor.index) - s * anchor.image;
         f.draw(*frame, QRectF(origin, QSizeF(w * s, h * s)), part.blendMode, part.alpha);
     }
 }
@@ -360,14 +421,13 @@ void LWEffectRenderer::drawMakeup(Frame &f, const Feature &feature)
 
 void LWEffectRenderer::drawMakeupFilter(Frame &f, const MakeupFilter &filter, const QTransform &makeupToFace)
 {
-    const auto &face = *f.face;
     const QString &type = filter.type;
     if (type == QLatin1String("lips_v2") || type == QLatin1String("lips_v3")) {
         QPainterPath lips;
         lips.setFillRule(Qt::OddEvenFill);
-        lips.addPolygon(polygon(face, 84, 95));
+        lips.addPolygon(f.polygon(84, 95));
         lips.closeSubpath();
-        lips.addPolygon(polygon(face, 96, 103));
+        lips.addPolygon(f.polygon(96, 103));
         lips.closeSubpath();
         f.fill(lips, filter.lipColor, Rules::Color, filter.intensity);
         return;
@@ -379,10 +439,10 @@ void LWEffectRenderer::drawMakeupFilter(Frame &f, const MakeupFilter &filter, co
         QPainterPath region;
         region.setFillRule(Qt::OddEvenFill);
         if (type != QLatin1String("teeth")) {
-            region.addPolygon(polygon(face, 84, 95));
+            region.addPolygon(f.polygon(84, 95));
             region.closeSubpath();
         }
-        region.addPolygon(polygon(face, 96, 103));
+        region.addPolygon(f.polygon(96, 103));
         region.closeSubpath();
         applyLookup(f, *table, filter.intensity, &region);
         return;
@@ -391,12 +451,13 @@ void LWEffectRenderer::drawMakeupFilter(Frame &f, const MakeupFilter &filter, co
         const QImage *pupil = filter.blend.isEmpty() ? nullptr : image(sequenceFrame(filter.blend, 0));
         const QImage *reflection = filter.reflect && !filter.blend.isEmpty() ? image(filter.blend.framePath(2)) : nullptr;
         const int eyes[2][3] = {{74, 52, 57}, {77, 58, 63}};
+        const double size = kPupilSize * f.faceScale;
         for (const auto &eye : eyes) {
             QPainterPath opening;
-            opening.addPolygon(polygon(face, eye[1], eye[2]));
+            opening.addPolygon(f.polygon(eye[1], eye[2]));
             opening.closeSubpath();
-            const QPointF c = face.point(eye[0]);
-            const QRectF target(c.x() - kPupilSize / 2, c.y() - kPupilSize / 2, kPupilSize, kPupilSize);
+            const QPointF c = f.point(eye[0]);
+            const QRectF target(c.x() - size / 2, c.y() - size / 2, size, size);
             if (pupil)
                 f.draw(*pupil, target, filter.blendMode, filter.intensity, &opening);
             if (reflection)
@@ -411,8 +472,27 @@ void LWEffectRenderer::drawMakeupFilter(Frame &f, const MakeupFilter &filter, co
         return;
     const int frameMs = int(std::lround(texture.interval * 1000));
     const int index = Rules::frameAt(f.t, frameMs, texture.count, 0);
-    if (const QImage *picture = image(sequenceFrame(texture, index)))
+    const QImage *picture = image(sequenceFrame(texture, index));
+    if (!picture)
+        return;
+    if (!f.tracked) {
         f.draw(*picture, QRectF(filter.rect), filter.blendMode, filter.intensity, nullptr, makeupToFace);
+        return;
+    }
+    // On a tracked face the texture is carried triangle by triangle from
+    // the standard face onto it.
+    if (!f.warp)
+        f.warp = std::make_unique<LWFaceWarp>(f.face->keyPoints, f.points);
+    const QRect area = f.warp->reach(f.toCanvas) & f.canvas.rect();
+    if (!f.warp->isValid() || area.isEmpty() || filter.rect.isEmpty())
+        return;
+    const QRectF rect(filter.rect);
+    const QTransform textureToStandard = QTransform::fromScale(rect.width() / picture->width(), rect.height() / picture->height())
+                                       * QTransform::fromTranslate(rect.x(), rect.y()) * makeupToFace;
+    QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    f.warp->draw(*picture, textureToStandard, f.toCanvas, layer, area.topLeft());
+    f.blendLayer(layer, area.topLeft(), Rules::blendModeOf(filter.blendMode), filter.intensity);
 }
 
 void LWEffectRenderer::applyLookup(Frame &f, const Lut &table, double intensity, const QPainterPath *clip)

@@ -27,7 +27,13 @@ public:
         qint64 timeMs = 0;
         QVector<LWRenderRules::Trigger> triggers;
         int faceType = 0;   // NS2DStickerParameter::FaceType
-        QSize size;         // empty: the standard face's own size
+        QSize size;         // empty: the standard face's (or the picture's) own size
+        // A photo or video frame to draw on instead of the standard face,
+        // and the tracked face's 108 table points in its pixels (empty: no
+        // face found; only what needs none is drawn). The picture is fitted
+        // into size, keeping its shape. Always the human face.
+        QImage picture;
+        QVector<QPointF> facePoints;
     };
 
     LWEffectRenderer();

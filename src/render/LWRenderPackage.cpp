@@ -289,6 +289,21 @@ QStringList Package::undrawnTypes() const
     return types;
 }
 
+QStringList Package::standardFaceOnlyTypes() const
+{
+    QStringList types;
+    for (const Feature &feature : features) {
+        if (feature.kind != Kind::Other && !drawnOnPictures(feature.kind) && !types.contains(feature.type))
+            types << feature.type;
+    }
+    return types;
+}
+
+bool drawnOnPictures(Kind kind)
+{
+    return kind != Kind::HairColor && kind != Kind::Matting;
+}
+
 bool readFolder(const QString &folder, Package &package, QString *error)
 {
     const QString root = QFileInfo(folder).absoluteFilePath();

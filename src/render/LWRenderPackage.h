@@ -88,6 +88,11 @@ struct Music
 
 enum class Kind { Sticker, Makeup, Filter, HairColor, Matting, Other };
 
+// Whether a kind is drawn on a tracked photo or video frame: hair colour
+// and matting need masks of the hair and the person that face points cannot
+// give, so they show on the standard face only.
+bool drawnOnPictures(Kind kind);
+
 // One "Link" entry, in drawing order.
 struct Feature
 {
@@ -120,6 +125,8 @@ struct Package
     bool allowsCat() const;
     // The types present that the renderer does not draw (for messages).
     QStringList undrawnTypes() const;
+    // The types present that are drawn on the standard face only.
+    QStringList standardFaceOnlyTypes() const;
 };
 
 // Reads a package folder. An unusable package (no config.json, no "Link"

@@ -165,22 +165,23 @@ Presence presenceAt(const TriggerRule &rule, qint64 t, const QVector<Trigger> &t
 {
     if (rule.type == 0)
         return {true, t};
-    // The moments, in order, at which matching actions take effect up to t.
-    QVector<qint64> moments;
+    // The moments, in order, at which matching actions take effect up to t,
+    // with how long each is held.
+    QVector<QPair<qint64, qint64>> moments;
     for (const Trigger &trigger : triggers) {
         const qint64 at = trigger.atMs + rule.delayMs;
         if (trigger.action == rule.type && at <= t)
-            moments << at;
+            moments << qMakePair(at, std::max<qint64>(0, trigger.heldMs));
     }
     std::sort(moments.begin(), moments.end());
-    const bool held = !moments.isEmpty() && t < moments.last() + kHeldActionMs;
+    const bool held = !moments.isEmpty() && t < moments.last().first + moments.last().second;
     if (rule.disappear)
         return {!held, t};
     if (rule.stop)
-        return {held, held ? t - moments.last() : 0};
+        return {held, held ? t - moments.last().first : 0};
     if (moments.isEmpty())
         return {false, 0};
-    return {true, t - (rule.restart ? moments.last() : moments.first())};
+    return {true, t - (rule.restart ? moments.last().first : moments.first().first)};
 }
 
 MusicPosition musicAt(const TriggerRule &rule, int triggerLoop, qint64 trackMs, qint64 t,

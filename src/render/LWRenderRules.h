@@ -103,13 +103,57 @@ constexpr int kAnimationFps = 30;
 // many times and then hold the last frame.
 bool loopsEndlessly(int triggerLoop);
 
-// One fired face action (its engine value, e.g. 4 for an open mouth) and
-// when it fired, in milliseconds of effect time.
+// One fired face action (its engine value, e.g. 4 for an open mouth), when
+// it fired, in milliseconds of effect time, and how long it lasts: a button
+// or "--trigger" fires a moment, held for kHeldActionMs; an action read from
+// a tracked face lasts as long as the face holds it.
 struct Trigger
 {
     int action = 0;
     qint64 atMs = 0;
+    qint64 heldMs = kHeldActionMs;
 };
+
+// Face actions read from a tracked face (photo, video, camera), from the
+// 106 table points. Every measure is a ratio of distances, so it holds at
+// any size of the face in the picture:
+//   eyes  = (|53-57| + |54-56|) / (2 |52-55|) and (|59-63| + |60-62|) /
+//           (2 |58-61|), their mean: the lids' gap over the eye's width
+//   mouth = (|97-103| + |98-102| + |99-101|) / (3 |84-90|): the inner lips'
+//           gap over the mouth's width
+//   brows = (|35-72| + |40-75|) / (2 |74-77|): brow over the upper lid, in
+//           eye distances
+//   pitch = where the nose tip 46 lies from the pupils' middle (0) to the
+//           chin 16 (1), along that line
+//   yaw   = how far the nose tip 46 lies off the middle of the ears 0 and 32,
+//           across the eye line, in ear distances
+// Blink (2) starts when the eyes fall below kEyesClosed, or below their
+// resting value times kEyesClosedShare (eyes differ in shape, and drawn ones
+// more), and lasts until they rise above both kEyesOpen and their resting
+// value times kEyesOpenShare. Open mouth (4) starts above kMouthOpen and
+// lasts until below kMouthClosed: a mouth wide open, not one that talks.
+// Raise eyebrow (32) starts when brows exceed their resting value times
+// kBrowsRaised and lasts until below times kBrowsRested.
+// Nod (16) fires, as a moment, when pitch leaves its resting value by
+// kNodSwing and comes back within half of it inside kGestureMs; head shake (8)
+// when yaw passes its resting value by kShakeSwing on one side and then on
+// the other inside kGestureMs. Resting values follow the measure with time
+// constant kRestingMs while no action of theirs is on, from the first frame
+// on; a photo has no rest to compare with and fires only blink (by
+// kEyesClosed alone) and open mouth. The other actions (hand gesture,
+// expressions) stay on the buttons.
+constexpr double kEyesClosed = 0.15;
+constexpr double kEyesOpen = 0.20;
+constexpr double kEyesClosedShare = 0.65;
+constexpr double kEyesOpenShare = 0.80;
+constexpr double kMouthOpen = 0.35;
+constexpr double kMouthClosed = 0.28;
+constexpr double kBrowsRaised = 1.15;
+constexpr double kBrowsRested = 1.07;
+constexpr double kNodSwing = 0.06;
+constexpr double kShakeSwing = 0.04;
+constexpr int kGestureMs = 1200;
+constexpr int kRestingMs = 1500;
 
 // The trigger part of a sticker part or a music record.
 struct TriggerRule

@@ -3,15 +3,20 @@
 // its button, pauses, and follows an edit.
 #include "LWEditorDriver.h"
 #include "LWTestMain.h"
+#include "app/CustomFileDialogAdapter.h"
 #include "app/LWAppHost.h"
 #include "app/LWMainWindowController.h"
+#include "app/LWPreviewSource.h"
 #include "app/LWPreviewViewModel.h"
 #include "features/sticker2d/NS2DStickerParameter.h"
+#include "package/LWZipUtil.h"
 #include "workspace/LWEffectPackManager.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineF>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QtWebEngine>
 
@@ -72,6 +77,23 @@ QQuickItem *named(QQuickItem *from, const QString &name)
             return found;
     }
     return nullptr;
+}
+
+// Where the green part is drawn; (-1, -1) when it is not.
+QPointF greenCentre(const QImage &image)
+{
+    QPointF sum;
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qGreen(p) > 200 && qRed(p) < 60 && qBlue(p) < 60) {
+                sum += QPointF(x, y);
+                ++count;
+            }
+        }
+    }
+    return count ? sum / count : QPointF(-1, -1);
 }
 
 bool greenAtNose(const QImage &frame)
@@ -190,6 +212,151 @@ private slots:
         QTRY_VERIFY(preview()->muted());
         QVERIFY(click(editor(), mute));
         QTRY_VERIFY(!preview()->muted());
+    }
+
+    // The author picks a photo in the file dialog; the effect is drawn on
+    // the face in it, and what the face does fires the part.
+    void drawsOnAPhotosFace()
+    {
+        QVERIFY(packs()->importEffect(mouthPackage(m_dir.filePath("photo"))));
+        QTRY_VERIFY(preview()->active());
+        pickInDialog("previewSourcePhoto", QStringLiteral(LW_SOURCE_DIR "/tests/render/faces/standardMouthOpen.png"));
+        QTRY_COMPARE(preview()->source(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(preview()->faceStatus().isEmpty() && preview()->faceCount() == 1, 10000);
+        // The open mouth shows the part, on the photo's nose (the frame is
+        // the photo, drawn at the pane's size).
+        QTRY_VERIFY_WITH_TIMEOUT(greenCentre(preview()->frame()).x() >= 0, 5000);
+        const QImage frame = preview()->frame();
+        const QPointF nose = QPointF(360, 700) * (frame.height() / 1280.0);
+        QVERIFY(QLineF(greenCentre(frame), nose).length() < frame.height() * 0.04);
+        // The cat face is the standard face's alone.
+        QVERIFY(!inEditor("previewCatFace"));
+        QVERIFY(click(editor(), inEditor("previewSourceStandard")));
+        QTRY_COMPARE(preview()->source(), 0);
+    }
+
+    // A video of the drawn face plays in the window with the face followed
+    // and its open mouth firing the part.
+    void followsTheFaceInAVideo()
+    {
+        pickInDialog("previewSourceVideo", QStringLiteral(LW_SOURCE_DIR "/tests/render/faces/standardFace.ogv"));
+        QTRY_COMPARE(preview()->source(), 2);
+        QTRY_VERIFY_WITH_TIMEOUT(preview()->faceCount() == 1 && preview()->faceStatus().isEmpty(), 15000);
+        // 480 x 270 frames, drawn in their own shape.
+        QTRY_VERIFY(preview()->frame().width() > preview()->frame().height());
+        QTRY_VERIFY_WITH_TIMEOUT(greenCentre(preview()->frame()).x() >= 0, 15000);
+        QVERIFY(click(editor(), inEditor("previewSourceStandard")));
+        QTRY_COMPARE(preview()->source(), 0);
+    }
+
+    // Two faces in a photo: the window offers both and follows the one
+    // the author picks.
+    void choosesAmongFaces()
+    {
+        const QImage one(QStringLiteral(":/LW2DSticker/imgStandardFaceHuman.png"));
+        QImage two(960, 800, QImage::Format_RGB32);
+        two.fill(QColor(198, 208, 220));
+        {
+            QPainter p(&two);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(QRectF(10, 0, 450, 800), one);
+            p.drawImage(QRectF(500, 0, 450, 800), one);
+        }
+        const QString path = m_dir.filePath("two.png");
+        QVERIFY(two.save(path));
+        pickInDialog("previewSourcePhoto", path);
+        QTRY_VERIFY_WITH_TIMEOUT(preview()->faceCount() == 2, 10000);
+        QQuickItem *second = nullptr;
+        QTRY_VERIFY((second = inEditor("previewFace1")) != nullptr);
+        const int first = preview()->chosenFace();
+        QVERIFY(first == 0 || first == 1);
+        QVERIFY(click(editor(), inEditor(first == 0 ? "previewFace1" : "previewFace0")));
+        QTRY_COMPARE(preview()->chosenFace(), 1 - first);
+        QCOMPARE(preview()->faceCount(), 2);
+        QVERIFY(click(editor(), inEditor("previewSourceStandard")));
+        QTRY_COMPARE(preview()->source(), 0);
+        QTRY_VERIFY(!inEditor("previewFace1"));
+    }
+
+    void saysWhenThereIsNoFace()
+    {
+        QImage empty(400, 300, QImage::Format_RGB32);
+        empty.fill(QColor(90, 120, 160));
+        const QString path = m_dir.filePath("empty.png");
+        QVERIFY(empty.save(path));
+        pickInDialog("previewSourcePhoto", path);
+        QQuickItem *status = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((status = inEditor("previewFaceStatus")) != nullptr
+                                     && status->property("text").toString() == QLatin1String("No face found"),
+                                 10000);
+        QCOMPARE(preview()->faceCount(), 0);
+        QVERIFY(greenCentre(preview()->frame()).x() < 0);
+        // Hair colour shows on the standard face only, and the window says so.
+        QVERIFY(!inEditor("previewStandardOnly"));
+        packs()->createFeatureToWorkSpaceEffect(QStringLiteral("LWFeatureTypeHairColor"));
+        QTRY_VERIFY_WITH_TIMEOUT(inEditor("previewStandardOnly"), 5000);
+        QVERIFY(inEditor("previewStandardOnly")->property("text").toString().contains("standard face"));
+        // No camera on this machine is said as plainly.
+        if (!LWPreviewSource::hasCamera()) {
+            QVERIFY(click(editor(), inEditor("previewSourceCamera")));
+            QTRY_COMPARE(preview()->faceStatus(), QStringLiteral("No camera"));
+        }
+        QVERIFY(click(editor(), inEditor("previewSourceStandard")));
+        QTRY_COMPARE(preview()->source(), 0);
+        QTRY_VERIFY(!inEditor("previewFaceStatus"));
+        QVERIFY(!inEditor("previewStandardOnly"));
+    }
+
+    // Pictures of the window for a person to look at (LW_SHOT_DIR): a
+    // template effect on the photograph and on the drawn face's video.
+    void pictures()
+    {
+        const QString folder = qEnvironmentVariable("LW_SHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("set LW_SHOT_DIR to take the window's pictures");
+        if (!preview()->active())
+            QVERIFY(click(editor(), inEditor("previewToggle")));
+        QTRY_VERIFY(preview()->active());
+        for (const char *name : {"temp2DSticker1", "tempMakeup1"}) {
+            const QString unpacked = m_dir.filePath(QLatin1String(name));
+            QVERIFY(LWZipUtil::unzip(QStringLiteral(LW_SOURCE_DIR "/assets/LWHome/templates/%1.zip").arg(QLatin1String(name)),
+                                     unpacked));
+            QVERIFY(packs()->importEffect(unpacked));
+        }
+        pickInDialog("previewSourcePhoto", QStringLiteral(LW_SOURCE_DIR "/tests/render/faces/astronaut.png"));
+        QTRY_VERIFY_WITH_TIMEOUT(preview()->faceCount() == 1, 10000);
+        QTest::qWait(1500);
+        editor()->grabWindow().save(folder + "/preview-photo.png");
+        preview()->frame().save(folder + "/preview-photo-frame.png");
+        pickInDialog("previewSourceVideo", qEnvironmentVariable("LW_SHOT_VIDEO",
+                                                                QStringLiteral(LW_SOURCE_DIR "/tests/render/faces/standardFace.ogv")));
+        QTRY_VERIFY_WITH_TIMEOUT(preview()->faceCount() == 1, 15000);
+        for (int i = 0; i < 4; ++i) {
+            QTest::qWait(700);
+            editor()->grabWindow().save(folder + QStringLiteral("/preview-video-%1.png").arg(i));
+            preview()->frame().save(folder + QStringLiteral("/preview-video-frame-%1.png").arg(i));
+        }
+    }
+
+private:
+    // Clicks the button, then answers the file dialog it opens with path.
+    void pickInDialog(const char *button, const QString &path)
+    {
+        QObject *adapter = LWMainWindowController::instance()->fileDialogAdapter();
+        QSignalSpy asked(adapter, SIGNAL(openDialog()));
+        QQuickItem *item = nullptr;
+        QTRY_VERIFY((item = inEditor(button)) != nullptr);
+        QVERIFY(click(editor(), item));
+        QTRY_COMPARE(asked.size(), 1);
+        QObject answer;
+        answer.setProperty("fileUrl", QUrl::fromLocalFile(path));
+        answer.setProperty("fileUrls", QVariant::fromValue(QList<QUrl>{QUrl::fromLocalFile(path)}));
+        answer.setProperty("folder", QUrl());
+        QObject *platformDialog = editor()->findChild<QObject *>(QStringLiteral("adapterFileDialog"));
+        QVERIFY(platformDialog);
+        QTRY_VERIFY(platformDialog->property("visible").toBool());
+        QMetaObject::invokeMethod(platformDialog, "close");
+        QMetaObject::invokeMethod(adapter, "accepted", Q_ARG(QObject *, &answer));
     }
 };
 

@@ -79,6 +79,14 @@ Curve Curve::mirrored(qreal axisX) const
     return c;
 }
 
+Curve Curve::mapped(const std::function<QPointF(QPointF)> &f) const
+{
+    QVector<QPointF> controls;
+    for (const QPointF &p : m_controls)
+        controls << f(p);
+    return Curve(controls);
+}
+
 Curve Curve::translated(QPointF offset) const
 {
     Curve c = *this;

@@ -4,6 +4,8 @@
 #include <QPolygonF>
 #include <QVector>
 
+#include <functional>
+
 // A smooth open curve through control points (uniform Catmull-Rom), kept
 // as a dense polyline and addressed by arc length. Artwork is drawn from
 // the polyline and key points are read with at(), so a point table can
@@ -24,6 +26,8 @@ public:
     QPointF end() const { return m_dense.last(); }
 
     Curve mirrored(qreal axisX) const;
+    // The curve through the control points moved by f.
+    Curve mapped(const std::function<QPointF(QPointF)> &f) const;
     Curve translated(QPointF offset) const;
 
 private:

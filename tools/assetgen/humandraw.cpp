@@ -11,9 +11,12 @@ using Paint::rgba;
 
 namespace {
 
+// The geometry being drawn: the standard one unless a variant is.
+const HumanFaceGeometry *drawn = nullptr;
+
 const HumanFaceGeometry &g()
 {
-    return humanFace();
+    return drawn ? *drawn : humanFace();
 }
 
 // Pushes each point away from a centre; gives hair its volume round the skull.
@@ -133,6 +136,18 @@ void drawEye(QPainter &p, const HumanStyle &s, bool left)
     const QPolygonF outline = f.eyeOutline(left);
 
     Paint::stroke(p, crease.polyline(), Paint::withAlpha(s.skinLine, 150), 3);
+    if (f.eyesShut) {
+        // The lid over the eye, shaded, and the lashes along its edge.
+        QPolygonF lid = joinOutline({crease.polyline(), lower.reversedPolyline()});
+        Paint::fill(p, lid, s.skinShade);
+        Paint::stroke(p, lower.polyline(), QColor("#2a1c18"), 7);
+        for (int k = 1; k < 8; ++k) {
+            const QPointF root = lower.at(k / 8.0);
+            const qreal side = (k / 8.0 - 0.5) * (left ? -1 : 1);
+            Paint::stroke(p, QPolygonF(QVector<QPointF>{root, root + QPointF(side * 10, 11)}), QColor("#2a1c18"), 3);
+        }
+        return;
+    }
     Paint::fill(p, outline, QColor("#fbfaf8"));
     p.save();
     p.setClipRegion(QRegion(outline.toPolygon()));
@@ -204,9 +219,19 @@ void drawMouth(QPainter &p, const HumanStyle &s)
     Paint::solid(p, upper, s.lipDark, 3);
     Paint::stroke(p, f.lipInnerUpper.polyline(), s.mouth, 3);
 
+    // Teeth show when the mouth is open.
+    const qreal opening = f.lipInnerLower.at(0.5).y() - f.lipInnerUpper.at(0.5).y();
+    if (opening > 20) {
+        p.save();
+        p.setClipRegion(QRegion(inside.toPolygon()));
+        const QPolygonF teeth = joinOutline({f.lipInnerUpper.polyline(), f.lipInnerUpper.translated({0, 22}).reversedPolyline()});
+        Paint::fill(p, teeth, QColor("#f6f1ea"));
+        p.restore();
+    }
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 80));
-    p.drawEllipse(QPointF(360, 813), 34, 6);
+    // The shine sits on the lower lip wherever it is.
+    p.drawEllipse(QPointF(360, 813) + (f.lipOuterLower.at(0.5) - humanFace().lipOuterLower.at(0.5)), 34, 6);
     // Smile creases just beyond the corners.
     for (bool left : {true, false}) {
         const qreal side = left ? -1 : 1;
@@ -299,6 +324,14 @@ HumanStyle meanFaceStyle()
     s.shirt = QColor("#a5adba");
     s.shirtShade = QColor("#8d95a3");
     return s;
+}
+
+QImage drawHumanFace(const HumanStyle &style, const HumanFaceGeometry &geometry)
+{
+    drawn = &geometry;
+    QImage image = drawHumanFace(style);
+    drawn = nullptr;
+    return image;
 }
 
 QImage drawHumanFace(const HumanStyle &style)

@@ -23,5 +23,8 @@ HumanStyle stickerFaceStyle();
 HumanStyle meanFaceStyle();
 
 QImage drawHumanFace(const HumanStyle &style);
+// A variant of the face (see humanface.h), in the same style.
+struct HumanFaceGeometry;
+QImage drawHumanFace(const HumanStyle &style, const HumanFaceGeometry &geometry);
 // The scene behind the figure alone.
 QImage drawHumanBackground(const HumanStyle &style);

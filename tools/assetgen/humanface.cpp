@@ -2,6 +2,8 @@
 
 #include <QtMath>
 
+#include <algorithm>
+
 namespace {
 
 // A curve symmetric about the axis from the left half's control points,
@@ -196,3 +198,24 @@ QVector<QPointF> HumanFaceGeometry::densePoints() const
     });
     return p;
 }
+
+HumanFaceGeometry mouthOpenFace()
+{
+    HumanFaceGeometry g = humanFace();
+    const qreal a = HumanFaceGeometry::axis;
+    // The lower lip drops; the corners stay.
+    g.lipInnerLower = symmetric({{272, 788}, {300, 836}, {330, 862}, {360, 868}}, a);
+    g.lipOuterLower = symmetric({{262, 786}, {286, 858}, {322, 890}, {360, 898}}, a);
+    return g;
+}
+
+HumanFaceGeometry eyesClosedFace()
+{
+    HumanFaceGeometry g = humanFace();
+    // The upper lid comes down onto the lower one.
+    g.eyeUpperLeft = Curve({{178, 516}, {204, 528}, {240, 535}, {276, 531}, {298, 524}});
+    g.creaseLeft = Curve({{184, 508}, {210, 500}, {240, 496}, {272, 498}, {294, 508}});
+    g.eyesShut = true;
+    return g;
+}
+

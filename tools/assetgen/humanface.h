@@ -39,6 +39,7 @@ struct HumanFaceGeometry
     Curve lipInnerLower;
     QPointF cheekLeft;
     Curve foreheadArc;   // skin just below the hairline, temple to temple
+    bool eyesShut = false; // the lids closed: lash lines, no eyeballs
 
     QPointF right(QPointF p) const { return mirrorX(p, axis); }
     Curve right(const Curve &c) const { return c.mirrored(axis); }
@@ -54,3 +55,9 @@ struct HumanFaceGeometry
 };
 
 const HumanFaceGeometry &humanFace();
+
+// Variants of the standard face for the face tracker's tests: the mouth
+// wide open, the eyes shut (a turned head is a warp of the picture, see
+// facevariants.h).
+HumanFaceGeometry mouthOpenFace();
+HumanFaceGeometry eyesClosedFace();

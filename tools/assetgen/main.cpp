@@ -2,6 +2,7 @@
 // assetgen --overlay <folder>: writes point-layout check pictures instead.
 // assetgen --materials <folder>: writes the material library's catalogue.
 // assetgen --templates <folder>: makes the template packages and their tiles.
+// assetgen --faces <folder>: draws the face tracker's test faces.
 //
 // Drawing is deterministic (no randomness, no system fonts in shapes) so a
 // rerun reproduces the committed files; the template packages differ only in
@@ -9,6 +10,7 @@
 #include "appicons.h"
 #include "assetio.h"
 #include "catface.h"
+#include "facevariants.h"
 #include "humandraw.h"
 #include "humanface.h"
 #include "icons.h"
@@ -131,11 +133,14 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments().mid(1);
     if (args.size() == 2 && args.at(0) == "--overlay")
         return writePointOverlays(args.at(1)) ? 0 : 1;
+    if (args.size() == 2 && args.at(0) == "--faces")
+        return FaceVariants::generate(args.at(1)) ? 0 : 1;
     if (args.size() == 2 && args.at(0) == "--materials")
         return Materials::generate(args.at(1)) ? 0 : 1;
     if (args.size() != 1) {
         QTextStream(stderr) << "usage: assetgen <assets folder> | assetgen --overlay <folder>"
-                               " | assetgen --materials <folder> | assetgen --templates <folder>\n";
+                               " | assetgen --materials <folder> | assetgen --templates <folder>"
+                               " | assetgen --faces <folder>\n";
         return 64;
     }
     AssetIO::setRoot(args.at(0));

@@ -9,6 +9,9 @@
 #include "workspace/LWProjectModel.h"
 #include "package/LWZipUtil.h"
 #include "render/LWEffectRenderer.h"
+#include "render/LWFaceActions.h"
+#include "render/LWFaceModel.h"
+#include "render/LWFaceTracker.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -17,6 +20,7 @@
 #include <QTextStream>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -42,10 +46,12 @@ const char kHelp[] =
     "  check PACKAGE.zip|FOLDER|PROJECT.lwproj\n"
     "                                  report problems, one line each\n"
     "  render PACKAGE.zip|FOLDER|PROJECT.lwproj OUT.png [--at MS] [--trigger NAME[@MS]]...\n"
-    "         [--size WxH] [--face human|cat]\n"
+    "         [--size WxH] [--face human|cat|PHOTO] [--face-index N]\n"
     "                                  draw the effect at MS milliseconds on the standard face\n"
-    "                                  (720 x 1280 human, 520 x 924 cat); a trigger fires the\n"
-    "                                  face action NAME at MS (default 0): blink, mouth-open,\n"
+    "                                  (720 x 1280 human, 520 x 924 cat) or on the face found in\n"
+    "                                  PHOTO (the leftmost but N, from 0, when there are several;\n"
+    "                                  what the face does fires its actions at 0); a trigger fires\n"
+    "                                  the face action NAME at MS (default 0): blink, mouth-open,\n"
     "                                  head-shake, nod, brow-raise, hand, ...\n"
     "  render ... --frames N --fps F OUT-DIR\n"
     "                                  N frames from --at on, F per second, as OUT-DIR/frame_000.png ...\n"
@@ -149,6 +155,8 @@ struct RenderArgs
     LWEffectRenderer::Request request;
     int frames = 0;
     double fps = 0;
+    QString photo;
+    int faceIndex = -1;
 };
 
 // Parses what follows "render"; false (after saying why) for wrong usage.
@@ -193,9 +201,19 @@ bool parseRender(const QStringList &args, RenderArgs &r)
                 return fail(QStringLiteral("not a size WxH (1 to 8192): ") + value);
             r.request.size = QSize(w, h);
         } else if (arg == QLatin1String("--face")) {
-            if (value != QLatin1String("human") && value != QLatin1String("cat"))
-                return fail(QStringLiteral("human or cat, not ") + value);
-            r.request.faceType = value == QLatin1String("cat") ? 1 : 0;
+            if (value == QLatin1String("human") || value == QLatin1String("cat")) {
+                r.request.faceType = value == QLatin1String("cat") ? 1 : 0;
+                r.photo.clear();
+            } else if (QFileInfo(value).isFile()) {
+                r.photo = value;
+                r.request.faceType = 0;
+            } else {
+                return fail(QStringLiteral("human, cat or a photo, not ") + value);
+            }
+        } else if (arg == QLatin1String("--face-index")) {
+            r.faceIndex = value.toInt(&ok);
+            if (!ok || r.faceIndex < 0)
+                return fail(QStringLiteral("not a face number (0 and up): ") + value);
         } else if (arg == QLatin1String("--frames")) {
             r.frames = value.toInt(&ok);
             if (!ok || r.frames < 1 || r.frames > 100000)
@@ -210,6 +228,10 @@ bool parseRender(const QStringList &args, RenderArgs &r)
     }
     if (positional.size() != 2) {
         err() << "lwpack: render takes a package and an output" << Qt::endl;
+        return false;
+    }
+    if (r.faceIndex >= 0 && r.photo.isEmpty()) {
+        err() << "lwpack: --face-index goes with --face PHOTO" << Qt::endl;
         return false;
     }
     if ((r.frames > 0) != (r.fps > 0)) {
@@ -249,6 +271,47 @@ bool readPackage(const QString &input, LWRenderPackage::Package &package)
     return ok;
 }
 
+// Finds the face in the photo and puts it, and the actions it shows, into
+// the request. Unusable when the photo or the face model cannot be read;
+// Problems (after saying so) when no face is found: the photo is drawn
+// with what needs no face.
+Exit placeOnPhoto(RenderArgs &r, const LWRenderPackage::Package &package)
+{
+    r.request.picture = QImage(r.photo).convertToFormat(QImage::Format_RGB32);
+    if (r.request.picture.isNull()) {
+        err() << "lwpack: cannot read the photo " << r.photo << Qt::endl;
+        return Unusable;
+    }
+    QString error;
+    const std::shared_ptr<const LWFaceModel> model = LWFaceModel::shared(&error);
+    if (!model) {
+        err() << "lwpack: " << error << Qt::endl;
+        return Unusable;
+    }
+    LWFaceTracker tracker(model);
+    if (r.faceIndex >= 0)
+        tracker.choose(r.faceIndex);
+    const LWFaceTracker::Result face = tracker.still(r.request.picture);
+    for (const QString &type : package.standardFaceOnlyTypes())
+        progress(QStringLiteral("%1 is drawn on the standard face only").arg(type));
+    if (!face.hasPoints()) {
+        progress(QStringLiteral("no face found in %1").arg(r.photo));
+        return Problems;
+    }
+    if (r.faceIndex >= face.faces.size()) {
+        progress(QStringLiteral("%1 holds %2 face(s); drawn on face %3").arg(r.photo).arg(face.faces.size()).arg(face.chosen));
+    } else if (face.faces.size() > 1) {
+        progress(QStringLiteral("%1 holds %2 faces; drawn on face %3 from the left (--face-index)")
+                     .arg(r.photo).arg(face.faces.size()).arg(face.chosen));
+    }
+    r.request.facePoints = face.points;
+    for (int action : LWFaceActions::still(face.points).started) {
+        r.request.triggers << LWRenderRules::Trigger{action, 0, std::numeric_limits<qint64>::max() / 2};
+        progress(QStringLiteral("the face shows %1").arg(LWRenderRules::actionName(action)));
+    }
+    return Clean;
+}
+
 int render(const QStringList &args)
 {
     RenderArgs r;
@@ -261,6 +324,12 @@ int render(const QStringList &args)
         progress(QStringLiteral("%1 is not drawn").arg(type));
     if (r.request.faceType == 1 && !package.allowsCat())
         progress(QStringLiteral("this effect is made for the human face; drawn on the cat face anyway"));
+    Exit placed = Clean;
+    if (!r.photo.isEmpty()) {
+        placed = placeOnPhoto(r, package);
+        if (placed == Unusable)
+            return Unusable;
+    }
     LWEffectRenderer renderer;
     QElapsedTimer clock;
     clock.start();
@@ -272,7 +341,7 @@ int render(const QStringList &args)
             return Problems;
         }
         progress(QStringLiteral("wrote %1 (%2 x %3, drawn in %4 ms)").arg(r.output).arg(frame.width()).arg(frame.height()).arg(took));
-        return Clean;
+        return placed;
     }
     if (!QDir().mkpath(r.output)) {
         err() << "lwpack: cannot make " << r.output << Qt::endl;
@@ -288,7 +357,7 @@ int render(const QStringList &args)
         }
     }
     progress(QStringLiteral("wrote %1 frames to %2 in %3 ms").arg(r.frames).arg(r.output).arg(clock.elapsed()));
-    return Clean;
+    return placed;
 }
 
 } // namespace
