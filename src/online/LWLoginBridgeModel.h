@@ -19,7 +19,6 @@ class LWLoginBridgeModel : public QObject
     Q_OBJECT
     Q_PROPERTY(QString i_nowUrl READ i_nowUrl WRITE setI_nowUrl NOTIFY i_nowUrlChanged)
     Q_PROPERTY(QString i_zipPath READ i_zipPath NOTIFY i_zipPathChanged)
-    Q_PROPERTY(QByteArray i_zipData READ i_zipData NOTIFY i_zipDataChanged)
     Q_PROPERTY(qint64 i_zipSize READ i_zipSize NOTIFY i_zipSizeChanged)
     Q_PROPERTY(bool closeWindowAfterOpenBrowser READ closeWindowAfterOpenBrowser WRITE setCloseWindowAfterOpenBrowser
                    NOTIFY closeWindowAfterOpenBrowserChanged)
@@ -44,8 +43,6 @@ public:
     QString i_nowUrl() const { return m_nowUrl; }
     void setI_nowUrl(const QString &url);
     QString i_zipPath() const { return m_zipPath; }
-    // The page never receives the package itself; kept empty.
-    QByteArray i_zipData() const { return QByteArray(); }
     qint64 i_zipSize() const { return m_zipSize; }
     bool closeWindowAfterOpenBrowser() const { return m_closeAfterBrowser; }
     void setCloseWindowAfterOpenBrowser(bool close);
@@ -74,7 +71,6 @@ public:
 signals:
     void i_nowUrlChanged();
     void i_zipPathChanged();
-    void i_zipDataChanged();
     void i_zipSizeChanged();
     void closeWindowAfterOpenBrowserChanged();
     // The page asked to close the window.
