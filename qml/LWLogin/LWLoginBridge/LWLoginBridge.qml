@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Window 2.15
 import QtWebEngine 1.10
 import QtWebChannel 1.15
+import Glowsmith.Online 1.0
 import "qrc:/LWViewCommon"
 import "qrc:/LWLogin/LWOnlineControls"
 
@@ -23,6 +24,10 @@ Window {
         id: channel
         Component.onCompleted: channel.registerObject("gsBridge", lwLoginBridgeModel.webBridge)
     }
+
+    // The upload page sends a signed-out author to the site's own sign-in
+    // page; a sign-in there is the editor's too.
+    LWLoginModel { id: loginModel }
 
     Connections {
         target: lwLoginBridgeModel
@@ -64,6 +69,11 @@ Window {
                 // by a link, a redirect, a frame or a new window. Such pages
                 // open in the author's browser instead.
                 onUrlChanged: lwLoginBridgeModel.setPageUrl(url)
+                onLoadingChanged: {
+                    if (loadRequest.status === WebEngineView.LoadSucceededStatus && !loginModel.loginStatus
+                            && loadRequest.url.toString().indexOf("activity=login") >= 0)
+                        loginModel.publicLoginRecord()
+                }
                 onNavigationRequested: function(request) {
                     if (lwLoginBridgeModel.isOwnPage(request.url))
                         return
