@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQml 2.15
+import QtQuick.Window 2.15
 import Glowsmith.Online 1.0
 import "qrc:/LWViewCommon/LWControls"
 
@@ -25,9 +26,10 @@ Item {
     // Runs once signed in; a new request replaces one the author left.
     property var pending: null
 
-    // Signed in: next runs at once. Otherwise the ways are offered and next
-    // waits for the sign-in.
-    function signInThen(next) {
+    // Signed in: next runs at once. Otherwise the ways are offered, below
+    // the control that asked (at the pointer without one), and next waits
+    // for the sign-in.
+    function signInThen(next, control) {
         if (login.isLogin()) {
             pending = null
             if (next)
@@ -35,7 +37,14 @@ Item {
             return
         }
         pending = next || null
-        waysMenu.popup()
+        if (control) {
+            // Kept inside the window: right-aligned under a control on its right.
+            var window = control.Window.window
+            var right = window && control.mapToItem(null, 0, 0).x > window.width / 2
+            waysMenu.popup(control, right ? control.width - waysMenu.implicitWidth : 0, control.height + 2)
+        } else {
+            waysMenu.popup()
+        }
     }
 
     function open(way) {

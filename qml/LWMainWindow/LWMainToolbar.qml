@@ -8,6 +8,9 @@ ToolBar {
     id: bar
     property int zoomPercent: 100
     property bool signedIn: false
+    // Where the menus of the upload and account buttons hang from.
+    readonly property alias uploadButton: uploadButton
+    readonly property alias accountButton: accountButton
     // Two ways up: the editor's own submission for review, and the
     // publishing site's upload page.
     signal submitClicked()
@@ -105,6 +108,7 @@ ToolBar {
             onClicked: bar.feedbackClicked()
         }
         LWButton {
+            id: accountButton
             text: bar.signedIn ? qsTr("Account") : qsTr("Sign in")
             height: LWTheme.largeButtonHeight
             onClicked: bar.accountClicked()

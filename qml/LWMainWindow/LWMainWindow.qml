@@ -280,10 +280,11 @@ ApplicationWindow {
         objectName: "loginWays"
     }
     function showAccount() {
+        var button = toolbar.accountButton
         if (login.isLogin())
-            accountMenu.popup()
+            accountMenu.popup(button, button.width - accountMenu.implicitWidth, button.height + 2)
         else
-            loginWays.signInThen(null)
+            loginWays.signInThen(null, button)
     }
     LWMenu {
         id: accountMenu
@@ -309,11 +310,11 @@ ApplicationWindow {
             uploadWindow.hide()
             choiceWindow.show()
             choiceWindow.raise()
-        })
+        }, toolbar.uploadButton)
     }
     function openUploadPage() {
         report("triggerServiceEvent", "gsClickUploadEffect")
-        loginWays.signInThen(function() { ctrl.showLoginWindow("upload") })
+        loginWays.signInThen(function() { ctrl.showLoginWindow("upload") }, toolbar.uploadButton)
     }
     LWUploadEffectChoiceWindow {
         id: choiceWindow
@@ -339,9 +340,11 @@ ApplicationWindow {
         property bool wanted: false
         z: 20
         visible: wanted && !draftWindow.visible && code.length > 0
-        anchors.right: parent.right
-        anchors.top: parent.top
-        anchors.margins: LWTheme.spacingLoose
+        // In the scene's top right corner, clear of the panels' controls
+        // (the split view fills the window, so its children's places are
+        // the window's).
+        x: scene.x + scene.width - width - LWTheme.spacingLoose
+        y: LWTheme.spacingLoose
     }
     Connections {
         target: lwDraftUploadEffectModel

@@ -453,6 +453,8 @@ private slots:
         QTRY_VERIFY(view);
         QVERIFY(pageLoaded(view, QStringLiteral("Upload - Glowsmith")));
         QCOMPARE(view->property("url").toUrl(), QUrl(m_service.base + QStringLiteral("/site/studio/upload")));
+        QTest::qWait(600);
+        shoot(bridge, QStringLiteral("upload-page"));
         bridge->hide();
     }
 
@@ -475,6 +477,7 @@ private slots:
         draftWindow->close();
         QTRY_VERIFY(popup->isVisible());
         QVERIFY(activate(editor()));
+        shoot(editor(), QStringLiteral("draft-popup-closed"));
         QVERIFY(!popup->property("expanded").toBool());
         QVERIFY(shown(editor(), ui("LWUploadDraftPopup", "Click to expand QR code")));
         QVERIFY(clickText(editor(), ui("LWUploadDraftPopup", "Click to expand QR code")));
