@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQml 2.15
 import QtQuick.Window 2.15
 import Glowsmith.Online 1.0
 import "qrc:/LWViewCommon/LWControls"
@@ -71,18 +70,48 @@ Item {
 
     LWLoginModel { id: login }
 
+    // The entries stay the same three items, moved into the order: items
+    // made anew for each order would leave the old ones behind until they
+    // are collected.
+    function arrange() {
+        var entries = [wayEntry0, wayEntry1, wayEntry2]
+        for (var at = 0; at < order.length; ++at) {
+            for (var from = at; from < waysMenu.count; ++from) {
+                if (waysMenu.itemAt(from) === entries[order[at]]) {
+                    if (from !== at)
+                        waysMenu.moveItem(from, at)
+                    break
+                }
+            }
+        }
+    }
+    onOrderChanged: arrange()
+    Component.onCompleted: arrange()
+
+    function entryText(way) {
+        return names[way] + (way === lastWay && login.loginTypeKnown ? "\t" + qsTr("Last used") : "")
+    }
+
     LWMenu {
         id: waysMenu
         objectName: "loginWaysMenu"
-        Instantiator {
-            model: ways.order
-            delegate: LWMenuItem {
-                objectName: "loginWay" + modelData
-                text: ways.names[modelData] + (index === 0 && login.loginTypeKnown ? "\t" + qsTr("Last used") : "")
-                onTriggered: ways.open(modelData)
-            }
-            onObjectAdded: waysMenu.insertItem(index, object)
-            onObjectRemoved: waysMenu.removeItem(object)
+        LWMenuItem {
+            id: wayEntry0
+            objectName: "loginWay0"
+            text: ways.entryText(0)
+            onTriggered: ways.open(0)
+        }
+        LWMenuItem {
+            id: wayEntry1
+            objectName: "loginWay1"
+            text: ways.entryText(1)
+            onTriggered: ways.open(1)
+        }
+        LWMenuItem {
+            id: wayEntry2
+            objectName: "loginWay2"
+            text: ways.entryText(2)
+            onTriggered: ways.open(2)
         }
     }
 

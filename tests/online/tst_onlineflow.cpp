@@ -67,6 +67,12 @@ QQuickItem *itemNamed(QQuickItem *root, const QString &name)
     return nullptr;
 }
 
+// A menu takes clicks once its opening has finished.
+bool menuReady(QObject *menu)
+{
+    return menu && menu->property("opened").toBool();
+}
+
 bool runScript(QObject *view, const QString &script)
 {
     return QMetaObject::invokeMethod(view, "runJavaScript", Q_ARG(QString, script), Q_ARG(QJSValue, QJSValue()));
@@ -138,7 +144,7 @@ class TstOnlineFlow : public QObject
     {
         QVERIFY(activate(editor()));
         QVERIFY(clickText(editor(), ui("LWMainToolbar", "Sign in")));
-        QTRY_VERIFY(opened(inEditor(QStringLiteral("loginWaysMenu"))));
+        QTRY_VERIFY(menuReady(inEditor(QStringLiteral("loginWaysMenu"))));
     }
 
     void chooseWay(int way, bool last)
@@ -146,6 +152,7 @@ class TstOnlineFlow : public QObject
         QQuickItem *entry = shown(editor(), wayEntry(way, last));
         QVERIFY2(entry, qPrintable(wayEntry(way, last)));
         QVERIFY(click(editor(), entry));
+        QTRY_VERIFY(!opened(inEditor(QStringLiteral("loginWaysMenu"))));
     }
 
     void signInWithForm()
@@ -153,6 +160,7 @@ class TstOnlineFlow : public QObject
         QQuickWindow *form = childWindow(QStringLiteral("normalLoginWinObj"));
         QVERIFY(form);
         QTRY_VERIFY(showing(form));
+        QVERIFY(QTest::qWaitForWindowExposed(form));
         QVERIFY(activate(form));
         auto *user = form->findChild<QQuickItem *>(QStringLiteral("loginUserField"));
         auto *password = form->findChild<QQuickItem *>(QStringLiteral("loginPasswordField"));
@@ -204,7 +212,7 @@ class TstOnlineFlow : public QObject
         QVERIFY(activate(editor()));
         QVERIFY(clickText(editor(), ui("LWMainToolbar", "Account")));
         QObject *menu = inEditor(QStringLiteral("accountMenu"));
-        QTRY_VERIFY(opened(menu));
+        QTRY_VERIFY(menuReady(menu));
         shoot(editor(), QStringLiteral("account-menu"));
         QVERIFY(clickText(editor(), ui("LWMainWindow", "Log out")));
         // An empty project: nothing to save, the question of the sign-out.
@@ -242,7 +250,7 @@ class TstOnlineFlow : public QObject
     {
         QVERIFY(activate(editor()));
         QVERIFY(click(editor(), inEditor<QQuickItem>(QStringLiteral("uploadButton"))));
-        QTRY_VERIFY(opened(inEditor(QStringLiteral("uploadMenu"))));
+        QTRY_VERIFY(menuReady(inEditor(QStringLiteral("uploadMenu"))));
         shoot(editor(), QStringLiteral("upload-menu"));
         QVERIFY(clickText(editor(), ui("LWMainToolbar", qPrintable(entry))));
     }
@@ -407,7 +415,7 @@ private slots:
     {
         signedOut();
         chooseUploadEntry(QStringLiteral("Submit for review..."));
-        QTRY_VERIFY(opened(inEditor(QStringLiteral("loginWaysMenu"))));
+        QTRY_VERIFY(menuReady(inEditor(QStringLiteral("loginWaysMenu"))));
         chooseWay(0, LWSettings::instance()->loginType() == 0);
         signInWithForm();
         QQuickWindow *choice = childWindow(QStringLiteral("uploadChoiceWinObj"));
