@@ -70,48 +70,26 @@ Item {
 
     LWLoginModel { id: login }
 
-    // The entries stay the same three items, moved into the order: items
-    // made anew for each order would leave the old ones behind until they
-    // are collected.
-    function arrange() {
-        var entries = [wayEntry0, wayEntry1, wayEntry2]
-        for (var at = 0; at < order.length; ++at) {
-            for (var from = at; from < waysMenu.count; ++from) {
-                if (waysMenu.itemAt(from) === entries[order[at]]) {
-                    if (from !== at)
-                        waysMenu.moveItem(from, at)
-                    break
-                }
-            }
-        }
-    }
-    onOrderChanged: arrange()
-    Component.onCompleted: arrange()
-
     function entryText(way) {
         return names[way] + (way === lastWay && login.loginTypeKnown ? "\t" + qsTr("Last used") : "")
     }
 
+    // Three fixed places, each showing the way the order puts there: the
+    // menu's own items are neither made anew nor moved when it changes.
     LWMenu {
         id: waysMenu
         objectName: "loginWaysMenu"
         LWMenuItem {
-            id: wayEntry0
-            objectName: "loginWay0"
-            text: ways.entryText(0)
-            onTriggered: ways.open(0)
+            text: ways.entryText(ways.order[0])
+            onTriggered: ways.open(ways.order[0])
         }
         LWMenuItem {
-            id: wayEntry1
-            objectName: "loginWay1"
-            text: ways.entryText(1)
-            onTriggered: ways.open(1)
+            text: ways.entryText(ways.order[1])
+            onTriggered: ways.open(ways.order[1])
         }
         LWMenuItem {
-            id: wayEntry2
-            objectName: "loginWay2"
-            text: ways.entryText(2)
-            onTriggered: ways.open(2)
+            text: ways.entryText(ways.order[2])
+            onTriggered: ways.open(ways.order[2])
         }
     }
 

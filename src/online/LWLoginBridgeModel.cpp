@@ -1,6 +1,8 @@
 #include "LWLoginBridgeModel.h"
 
+#include "LWBrowserCookieReader.h"
 #include "LWExternalBrowser.h"
+#include "common/LWDiagnosticLog.h"
 #include "common/LWWindowsReady.h"
 #include "LWLoginManager.h"
 #include "LWNetworkcookieJar.h"
@@ -104,6 +106,16 @@ void LWLoginBridgeModel::mirrorCookies(QObject *profileObject)
             [this](const QNetworkCookie &cookie) { m_pageCookies->deleteCookie(cookie); });
     // The cookies kept from earlier runs arrive through cookieAdded too.
     store->loadAllCookies();
+}
+
+QList<QNetworkCookie> LWLoginBridgeModel::currentWebCookies() const
+{
+    if (m_profile)
+        return m_pageCookies->allCookies();
+    QList<QNetworkCookie> cookies;
+    if (!LWBrowserCookieReader::read(LWLoginManager::cookieDatabase(), &cookies))
+        LWDiagnosticLog::instance()->log(LWDiagnosticLog::CategoryNetwork, LWDiagnosticLog::Error, "cookie 初始化失败\n");
+    return cookies;
 }
 
 void LWLoginBridgeModel::setPageUrl(const QUrl &url)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QList>
+#include <QNetworkCookie>
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -62,6 +64,13 @@ public:
     // service's own, else in the author's browser.
     Q_INVOKABLE void openPage(const QString &url);
     Q_INVOKABLE void openOutside(const QUrl &url);
+
+    // The web views' cookies as they are now, for the editor's own requests
+    // that go as the web views' account (the submission, the list of
+    // earlier effects): the live store once the web engine runs, since its
+    // file is written only when the engine gets round to it; before that,
+    // what the store left on disk.
+    QList<QNetworkCookie> currentWebCookies() const;
 
     Q_INVOKABLE void bridgeChange();
     Q_INVOKABLE void showWindow(QString p_window);

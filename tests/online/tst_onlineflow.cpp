@@ -19,6 +19,7 @@
 #include "online/LWFeedBackModel.h"
 #include "online/LWLoginManager.h"
 #include "online/LWUploadDraftEffectModel.h"
+#include "online/LWUploadEffectChoiceModel.h"
 #include "online/LWUploadEffectModel.h"
 #include "online/LWUploadPackage.h"
 #include "workspace/LWEffectPackManager.h"
@@ -32,6 +33,19 @@ using namespace LWEditorDriver;
 using namespace LWOnlineTest;
 
 namespace {
+
+// Warnings of the interface documents while they are driven: each one is a
+// fault of a document (a binding loop, a missing property).
+QStringList g_qmlWarnings;
+QtMessageHandler g_previousHandler = nullptr;
+
+void collectQmlWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg && message.contains(QLatin1String(".qml:")))
+        g_qmlWarnings << message;
+    if (g_previousHandler)
+        g_previousHandler(type, context, message);
+}
 
 QString ui(const char *context, const char *source)
 {
@@ -344,6 +358,7 @@ private slots:
         m_package = m_dir.filePath(QStringLiteral("lw.zip"));
         QVERIFY(writePackage(m_package, 4096));
         LWUploadPackage::setBuilder([this] { return m_package; });
+        g_previousHandler = qInstallMessageHandler(collectQmlWarnings);
         m_engine = loadEditor(this);
         // A sign-out restarts the program; here it only ends the sign-in.
         QObject::disconnect(LWLoginManager::instance(), &LWLoginManager::signedOutByAuthor, ctrl(), nullptr);
@@ -352,8 +367,14 @@ private slots:
         QVERIFY(activate(editor()));
     }
 
+    void init()
+    {
+        g_qmlWarnings.clear();
+    }
+
     void cleanup()
     {
+        QVERIFY2(g_qmlWarnings.isEmpty(), qPrintable(g_qmlWarnings.join(QLatin1Char('\n'))));
         m_service.clearFaults();
         QVERIFY(writePackage(m_package, 4096));
     }
@@ -387,6 +408,16 @@ private slots:
         QCOMPARE(LWSettings::instance()->loginType(), way);
         QCOMPARE(LWSettings::instance()->autoLogin(), std::optional<bool>(true));
         QTRY_VERIFY(shown(editor(), ui("LWMainToolbar", "Account")));
+        // The web ways' sign-in is the upload's too: the list of the
+        // author's effects loads at once, without a second sign-in.
+        if (way != 0) {
+            auto *choices = LWUploadEffectChoiceModel::instance();
+            QSignalSpy problem(choices, &LWUploadEffectChoiceModel::listProblemChanged);
+            QSignalSpy listed(choices, &LWUploadEffectChoiceModel::effectNumsChanged);
+            choices->sendGetRequest();
+            QTRY_VERIFY(problem.size() + listed.size() > 0);
+            QVERIFY2(choices->listProblem().isEmpty(), qPrintable(choices->listProblem()));
+        }
 
         // Out again: the account menu tells the way, the sign-out undoes it.
         QVERIFY(writeCookieStore(LWLoginManager::cookieDatabase(), {}));
