@@ -17,6 +17,7 @@
 #include "online/LWDeviceIdentity.h"
 #include "online/LWExternalBrowser.h"
 #include "online/LWFeedBackModel.h"
+#include "online/LWLoginBridgeModel.h"
 #include "online/LWLoginManager.h"
 #include "online/LWUploadDraftEffectModel.h"
 #include "online/LWUploadEffectChoiceModel.h"
@@ -420,6 +421,12 @@ private slots:
         }
 
         // Out again: the account menu tells the way, the sign-out undoes it.
+        QByteArray ssoSession;
+        for (const QNetworkCookie &cookie : LWLoginBridgeModel::instance()->currentWebCookies()) {
+            if (way == 1 && cookie.name() == LWServiceProtocol::kSsoCookie)
+                ssoSession = cookie.value();
+        }
+        QCOMPARE(ssoSession.isEmpty(), way != 1);
         QVERIFY(writeCookieStore(LWLoginManager::cookieDatabase(), {}));
         QSignalSpy signedOutSpy(LWLoginManager::instance(), &LWLoginManager::signedOutByAuthor);
         signOutThroughAccountMenu();
@@ -428,6 +435,13 @@ private slots:
         QCOMPARE(LWSettings::instance()->autoLogin(), std::optional<bool>(false));
         QCOMPARE(!QFile::exists(LWLoginManager::cookieDatabase()), webStoreCleared);
         QTRY_VERIFY(shown(editor(), ui("LWMainToolbar", "Sign in")));
+        // The company's session is over at the service: its signed-in page
+        // sends the old cookie back to the sign-in.
+        if (way == 1) {
+            const Reply site = send(QStringLiteral("GET"), m_service.base + QStringLiteral("/effect/site/"), QByteArray(),
+                                    QByteArray(), QByteArray(LWServiceProtocol::kSsoCookie) + '=' + ssoSession);
+            QCOMPARE(site.status, 302);
+        }
 
         // The next sign-in offers this way first.
         openWays();
