@@ -34,8 +34,9 @@ Window {
         id: header
         width: parent.width
         title: qsTr("New effect or an update?")
-        subtitle: !choiceWin.model ? "" : (choiceWin.model.effectNums === 1 ? qsTr("1 effect")
-                                            : qsTr("%1 effects").arg(choiceWin.model.effectNums))
+        // No count while the list could not be read: it would say "0".
+        subtitle: !choiceWin.model || choiceWin.model.listProblem.length > 0 ? ""
+                  : (choiceWin.model.effectNums === 1 ? qsTr("1 effect") : qsTr("%1 effects").arg(choiceWin.model.effectNums))
     }
 
     ListView {
