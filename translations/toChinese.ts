@@ -478,6 +478,14 @@
         <source>Reply</source>
         <translation>回复</translation>
     </message>
+    <message>
+        <source>The effect package could not be made, so it cannot be attached.</source>
+        <translation>无法生成特效包，因此无法附加。</translation>
+    </message>
+    <message>
+        <source>The effect package is larger than 5 MB and cannot be attached. Remove the tick to send your message without it.</source>
+        <translation>特效包超过 5 MB，无法附加。取消勾选即可不带特效包发送反馈。</translation>
+    </message>
 </context>
 <context>
     <name>LWFeedbackRecordsPage</name>
@@ -704,6 +712,25 @@
     </message>
 </context>
 <context>
+    <name>LWLoginWays</name>
+    <message>
+        <source>Account and password</source>
+        <translation>账号密码登录</translation>
+    </message>
+    <message>
+        <source>Company sign-on</source>
+        <translation>企业统一登录</translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation>手机号登录</translation>
+    </message>
+    <message>
+        <source>Last used</source>
+        <translation>上次使用</translation>
+    </message>
+</context>
+<context>
     <name>LWMainMenuBar</name>
     <message>
         <source>File</source>
@@ -816,6 +843,14 @@
         <source>Sign in</source>
         <translation>登录</translation>
     </message>
+    <message>
+        <source>Submit for review...</source>
+        <translation>提交审核...</translation>
+    </message>
+    <message>
+        <source>Upload on the publishing site...</source>
+        <translation>在发布网站上传...</translation>
+    </message>
 </context>
 <context>
     <name>LWMainWindow</name>
@@ -902,6 +937,10 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>Signed in with: %1</source>
+        <translation>登录方式：%1</translation>
     </message>
 </context>
 <context>
@@ -1678,14 +1717,6 @@
 <context>
     <name>LWUploadEffectChoiceWindow</name>
     <message>
-        <source>Replace an earlier effect</source>
-        <translation>替换以往的特效</translation>
-    </message>
-    <message>
-        <source>Your earlier effects</source>
-        <translation>您以往的特效</translation>
-    </message>
-    <message>
         <source>1 effect</source>
         <translation>1 个特效</translation>
     </message>
@@ -1704,6 +1735,14 @@
     <message>
         <source>Replace selected</source>
         <translation>替换所选特效</translation>
+    </message>
+    <message>
+        <source>Submit for review</source>
+        <translation>提交审核</translation>
+    </message>
+    <message>
+        <source>New effect or an update?</source>
+        <translation>新特效还是更新已有特效？</translation>
     </message>
 </context>
 <context>
@@ -1807,10 +1846,6 @@
         <translation>已取消上传。</translation>
     </message>
     <message>
-        <source>Submit effect for review</source>
-        <translation>提交特效审核</translation>
-    </message>
-    <message>
         <source>Package ready: %1</source>
         <translation>特效包已就绪：%1</translation>
     </message>
@@ -1861,6 +1896,18 @@
     <message>
         <source>Uploading...</source>
         <translation>正在上传…</translation>
+    </message>
+    <message>
+        <source>Update “%1”</source>
+        <translation>更新“%1”</translation>
+    </message>
+    <message>
+        <source>Submit a new effect for review</source>
+        <translation>提交新特效审核</translation>
+    </message>
+    <message>
+        <source>Choose another effect</source>
+        <translation>选择其他特效</translation>
     </message>
 </context>
 <context>

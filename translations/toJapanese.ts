@@ -478,6 +478,14 @@
         <source>Reply</source>
         <translation>返信</translation>
     </message>
+    <message>
+        <source>The effect package could not be made, so it cannot be attached.</source>
+        <translation>エフェクトパッケージを作成できないため、添付できません。</translation>
+    </message>
+    <message>
+        <source>The effect package is larger than 5 MB and cannot be attached. Remove the tick to send your message without it.</source>
+        <translation>エフェクトパッケージが 5 MB を超えているため添付できません。チェックを外すと、添付せずに送信できます。</translation>
+    </message>
 </context>
 <context>
     <name>LWFeedbackRecordsPage</name>
@@ -704,6 +712,25 @@
     </message>
 </context>
 <context>
+    <name>LWLoginWays</name>
+    <message>
+        <source>Account and password</source>
+        <translation>アカウントとパスワード</translation>
+    </message>
+    <message>
+        <source>Company sign-on</source>
+        <translation>企業シングルサインオン</translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation>電話番号</translation>
+    </message>
+    <message>
+        <source>Last used</source>
+        <translation>前回使用</translation>
+    </message>
+</context>
+<context>
     <name>LWMainMenuBar</name>
     <message>
         <source>File</source>
@@ -816,6 +843,14 @@
         <source>Sign in</source>
         <translation>サインイン</translation>
     </message>
+    <message>
+        <source>Submit for review...</source>
+        <translation>審査に送信...</translation>
+    </message>
+    <message>
+        <source>Upload on the publishing site...</source>
+        <translation>公開サイトでアップロード...</translation>
+    </message>
 </context>
 <context>
     <name>LWMainWindow</name>
@@ -902,6 +937,10 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Signed in with: %1</source>
+        <translation>サインイン方法：%1</translation>
     </message>
 </context>
 <context>
@@ -1678,14 +1717,6 @@
 <context>
     <name>LWUploadEffectChoiceWindow</name>
     <message>
-        <source>Replace an earlier effect</source>
-        <translation>以前のエフェクトを置き換える</translation>
-    </message>
-    <message>
-        <source>Your earlier effects</source>
-        <translation>以前のエフェクト</translation>
-    </message>
-    <message>
         <source>1 effect</source>
         <translation>1 件のエフェクト</translation>
     </message>
@@ -1704,6 +1735,14 @@
     <message>
         <source>Replace selected</source>
         <translation>選択したエフェクトを置き換える</translation>
+    </message>
+    <message>
+        <source>Submit for review</source>
+        <translation>審査に送信</translation>
+    </message>
+    <message>
+        <source>New effect or an update?</source>
+        <translation>新しいエフェクトか、更新か？</translation>
     </message>
 </context>
 <context>
@@ -1807,10 +1846,6 @@
         <translation>アップロードをキャンセルしました。</translation>
     </message>
     <message>
-        <source>Submit effect for review</source>
-        <translation>エフェクトを審査に送信</translation>
-    </message>
-    <message>
         <source>Package ready: %1</source>
         <translation>パッケージの準備完了：%1</translation>
     </message>
@@ -1861,6 +1896,18 @@
     <message>
         <source>Uploading...</source>
         <translation>アップロード中…</translation>
+    </message>
+    <message>
+        <source>Update “%1”</source>
+        <translation>「%1」を更新</translation>
+    </message>
+    <message>
+        <source>Submit a new effect for review</source>
+        <translation>新しいエフェクトを審査に送信</translation>
+    </message>
+    <message>
+        <source>Choose another effect</source>
+        <translation>別のエフェクトを選ぶ</translation>
     </message>
 </context>
 <context>

@@ -478,6 +478,14 @@
         <source>Reply</source>
         <translation>답변</translation>
     </message>
+    <message>
+        <source>The effect package could not be made, so it cannot be attached.</source>
+        <translation>효과 패키지를 만들 수 없어 첨부할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The effect package is larger than 5 MB and cannot be attached. Remove the tick to send your message without it.</source>
+        <translation>효과 패키지가 5MB를 넘어 첨부할 수 없습니다. 체크를 해제하면 패키지 없이 보낼 수 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>LWFeedbackRecordsPage</name>
@@ -704,6 +712,25 @@
     </message>
 </context>
 <context>
+    <name>LWLoginWays</name>
+    <message>
+        <source>Account and password</source>
+        <translation>계정과 비밀번호</translation>
+    </message>
+    <message>
+        <source>Company sign-on</source>
+        <translation>기업 통합 로그인</translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation>휴대폰 번호</translation>
+    </message>
+    <message>
+        <source>Last used</source>
+        <translation>최근 사용</translation>
+    </message>
+</context>
+<context>
     <name>LWMainMenuBar</name>
     <message>
         <source>File</source>
@@ -816,6 +843,14 @@
         <source>Sign in</source>
         <translation>로그인</translation>
     </message>
+    <message>
+        <source>Submit for review...</source>
+        <translation>심사 요청...</translation>
+    </message>
+    <message>
+        <source>Upload on the publishing site...</source>
+        <translation>게시 사이트에서 업로드...</translation>
+    </message>
 </context>
 <context>
     <name>LWMainWindow</name>
@@ -902,6 +937,10 @@
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+    <message>
+        <source>Signed in with: %1</source>
+        <translation>로그인 방식: %1</translation>
     </message>
 </context>
 <context>
@@ -1678,14 +1717,6 @@
 <context>
     <name>LWUploadEffectChoiceWindow</name>
     <message>
-        <source>Replace an earlier effect</source>
-        <translation>이전 효과 대체</translation>
-    </message>
-    <message>
-        <source>Your earlier effects</source>
-        <translation>이전 효과</translation>
-    </message>
-    <message>
         <source>1 effect</source>
         <translation>효과 1개</translation>
     </message>
@@ -1704,6 +1735,14 @@
     <message>
         <source>Replace selected</source>
         <translation>선택한 효과 대체</translation>
+    </message>
+    <message>
+        <source>Submit for review</source>
+        <translation>심사 요청</translation>
+    </message>
+    <message>
+        <source>New effect or an update?</source>
+        <translation>새 효과인가요, 업데이트인가요?</translation>
     </message>
 </context>
 <context>
@@ -1807,10 +1846,6 @@
         <translation>업로드를 취소했습니다.</translation>
     </message>
     <message>
-        <source>Submit effect for review</source>
-        <translation>효과 심사 요청</translation>
-    </message>
-    <message>
         <source>Package ready: %1</source>
         <translation>패키지 준비 완료: %1</translation>
     </message>
@@ -1861,6 +1896,18 @@
     <message>
         <source>Uploading...</source>
         <translation>업로드하는 중…</translation>
+    </message>
+    <message>
+        <source>Update “%1”</source>
+        <translation>“%1” 업데이트</translation>
+    </message>
+    <message>
+        <source>Submit a new effect for review</source>
+        <translation>새 효과 심사 요청</translation>
+    </message>
+    <message>
+        <source>Choose another effect</source>
+        <translation>다른 효과 선택</translation>
     </message>
 </context>
 <context>

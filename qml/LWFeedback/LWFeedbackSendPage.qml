@@ -22,6 +22,16 @@ Item {
         var contact = contactField.text
         var screenshot = page.model ? page.model.screenshotUrl.toString() : ""
         var attach = attachCheck.checked
+        // Said before anything goes, with the message kept: the author
+        // decides whether to send it without the effect.
+        if (attach && page.model) {
+            var problem = page.model.packageProblem()
+            if (problem.length > 0) {
+                page.notice = problem
+                page.noticeIsError = true
+                return
+            }
+        }
         // Cleared first: the screenshot upload may take a moment, and a
         // second click meanwhile must find nothing to send.
         messageArea.text = ""
@@ -151,6 +161,9 @@ Item {
         anchors.leftMargin: LWTheme.pageMargin
         anchors.right: submitButton.left
         anchors.rightMargin: LWTheme.spacingLarge
+        objectName: "feedbackNotice"
+        wrapMode: Text.Wrap
+        maximumLineCount: 3
         elide: Text.ElideRight
         visible: page.notice.length > 0
         text: page.notice

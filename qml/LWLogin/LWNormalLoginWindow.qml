@@ -52,6 +52,9 @@ Window {
         function onSigLoginResult(p_nResult, p_strRet) {
             loginWin.busy = false
             if (p_nResult === 0) {
+                // The password has done its work: the form keeps none.
+                passwordField.text = ""
+                loginModel.password = ""
                 loginWin.hide()
                 mainWindowController.showMainWindow()
                 return
@@ -77,6 +80,7 @@ Window {
 
         LWOnlineField {
             id: nameField
+            objectName: "loginUserField"
             width: parent.width
             label: qsTr("Account")
             placeholder: qsTr("Account name")
@@ -86,6 +90,7 @@ Window {
         }
         LWOnlineField {
             id: passwordField
+            objectName: "loginPasswordField"
             width: parent.width
             label: qsTr("Password")
             placeholder: qsTr("Password")

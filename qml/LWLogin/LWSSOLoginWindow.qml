@@ -29,8 +29,11 @@ Window {
         onLoadingChanged: {
             if (loadRequest.status !== WebEngineView.LoadSucceededStatus)
                 return
-            if (loadRequest.url.toString().indexOf(loginModel.ssoHost + "/effect") >= 0)
-                loginModel.ssoLoginRecord()
+            if (loadRequest.url.toString().indexOf(loginModel.ssoHost + "/effect") < 0)
+                return
+            // Signed in: the window has done its work.
+            loginModel.ssoLoginRecord()
+            ssoWin.hide()
         }
     }
     LWWaitingCover {

@@ -8,7 +8,13 @@ ToolBar {
     id: bar
     property int zoomPercent: 100
     property bool signedIn: false
-    signal uploadClicked()
+    // Where the menus of the upload and account buttons hang from.
+    readonly property alias uploadButton: uploadButton
+    readonly property alias accountButton: accountButton
+    // Two ways up: the editor's own submission for review, and the
+    // publishing site's upload page.
+    signal submitClicked()
+    signal uploadPageClicked()
     signal syncClicked()
     signal feedbackClicked()
     signal accountClicked()
@@ -32,11 +38,26 @@ ToolBar {
         anchors.verticalCenter: parent.verticalCenter
         spacing: LWTheme.spacing
         LWButton {
+            id: uploadButton
+            objectName: "uploadButton"
             text: qsTr("Upload")
             highlighted: true
             height: LWTheme.largeButtonHeight
             width: LWTheme.largeButtonWidth
-            onClicked: bar.uploadClicked()
+            onClicked: uploadMenu.popup(uploadButton, 0, uploadButton.height + LWTheme.spacingTiny)
+        }
+    }
+
+    LWMenu {
+        id: uploadMenu
+        objectName: "uploadMenu"
+        LWMenuItem {
+            text: qsTr("Submit for review...")
+            onTriggered: bar.submitClicked()
+        }
+        LWMenuItem {
+            text: qsTr("Upload on the publishing site...")
+            onTriggered: bar.uploadPageClicked()
         }
     }
 
@@ -87,6 +108,7 @@ ToolBar {
             onClicked: bar.feedbackClicked()
         }
         LWButton {
+            id: accountButton
             text: bar.signedIn ? qsTr("Account") : qsTr("Sign in")
             height: LWTheme.largeButtonHeight
             onClicked: bar.accountClicked()

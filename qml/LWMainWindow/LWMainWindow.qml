@@ -139,10 +139,8 @@ ApplicationWindow {
     // --- layout -----------------------------------------------------------
     header: LWMainToolbar {
         id: toolbar
-        onUploadClicked: {
-            mainWin.report("triggerServiceEvent", "gsClickUploadEffect")
-            ctrl.showLoginWindow("upload")
-        }
+        onSubmitClicked: mainWin.submitForReview()
+        onUploadPageClicked: mainWin.openUploadPage()
         onSyncClicked: mainWin.syncToPhone()
         onAccountClicked: mainWin.showAccount()
         onFeedbackClicked: {
@@ -276,19 +274,84 @@ ApplicationWindow {
         materialsWindow.show()
         materialsWindow.raise()
     }
-    LWNormalLoginWindow { id: loginWindow }
     LWLoginModel { id: login }
+    LWLoginWays {
+        id: loginWays
+        objectName: "loginWays"
+    }
     function showAccount() {
+        var button = toolbar.accountButton
         if (login.isLogin())
-            accountMenu.popup()
+            accountMenu.popup(button, button.width - accountMenu.implicitWidth, button.height + 2)
         else
-            loginWindow.show()
+            loginWays.signInThen(null, button)
     }
     LWMenu {
         id: accountMenu
+        objectName: "accountMenu"
+        LWMenuItem {
+            enabled: false
+            text: qsTr("Signed in with: %1").arg(loginWays.names[loginWays.lastWay])
+        }
         LWMenuItem {
             text: qsTr("Log out")
             onTriggered: guard.request(LWPendingOperation.LogOut, "")
+        }
+    }
+
+    // --- uploading ----------------------------------------------------------
+    // Both ways up need an account; the package goes to the texture
+    // compression first when it is over the service's limit.
+    function submitForReview() {
+        report("triggerServiceEvent", "gsClickUploadEffect")
+        loginWays.signInThen(function() {
+            if (!ctrl.packageFitsUpload())
+                return
+            uploadWindow.hide()
+            choiceWindow.show()
+            choiceWindow.raise()
+        }, toolbar.uploadButton)
+    }
+    function openUploadPage() {
+        report("triggerServiceEvent", "gsClickUploadEffect")
+        loginWays.signInThen(function() { ctrl.showLoginWindow("upload") }, toolbar.uploadButton)
+    }
+    LWUploadEffectChoiceWindow {
+        id: choiceWindow
+        onChosen: {
+            uploadWindow.target = index
+            uploadWindow.targetName = index >= 0 ? choiceWindow.model.effectName[index] : ""
+            uploadWindow.show()
+            uploadWindow.raise()
+        }
+    }
+    LWUploadEffectWindow {
+        id: uploadWindow
+        onChooseEarlierEffect: {
+            uploadWindow.hide()
+            choiceWindow.show()
+            choiceWindow.raise()
+        }
+    }
+    // The latest phone draft's code at hand once the phone window is closed.
+    LWUploadDraftPopup {
+        id: draftPopup
+        objectName: "draftPopup"
+        property bool wanted: false
+        z: 20
+        visible: wanted && !draftWindow.visible && code.length > 0
+        // In the scene's top right corner, clear of the panels' controls
+        // (the split view fills the window, so its children's places are
+        // the window's).
+        x: scene.x + scene.width - width - LWTheme.spacingLoose
+        y: LWTheme.spacingLoose
+    }
+    Connections {
+        target: lwDraftUploadEffectModel
+        ignoreUnknownSignals: true
+        function onDraftUploadResult(p_type, p_strRet) {
+            if (p_type === 0)
+                draftPopup.wanted = true
         }
     }
 
@@ -365,7 +428,13 @@ ApplicationWindow {
 
     function leave() {
         report("triggerLeaveProject", "gsClickClose")
+        accountMenu.close()
+        loginWays.closeAll()
         draftWindow.close()
+        draftPopup.expanded = false
+        draftPopup.wanted = false
+        choiceWindow.close()
+        uploadWindow.close()
         feedbackWindow.close()
         materialsWindow.close()
         ctrl.onClosingMainWindow()

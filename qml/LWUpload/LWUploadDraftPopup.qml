@@ -2,11 +2,14 @@ import QtQuick 2.15
 import Glowsmith.Online 1.0
 import "qrc:/LWViewCommon"
 
-// The toolbar's compact draft preview: a line that opens into the QR code.
+// The editor's compact phone preview: a line that opens into the QR code
+// of the latest draft, for scanning it again without the phone window.
 Rectangle {
     id: popup
     property var model: lwDraftUploadEffectModel
     property bool expanded: false
+    // What the code says: empty until a draft went up.
+    property string code: model ? model.effectUUID : ""
 
     width: 240
     height: expanded ? 292 : 40
@@ -15,10 +18,14 @@ Rectangle {
     border.color: LWTheme.line
     clip: true
 
+    // The code carries the time it was shown at: fresh on every opening.
+    onExpandedChanged: if (expanded && model) code = model.effectUUID
+
     Behavior on height { NumberAnimation { duration: 160; easing.type: Easing.OutCubic } }
 
     Text {
         id: toggle
+        objectName: "draftPopupToggle"
         anchors.top: parent.top
         anchors.horizontalCenter: parent.horizontalCenter
         height: 40
@@ -41,14 +48,15 @@ Rectangle {
         color: LWTheme.paper
         visible: popup.expanded
         LWQrCode {
-            id: code
+            id: qr
+            objectName: "draftPopupQrCode"
             anchors.fill: parent
             anchors.margins: LWTheme.spacing
-            text: popup.model ? popup.model.effectUUID : ""
+            text: popup.code
         }
         Text {
             anchors.centerIn: parent
-            visible: !code.valid
+            visible: !qr.valid
             text: qsTr("Upload a draft first")
             color: LWTheme.textOnPaper
             font.pixelSize: LWTheme.smallSize
@@ -56,7 +64,7 @@ Rectangle {
         Connections {
             target: popup.model
             ignoreUnknownSignals: true
-            function onEffectUUIDChanged(uuid) { code.text = uuid }
+            function onEffectUUIDChanged(uuid) { popup.code = uuid }
         }
     }
 }

@@ -4,8 +4,9 @@ import QtQuick.Controls 2.15
 import "qrc:/LWViewCommon"
 import "qrc:/LWLogin/LWOnlineControls"
 
-// The author's earlier effects: pick one for the new package to replace, or
-// submit the package as a new effect.
+// The first step of a submission for review: the package goes up as a new
+// effect, or replaces one of the author's earlier effects, listed with their
+// icons and review states. The upload window takes the choice from here.
 Window {
     id: choiceWin
     objectName: "uploadChoiceWinObj"
@@ -14,15 +15,17 @@ Window {
     minimumWidth: 480
     minimumHeight: 420
     visible: false
-    title: qsTr("Replace an earlier effect") + " - Glowsmith"
+    title: qsTr("Submit for review") + " - Glowsmith"
     color: LWTheme.window
 
     property var model: lwUploadEffctChoiceModel
-    property int chosen: -1
+    property int selectedRow: -1
+    // -1 for a new effect, else the row of the effect to replace.
+    signal chosen(int index)
 
     onVisibleChanged: {
         if (visible && model) {
-            chosen = -1
+            selectedRow = -1
             model.sendGetRequest()
         }
     }
@@ -30,9 +33,10 @@ Window {
     LWOnlineHeader {
         id: header
         width: parent.width
-        title: qsTr("Your earlier effects")
-        subtitle: !choiceWin.model ? "" : (choiceWin.model.effectNums === 1 ? qsTr("1 effect")
-                                            : qsTr("%1 effects").arg(choiceWin.model.effectNums))
+        title: qsTr("New effect or an update?")
+        // No count while the list could not be read: it would say "0".
+        subtitle: !choiceWin.model || choiceWin.model.listProblem.length > 0 ? ""
+                  : (choiceWin.model.effectNums === 1 ? qsTr("1 effect") : qsTr("%1 effects").arg(choiceWin.model.effectNums))
     }
 
     ListView {
@@ -47,11 +51,12 @@ Window {
         model: choiceWin.model ? choiceWin.model.effectNums : 0
         ScrollBar.vertical: ScrollBar {}
         delegate: Rectangle {
+            objectName: "earlierEffect" + index
             width: list.width
             height: 72
             radius: LWTheme.radiusCard
-            color: choiceWin.chosen === index ? LWTheme.accentWash : (rowArea.containsMouse ? LWTheme.panelRaised : LWTheme.panel)
-            border.width: choiceWin.chosen === index ? 1 : 0
+            color: choiceWin.selectedRow === index ? LWTheme.accentWash : (rowArea.containsMouse ? LWTheme.panelRaised : LWTheme.panel)
+            border.width: choiceWin.selectedRow === index ? 1 : 0
             border.color: LWTheme.accent
             Rectangle {
                 id: iconFrame
@@ -114,7 +119,7 @@ Window {
                 id: rowArea
                 anchors.fill: parent
                 hoverEnabled: true
-                onClicked: choiceWin.chosen = index
+                onClicked: choiceWin.selectedRow = index
             }
         }
     }
@@ -145,15 +150,15 @@ Window {
             anchors.verticalCenter: parent.verticalCenter
             spacing: LWTheme.spacingLarge
             LWOnlineButton {
-                primary: false
+                primary: choiceWin.selectedRow < 0
                 text: qsTr("Submit as new effect")
-                enabled: choiceWin.model !== null
-                onClicked: { choiceWin.hide(); choiceWin.model.uploadEffctFile(-1) }
+                onClicked: { choiceWin.hide(); choiceWin.chosen(-1) }
             }
             LWOnlineButton {
+                primary: choiceWin.selectedRow >= 0
                 text: qsTr("Replace selected")
-                enabled: choiceWin.model !== null && choiceWin.chosen >= 0
-                onClicked: { choiceWin.hide(); choiceWin.model.uploadEffctFile(choiceWin.chosen) }
+                enabled: choiceWin.selectedRow >= 0
+                onClicked: { choiceWin.hide(); choiceWin.chosen(choiceWin.selectedRow) }
             }
         }
     }

@@ -5,8 +5,9 @@ import "qrc:/LWViewCommon"
 import "qrc:/LWLogin/LWOnlineControls"
 
 // Submitting the effect for review: name, introduction, the action hint the
-// camera shows, and an icon. Replacing an earlier effect goes through the
-// choice window.
+// camera shows, and an icon. Whether it is a new effect or replaces an
+// earlier one was chosen in the choice window, which the author can go back
+// to from here.
 Window {
     id: uploadWin
     objectName: "uploadEffectWinObj"
@@ -19,6 +20,10 @@ Window {
     color: LWTheme.window
 
     property var model: lwUploadEffectModel
+    property var choices: lwUploadEffctChoiceModel
+    // -1: a new effect; else the row of the earlier effect it replaces.
+    property int target: -1
+    property string targetName: ""
     property string notice: ""
     property bool noticeIsError: false
     signal chooseEarlierEffect()
@@ -29,8 +34,28 @@ Window {
     onVisibleChanged: {
         if (visible && model) {
             notice = ""
+            closeTimer.stop()
+            // An update keeps the effect's name unless the author gave one.
+            if (targetName.length > 0 && model.effectName.length === 0)
+                model.effectName = targetName
             model.getAndCaculateEffectPack()
         }
+    }
+
+    function submit() {
+        say(qsTr("Uploading..."), false)
+        if (target >= 0 && choices)
+            choices.uploadEffctFile(target)
+        else
+            model.uploadEffectFile()
+    }
+
+    // After a submission the author's effects page opens in the browser;
+    // the window goes once the success could be read.
+    Timer {
+        id: closeTimer
+        interval: 1500
+        onTriggered: uploadWin.hide()
     }
 
     function say(text, isError) {
@@ -41,7 +66,11 @@ Window {
     Connections {
         target: uploadWin.model
         ignoreUnknownSignals: true
-        function onFileUploadResult(p_type, p_retStr) { uploadWin.say(p_retStr, p_type !== 0) }
+        function onFileUploadResult(p_type, p_retStr) {
+            uploadWin.say(p_retStr, p_type !== 0)
+            if (p_type === 0)
+                closeTimer.restart()
+        }
         function onIconUploadResult(p_type, p_retStr) {
             uploadWin.say(p_type === 0 ? qsTr("Icon uploaded.") : p_retStr, p_type !== 0)
         }
@@ -51,7 +80,8 @@ Window {
     LWOnlineHeader {
         id: header
         width: parent.width
-        title: qsTr("Submit effect for review")
+        title: uploadWin.target >= 0 ? qsTr("Update \u201c%1\u201d").arg(uploadWin.targetName)
+                                     : qsTr("Submit a new effect for review")
         subtitle: uploadWin.model && uploadWin.model.uploadReady
                   ? qsTr("Package ready: %1").arg(uploadWin.model.effectSize)
                   : qsTr("Preparing the effect package...")
@@ -108,6 +138,7 @@ Window {
                 placeholder: qsTr("What should the effect be called?")
                 maximumLength: 100
                 text: uploadWin.model ? uploadWin.model.effectName : ""
+                objectName: "uploadNameField"
                 onEdited: if (uploadWin.model) uploadWin.model.effectName = text
             }
             Column {
@@ -122,6 +153,7 @@ Window {
                     border.color: descArea.activeFocus ? LWTheme.accent : LWTheme.line
                     TextArea {
                         id: descArea
+                        objectName: "uploadDescArea"
                         anchors.fill: parent
                         wrapMode: TextEdit.Wrap
                         color: LWTheme.text
@@ -198,6 +230,17 @@ Window {
         height: LWTheme.footerHeight
         color: LWTheme.panel
         Rectangle { width: parent.width; height: LWTheme.hairline; color: LWTheme.line }
+        // The service says nothing until the whole package is in: the bar
+        // tells the request is under way, and the button beside it stops it.
+        ProgressBar {
+            objectName: "uploadProgress"
+            anchors.left: parent.left
+            anchors.leftMargin: LWTheme.pageMargin
+            anchors.verticalCenter: parent.verticalCenter
+            width: 160
+            indeterminate: true
+            visible: uploadWin.model !== null && uploadWin.model.buploading
+        }
         Row {
             anchors.right: parent.right
             anchors.rightMargin: LWTheme.pageMargin
@@ -205,11 +248,12 @@ Window {
             spacing: LWTheme.spacingLarge
             LWOnlineButton {
                 primary: false
-                text: qsTr("Replace an earlier effect")
-                enabled: uploadWin.model !== null && uploadWin.model.uploadReady && !uploadWin.model.buploading
+                text: uploadWin.target >= 0 ? qsTr("Choose another effect") : qsTr("Replace an earlier effect")
+                enabled: uploadWin.model !== null && !uploadWin.model.buploading
                 onClicked: uploadWin.chooseEarlierEffect()
             }
             LWOnlineButton {
+                objectName: "uploadSubmitButton"
                 property bool uploading: uploadWin.model !== null && uploadWin.model.buploading
                 text: uploading ? qsTr("Cancel upload") : qsTr("Submit for review")
                 enabled: uploading || (uploadWin.model !== null && uploadWin.model.uploadReady)
@@ -218,8 +262,7 @@ Window {
                         uploadWin.model.cancleUpload()
                         return
                     }
-                    uploadWin.say(qsTr("Uploading..."), false)
-                    uploadWin.model.uploadEffectFile()
+                    uploadWin.submit()
                 }
             }
         }

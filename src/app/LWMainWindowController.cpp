@@ -317,15 +317,20 @@ void LWMainWindowController::setCompressionWindowOpener(std::function<void(const
 
 void LWMainWindowController::showLoginWindow(QString m_window)
 {
+    if (packageFitsUpload())
+        LWLoginBridgeModel::instance()->showWindow(m_window);
+}
+
+bool LWMainWindowController::packageFitsUpload()
+{
     const QString package = LWUploadPackage::build();
-    if (LWLoginBridgeModel::needsCompression(package)) {
-        if (m_openCompression)
-            m_openCompression(package);
-        else
-            qWarning() << "the package is over the upload limit and no compression window is available";
-        return;
-    }
-    LWLoginBridgeModel::instance()->showWindow(m_window);
+    if (!LWLoginBridgeModel::needsCompression(package))
+        return true;
+    if (m_openCompression)
+        m_openCompression(package);
+    else
+        qWarning() << "the package is over the upload limit and no compression window is available";
+    return false;
 }
 
 // --- sizes and addresses -------------------------------------------------------

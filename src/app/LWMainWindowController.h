@@ -147,6 +147,10 @@ public:
     // goes to the texture compression first, otherwise the bridge window
     // opens on m_window ("upload" for the upload page).
     Q_INVOKABLE void showLoginWindow(QString m_window);
+    // The same first step for the editor's own submission: builds the
+    // package and answers whether it may go; an oversized one opens the
+    // texture compression instead.
+    Q_INVOKABLE bool packageFitsUpload();
     // Opens the texture compression window for an oversized package (the
     // application installs it); without one the package is only logged.
     // Receives the package path.

@@ -27,18 +27,30 @@ namespace {
 
 const char kRecordImagePrefix[] = "feedback_";
 
-QByteArray packageBytes()
+// The exported effect for a message, or why it cannot go: the service
+// takes no package over the upload limit.
+struct AttachedPackage
 {
+    QByteArray bytes;
+    QString problem;
+};
+
+AttachedPackage attachedPackage()
+{
+    AttachedPackage result;
     const QString path = LWUploadPackage::build();
     QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    // The service leaves larger packages out; they would only cost time.
-    if (LWUploadPackage::isOverLimit(file.size())) {
-        qWarning() << "effect package too large to attach to feedback:" << file.size();
-        return QByteArray();
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        result.problem = LWFeedBackModel::tr("The effect package could not be made, so it cannot be attached.");
+        return result;
     }
-    return file.readAll();
+    if (LWUploadPackage::isOverLimit(file.size())) {
+        result.problem = LWFeedBackModel::tr("The effect package is larger than 5 MB and cannot be attached."
+                                             " Remove the tick to send your message without it.");
+        return result;
+    }
+    result.bytes = file.readAll();
+    return result;
 }
 
 void appendText(QHttpMultiPart *form, const char *name, const QString &value)
@@ -143,6 +155,11 @@ bool LWFeedBackModel::uploadImage(QUrl imageurl)
 
 // --- sending --------------------------------------------------------------------------
 
+QString LWFeedBackModel::packageProblem()
+{
+    return attachedPackage().problem;
+}
+
 bool LWFeedBackModel::submit(const QString &content, const QString &contact, const QUrl &image, bool withPackage)
 {
     // The screenshot upload waits in a nested event loop, in which the
@@ -150,11 +167,20 @@ bool LWFeedBackModel::submit(const QString &content, const QString &contact, con
     if (content.trimmed().isEmpty() || m_submitting)
         return false;
     QScopedValueRollback<bool> submitting(m_submitting, true);
+    // A message that was meant to carry the effect never goes without it.
+    AttachedPackage package;
+    if (withPackage) {
+        package = attachedPackage();
+        if (!package.problem.isEmpty()) {
+            qWarning().noquote() << "feedback not sent:" << package.problem;
+            return false;
+        }
+    }
     if (image.isEmpty())
         m_imageReference.clear();
     else if (image != m_referenceFor || m_imageReference.isEmpty())
         uploadImage(image); // a failed upload still lets the words through
-    QHttpMultiPart *form = messageForm(content, contact, m_imageReference, withPackage ? packageBytes() : QByteArray());
+    QHttpMultiPart *form = messageForm(content, contact, m_imageReference, package.bytes);
     m_messages.post(QUrl(serviceUrl(LWServiceProtocol::kPathFeedbackPost)), form, [this](const LWHttpReply &reply) {
         if (reply.status != 200)
             qWarning() << "feedback not delivered, status" << reply.status << reply.body.left(200);

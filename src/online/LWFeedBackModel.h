@@ -51,9 +51,14 @@ public:
     Q_INVOKABLE void chooseScreenshot();
     Q_INVOKABLE void clearScreenshot();
 
+    // Why the effect package cannot go with a message (made now and
+    // measured), or empty when it can: for the window to say before it sends.
+    Q_INVOKABLE QString packageProblem();
+
     void getRecords();
     // Sends a message; the screenshot (a URL, may be empty) is uploaded
-    // first unless it already was. Returns false for an empty message.
+    // first unless it already was. Returns false, sending nothing, for an
+    // empty message or a package that was asked for but cannot be attached.
     bool submit(const QString &content, const QString &contact, const QUrl &image, bool withPackage);
 
     // Where record pictures go; not owned.

@@ -1,6 +1,8 @@
 #include "LWLoginBridgeModel.h"
 
+#include "LWBrowserCookieReader.h"
 #include "LWExternalBrowser.h"
+#include "common/LWDiagnosticLog.h"
 #include "common/LWWindowsReady.h"
 #include "LWLoginManager.h"
 #include "LWOnlineAddresses.h"
@@ -88,6 +90,17 @@ QObject *LWLoginBridgeModel::webProfile()
     m_profile = profile;
     LWWebSession::instance()->attachProfile(profile);
     return m_profile;
+}
+
+QList<QNetworkCookie> LWLoginBridgeModel::currentWebCookies() const
+{
+    // The live store has a sign-in of a moment ago; its file may not yet.
+    if (LWWebSession::instance()->isLive())
+        return LWWebSession::instance()->cookies();
+    QList<QNetworkCookie> cookies;
+    if (!LWBrowserCookieReader::read(LWLoginManager::cookieDatabase(), &cookies))
+        LWDiagnosticLog::instance()->log(LWDiagnosticLog::CategoryNetwork, LWDiagnosticLog::Error, "cookie 初始化失败\n");
+    return cookies;
 }
 
 void LWLoginBridgeModel::setPageUrl(const QUrl &url)

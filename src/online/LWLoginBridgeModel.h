@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QList>
+#include <QNetworkCookie>
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -18,7 +20,6 @@ class LWLoginBridgeModel : public QObject
     Q_OBJECT
     Q_PROPERTY(QString i_nowUrl READ i_nowUrl WRITE setI_nowUrl NOTIFY i_nowUrlChanged)
     Q_PROPERTY(QString i_zipPath READ i_zipPath NOTIFY i_zipPathChanged)
-    Q_PROPERTY(QByteArray i_zipData READ i_zipData NOTIFY i_zipDataChanged)
     Q_PROPERTY(qint64 i_zipSize READ i_zipSize NOTIFY i_zipSizeChanged)
     Q_PROPERTY(bool closeWindowAfterOpenBrowser READ closeWindowAfterOpenBrowser WRITE setCloseWindowAfterOpenBrowser
                    NOTIFY closeWindowAfterOpenBrowserChanged)
@@ -43,8 +44,6 @@ public:
     QString i_nowUrl() const { return m_nowUrl; }
     void setI_nowUrl(const QString &url);
     QString i_zipPath() const { return m_zipPath; }
-    // The page never receives the package itself; kept empty.
-    QByteArray i_zipData() const { return QByteArray(); }
     qint64 i_zipSize() const { return m_zipSize; }
     bool closeWindowAfterOpenBrowser() const { return m_closeAfterBrowser; }
     void setCloseWindowAfterOpenBrowser(bool close);
@@ -65,6 +64,13 @@ public:
     Q_INVOKABLE void openPage(const QString &url);
     Q_INVOKABLE void openOutside(const QUrl &url);
 
+    // The web views' cookies as they are now, for the editor's own requests
+    // that go as the web views' account (the submission, the list of
+    // earlier effects): the live store once the web engine runs, since its
+    // file is written only when the engine gets round to it; before that,
+    // what the store left on disk.
+    QList<QNetworkCookie> currentWebCookies() const;
+
     Q_INVOKABLE void bridgeChange();
     Q_INVOKABLE void showWindow(QString p_window);
     Q_INVOKABLE QJsonObject uploadLocalEffect();
@@ -73,7 +79,6 @@ public:
 signals:
     void i_nowUrlChanged();
     void i_zipPathChanged();
-    void i_zipDataChanged();
     void i_zipSizeChanged();
     void closeWindowAfterOpenBrowserChanged();
     // The page asked to close the window.

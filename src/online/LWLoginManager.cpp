@@ -1,5 +1,6 @@
 #include "LWLoginManager.h"
 
+#include "LWLoginBridgeModel.h"
 #include "LWNormalLogin.h"
 #include "LWPublicPhoneLogin.h"
 #include "LWSSOLogin.h"
@@ -108,8 +109,10 @@ LWLoginResult LWLoginManager::publicCheck()
 void LWLoginManager::signOut(int loginType)
 {
     if (loginType == 1) {
-        // The logout must reach the service before a restart can cut it off.
-        ssoLogoutRequest()->logout(cookieDatabase(), [this] { emit signedOutByAuthor(); });
+        // The logout must reach the service before a restart can cut it off,
+        // with the session as the web views hold it now (their file may lag).
+        ssoLogoutRequest()->logout(LWLoginBridgeModel::instance()->currentWebCookies(),
+                                   [this] { emit signedOutByAuthor(); });
     }
     LWWebSession::instance()->signOut();
     setSignedIn(false);

@@ -18,6 +18,9 @@ LWLoginModel::LWLoginModel(QObject *parent)
     m_userId = settings->defaultUserId();
     m_remember = settings->defaultRemember();
     connect(LWLoginManager::instance(), &LWLoginManager::signedInChanged, this, &LWLoginModel::loginStatusChanged);
+    // Every way of signing in stores its type before the state changes, so
+    // the other windows' models learn the new way with the new state.
+    connect(LWLoginManager::instance(), &LWLoginManager::signedInChanged, this, &LWLoginModel::loginTypeChanged);
 }
 
 void LWLoginModel::setUserId(const QString &userId)
@@ -81,15 +84,28 @@ void LWLoginModel::loginRequest()
 {
     LWLoginManager *manager = LWLoginManager::instance();
     const LWLoginResult result = manager->normalLogin(m_userId, m_password);
-    manager->setSignedIn(result.code == LWLoginBase::ResultOk);
-    if (result.code == LWLoginBase::ResultOk) {
-        manager->startPolling();
+    const bool ok = result.code == LWLoginBase::ResultOk;
+    if (ok) {
         // Remembering keeps the service's session, never the password.
         LWSettings::instance()->setLoginRecord(m_userId, m_remember, 0, true,
                                                m_remember ? manager->normalSessionToken() : QString());
         emit hasRememberedSessionChanged();
+        emit loginTypeChanged();
     }
+    manager->setSignedIn(ok);
+    if (ok)
+        manager->startPolling();
     emit sigLoginResult(result.code, result.message);
+}
+
+int LWLoginModel::loginType() const
+{
+    return LWSettings::instance()->loginType();
+}
+
+bool LWLoginModel::loginTypeKnown() const
+{
+    return LWSettings::instance()->autoLogin().has_value();
 }
 
 bool LWLoginModel::hasRememberedSession() const
@@ -112,9 +128,10 @@ bool LWLoginModel::resumeRememberedLogin()
         }
         return false;
     }
+    LWSettings::instance()->setAutoLogin(true, 0);
+    emit loginTypeChanged();
     manager->setSignedIn(true);
     manager->startPolling();
-    LWSettings::instance()->setAutoLogin(true, 0);
     emit sigLoginResult(result.code, result.message);
     return true;
 }
@@ -123,23 +140,28 @@ void LWLoginModel::ssoLoginCheck()
 {
     LWLoginManager *manager = LWLoginManager::instance();
     const LWLoginResult result = manager->ssoCheck();
-    manager->setSignedIn(result.code == LWLoginBase::ResultOk);
-    if (result.code == LWLoginBase::ResultOk) {
-        manager->startPolling();
+    const bool ok = result.code == LWLoginBase::ResultOk;
+    if (ok) {
         LWSettings::instance()->setAutoLogin(true, 1);
+        emit loginTypeChanged();
     }
+    manager->setSignedIn(ok);
+    if (ok)
+        manager->startPolling();
     emit sigLoginResult(result.code, result.message);
 }
 
 void LWLoginModel::ssoLoginRecord()
 {
     LWSettings::instance()->setAutoLogin(true, 1);
+    emit loginTypeChanged();
     LWLoginManager::instance()->setSignedIn(true);
 }
 
 void LWLoginModel::publicLoginRecord()
 {
     LWSettings::instance()->setAutoLogin(true, 2);
+    emit loginTypeChanged();
     LWLoginManager::instance()->setSignedIn(true);
     emit publicLoginSuccess();
 }

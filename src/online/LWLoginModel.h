@@ -21,6 +21,11 @@ class LWLoginModel : public QObject
     Q_PROPERTY(QString publicLoginUrl READ publicLoginUrl CONSTANT)
     // "Remember me" kept a session from the last sign-in with the form.
     Q_PROPERTY(bool hasRememberedSession READ hasRememberedSession NOTIFY hasRememberedSessionChanged)
+    // The way of the last sign-in (0 account form, 1 single sign-on, 2 the
+    // public page): offered first, and the one a sign-out undoes.
+    Q_PROPERTY(int loginType READ loginType NOTIFY loginTypeChanged)
+    // Whether any sign-in was ever recorded (else loginType is the default).
+    Q_PROPERTY(bool loginTypeKnown READ loginTypeKnown NOTIFY loginTypeChanged)
 
 public:
     // Usage event of a sign-out ("gsClickLogout").
@@ -40,6 +45,8 @@ public:
     QString ssoHost() const;
     QString publicLoginUrl() const;
     bool hasRememberedSession() const;
+    int loginType() const;
+    bool loginTypeKnown() const;
 
     Q_INVOKABLE void loginRequest();
     // Signs in with the remembered session; one the service no longer
@@ -64,6 +71,7 @@ signals:
     void cookiePathChanged(QString path);
     void loginStatusChanged();
     void hasRememberedSessionChanged();
+    void loginTypeChanged();
 
 private:
     QString m_userId;

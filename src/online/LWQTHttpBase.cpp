@@ -224,7 +224,7 @@ void LWQTHttpBase::stop(Call &call, Stop why)
     call.stop = why;
     if (why == Stop::Oversize)
         LWDiagnosticLog::instance()->log(LWDiagnosticLog::CategoryNetwork, LWDiagnosticLog::Warning,
-                                         "reply of %s exceeds %lld bytes; dropped",
+                                         "reply of %s exceeds %lld bytes; dropped\n",
                                          qUtf8Printable(call.reply->url().path()), static_cast<long long>(m_replyLimit));
     // Ends in serviceFinished, which reports the reason.
     call.reply->abort();

@@ -16,7 +16,11 @@ public:
 
     // done: once the service answered or the request failed.
     void logout(const QString &cookieDatabase, std::function<void()> done);
+    // The same with the web views' cookies at hand.
+    void logout(const QList<QNetworkCookie> &cookies, std::function<void()> done);
 
 private:
+    void send(std::function<void()> done);
+
     LWQTHttpBase m_http; // owned
 };

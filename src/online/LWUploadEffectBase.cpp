@@ -7,9 +7,10 @@
 
 namespace {
 
+// The log writes what it is given; each entry is a line of its own.
 void logNetwork(const char *text)
 {
-    LWDiagnosticLog::instance()->log(LWDiagnosticLog::CategoryNetwork, LWDiagnosticLog::Error, "%s", text);
+    LWDiagnosticLog::instance()->log(LWDiagnosticLog::CategoryNetwork, LWDiagnosticLog::Error, "%s\n", text);
 }
 
 } // namespace
@@ -49,7 +50,7 @@ void LWUploadEffectBase::handleReply(const LWHttpReply &reply)
         readReply(reply.body);
     } else {
         LWDiagnosticLog::instance()->log(LWDiagnosticLog::CategoryNetwork, LWDiagnosticLog::Error,
-                                         "Upload failed with HTTP status %d", reply.status);
+                                         "Upload failed with HTTP status %d\n", reply.status);
     }
     report();
 }

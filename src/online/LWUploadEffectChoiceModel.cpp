@@ -2,7 +2,7 @@
 
 #include "LWDownload.h"
 #include "common/LWImageSink.h"
-#include "LWLoginManager.h"
+#include "LWLoginBridgeModel.h"
 #include "LWOnlineAddresses.h"
 #include "LWServiceProtocol.h"
 #include "LWUploadEffectModel.h"
@@ -63,7 +63,7 @@ QString LWUploadEffectChoiceModel::stateText(int stateCode)
 
 void LWUploadEffectChoiceModel::sendGetRequest()
 {
-    m_http.loadBrowserCookies(LWLoginManager::cookieDatabase(), false);
+    m_http.setBrowserCookies(LWLoginBridgeModel::instance()->currentWebCookies());
     m_http.get(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathPreviousEffects),
                [this](const LWHttpReply &reply) { onReply(reply); });
 }

@@ -44,6 +44,17 @@ void LWUploadEffectFile::submit(const QString &packagePath, const LWUploadFields
     handleReply(http().postSync(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathSubmit), form, kTimeLimitMs));
 }
 
+void LWUploadEffectFile::submit(const QString &packagePath, const LWUploadFields &fields,
+                                const QList<QNetworkCookie> &cookies)
+{
+    QByteArray bytes;
+    if (!readPackage(packagePath, &bytes))
+        return;
+    QHttpMultiPart *form = LWUploadForm::package(bytes, fields);
+    http().setBrowserCookies(cookies);
+    handleReply(http().postSync(LWOnlineAddresses::publishUrl(LWServiceProtocol::kPathSubmit), form, kTimeLimitMs));
+}
+
 void LWUploadEffectFile::preview(const QString &packagePath, const LWUploadFields &fields)
 {
     QByteArray bytes;

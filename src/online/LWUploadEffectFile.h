@@ -16,6 +16,8 @@ public:
 
     // Waits up to the time limit; the web view's cookies go along.
     void submit(const QString &packagePath, const LWUploadFields &fields, const QString &cookieDatabase);
+    // The same with the cookies of the web view's live store.
+    void submit(const QString &packagePath, const LWUploadFields &fields, const QList<QNetworkCookie> &cookies);
     // Returns at once; the callback reports the outcome.
     void preview(const QString &packagePath, const LWUploadFields &fields);
     // Waits up to the time limit; the web view's cookies go along, since

@@ -2,7 +2,7 @@
 
 #include "LWExternalBrowser.h"
 #include "common/LWDialogs.h"
-#include "LWLoginManager.h"
+#include "LWLoginBridgeModel.h"
 #include "LWOnlineAddresses.h"
 #include "LWServiceProtocol.h"
 #include "LWUploadEffectFile.h"
@@ -166,7 +166,7 @@ void LWUploadEffectModel::uploadEffectFile(QString strUUID)
     fields.description = m_effectDesc;
     fields.id = strUUID;
     setUploading(true);
-    m_file->submit(m_packagePath, fields, LWLoginManager::cookieDatabase());
+    m_file->submit(m_packagePath, fields, LWLoginBridgeModel::instance()->currentWebCookies());
     setUploading(false);
     reportSubmission();
 }

@@ -203,6 +203,38 @@ private slots:
         QVERIFY(!finished.wait(300));
     }
 
+    // A message meant to carry the effect goes with it or not at all: the
+    // window learns why first, and the model never sends it without.
+    void attachedPackageLimit_data()
+    {
+        QTest::addColumn<qint64>("size"); // -1: the package cannot be made
+        QTest::addColumn<bool>("sent");
+        QTest::newRow("exactly 5 MB") << qint64(5 * 1024 * 1024) << true;
+        QTest::newRow("one byte over") << qint64(5 * 1024 * 1024 + 1) << false;
+        QTest::newRow("no package") << qint64(-1) << false;
+    }
+    void attachedPackageLimit()
+    {
+        QFETCH(qint64, size);
+        QFETCH(bool, sent);
+        const QString package = m_dir.filePath(QStringLiteral("limit.zip"));
+        if (size >= 0)
+            QVERIFY(writePackage(package, size));
+        LWUploadPackage::setBuilder([&] { return size >= 0 ? package : QString(); });
+        LWTinyHttp endpoint;
+        QVERIFY(endpoint.listen(QHostAddress::LocalHost, 0));
+        LWServiceConfig::setBaseUrl(QStringLiteral("feedback"), QStringLiteral("http://127.0.0.1:%1").arg(endpoint.serverPort()));
+        LWFeedBackModel model;
+        QCOMPARE(model.packageProblem().isEmpty(), sent);
+        QCOMPARE(model.submit(QStringLiteral("with the effect"), QString(), QUrl(), true), sent);
+        waitUntil([&] { return endpoint.complete; }, sent ? 10000 : 500);
+        QCOMPARE(endpoint.complete, sent);
+        if (sent)
+            QCOMPARE(partNames(endpoint.request), (QStringList{"file", "content", "contact"}));
+        LWUploadPackage::setBuilder([this] { return m_package; });
+        QFile::remove(package);
+    }
+
     void sendingFails()
     {
         m_service.setFaults(QJsonObject{{QLatin1String(LWServiceProtocol::kPathFeedbackPost), QJsonObject{{"status", 500}}}});

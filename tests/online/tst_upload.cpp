@@ -3,6 +3,7 @@
 // from being sent, the icon and its limit, the earlier-effects list with its
 // icons, the draft and its QR code, and the web page's upload codes.
 #include "LWOnlineTestKit.h"
+#include "common/LWDiagnosticLog.h"
 #include "LWTestMain.h"
 #include "LWTinyHttp.h"
 #include "online/LWDeviceIdentity.h"
@@ -311,6 +312,11 @@ private slots:
         QCOMPARE(cancelled.count(), 1);
         QCOMPARE(results.count(), 0);
         QVERIFY(!model.buploading());
+        // The diagnostic log keeps one entry a line: the next one starts on
+        // a line of its own.
+        QFile log(LWDiagnosticLog::instance()->logFilePath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY2(log.readAll().endsWith("Cancel uploading special effect\n"), qPrintable(log.fileName()));
     }
 
     void iconLimits_data()

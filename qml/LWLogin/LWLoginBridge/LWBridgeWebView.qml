@@ -21,6 +21,12 @@ WebEngineView {
     // another origin is let into this view, whether by a link, a redirect, a
     // frame or a new window. Such pages open in the author's browser instead.
     onUrlChanged: lwLoginBridgeModel.setPageUrl(url)
+    // The public sign-in page ends signed in: the editor takes it as its own.
+    onLoadingChanged: {
+        if (loadRequest.status === WebEngineView.LoadSucceededStatus && loginModel && !loginModel.loginStatus
+                && loadRequest.url.toString().indexOf("activity=login") >= 0)
+            loginModel.publicLoginRecord()
+    }
     onNavigationRequested: function(request) {
         if (lwLoginBridgeModel.isOwnPage(request.url))
             return

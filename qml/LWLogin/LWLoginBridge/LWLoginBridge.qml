@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import QtWebChannel 1.15
+import Glowsmith.Online 1.0
 import "qrc:/LWViewCommon"
 import "qrc:/LWLogin/LWOnlineControls"
 
@@ -22,6 +23,10 @@ Window {
         id: channel
         Component.onCompleted: channel.registerObject("gsBridge", lwLoginBridgeModel.webBridge)
     }
+
+    // The upload page sends a signed-out author to the site's own sign-in
+    // page; a sign-in there is the editor's too.
+    LWLoginModel { id: loginModel }
 
     Connections {
         target: lwLoginBridgeModel
