@@ -13,6 +13,7 @@
 #include "LWWebSession.h"
 
 #include <QDebug>
+#include <algorithm>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMutex>
@@ -100,6 +101,15 @@ QList<QNetworkCookie> LWLoginBridgeModel::currentWebCookies() const
     QList<QNetworkCookie> cookies;
     if (!LWBrowserCookieReader::read(LWLoginManager::cookieDatabase(), &cookies))
         LWDiagnosticLog::instance()->log(LWDiagnosticLog::CategoryNetwork, LWDiagnosticLog::Error, "cookie 初始化失败\n");
+    // A sign-in through the editor's own form waits for the first web view
+    // to reach the store; until then it is the web views' session all the same.
+    const QList<QNetworkCookie> shared = LWWebSession::instance()->pendingCookies();
+    for (const QNetworkCookie &cookie : shared) {
+        cookies.erase(std::remove_if(cookies.begin(), cookies.end(),
+                                     [&cookie](const QNetworkCookie &kept) { return kept.hasSameIdentifier(cookie); }),
+                      cookies.end());
+        cookies << cookie;
+    }
     return cookies;
 }
 

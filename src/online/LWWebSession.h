@@ -26,6 +26,8 @@ public:
     // The store's cookies as it holds them now; its file on disk is written
     // whenever the web engine gets round to it. Empty until live.
     QList<QNetworkCookie> cookies() const;
+    // The session shared before any web view made the store.
+    QList<QNetworkCookie> pendingCookies() const { return m_pending; }
 
     // A sign-in made by the editor itself: the cookies its service set go
     // into the store, at once or when the first web view makes the profile.
