@@ -598,12 +598,7 @@ int main(int argc, char **argv)
     QtWebEngine::initialize();
     LWGuiApplication app(argc, argv);
     QTranslator translator;
-    if (qEnvironmentVariableIsSet("LW_SHOT_LANG")) {
-        lwInitResources();
-        LWLanguage::instance()->setLanguage(qEnvironmentVariableIntValue("LW_SHOT_LANG"));
-        if (translator.load(LWLanguage::instance()->translatorPath()))
-            app.installTranslator(&translator);
-    }
+    LWEditorDriver::useShotLanguage(app, translator);
     TstOnlineFlow test;
     return LWTest::run(argc, argv, &test);
 }

@@ -5,10 +5,13 @@
 // the text they show.
 #include "app/LWAppHost.h"
 #include "app/LWMainWindowController.h"
+#include "common/LWLanguage.h"
+#include "common/LWResources.h"
 
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QTranslator>
 #include <QtTest>
 
 namespace LWEditorDriver {
@@ -91,6 +94,19 @@ inline QVariant call(QObject *target, const char *function, const QVariant &argu
 inline bool opened(QObject *popupOrDialog)
 {
     return popupOrDialog && (popupOrDialog->property("opened").toBool() || popupOrDialog->property("visible").toBool());
+}
+
+// Screenshots in a chosen language: LW_SHOT_LANG=1 English, 2 Chinese,
+// 3 Japanese, 4 Korean. Called before anything resolves the language; the
+// translator must outlive the test.
+inline void useShotLanguage(QCoreApplication &app, QTranslator &translator)
+{
+    if (!qEnvironmentVariableIsSet("LW_SHOT_LANG"))
+        return;
+    lwInitResources();
+    LWLanguage::instance()->setLanguage(qEnvironmentVariableIntValue("LW_SHOT_LANG"));
+    if (translator.load(LWLanguage::instance()->translatorPath()))
+        app.installTranslator(&translator);
 }
 
 } // namespace LWEditorDriver

@@ -464,15 +464,8 @@ int main(int argc, char **argv)
     LWTest::isolate();
     QtWebEngine::initialize();
     LWGuiApplication app(argc, argv);
-    // Screenshots in a chosen language: LW_SHOT_LANG=1 English, 2 Chinese,
-    // 3 Japanese, 4 Korean, set before anything resolves the language.
     QTranslator translator;
-    if (qEnvironmentVariableIsSet("LW_SHOT_LANG")) {
-        lwInitResources();
-        LWLanguage::instance()->setLanguage(qEnvironmentVariableIntValue("LW_SHOT_LANG"));
-        if (translator.load(LWLanguage::instance()->translatorPath()))
-            app.installTranslator(&translator);
-    }
+    LWEditorDriver::useShotLanguage(app, translator);
     TstEditorFlow test;
     return LWTest::run(argc, argv, &test);
 }
