@@ -1,5 +1,7 @@
 #include "LWZipUtil.h"
 
+#include "LWZipDeflater.h"
+#include "LWZipWriter.h"
 #include "common/LWFolderUtil.h"
 
 #include <QDebug>
@@ -16,9 +18,12 @@
 
 #include <cstdio>
 #include <cstring>
-#include <deque>
-#include <future>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
 #include <system_error>
+#include <thread>
+#include <vector>
 #include <utility>
 
 #include <minizip/ioapi.h>
@@ -32,217 +37,22 @@ namespace LWZipUtil {
 
 namespace {
 
-constexpr int kAddBlockBytes = 102400;
 constexpr int kExtractBlockBytes = 8192;
-constexpr int kMinizipBufferBytes = 64 * 1024; // its Z_BUFSIZE
 constexpr uLong kEncryptedFlag = 0x1;
 constexpr uLong kUtf8NameFlag = 0x800;
 constexpr uLong kUnixHost = 3;
-// Unix, zip format version 2.0 (deflate, folders): readers then take the
-// permissions from the upper half of the external attributes.
-constexpr uLong kMadeBy = (kUnixHost << 8) | 20;
-constexpr uLong kUnixFileAttributes = 0100644ul << 16;
-constexpr uLong kUnixFolderAttributes = (040755ul << 16) | 0x10; // with the MS-DOS folder bit
 constexpr uLong kUnixTypeMask = 0170000;
 constexpr uLong kUnixSymlinkType = 0120000;
-constexpr qint64 kZip64Threshold = 0xffffffffLL;
 
 // ---------------------------------------------------------------- writing
-
-struct ZipWriter
-{
-    zipFile zip = nullptr;
-    QString ownArchive; // the half-written archive, when it sits in the source tree
-    tm_zip modified{};  // every entry's date, in local time as zip dates are
-    bool ok = true;
-};
 
 // One entry of the archive to be, in archive order.
 struct PlannedEntry
 {
-    QString name;
+    QByteArray name; // UTF-8, "/" at the end for a folder
     QFileInfo info;
     bool isFolder = false;
 };
-
-// A file's content deflated ahead of its turn.
-struct DeflatedFile
-{
-    QByteArray data; // raw deflate stream
-    int level = Z_DEFAULT_COMPRESSION;
-    uLong crc = 0;
-    qint64 size = 0;
-    bool opened = false;   // false: stored empty, like an unreadable file
-    QString readError;     // set when the file broke off while being read
-};
-
-// PNG and JPEG data is compressed already: deflating it again costs as
-// much as everything else in a package and makes it smaller by about a
-// thousandth. Such entries are still deflate streams, made of stored
-// blocks (level 0), so every reader takes them as before.
-int levelFor(const QByteArray &head)
-{
-    static const QByteArray png("\x89PNG\r\n\x1a\n", 8);
-    static const QByteArray jpeg("\xff\xd8\xff", 3);
-    return head.startsWith(png) || head.startsWith(jpeg) ? 0 : Z_DEFAULT_COMPRESSION;
-}
-
-bool openEntry(ZipWriter &writer, const QString &name, bool large, int level = Z_DEFAULT_COMPRESSION,
-               bool raw = false, uLong crc = 0)
-{
-    const QByteArray encoded = name.toUtf8();
-    // The reader takes names of at most this size; a longer one would come
-    // back cut short, so the archive cannot be made faithfully.
-    if (encoded.size() > kMaxEntryNameBytes) {
-        qWarning().noquote() << "zip entry name is too long:" << name;
-        return false;
-    }
-    zip_fileinfo info{};
-    info.tmz_date = writer.modified;
-    info.external_fa = name.endsWith(QLatin1Char('/')) ? kUnixFolderAttributes : kUnixFileAttributes;
-    const int result = zipOpenNewFileInZip4_64(
-        writer.zip, encoded.constData(), &info, nullptr, 0, nullptr, 0, nullptr,
-        Z_DEFLATED, level, raw ? 1 : 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY,
-        nullptr, crc, kMadeBy, kUtf8NameFlag, large ? 1 : 0);
-    if (result != ZIP_OK)
-        qWarning().noquote() << "can not add zip entry" << name << result;
-    return result == ZIP_OK;
-}
-
-void closeEntry(ZipWriter &writer)
-{
-    if (zipCloseFileInZip(writer.zip) != ZIP_OK)
-        writer.ok = false;
-}
-
-void addFolderEntry(ZipWriter &writer, const QString &name)
-{
-    if (!openEntry(writer, name + QLatin1Char('/'), false)) {
-        writer.ok = false;
-        return;
-    }
-    closeEntry(writer);
-}
-
-// Only regular files are opened: reading a pipe or a device would hang or
-// never end. Anything else is stored empty like an unreadable file.
-bool openSource(const QFileInfo &info, QFile *file)
-{
-    file->setFileName(info.filePath());
-    return info.isFile() && file->open(QIODevice::ReadOnly);
-}
-
-// Streams a file through minizip's own deflate; for files too large to be
-// held in memory while they wait for their turn.
-void addFileEntry(ZipWriter &writer, const QFileInfo &info, const QString &name)
-{
-    QFile file;
-    const bool opened = openSource(info, &file);
-    if (!openEntry(writer, name, info.size() >= kZip64Threshold, levelFor(opened ? file.peek(8) : QByteArray()))) {
-        writer.ok = false;
-        return;
-    }
-    if (!opened) {
-        qWarning().noquote() << "无法添加文件" << info.filePath();
-        closeEntry(writer);
-        return;
-    }
-    QByteArray block(kAddBlockBytes, Qt::Uninitialized);
-    qint64 count = 0;
-    while ((count = file.read(block.data(), block.size())) > 0) {
-        if (zipWriteInFileInZip(writer.zip, block.constData(), unsigned(count)) != ZIP_OK) {
-            qWarning().noquote() << "can not write zip entry" << name;
-            writer.ok = false;
-            break;
-        }
-    }
-    // A file that breaks off while being read would be stored cut short.
-    if (count < 0) {
-        qWarning().noquote() << "无法添加文件" << info.filePath() << file.errorString();
-        writer.ok = false;
-    }
-    closeEntry(writer);
-}
-
-// Reads and deflates a file exactly as minizip does inside the archive:
-// same settings, the input handed over in the blocks addFileEntry writes,
-// the output taken in minizip's buffer size (stored blocks end where that
-// buffer fills). So an entry's bytes do not depend on where the work was
-// done. Runs on a worker thread: it touches nothing but the file and its
-// result (a QFileInfo of its own: copies share a cache that queries fill).
-DeflatedFile deflateFile(const QString &path)
-{
-    DeflatedFile result;
-    const QFileInfo info(path);
-    QFile file;
-    result.opened = openSource(info, &file);
-    const QByteArray content = result.opened ? file.readAll() : QByteArray();
-    if (result.opened && file.error() != QFileDevice::NoError)
-        result.readError = file.errorString();
-    result.size = content.size();
-    result.crc = crc32(0, reinterpret_cast<const Bytef *>(content.constData()), uInt(content.size()));
-    result.level = levelFor(content.left(8));
-    z_stream stream{};
-    if (deflateInit2(&stream, result.level, Z_DEFLATED, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY) != Z_OK) {
-        result.readError = QStringLiteral("deflate could not start");
-        return result;
-    }
-    QByteArray buffer(kMinizipBufferBytes, Qt::Uninitialized);
-    const auto takeBuffer = [&] {
-        result.data.append(buffer.constData(), kMinizipBufferBytes - int(stream.avail_out));
-        stream.next_out = reinterpret_cast<Bytef *>(buffer.data());
-        stream.avail_out = kMinizipBufferBytes;
-    };
-    stream.next_out = reinterpret_cast<Bytef *>(buffer.data());
-    stream.avail_out = kMinizipBufferBytes;
-    int status = Z_OK;
-    for (int at = 0; at < content.size() && status == Z_OK; at += kAddBlockBytes) {
-        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(content.constData() + at));
-        stream.avail_in = uInt(qMin(kAddBlockBytes, content.size() - at));
-        while (stream.avail_in > 0 && status == Z_OK) {
-            if (stream.avail_out == 0)
-                takeBuffer();
-            status = deflate(&stream, Z_NO_FLUSH);
-        }
-    }
-    while (status == Z_OK) {
-        if (stream.avail_out == 0)
-            takeBuffer();
-        status = deflate(&stream, Z_FINISH);
-    }
-    if (status != Z_STREAM_END)
-        result.readError = QStringLiteral("deflate failed");
-    takeBuffer();
-    deflateEnd(&stream);
-    return result;
-}
-
-void addDeflatedEntry(ZipWriter &writer, const PlannedEntry &entry, const DeflatedFile &deflated)
-{
-    if (!deflated.opened)
-        qWarning().noquote() << "无法添加文件" << entry.info.filePath();
-    if (!deflated.readError.isEmpty()) {
-        qWarning().noquote() << "无法添加文件" << entry.info.filePath() << deflated.readError;
-        writer.ok = false;
-        return;
-    }
-    if (!openEntry(writer, entry.name, false, deflated.level, true, deflated.crc)) {
-        writer.ok = false;
-        return;
-    }
-    if (!deflated.data.isEmpty()
-        && zipWriteInFileInZip(writer.zip, deflated.data.constData(), unsigned(deflated.data.size())) != ZIP_OK) {
-        qWarning().noquote() << "can not write zip entry" << entry.name;
-        writer.ok = false;
-    }
-    if (zipCloseFileInZipRaw64(writer.zip, ZPOS64_T(deflated.size), deflated.crc) != ZIP_OK)
-        writer.ok = false;
-}
-
-bool deflatesAhead(const PlannedEntry &entry)
-{
-    return !entry.isFolder && entry.info.size() <= kDeflateAheadBytes;
-}
 
 // Files archived from elsewhere, by the folder that holds them in the
 // archive (cleaned absolute path) and their name there.
@@ -288,7 +98,7 @@ void planFolder(const QString &folder, const QString &prefix, const QString &own
             continue;
         const QString name = prefix.isEmpty() ? item.first : prefix + QLatin1Char('/') + item.first;
         if (!entry.isDir()) {
-            plan.append({name, entry, false});
+            plan.append({name.toUtf8(), entry, false});
             continue;
         }
         const QString canonical = entry.canonicalFilePath();
@@ -296,49 +106,309 @@ void planFolder(const QString &folder, const QString &prefix, const QString &own
             qWarning().noquote() << "not following a folder link back into its own tree:" << entry.filePath();
             continue;
         }
-        plan.append({name, entry, true});
+        plan.append({(name + QLatin1Char('/')).toUtf8(), entry, true});
         walkedFolders.append(canonical);
         planFolder(entry.filePath(), name, ownArchive, elsewhere, walkedFolders, plan);
         walkedFolders.removeLast();
     }
 }
 
-// Writes the planned entries in order. The deflating of the next files
-// runs on the other cores while one is written, with a few files in
-// flight at most, so memory stays bounded by their size.
-void writePlan(ZipWriter &writer, const QVector<PlannedEntry> &plan)
+
+bool nameFits(const PlannedEntry &entry)
 {
-    const int workers = qBound(1, QThread::idealThreadCount(), 8);
-    std::deque<std::pair<int, std::future<DeflatedFile>>> inFlight;
-    int next = 0; // the next entry to hand to a worker
-    for (int i = 0; i < plan.size() && writer.ok; ++i) {
-        for (; next < plan.size() && int(inFlight.size()) < workers; ++next) {
-            if (next <= i || !deflatesAhead(plan.at(next)))
-                continue;
-            try {
-                inFlight.emplace_back(next, std::async(std::launch::async, deflateFile, plan.at(next).info.filePath()));
-            } catch (const std::system_error &) {
-                // No thread to be had: this entry is deflated in its turn.
-                ++next;
-                break;
-            }
-        }
-        const PlannedEntry &entry = plan.at(i);
-        if (entry.isFolder) {
-            addFolderEntry(writer, entry.name);
-        } else if (!inFlight.empty() && inFlight.front().first == i) {
-            const DeflatedFile deflated = inFlight.front().second.get();
-            inFlight.pop_front();
-            addDeflatedEntry(writer, entry, deflated);
-        } else if (deflatesAhead(entry)) {
-            addDeflatedEntry(writer, entry, deflateFile(entry.info.filePath()));
-        } else {
-            addFileEntry(writer, entry.info, entry.name);
+    // The reader takes names of at most this size; a longer one would come
+    // back cut short, so the archive cannot be made faithfully.
+    if (entry.name.size() <= kMaxEntryNameBytes)
+        return true;
+    qWarning().noquote() << "zip entry name is too long:" << QString::fromUtf8(entry.name);
+    return false;
+}
+
+// Only regular files are opened: reading a pipe or a device would hang or
+// never end. Anything else is stored empty like an unreadable file.
+bool openSource(const QFileInfo &info, QFile *file)
+{
+    file->setFileName(info.filePath());
+    return info.isFile() && file->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+}
+
+// Reads up to a whole block: the deflater must be handed the same blocks
+// however the system splits the reads, or stored blocks would end elsewhere.
+qint64 readBlock(QFile &file, char *block, qint64 size)
+{
+    qint64 have = 0;
+    while (have < size) {
+        const qint64 count = file.read(block + have, size - have);
+        if (count < 0)
+            return -1;
+        if (count == 0)
+            break;
+        have += count;
+    }
+    return have;
+}
+
+// A file read and deflated, ahead of its turn or in it.
+struct DeflatedFile
+{
+    LWZipBuffer block;   // one block of the file at a time
+    LWZipBuffer output;  // the deflated data (kept, with its memory, between files)
+    std::unique_ptr<LWZipDeflater> deflater;
+    QString readError;   // set when the file broke off while being read
+    bool opened = false; // false: stored empty, like an unreadable file
+};
+
+constexpr qint64 kReadBlockBytes = 102400; // the blocks minizip was always handed
+
+// Deflates the file into result.output, or through `sink` when it is too
+// large to be held. Touches nothing but the file and its result, so it runs
+// on any thread (with a QFileInfo of its own: copies share a cache that
+// queries fill).
+void deflateFile(const QString &path, DeflatedFile &result, const LWZipDeflater::Sink &sink = {})
+{
+    const QFileInfo info(path);
+    QFile file;
+    result.readError.clear();
+    result.opened = openSource(info, &file);
+    char *block = result.block.reserveMore(kReadBlockBytes);
+    qint64 count = result.opened ? readBlock(file, block, kReadBlockBytes) : 0;
+    if (count < 0) {
+        result.readError = file.errorString();
+        count = 0;
+    }
+    result.deflater.reset(new LWZipDeflater(LWZipDeflater::levelFor(block, count), &result.output, sink));
+    while (count > 0 && result.deflater->add(block, count))
+        count = readBlock(file, block, kReadBlockBytes);
+    // A file that breaks off while being read would be stored cut short.
+    if (count < 0)
+        result.readError = file.errorString();
+    if (!result.deflater->finish() && result.readError.isEmpty())
+        result.readError = QStringLiteral("deflate failed");
+}
+
+void addDeflatedEntry(LWZipWriter &writer, const PlannedEntry &entry, const DeflatedFile &deflated)
+{
+    if (!deflated.opened)
+        qWarning().noquote() << "无法添加文件" << entry.info.filePath();
+    if (!deflated.readError.isEmpty()) {
+        qWarning().noquote() << "无法添加文件" << entry.info.filePath() << deflated.readError;
+        writer.setFailed();
+        return;
+    }
+    writer.add(entry.name, entry.isFolder ? LWZipWriter::kFolderAttributes : LWZipWriter::kFileAttributes,
+               *deflated.deflater, deflated.output);
+}
+
+// A file too large to be held while it waits: deflated in its turn and
+// written as it goes, its header completed at the end.
+void addStreamedEntry(LWZipWriter &writer, const PlannedEntry &entry, DeflatedFile &scratch)
+{
+    if (!writer.begin(entry.name, LWZipWriter::kFileAttributes))
+        return;
+    qint64 written = 0;
+    deflateFile(entry.info.filePath(), scratch, [&](const char *data, qint64 size) {
+        written += size;
+        return writer.write(data, size);
+    });
+    if (!scratch.opened)
+        qWarning().noquote() << "无法添加文件" << entry.info.filePath();
+    if (!scratch.readError.isEmpty()) {
+        qWarning().noquote() << "无法添加文件" << entry.info.filePath() << scratch.readError;
+        writer.setFailed();
+        return;
+    }
+    writer.end(*scratch.deflater, written);
+}
+
+bool deflatesAhead(const PlannedEntry &entry)
+{
+    return !entry.isFolder && entry.info.size() <= kDeflateAheadBytes;
+}
+
+// Writes the planned entries in order, in one pass into one file. Workers,
+// one a core, read and deflate the files ahead into a ring of slots while
+// the entries before them are written; a slot is taken again only once its
+// file is written, so memory stays bounded by a few files.
+class OnePassWriter
+{
+public:
+    OnePassWriter(LWZipWriter &writer, const QVector<PlannedEntry> &plan) : m_writer(writer), m_plan(plan)
+    {
+        for (int i = 0; i < plan.size(); ++i) {
+            if (deflatesAhead(plan.at(i)))
+                m_jobs.append(i);
         }
     }
-    // Work still in flight after a failure is waited for, never abandoned.
-    for (auto &pending : inFlight)
-        pending.second.wait();
+
+    void run()
+    {
+        const int workers = qBound(1, QThread::idealThreadCount(), 8);
+        m_slots.resize(size_t(2 * workers + 2));
+        for (int i = 0; i < workers && i < m_jobs.size(); ++i) {
+            try {
+                m_workers.emplace_back([this] { work(); });
+            } catch (const std::system_error &) {
+                break; // no thread to be had: the files are deflated in their turn
+            }
+        }
+        writeAll();
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        // Work still in flight after a failure is waited for, never abandoned.
+        for (std::thread &worker : m_workers)
+            worker.join();
+    }
+
+private:
+    struct Slot
+    {
+        DeflatedFile file;
+        int job = -1; // the job whose result the slot holds, when ready
+        bool ready = false;
+    };
+
+    Slot &slotOf(int job) { return m_slots[size_t(job) % m_slots.size()]; }
+
+    void work()
+    {
+        for (;;) {
+            int job = 0;
+            {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                if (m_stop || m_nextJob >= m_jobs.size())
+                    return;
+                job = m_nextJob++;
+                m_changed.wait(lock, [&] { return m_stop || job < m_written + int(m_slots.size()); });
+                if (m_stop)
+                    return;
+            }
+            Slot &slot = slotOf(job);
+            deflateFile(m_plan.at(m_jobs.at(job)).info.filePath(), slot.file);
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                slot.job = job;
+                slot.ready = true;
+            }
+            m_changed.notify_all();
+        }
+    }
+
+    DeflatedFile &resultOf(int job)
+    {
+        Slot &slot = slotOf(job);
+        if (m_workers.empty()) {
+            deflateFile(m_plan.at(m_jobs.at(job)).info.filePath(), slot.file);
+            return slot.file;
+        }
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [&] { return slot.ready && slot.job == job; });
+        return slot.file;
+    }
+
+    void release(int job)
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            slotOf(job).ready = false;
+            m_written = job + 1;
+        }
+        m_changed.notify_all();
+    }
+
+    void writeAll()
+    {
+        int job = 0;
+        for (int i = 0; i < m_plan.size() && m_writer.ok(); ++i) {
+            const PlannedEntry &entry = m_plan.at(i);
+            if (!nameFits(entry)) {
+                m_writer.setFailed();
+                break;
+            }
+            if (entry.isFolder) {
+                m_folder.deflater.reset(new LWZipDeflater(Z_DEFAULT_COMPRESSION, &m_folder.output));
+                m_folder.deflater->finish();
+                m_writer.add(entry.name, LWZipWriter::kFolderAttributes, *m_folder.deflater, m_folder.output);
+            } else if (job < m_jobs.size() && m_jobs.at(job) == i) {
+                addDeflatedEntry(m_writer, entry, resultOf(job));
+                release(job++);
+            } else {
+                addStreamedEntry(m_writer, entry, m_large);
+            }
+        }
+    }
+
+    LWZipWriter &m_writer;
+    const QVector<PlannedEntry> &m_plan;
+    QVector<int> m_jobs; // the entries deflated ahead, by plan index
+    std::vector<Slot> m_slots;
+    std::vector<std::thread> m_workers;
+    DeflatedFile m_folder; // an empty deflate stream for folder entries
+    DeflatedFile m_large;  // the buffers of streamed files
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    int m_nextJob = 0; // the next job a worker takes
+    int m_written = 0; // jobs written so far
+    bool m_stop = false;
+};
+
+// Archives too large for the plain format (entries or offsets past what
+// its 16 and 32-bit fields hold) go through minizip, which adds the zip64
+// records they need; one file at a time, each deflated by minizip itself,
+// so the entries are the same bytes as in a one-pass archive.
+bool writeWithMinizip(const QVector<PlannedEntry> &plan, const QString &partPath, const QDateTime &modified)
+{
+    zipFile zip = zipOpen64(QFile::encodeName(partPath).constData(), APPEND_STATUS_CREATE);
+    if (!zip)
+        return false;
+    const QDateTime local = modified.toLocalTime();
+    zip_fileinfo info{};
+    info.tmz_date.tm_year = uInt(local.date().year());
+    info.tmz_date.tm_mon = uInt(local.date().month() - 1);
+    info.tmz_date.tm_mday = uInt(local.date().day());
+    info.tmz_date.tm_hour = uInt(local.time().hour());
+    info.tmz_date.tm_min = uInt(local.time().minute());
+    info.tmz_date.tm_sec = uInt(local.time().second());
+    constexpr uLong madeBy = (kUnixHost << 8) | 20;
+    constexpr qint64 zip64Threshold = 0xffffffffLL;
+    QByteArray block(int(kReadBlockBytes), Qt::Uninitialized);
+    bool ok = true;
+    for (const PlannedEntry &entry : plan) {
+        if (!nameFits(entry)) {
+            ok = false;
+            break;
+        }
+        QFile file;
+        const bool opened = !entry.isFolder && openSource(entry.info, &file);
+        qint64 count = opened ? readBlock(file, block.data(), block.size()) : 0;
+        info.external_fa = entry.isFolder ? LWZipWriter::kFolderAttributes : LWZipWriter::kFileAttributes;
+        if (zipOpenNewFileInZip4_64(zip, entry.name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
+                                    LWZipDeflater::levelFor(block.constData(), qMax<qint64>(count, 0)), 0,
+                                    -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY, nullptr, 0, madeBy, kUtf8NameFlag,
+                                    entry.info.size() >= zip64Threshold ? 1 : 0)
+            != ZIP_OK) {
+            qWarning().noquote() << "can not add zip entry" << QString::fromUtf8(entry.name);
+            ok = false;
+            break;
+        }
+        if (!entry.isFolder && !opened)
+            qWarning().noquote() << "无法添加文件" << entry.info.filePath();
+        while (count > 0 && ok) {
+            ok = zipWriteInFileInZip(zip, block.constData(), unsigned(count)) == ZIP_OK;
+            count = ok ? readBlock(file, block.data(), block.size()) : 0;
+        }
+        if (count < 0) {
+            qWarning().noquote() << "无法添加文件" << entry.info.filePath() << file.errorString();
+            ok = false;
+        }
+        if (zipCloseFileInZip(zip) != ZIP_OK)
+            ok = false;
+        if (!ok)
+            break;
+    }
+    return zipClose(zip, nullptr) == ZIP_OK && ok;
 }
 
 // ---------------------------------------------------------------- reading
@@ -674,7 +744,10 @@ bool containsPath(const QString &folder, const QString &path)
 
 void extractAll(Unzipper &unzipper, ZPOS64_T entryCount)
 {
-    for (ZPOS64_T index = 0; index < entryCount && !unzipper.stop; ++index) {
+    // Writers that leave out the zip64 records put 0xffff as the count of a
+    // larger archive; its directory is then read to its end.
+    const bool countCut = entryCount == 0xffff;
+    for (ZPOS64_T index = 0; (index < entryCount || countCut) && !unzipper.stop; ++index) {
         Entry entry;
         if (!readEntry(unzipper, &entry)) {
             unzipper.ok = false;
@@ -689,7 +762,14 @@ void extractAll(Unzipper &unzipper, ZPOS64_T entryCount)
             else
                 extractFile(unzipper, entry);
         }
-        if (!unzipper.stop && index + 1 < entryCount && unzGoToNextFile(unzipper.zip) != UNZ_OK) {
+        if (unzipper.stop || (!countCut && index + 1 >= entryCount))
+            return;
+        const int next = unzGoToNextFile(unzipper.zip);
+        // Past the counted entries, the directory's end is where no further
+        // record can be read.
+        if (next != UNZ_OK && countCut && index + 1 >= entryCount)
+            return;
+        if (next != UNZ_OK) {
             qWarning("cound not read next file\n");
             unzipper.ok = false;
             return;
@@ -712,35 +792,34 @@ bool zipFolder(const QString &sourceFolder, const QString &zipPath, const ZipOpt
     // Written under a temporary name beside it and renamed when complete,
     // so the archive at zipPath is always whole.
     const QString partPath = zipPath + QLatin1Char('.') + LWFolderUtil::newScratchName() + QStringLiteral(".part");
-    ZipWriter writer;
-    writer.zip = zipOpen64(QFile::encodeName(partPath).constData(), APPEND_STATUS_CREATE);
-    if (!writer.zip) {
-        qWarning("can not create zip file");
-        return false;
-    }
     const QDateTime modified = options.modified.isValid() ? options.modified : QDateTime::currentDateTime();
-    const QDate date = modified.toLocalTime().date();
-    const QTime time = modified.toLocalTime().time();
-    writer.modified.tm_year = uInt(date.year());
-    writer.modified.tm_mon = uInt(date.month() - 1);
-    writer.modified.tm_mday = uInt(date.day());
-    writer.modified.tm_hour = uInt(time.hour());
-    writer.modified.tm_min = uInt(time.minute());
-    writer.modified.tm_sec = uInt(time.second());
-    writer.ownArchive = QDir::cleanPath(QFileInfo(partPath).absoluteFilePath());
+    const QString ownArchive = QDir::cleanPath(QFileInfo(partPath).absoluteFilePath());
     // The folders of files read from elsewhere may not be there yet.
     for (const auto &file : options.filesElsewhere)
         QDir().mkpath(QFileInfo(file.second).absolutePath());
     QStringList walkedFolders{QFileInfo(sourceFolder).canonicalFilePath()};
     QVector<PlannedEntry> plan;
-    planFolder(sourceFolder, QString(), writer.ownArchive, elsewhereByFolder(options.filesElsewhere), walkedFolders,
-               plan);
-    writePlan(writer, plan);
-    if (zipClose(writer.zip, nullptr) != ZIP_OK)
-        writer.ok = false;
+    planFolder(sourceFolder, QString(), ownArchive, elsewhereByFolder(options.filesElsewhere), walkedFolders, plan);
+    qint64 bytes = 0;
+    for (const PlannedEntry &entry : qAsConst(plan))
+        bytes += entry.isFolder ? 0 : entry.info.size();
+    bool written = false;
+    if (LWZipWriter::fits(plan.size(), bytes)) {
+        LWZipWriter writer(partPath, modified);
+        if (!writer.ok())
+            return false;
+        OnePassWriter(writer, plan).run();
+        written = writer.finish();
+    } else {
+        written = writeWithMinizip(plan, partPath, modified);
+        if (!written && !QFileInfo::exists(partPath)) {
+            qWarning("can not create zip file");
+            return false;
+        }
+    }
     // rename(2) replaces an old archive in one step: there is always either
     // the old one or the new one at zipPath.
-    if (!writer.ok
+    if (!written
         || std::rename(QFile::encodeName(partPath).constData(), QFile::encodeName(zipPath).constData()) != 0) {
         qWarning().noquote() << "can not complete zip file" << zipPath;
         QFile::remove(partPath);
