@@ -599,6 +599,8 @@ private slots:
         QTest::newRow("PNG one side too long") << "strip.png" << LWOversizedImages::png(4097, 16) << "4097 x 16";
         QTest::newRow("GIF canvas 11390 x 12595") << "huge.gif" << LWOversizedImages::gif(11390, 12595)
                                                   << "11390 x 12595";
+        // Checked by what the file holds, not by its name.
+        QTest::newRow("GIF named .png") << "canvas.png" << LWOversizedImages::gif(5000, 20) << "5000 x 20";
     }
     void oversizedPicturesAreRefused()
     {
