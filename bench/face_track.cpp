@@ -28,6 +28,7 @@
 #include <QTextStream>
 #include <QThread>
 
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 
@@ -80,24 +81,63 @@ int load()
     return 0;
 }
 
-// The table's points (green) and the mapped ones (red), joined.
+// The table's points (green) and the mapped ones (red), joined; a photo
+// without a table gets the mapped ones alone. Dots scale with the face.
 void drawOverlay(const QImage &picture, const QVector<QPointF> &table, const QVector<QPointF> &mapped, const QString &file)
 {
     QImage canvas = picture.convertToFormat(QImage::Format_RGB32);
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
+    const bool hasTable = table.size() >= 106;
+    const double r = std::max(1.0, QLineF(mapped.at(0), mapped.at(32)).length() / 170);
     for (int i = 0; i < 106; ++i) {
-        p.setPen(QPen(QColor(255, 255, 0), 1));
-        p.drawLine(table.at(i), mapped.at(i));
+        if (hasTable) {
+            p.setPen(QPen(QColor(255, 255, 0), r / 3));
+            p.drawLine(table.at(i), mapped.at(i));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0, 200, 0));
+            p.drawEllipse(table.at(i), r, r);
+        }
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0, 200, 0));
-        p.drawEllipse(table.at(i), 3, 3);
         p.setBrush(QColor(230, 0, 0));
-        p.drawEllipse(mapped.at(i), 3, 3);
+        p.drawEllipse(mapped.at(i), r, r);
     }
     canvas.save(file);
 }
 
+// How many points miss the table by more than the target, and the worst
+// few of them with where they land from the table's point (mapped minus
+// table, pixels).
+void printMisses(const QVector<QPointF> &table, const QVector<QPointF> &mapped, double width)
+{
+    constexpr double kTarget = 3; // % of the face width
+    QVector<int> misses;
+    for (int i = 0; i < 106; ++i) {
+        if (QLineF(table.at(i), mapped.at(i)).length() / width * 100 > kTarget)
+            misses << i;
+    }
+    const auto error = [&](int i) { return QLineF(table.at(i), mapped.at(i)).length(); };
+    std::sort(misses.begin(), misses.end(), [&](int a, int b) { return error(a) > error(b); });
+    constexpr int kListed = 10;
+    QStringList listed;
+    for (int i : misses.mid(0, kListed)) {
+        const QPointF off = mapped.at(i) - table.at(i);
+        listed << QStringLiteral("%1 %2 % (%3, %4)")
+                      .arg(i)
+                      .arg(error(i) / width * 100, 0, 'f', 2)
+                      .arg(off.x(), 0, 'f', 0)
+                      .arg(off.y(), 0, 'f', 0);
+    }
+    out() << QStringLiteral("over %1 %: %2 points%3%4\n")
+                 .arg(kTarget)
+                 .arg(misses.size())
+                 .arg(misses.isEmpty() ? QString() : QStringLiteral(", the worst: "))
+                 .arg(listed.join(QStringLiteral(", ")));
+}
+
+// A drawing carries its table beside it (NAME.txt by NAME.png); the
+// standard face's is the resource's. A photo has none: only where the
+// points land is printed.
 int accuracy(const QString &path, const QString &overlay)
 {
     QString error;
@@ -113,30 +153,35 @@ int accuracy(const QString &path, const QString &overlay)
         out() << "no face found" << Qt::endl;
         return 1;
     }
-    // A drawn variant carries its own table beside it.
-    const QString tableFile = QFileInfo(path).path() + '/' + QFileInfo(path).completeBaseName() + ".txt";
-    const QVector<QPointF> table = !path.isEmpty() && QFileInfo(tableFile).isFile()
-                                       ? NS2DStickerParameter::readPointFile(tableFile)
-                                       : NS2DStickerParameter::faceTypeData(0).keyPoints;
-    const double width = QLineF(table.at(0), table.at(32)).length();
-    double sum = 0, worst = 0;
-    int worstAt = -1;
-    for (int i = 0; i < 106; ++i) {
-        const double e = QLineF(table.at(i), result.points.at(i)).length() / width * 100;
-        sum += e;
-        if (e > worst) {
-            worst = e;
-            worstAt = i;
-        }
-        out() << QStringLiteral("point %1 %2 %\n").arg(i, 3).arg(e, 0, 'f', 2);
-    }
     for (int i = 0; i < result.landmarks.size(); ++i)
         out() << QStringLiteral("landmark %1 %2 %3\n").arg(i).arg(result.landmarks.at(i).x()).arg(result.landmarks.at(i).y());
-    out() << QStringLiteral("mean %1 % of the face width (%2 px), worst %3 % at point %4\n")
-                 .arg(sum / 106, 0, 'f', 2)
-                 .arg(width, 0, 'f', 0)
-                 .arg(worst, 0, 'f', 2)
-                 .arg(worstAt);
+    out() << QStringLiteral("nose tip %1 %2\n").arg(result.points.at(46).x(), 0, 'f', 1).arg(result.points.at(46).y(), 0, 'f', 1);
+    const QString tableFile = QFileInfo(path).path() + '/' + QFileInfo(path).completeBaseName() + ".txt";
+    QVector<QPointF> table;
+    if (path.isEmpty())
+        table = NS2DStickerParameter::faceTypeData(0).keyPoints;
+    else if (QFileInfo(tableFile).isFile())
+        table = NS2DStickerParameter::readPointFile(tableFile);
+    if (table.size() >= 106) {
+        const double width = QLineF(table.at(0), table.at(32)).length();
+        double sum = 0, worst = 0;
+        int worstAt = -1;
+        for (int i = 0; i < 106; ++i) {
+            const double e = QLineF(table.at(i), result.points.at(i)).length() / width * 100;
+            sum += e;
+            if (e > worst) {
+                worst = e;
+                worstAt = i;
+            }
+            out() << QStringLiteral("point %1 %2 %\n").arg(i, 3).arg(e, 0, 'f', 2);
+        }
+        out() << QStringLiteral("mean %1 % of the face width (%2 px), worst %3 % at point %4\n")
+                     .arg(sum / 106, 0, 'f', 2)
+                     .arg(width, 0, 'f', 0)
+                     .arg(worst, 0, 'f', 2)
+                     .arg(worstAt);
+        printMisses(table, result.points, width);
+    }
     LWFaceActions::Measures m;
     if (LWFaceActions::measure(result.points, m)) {
         out() << QStringLiteral("eyes %1 mouth %2 brows %3 pitch %4 yaw %5\n")

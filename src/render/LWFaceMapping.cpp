@@ -41,6 +41,27 @@ QPointF along(const QVector<QPointF> &points, double f)
     return onCurve(points, f * (points.size() - 1));
 }
 
+// The point half-way by length between point numbers from and to on the
+// smooth curve through points: for table points spaced evenly along a
+// contour whose tracked points are not.
+QPointF halfWay(const QVector<QPointF> &points, int from, int to)
+{
+    constexpr int kSteps = 32;
+    QVector<QPointF> dense;
+    QVector<double> arc;
+    for (int i = 0; i <= kSteps; ++i) {
+        dense << onCurve(points, from + double(to - from) * i / kSteps);
+        arc << (i ? arc.last() + QLineF(dense.at(i - 1), dense.at(i)).length() : 0.0);
+    }
+    const double wanted = arc.last() / 2;
+    int i = 1;
+    while (i < kSteps && arc.at(i) < wanted)
+        ++i;
+    const double span = arc.at(i) - arc.at(i - 1);
+    const double t = span > 0 ? (wanted - arc.at(i - 1)) / span : 0;
+    return dense.at(i - 1) + t * (dense.at(i) - dense.at(i - 1));
+}
+
 // Moves p away from the forehead: along the face's downward direction,
 // perpendicular to the eye line.
 QPointF down(const QPointF &p, const QPointF &leftEye, const QPointF &rightEye, double by)
@@ -107,15 +128,30 @@ QVector<QPointF> humanPoints(const QVector<QPointF> &d, const QSizeF &picture)
     // The nose's frame: t of the way down the bridge, a nose widths across.
     const QPointF bridge = d[30] - d[27], across = d[35] - d[31];
     const auto nose = [&](double t, double a) { return d[27] + t * bridge + a * across; };
-    const struct { double t, a; } sides[3] = {{0.426, 0.190}, {0.745, 0.274}, {1.032, 0.583}};
-    for (int k = 0; k < 3; ++k) {
+    const struct { double t, a; } sides[2] = {{0.426, 0.190}, {0.745, 0.274}};
+    for (int k = 0; k < 2; ++k) {
         p[78 + 2 * k] = nose(sides[k].t, -sides[k].a);
         p[79 + 2 * k] = nose(sides[k].t, sides[k].a);
     }
+    // The wings belong to the nostril line, not to the bridge: reckoned from
+    // the tip they would take on every error in the nose's length.
+    const QPointF base = (d[31] + d[35]) / 2, up(across.y(), -across.x());
+    p[82] = base - kWingOut * across + kWingUp * up;
+    p[83] = base + kWingOut * across + kWingUp * up;
     for (int k = 0; k < 12; ++k)
         p[84 + k] = d[48 + k];
-    for (int k = 0; k < 8; ++k)
-        p[96 + k] = d[60 + k];
+    // The inner lips: corners and middles as tracked, the points between
+    // spaced evenly along the lip as the table's are.
+    const QVector<QPointF> innerUpper = d.mid(60, 5);
+    const QVector<QPointF> innerLower{d[64], d[65], d[66], d[67], d[60]};
+    p[96] = d[60];
+    p[97] = halfWay(innerUpper, 0, 2);
+    p[98] = d[62];
+    p[99] = halfWay(innerUpper, 2, 4);
+    p[100] = d[64];
+    p[101] = halfWay(innerLower, 0, 2);
+    p[102] = d[66];
+    p[103] = halfWay(innerLower, 2, 4);
     p[104] = leftPupil;
     p[105] = rightPupil;
     p[106] = QPointF(0, 0);

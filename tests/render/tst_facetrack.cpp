@@ -23,6 +23,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <numeric>
+
 namespace {
 
 const QString kFaces = QStringLiteral(LW_SOURCE_DIR "/tests/render/faces/");
@@ -99,6 +101,17 @@ QPointF greenCentre(const QImage &image)
     return count ? sum / count : QPointF(-1, -1);
 }
 
+// How far each of the 106 mapped points lies from its table point, as a
+// share of the face's width (ear to ear on the table).
+QVector<double> shares(const QVector<QPointF> &table, const QVector<QPointF> &mapped)
+{
+    const double width = QLineF(table.at(0), table.at(32)).length();
+    QVector<double> e;
+    for (int i = 0; i < LWFaceMapping::kFacePoints; ++i)
+        e << QLineF(table.at(i), mapped.at(i)).length() / width;
+    return e;
+}
+
 LWRenderPackage::Package readPackage(const QString &folder)
 {
     LWRenderPackage::Package package;
@@ -149,17 +162,22 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<double>("meanShare");
-        QTest::newRow("standard face") << QString() << 0.03;
-        // A model trained on photographs reads these drawings less well.
-        QTest::newRow("mouth open") << QStringLiteral("standardMouthOpen") << 0.035;
-        QTest::newRow("turned left") << QStringLiteral("standardTurnedLeft") << 0.035;
-        QTest::newRow("turned right") << QStringLiteral("standardTurnedRight") << 0.035;
+        QTest::addColumn<double>("worstShare");
+        // The worst points are the nose's lower part and the lower lip (see
+        // standardFaceMeetsTheTarget); a model trained on photographs reads
+        // the variants a little less well still.
+        QTest::newRow("standard face") << QString() << 0.025 << 0.08;
+        QTest::newRow("mouth open") << QStringLiteral("standardMouthOpen") << 0.035 << 0.09;
+        QTest::newRow("eyes shut") << QStringLiteral("standardEyesClosed") << 0.035 << 0.08;
+        QTest::newRow("turned left") << QStringLiteral("standardTurnedLeft") << 0.035 << 0.08;
+        QTest::newRow("turned right") << QStringLiteral("standardTurnedRight") << 0.035 << 0.08;
     }
 
     void mappedPointsLandOnTheDrawnFace()
     {
         QFETCH(QString, name);
         QFETCH(double, meanShare);
+        QFETCH(double, worstShare);
         LWFaceTracker tracker(m_model);
         const LWFaceTracker::Result result = tracker.still(face(name));
         QCOMPARE(result.state, LWFaceTracker::State::Tracking);
@@ -167,25 +185,76 @@ private slots:
         const QVector<QPointF> table = tableOf(name);
         QCOMPARE(result.points.size(), LWFaceMapping::kTablePoints);
         QVERIFY(table.size() >= LWFaceMapping::kFacePoints);
-        const double width = QLineF(table.at(0), table.at(32)).length();
-        double sum = 0, worst = 0;
+        const QVector<double> e = shares(table, result.points);
+        double sum = 0;
+        int worst = 0;
         for (int i = 0; i < LWFaceMapping::kFacePoints; ++i) {
-            const double e = QLineF(table.at(i), result.points.at(i)).length() / width;
-            sum += e;
-            worst = std::max(worst, e);
+            sum += e.at(i);
+            if (e.at(i) > e.at(worst))
+                worst = i;
         }
         const double mean = sum / LWFaceMapping::kFacePoints;
         QVERIFY2(mean <= meanShare, qPrintable(QStringLiteral("mean %1").arg(mean)));
-        QVERIFY2(worst <= 0.10, qPrintable(QStringLiteral("worst %1").arg(worst)));
+        QVERIFY2(e.at(worst) <= worstShare, qPrintable(QStringLiteral("worst %1 at %2").arg(e.at(worst)).arg(worst)));
         // The points stickers are pinned to most: eyes, nose root, and (less
         // surely read on a drawing) the mouth corners.
         for (int i : {74, 77, 43})
-            QVERIFY2(QLineF(table.at(i), result.points.at(i)).length() / width <= 0.04, qPrintable(QString::number(i)));
+            QVERIFY2(e.at(i) <= 0.04, qPrintable(QString::number(i)));
         for (int i : {84, 90})
-            QVERIFY2(QLineF(table.at(i), result.points.at(i)).length() / width <= 0.07, qPrintable(QString::number(i)));
+            QVERIFY2(e.at(i) <= 0.07, qPrintable(QString::number(i)));
         // The top corners are the picture's.
         QCOMPARE(result.points.at(106), QPointF(0, 0));
         QCOMPARE(result.points.at(107), QPointF(720, 0));
+    }
+
+    // On the standard face every point lands within 3 % of the face width
+    // of its table point, but for the groups the model reads its own way on
+    // this drawing, each held to what it reaches.
+    void standardFaceMeetsTheTarget()
+    {
+        struct Group
+        {
+            const char *name;
+            QVector<int> points;
+            double share;
+        };
+        QVector<int> jaw(33);
+        std::iota(jaw.begin(), jaw.end(), 0);
+        const Group groups[] = {
+            // The drawn nose is long for a face with these eyes and mouth
+            // (its nostrils close above the lip), and the model places the
+            // lower nose by the face around it, 20 to 40 px high: nostrils,
+            // shading under the nose and the side line do not move it.
+            {"lower nose", {45, 46, 47, 48, 49, 50, 51, 80, 81, 82, 83}, 0.08},
+            // The closed mouth is read a little open with a fuller lower
+            // lip, 30 to 37 px low, whatever the lip's colour, shine or
+            // shadow.
+            {"lower lip", {91, 92, 93, 94, 95, 101, 102, 103}, 0.08},
+            // The model's jaw begins on the drawn ears, a little wide of
+            // the face's outline.
+            {"jaw", jaw, 0.05},
+            // The model carries the brows on towards the nose.
+            {"inner brow ends", {37, 38}, 0.04},
+        };
+        LWFaceTracker tracker(m_model);
+        const LWFaceTracker::Result result = tracker.still(face(QString()));
+        QVERIFY(result.hasPoints());
+        const QVector<double> e = shares(tableOf(QString()), result.points);
+        QVector<int> rest(LWFaceMapping::kFacePoints);
+        std::iota(rest.begin(), rest.end(), 0);
+        QStringList misses;
+        for (const Group &g : groups) {
+            for (int i : g.points) {
+                rest.removeOne(i);
+                if (e.at(i) > g.share)
+                    misses << QStringLiteral("%1 (%2) %3").arg(i).arg(g.name).arg(e.at(i), 0, 'f', 3);
+            }
+        }
+        for (int i : rest) {
+            if (e.at(i) > 0.03)
+                misses << QStringLiteral("%1 %2").arg(i).arg(e.at(i), 0, 'f', 3);
+        }
+        QVERIFY2(misses.isEmpty(), qPrintable(misses.join(QStringLiteral(", "))));
     }
 
     void openMouthFiresOnlyWhenOpen()

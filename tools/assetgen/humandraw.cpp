@@ -137,12 +137,13 @@ void drawEye(QPainter &p, const HumanStyle &s, bool left)
 
     Paint::stroke(p, crease.polyline(), Paint::withAlpha(s.skinLine, 150), 3);
     if (f.eyesShut) {
-        // The lid over the eye, shaded, and the lashes along its edge.
-        QPolygonF lid = joinOutline({crease.polyline(), lower.reversedPolyline()});
-        Paint::fill(p, lid, s.skinShade);
-        Paint::stroke(p, lower.polyline(), QColor("#2a1c18"), 7);
+        // The lashes lie along the closed upper lid, where the table has the
+        // lid, and hang from it. The lid itself is skin: shaded dark, it
+        // reads as an open eye socket and the whole face is taken for a
+        // smaller one lower down.
+        Paint::stroke(p, upper.polyline(), QColor("#2a1c18"), 7);
         for (int k = 1; k < 8; ++k) {
-            const QPointF root = lower.at(k / 8.0);
+            const QPointF root = upper.at(k / 8.0);
             const qreal side = (k / 8.0 - 0.5) * (left ? -1 : 1);
             Paint::stroke(p, QPolygonF(QVector<QPointF>{root, root + QPointF(side * 10, 11)}), QColor("#2a1c18"), 3);
         }
