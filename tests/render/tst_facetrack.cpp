@@ -3,6 +3,7 @@
 // which face actions fire, what happens when the face goes, and whether the
 // renderer puts an effect on the tracked face. The model is read once for
 // the whole program.
+#include "LWRenderFixtures.h"
 #include "LWTestMain.h"
 
 #include "features/sticker2d/NS2DStickerParameter.h"
@@ -43,21 +44,8 @@ QVector<QPointF> tableOf(const QString &name)
                           : NS2DStickerParameter::readPointFile(kFaces + name + ".txt");
 }
 
-void writeJson(const QString &path, const QJsonObject &object)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QJsonDocument(object).toJson());
-}
-
-QJsonArray anchor(int index, double x, double y)
-{
-    QJsonObject a{{"x", x}, {"y", y}};
-    if (index >= 0)
-        a.insert("index", index);
-    return QJsonArray{a};
-}
+using LWRenderFixtures::anchor;
+using LWRenderFixtures::writeJson;
 
 // A package whose one part, a green square size x size centred on the
 // point, shows (when triggerType is set) while that action is held.

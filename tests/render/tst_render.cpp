@@ -1,6 +1,7 @@
 // The effect renderer, judged on the pixels it draws: small packages made
 // here put one thing on the standard face, and the frame shows whether it
 // landed where, when and how the package says.
+#include "LWRenderFixtures.h"
 #include "LWTestMain.h"
 
 #include "features/sticker2d/NS2DStickerParameter.h"
@@ -22,21 +23,8 @@ namespace {
 
 using Package = LWRenderPackage::Package;
 
-void writeJson(const QString &path, const QJsonObject &object)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QJsonDocument(object).toJson());
-}
-
-QJsonArray anchor(int index, double x, double y)
-{
-    QJsonObject a{{"x", x}, {"y", y}};
-    if (index >= 0)
-        a.insert("index", index);
-    return QJsonArray{a};
-}
+using LWRenderFixtures::anchor;
+using LWRenderFixtures::writeJson;
 
 // A sticker part: frames drawn by paint(i), one anchor, scale 1 unless the
 // two scale anchors say otherwise.
