@@ -115,19 +115,27 @@ bool LWZipWriter::write(const char *data, qint64 size)
     return true;
 }
 
+// The fields a local header and its central record share, in the same
+// order in both: version needed, flags, method, date, checksum, sizes, the
+// name's length and an empty extra field.
+void LWZipWriter::putEntryFields(char *at, const QByteArray &name, const Fields &fields) const
+{
+    put16(at, kVersionNeeded);
+    put16(at + 2, kUtf8NameFlag);
+    put16(at + 4, kDeflated);
+    put32(at + 6, m_dosTime);
+    put32(at + 10, fields.crc);
+    put32(at + 14, quint32(fields.compressedSize));
+    put32(at + 18, quint32(fields.size));
+    put16(at + 22, quint32(name.size()));
+    put16(at + 24, 0); // no extra field
+}
+
 bool LWZipWriter::writeLocalHeader(const QByteArray &name, const Fields &fields)
 {
     char header[kLocalHeaderBytes];
     put32(header, kLocalHeaderMagic);
-    put16(header + 4, kVersionNeeded);
-    put16(header + 6, kUtf8NameFlag);
-    put16(header + 8, kDeflated);
-    put32(header + 10, m_dosTime);
-    put32(header + 14, fields.crc);
-    put32(header + 18, quint32(fields.compressedSize));
-    put32(header + 22, quint32(fields.size));
-    put16(header + 26, quint32(name.size()));
-    put16(header + 28, 0); // no extra field
+    putEntryFields(header + 4, name, fields);
     return write(header, kLocalHeaderBytes) && write(name.constData(), name.size());
 }
 
@@ -136,15 +144,7 @@ void LWZipWriter::addCentralRecord(const QByteArray &name, quint32 attributes, c
     char record[kCentralHeaderBytes];
     put32(record, kCentralHeaderMagic);
     put16(record + 4, kMadeBy);
-    put16(record + 6, kVersionNeeded);
-    put16(record + 8, kUtf8NameFlag);
-    put16(record + 10, kDeflated);
-    put32(record + 12, m_dosTime);
-    put32(record + 16, fields.crc);
-    put32(record + 20, quint32(fields.compressedSize));
-    put32(record + 24, quint32(fields.size));
-    put16(record + 28, quint32(name.size()));
-    put16(record + 30, 0); // extra field
+    putEntryFields(record + 6, name, fields);
     put16(record + 32, 0); // comment
     put16(record + 34, 0); // disk
     put16(record + 36, text ? 1 : 0);

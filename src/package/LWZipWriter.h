@@ -56,6 +56,7 @@ private:
         qint64 size = 0;
     };
 
+    void putEntryFields(char *at, const QByteArray &name, const Fields &fields) const;
     bool writeLocalHeader(const QByteArray &name, const Fields &fields);
     void addCentralRecord(const QByteArray &name, quint32 attributes, const Fields &fields, bool text);
     bool writeZip64End(qint64 centralAt);
